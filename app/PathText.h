@@ -1,0 +1,25 @@
+#pragma once
+// Path and name handling on plain strings (no file access). Paths use "\"
+// and an optional drive "X:"; only the letters a to z change case.
+#include <string>
+#include <string_view>
+
+std::string UpperAscii(std::string_view text);
+
+// The extension key: the text from the last "." that follows the last "\" or
+// ":", dot included, in upper case and cut to its first four characters.
+std::string ExtensionKey(std::string_view name);
+
+// True when the extension key is one of the seven picture extensions the
+// shell opens.
+bool IsSupportedExtension(std::string_view name);
+
+// Everything up to and including the last "\" or ":" (empty for a bare name).
+std::string DirectoryPart(std::string_view path);
+// Everything after the last "\" or ":".
+std::string FileNamePart(std::string_view path);
+// Joins with a single "\" (none added when the directory already ends in one).
+std::string JoinPath(std::string_view directory, std::string_view name);
+
+// Shortens a path for display by replacing leading directories with "...".
+std::string ShortenPath(std::string_view path, unsigned char maxLength);

@@ -1,0 +1,5 @@
+#include "app/ProgramValues.h"
+
+std::string StartupPicturePath;
+std::string CurrentPicturePath;
+char LastGoodDrive = 'C';

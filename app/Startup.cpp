@@ -1,0 +1,30 @@
+#include "app/Startup.h"
+
+#include <windows.h>
+
+#include "app/CommandLine.h"
+#include "app/CommandLinePicture.h"
+#include "app/TForm1.h"
+#include "framework/Application.h"
+#include "framework/Dialogs.h"
+#include "system/SystemEntries.h"
+
+bool ConfirmUninstall()
+{
+    ::MessageBeep(MB_ICONQUESTION);
+    return MessageDlg(kUninstallQuestion, mtConfirmation, mbYes | mbNo) == mrYes;
+}
+
+int RunProgram(const std::vector<std::string>& commandLine)
+{
+    RegisterSystemEntries();
+    const std::string firstArgument = commandLine.size() > 1 ? commandLine[1] : std::string();
+    if (IsUninstallSwitch(firstArgument) && ConfirmUninstall()) {
+        UninstallSystemEntries();
+        return 0;
+    }
+    TForm1 form1;
+    OpenCommandLinePicture(form1, firstArgument);
+    Application().Run();
+    return 0;
+}

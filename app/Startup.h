@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The program body: registration, the uninstall question, the main window,
+// the command-line picture and the message loop. Returns the exit code.
+int RunProgram(const std::vector<std::string>& commandLine);
+
+// The question beep and the Yes/No question; true on Yes.
+bool ConfirmUninstall();
+
+constexpr const char* kUninstallQuestion =
+    "Lumoscope -32 is going to delete itself from your system.\rDo you want to proceed the Uninstall process ?";

@@ -1,0 +1,162 @@
+#include "app/TForm1.h"
+
+#include "app/PathText.h"
+#include "app/ProgramValues.h"
+#include "framework/Application.h"
+#include "framework/Screen.h"
+
+namespace {
+
+enum ControlId {
+    idPanel6 = 100, idDriveComboBox1, idEdit1, idFileListBox1, idPanel3, idBtnStretch, idPanelLED, idPanel4,
+    idButtonVollbild, idButtonExit, idButtonCpy, idPanel1, idPanel2, idLabel1, idLabel2, idPanel5
+};
+
+constexpr DWORD kButtonHelp = 120;
+constexpr DWORD kBrowserHelp = 130;
+constexpr unsigned char kPathLineLength = 30;
+
+PanelStyle LoweredPanel(int borderWidth = 0)
+{
+    PanelStyle style;
+    style.bevelInner = bvLowered;
+    style.borderWidth = borderWidth;
+    return style;
+}
+
+} // namespace
+
+TForm1::TForm1()
+{
+    FormParams params;
+    params.className = "TForm1";
+    params.clientWidth = 598;
+    params.clientHeight = 449;
+    params.color = clOlive;
+    params.icon = ::LoadIconA(::GetModuleHandleA(nullptr), "MAINICON");
+    CreateForm(params);
+    CreateControls();
+    FormCreate();
+    if (!::IsWindowVisible(Handle()))
+        ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    Edit1.SetFocus();
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
+
+void TForm1::CreateControls()
+{
+    BrowserFont = CreateUiFont("MS Sans Serif", 13);
+    PreviewCaptionFont = CreateUiFont("Times New Roman", 32, true);
+    CreateBrowserPanel();
+    CreateButtonPanels();
+    CreatePreviewAndInfo();
+}
+
+void TForm1::CreateBrowserPanel()
+{
+    Panel6.Create(Handle(), idPanel6, Bounds(16, 38, 204, 280), LoweredPanel(1));
+    HWND panel = Panel6.Handle();
+    DriveComboBox1.Create(panel, idDriveComboBox1, Bounds(20, 8, 164, 22), BrowserFont.get());
+    ::SetWindowContextHelpId(DriveComboBox1.Handle(), kBrowserHelp);
+    Edit1.Create({panel, idEdit1, Bounds(40, 34, 120, 24), BrowserFont.get(), kBrowserHelp}, "*.*", true);
+    FileListBox1.Create(panel, idFileListBox1, Bounds(8, 62, 188, 212), BrowserFont.get());
+    ::SetWindowContextHelpId(FileListBox1.Handle(), kBrowserHelp);
+}
+
+void TForm1::CreateButtonPanels()
+{
+    Panel3.Create(Handle(), idPanel3, Bounds(16, 322, 112, 36), LoweredPanel(1));
+    BtnStretch.Create({Panel3.Handle(), idBtnStretch, Bounds(32, 6, 68, 24), Font(), kButtonHelp}, "&STRETCH");
+    PanelStyle led;
+    led.color = clMaroon;
+    PanelLED.Create(Panel3.Handle(), idPanelLED, Bounds(12, 12, 12, 12), led);
+    ::EnableWindow(PanelLED.Handle(), FALSE);
+
+    Panel4.Create(Handle(), idPanel4, Bounds(132, 322, 88, 36), LoweredPanel(1));
+    ButtonVollbild.Create({Panel4.Handle(), idButtonVollbild, Bounds(8, 6, 72, 24), Font(), kButtonHelp}, "&FULLVIEW");
+    ButtonVollbild.SetEnabled(false);
+    ButtonVollbild.Tag = 1;
+
+    ButtonExit.Create({Handle(), idButtonExit, Bounds(16, 408, 204, 24), Font(), kButtonHelp}, "E &X I T");
+    ButtonCpy.Create({Handle(), idButtonCpy, Bounds(16, 360, 204, 24), Font(), kButtonHelp}, "&COPY TO CLIPBOARD");
+    ButtonCpy.SetEnabled(false);
+    ButtonCpy.Tag = 1;
+}
+
+void TForm1::CreatePreviewAndInfo()
+{
+    PanelStyle preview = LoweredPanel();
+    preview.bevelWidth = 2;
+    preview.color = clBlack;
+    preview.caption = "Pictrix V1.1";
+    preview.font = PreviewCaptionFont.get();
+    preview.fontColor = clRed;
+    Panel1.Create(Handle(), idPanel1, Bounds(236, 0, 360, 272), preview);
+
+    Panel2.Create(Handle(), idPanel2, Bounds(4, 0, 228, 36), LoweredPanel());
+    Label1.Create({Panel2.Handle(), idLabel1, Bounds(100, 4, 25, 13), Font()}, "Path:");
+    Label2.Create({Panel2.Handle(), idLabel2, Bounds(4, 20, 220, 13), Font()}, "");
+
+    PanelStyle info = LoweredPanel();
+    info.alignment = taLeftJustify;
+    info.font = Font();
+    Panel5.Create(Handle(), idPanel5, Bounds(16, 386, 204, 20), info);
+}
+
+void TForm1::FormCreate()
+{
+    Application().SetTitle("Lumoscope32 - [Noname]");
+    SetCaption(Application().Title());
+    SetAutoScroll(true);
+    FileListBox1.SetItemIndex(0);
+    Label2.SetText(ShortenPath(FileListBox1.Directory(), kPathLineLength));
+    Panel5.SetCaption("Picture-Info:");
+    LastGoodDrive = DriveComboBox1.Drive();
+    ExtendSystemMenu();
+    CheckHelpFiles();
+    Application().OnMessage = [this](MSG& message, bool& handled) { AppMessage(message, handled); };
+    ApplyInitialShowState();
+}
+
+void TForm1::ApplyInitialShowState()
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    ::GetStartupInfoA(&startup);
+    switch (startup.wShowWindow) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE: ::ShowWindow(Handle(), SW_MINIMIZE); break;
+    case SW_SHOWMAXIMIZED: ::ShowWindow(Handle(), SW_SHOWMAXIMIZED); break;
+    default: break;
+    }
+}
+
+void TForm1::OnPaint() { FormPaint(); }
+
+void TForm1::FormPaint()
+{
+    // Puts the cursor back after the full-screen view and busy phases.
+    Screen().SetCursor(crDefault);
+}
+
+void TForm1::OnCommand(int id, int notifyCode, HWND /*control*/)
+{
+    if (id == idButtonExit && notifyCode == BN_CLICKED)
+        ButtonExitClick();
+}
+
+void TForm1::ButtonExitClick()
+{
+    ::SendMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TForm1::FormDestroy()
+{
+    Application().OnMessage = nullptr;
+    Application().HelpCommand(HELP_QUIT, 0);
+}

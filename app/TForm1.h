@@ -1,0 +1,65 @@
+#pragma once
+// The main window: browser panel, preview panel, buttons, path line and
+// picture-information line.
+#include "controls/TDriveComboBox.h"
+#include "controls/TFileListBox.h"
+#include "framework/Form.h"
+#include "framework/Panel.h"
+#include "framework/StdControls.h"
+
+class TForm1 : public TForm {
+public:
+    // The system-menu commands the window adds.
+    static constexpr UINT kAboutCommand = 272;
+    static constexpr UINT kHelpCommand = 288;
+    static constexpr const char* kAboutText =
+        "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files";
+
+    // Creates the window and its controls, runs FormCreate and shows it.
+    TForm1();
+    ~TForm1() override;
+
+    void AppMessage(MSG& message, bool& handled);
+
+    // Fonts first: the controls below use them.
+    UniqueFont BrowserFont;
+    UniqueFont PreviewCaptionFont;
+
+    TPanel Panel6;
+    TDriveComboBox DriveComboBox1;
+    TEdit Edit1;
+    TFileListBox FileListBox1;
+    TPanel Panel3;
+    TButton BtnStretch;
+    TPanel PanelLED;
+    TPanel Panel4;
+    TButton ButtonVollbild;
+    TButton ButtonExit;
+    TButton ButtonCpy;
+    TPanel Panel1;
+    TPanel Panel2;
+    TLabel Label1;
+    TLabel Label2;
+    TPanel Panel5;
+
+protected:
+    void OnPaint() override;
+    void OnCommand(int id, int notifyCode, HWND control) override;
+
+private:
+    void CreateControls();
+    void CreateBrowserPanel();
+    void CreateButtonPanels();
+    void CreatePreviewAndInfo();
+
+    void FormCreate();
+    void FormPaint();
+    void FormDestroy();
+    void ButtonExitClick();
+
+    void ExtendSystemMenu();
+    void CheckHelpFiles();
+    void ApplyInitialShowState();
+    void ShowAbout();
+    void ShowHelpContents();
+};

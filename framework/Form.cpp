@@ -1,0 +1,170 @@
+#include "framework/Form.h"
+
+#include <algorithm>
+
+#include "framework/Application.h"
+
+namespace {
+
+constexpr DWORD kFixedSingleStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+
+struct ChildExtent {
+    HWND parent;
+    LONG right;
+    LONG bottom;
+};
+
+BOOL CALLBACK MeasureChild(HWND child, LPARAM parameter)
+{
+    auto* extent = reinterpret_cast<ChildExtent*>(parameter);
+    if (::GetParent(child) != extent->parent || !::IsWindowVisible(child))
+        return TRUE;
+    RECT rect;
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, extent->parent, reinterpret_cast<POINT*>(&rect), 2);
+    extent->right = std::max(extent->right, rect.right);
+    extent->bottom = std::max(extent->bottom, rect.bottom);
+    return TRUE;
+}
+
+void SetScrollBar(HWND window, int bar, int extent, int page, int position)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = extent > page ? extent - 1 : 0;
+    info.nPage = extent > page ? static_cast<UINT>(page) : 0;
+    info.nPos = position;
+    ::SetScrollInfo(window, bar, &info, TRUE);
+    ::ShowScrollBar(window, bar, extent > page);
+}
+
+} // namespace
+
+void TForm::CreateForm(const FormParams& params)
+{
+    brush_.reset(::CreateSolidBrush(params.color));
+    font_ = CreateUiFont(params.fontFace, params.fontHeight);
+    RECT frame{0, 0, params.clientWidth, params.clientHeight};
+    ::AdjustWindowRectEx(&frame, kFixedSingleStyle, FALSE, 0);
+    CreateParams create;
+    create.className = params.className;
+    create.style = kFixedSingleStyle;
+    create.width = frame.right - frame.left;
+    create.height = frame.bottom - frame.top;
+    create.icon = params.icon;
+    CreateHandle(create);
+    // The first form created is the application's main window.
+    if (!Application().MainWindow())
+        Application().SetMainWindow(Handle());
+}
+
+TForm::~TForm()
+{
+    if (IsMainForm())
+        Application().SetMainWindow(nullptr);
+}
+
+bool TForm::IsMainForm() const { return Handle() && Application().MainWindow() == Handle(); }
+
+void TForm::PaintContent(HDC dc)
+{
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    ::FillRect(dc, &client, brush_.get());
+}
+
+void TForm::OnClose()
+{
+    ::ShowWindow(Handle(), SW_HIDE);
+    if (IsMainForm())
+        Application().Terminate();
+}
+
+void TForm::SetAutoScroll(bool autoScroll)
+{
+    autoScroll_ = autoScroll;
+    RealignScrollBars();
+}
+
+void TForm::RealignScrollBars()
+{
+    if (!autoScroll_)
+        return;
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    ChildExtent extent{Handle(), 0, 0};
+    ::EnumChildWindows(Handle(), MeasureChild, reinterpret_cast<LPARAM>(&extent));
+    SetScrollBar(Handle(), SB_HORZ, extent.right + scrollPosition_.x, client.right, scrollPosition_.x);
+    SetScrollBar(Handle(), SB_VERT, extent.bottom + scrollPosition_.y, client.bottom, scrollPosition_.y);
+}
+
+void TForm::OnScroll(int bar, int code)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(Handle(), bar, &info);
+    int position = info.nPos;
+    switch (code) {
+    case SB_LINEUP: position -= 8; break;
+    case SB_LINEDOWN: position += 8; break;
+    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    case SB_TOP: position = info.nMin; break;
+    case SB_BOTTOM: position = info.nMax; break;
+    default: return;
+    }
+    position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
+    LONG& current = bar == SB_HORZ ? scrollPosition_.x : scrollPosition_.y;
+    int delta = current - position;
+    current = position;
+    ::ScrollWindowEx(Handle(), bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr, nullptr,
+                     nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    ::SetScrollPos(Handle(), bar, position, TRUE);
+}
+
+LRESULT TForm::OnControlColor(HDC dc)
+{
+    ::SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(brush_.get());
+}
+
+LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        {
+            PaintDC dc(Handle());
+            PaintContent(dc.get());
+        }
+        OnPaint();
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintContent(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_HSCROLL:
+        OnScroll(SB_HORZ, LOWORD(wParam));
+        return 0;
+    case WM_VSCROLL:
+        OnScroll(SB_VERT, LOWORD(wParam));
+        return 0;
+    }
+    return DefaultProc(message, wParam, lParam);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// A top-level form: fixed single border, a background colour, a default
+// font for its controls, automatic scroll bars, context help by F1.
+#include <string>
+
+#include "framework/Graphics.h"
+#include "framework/Window.h"
+
+struct FormParams {
+    const char* className = nullptr;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    COLORREF color = clBtnFace();
+    const char* fontFace = "MS Sans Serif";
+    int fontHeight = 11;
+    HICON icon = nullptr;
+};
+
+class TForm : public TWindow {
+public:
+    ~TForm() override;
+    std::string Caption() const { return WindowText(Handle()); }
+    void SetCaption(const std::string& caption) { ::SetWindowTextA(Handle(), caption.c_str()); }
+    HFONT Font() const { return font_.get(); }
+    bool IsMainForm() const;
+
+    void SetAutoScroll(bool autoScroll);
+    bool AutoScroll() const { return autoScroll_; }
+    // Shows scroll bars when the controls reach beyond the client area.
+    void RealignScrollBars();
+
+    // Fills the background; WM_PAINT and WM_PRINTCLIENT both draw through it.
+    virtual void PaintContent(HDC dc);
+
+protected:
+    void CreateForm(const FormParams& params);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // After the content of every WM_PAINT.
+    virtual void OnPaint() {}
+    virtual void OnCommand(int /*id*/, int /*notifyCode*/, HWND /*control*/) {}
+    // The close command: the main form ends the application, others hide.
+    virtual void OnClose();
+
+private:
+    void OnScroll(int bar, int code);
+    LRESULT OnControlColor(HDC dc);
+
+    UniqueBrush brush_;
+    UniqueFont font_;
+    bool autoScroll_ = false;
+    POINT scrollPosition_{0, 0};
+};

@@ -1,0 +1,9 @@
+#pragma once
+// The real Win32 dialogs behind ShowDialog().
+#include <windows.h>
+
+#include "framework/Dialogs.h"
+
+int ShowRealMessageDialog(const DialogRequest& request);
+DialogAnswer ShowRealInputDialog(const DialogRequest& request);
+int ShowRealErrorBox(const DialogRequest& request, UINT style);

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "framework/Exceptions.h"
+#include "framework/Window.h"
+
+namespace {
+
+// A window whose handler fails with the error it was given.
+class FailingWindow : public TWindow {
+public:
+    explicit FailingWindow(std::string message) : message_(std::move(message))
+    {
+        CreateParams params;
+        params.className = "LumoTestFailingWindow";
+        params.style = WS_OVERLAPPEDWINDOW;
+        CreateHandle(params);
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_USER)
+            throw Exception(message_);
+        if (message == WM_USER + 1)
+            throw EInOutError(static_cast<int>(wParam));
+        return DefaultProc(message, wParam, lParam);
+    }
+
+private:
+    std::string message_;
+};
+
+} // namespace
+
+TEST(DefaultErrorDisplay, ShowsTheMessageWithAFinalPeriodUnderTheTitle)
+{
+    Application().SetTitle("Lumoscope32 - [Noname]");
+    ScriptedDialogs dialogs;
+    FailingWindow window("Something broke");
+    ::SendMessageA(window.Handle(), WM_USER, 0, 0);
+    ::SendMessageA(window.Handle(), WM_USER + 1, 5, 0);
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::ErrorBox);
+    EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
+    EXPECT_EQ(dialogs.requests[0].text, "Something broke.");
+    EXPECT_EQ(dialogs.requests[1].text, "Dateizugriff verweigert.");
+    EXPECT_TRUE(::IsWindow(window.Handle())) << "the program goes on";
+}
+
+TEST(DefaultErrorDisplay, AddsNoSecondPeriod)
+{
+    ScriptedDialogs dialogs;
+    FailingWindow window("Already ends with a period.");
+    ::SendMessageA(window.Handle(), WM_USER, 0, 0);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].text, "Already ends with a period.");
+}
+
+TEST(DefaultErrorDisplay, CatchesErrorsOfTheMessageHook)
+{
+    ScriptedDialogs dialogs;
+    Application().OnMessage = [](MSG& message, bool&) {
+        if (message.message == WM_USER + 7)
+            throw EInOutError(2);
+    };
+    ::PostThreadMessageA(::GetCurrentThreadId(), WM_USER + 7, 0, 0);
+    PumpMessages();
+    Application().OnMessage = nullptr;
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].text, "Datei nicht gefunden.");
+}

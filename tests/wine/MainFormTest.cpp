@@ -1,0 +1,311 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TestSupport.h"
+#include "app/PathText.h"
+#include "app/ProgramValues.h"
+#include "app/TForm1.h"
+#include "framework/Screen.h"
+#include "system/ProgramPaths.h"
+
+namespace {
+
+void ExpectPlacement(HWND control, HWND parent, int left, int top, int width, int height, const char* name)
+{
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(control);
+    EXPECT_EQ(::GetParent(control), parent);
+    RECT rect = RectInParent(control);
+    EXPECT_EQ(rect.left, left);
+    EXPECT_EQ(rect.top, top);
+    EXPECT_EQ(rect.right - rect.left, width);
+    EXPECT_EQ(rect.bottom - rect.top, height);
+}
+
+// A program directory in the temp folder, with or without help files.
+class ProgramDirectory {
+public:
+    ProgramDirectory(bool withHelp, bool withContents)
+    {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        directory_ = std::string(temp) + "lumo-help-" + std::to_string(::GetCurrentProcessId());
+        ::CreateDirectoryA(directory_.c_str(), nullptr);
+        ProgramDir = directory_;
+        HelpFilePath = directory_ + "\\LUMSC32.HLP";
+        if (withHelp)
+            std::ofstream(HelpFilePath) << "help";
+        if (withContents)
+            std::ofstream(directory_ + "\\LUMSC32.CNT") << "contents";
+    }
+    ~ProgramDirectory()
+    {
+        ::DeleteFileA(HelpFilePath.c_str());
+        ::DeleteFileA((directory_ + "\\LUMSC32.CNT").c_str());
+        ::RemoveDirectoryA(directory_.c_str());
+    }
+
+private:
+    std::string directory_;
+};
+
+std::string MenuText(HMENU menu, int position)
+{
+    char text[128] = {};
+    ::GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+struct HelpCall {
+    std::string file;
+    UINT command;
+};
+std::vector<HelpCall> helpCalls;
+
+BOOL WINAPI RecordHelp(HWND, LPCSTR file, UINT command, ULONG_PTR)
+{
+    helpCalls.push_back({file ? file : "", command});
+    return TRUE;
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        helpCalls.clear();
+        Application().SetHelpFunction(RecordHelp);
+    }
+    void TearDown() override { Application().SetHelpFunction(::WinHelpA); }
+};
+
+} // namespace
+
+TEST_F(MainFormTest, HasTheDesignClientSizeAndAFixedBorder)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 form;
+    RECT client;
+    ::GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 598);
+    EXPECT_EQ(client.bottom, 449);
+    LONG style = ::GetWindowLongA(form.Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(::IsWindowVisible(form.Handle()));
+    EXPECT_EQ(Application().MainWindow(), form.Handle());
+    EXPECT_EQ(::GetFocus(), form.Edit1.Handle());
+}
+
+TEST_F(MainFormTest, PlacesEveryControlAsDesigned)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    HWND w = f.Handle();
+    ExpectPlacement(f.Panel6.Handle(), w, 16, 38, 204, 280, "Panel6");
+    ExpectPlacement(f.DriveComboBox1.Handle(), f.Panel6.Handle(), 20, 8, 164, 22, "DriveComboBox1");
+    ExpectPlacement(f.Edit1.Handle(), f.Panel6.Handle(), 40, 34, 120, 24, "Edit1");
+    ExpectPlacement(f.FileListBox1.Handle(), f.Panel6.Handle(), 8, 62, 188, 212, "FileListBox1");
+    ExpectPlacement(f.Panel3.Handle(), w, 16, 322, 112, 36, "Panel3");
+    ExpectPlacement(f.BtnStretch.Handle(), f.Panel3.Handle(), 32, 6, 68, 24, "BtnStretch");
+    ExpectPlacement(f.PanelLED.Handle(), f.Panel3.Handle(), 12, 12, 12, 12, "PanelLED");
+    ExpectPlacement(f.Panel4.Handle(), w, 132, 322, 88, 36, "Panel4");
+    ExpectPlacement(f.ButtonVollbild.Handle(), f.Panel4.Handle(), 8, 6, 72, 24, "ButtonVollbild");
+    ExpectPlacement(f.ButtonExit.Handle(), w, 16, 408, 204, 24, "ButtonExit");
+    ExpectPlacement(f.ButtonCpy.Handle(), w, 16, 360, 204, 24, "ButtonCpy");
+    ExpectPlacement(f.Panel1.Handle(), w, 236, 0, 360, 272, "Panel1");
+    ExpectPlacement(f.Panel2.Handle(), w, 4, 0, 228, 36, "Panel2");
+    ExpectPlacement(f.Label1.Handle(), f.Panel2.Handle(), 100, 4, 25, 13, "Label1");
+    ExpectPlacement(f.Label2.Handle(), f.Panel2.Handle(), 4, 20, 220, 13, "Label2");
+    ExpectPlacement(f.Panel5.Handle(), w, 16, 386, 204, 20, "Panel5");
+}
+
+TEST_F(MainFormTest, KeepsTheDesignTabOrder)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    std::vector<HWND> expected = {f.Panel6.Handle(), f.Panel3.Handle(),    f.Panel4.Handle(), f.ButtonExit.Handle(),
+                                  f.ButtonCpy.Handle(), f.Panel1.Handle(), f.Panel2.Handle(), f.Panel5.Handle()};
+    std::vector<HWND> actual;
+    for (HWND child = ::GetWindow(f.Handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        actual.push_back(child);
+    EXPECT_EQ(actual, expected);
+    // Tab walks the browser panel in order: drive box, name field, file list.
+    EXPECT_EQ(::GetNextDlgTabItem(f.Handle(), f.DriveComboBox1.Handle(), FALSE), f.Edit1.Handle());
+    EXPECT_EQ(::GetNextDlgTabItem(f.Handle(), f.Edit1.Handle(), FALSE), f.FileListBox1.Handle());
+}
+
+TEST_F(MainFormTest, ShowsTheStartTexts)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    EXPECT_EQ(f.Caption(), "Lumoscope32 - [Noname]");
+    EXPECT_EQ(Application().Title(), "Lumoscope32 - [Noname]");
+    EXPECT_EQ(f.BtnStretch.Text(), "&STRETCH");
+    EXPECT_EQ(f.ButtonVollbild.Text(), "&FULLVIEW");
+    EXPECT_EQ(f.ButtonCpy.Text(), "&COPY TO CLIPBOARD");
+    EXPECT_EQ(f.ButtonExit.Text(), "E &X I T");
+    EXPECT_EQ(f.Edit1.Text(), "*.*");
+    EXPECT_EQ(f.Label1.Text(), "Path:");
+    EXPECT_EQ(f.Label2.Text(), ShortenPath(f.FileListBox1.Directory(), 30));
+    EXPECT_EQ(f.Panel1.Caption(), "Pictrix V1.1");
+    EXPECT_EQ(f.Panel5.Caption(), "Picture-Info:");
+    EXPECT_FALSE(f.ButtonVollbild.Enabled());
+    EXPECT_FALSE(f.ButtonCpy.Enabled());
+    EXPECT_EQ(f.ButtonVollbild.Tag, 1);
+    EXPECT_EQ(f.ButtonCpy.Tag, 1);
+    EXPECT_FALSE(::IsWindowEnabled(f.PanelLED.Handle()));
+    EXPECT_EQ(LastGoodDrive, f.DriveComboBox1.Drive());
+    EXPECT_EQ(::GetWindowContextHelpId(f.ButtonExit.Handle()), 120u);
+    EXPECT_EQ(::GetWindowContextHelpId(f.Edit1.Handle()), 130u);
+}
+
+TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    PixelCanvas form(598, 449);
+    f.PaintContent(form.dc());
+    EXPECT_EQ(form.At(300, 440), clOlive);
+
+    PixelCanvas preview(360, 272);
+    f.Panel1.PaintContent(preview.dc());
+    EXPECT_EQ(preview.At(180, 20), clBlack);
+    EXPECT_EQ(preview.At(180, 250), clBlack);
+    int red = preview.Count(clRed);
+    EXPECT_GT(red, 300) << "the caption in large red letters";
+    EXPECT_EQ(preview.At(5, 136), clBlack);
+
+    PixelCanvas led(12, 12);
+    f.PanelLED.PaintContent(led.dc());
+    EXPECT_EQ(led.At(6, 6), clMaroon);
+}
+
+TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelp)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    HMENU menu = ::GetSystemMenu(f.Handle(), FALSE);
+    int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 3);
+    EXPECT_EQ(::GetMenuState(menu, SC_SIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(::GetMenuItemID(menu, count - 2), 272u);
+    EXPECT_EQ(MenuText(menu, count - 2), "About &Lumoscope ...");
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), 288u);
+    EXPECT_EQ(MenuText(menu, count - 1), "Lumoscope &Help");
+}
+
+TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)
+{
+    for (auto [withHelp, withContents] : {std::pair{false, false}, {true, false}, {false, true}}) {
+        ProgramDirectory directory(withHelp, withContents);
+        Application().SetHelpFile("");
+        TForm1 f;
+        UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
+        EXPECT_TRUE(state & MF_GRAYED) << withHelp << withContents;
+        EXPECT_EQ(Application().HelpFile(), "");
+    }
+    ProgramDirectory directory(true, true);
+    TForm1 f;
+    UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
+    EXPECT_FALSE(state & MF_GRAYED);
+    EXPECT_EQ(Application().HelpFile(), HelpFilePath + ">Window1");
+}
+
+TEST_F(MainFormTest, AboutShowsTheOneLineInformation)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    ScriptedDialogs dialogs;
+    ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 272, 0);
+    PumpMessages();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    const DialogRequest& about = dialogs.requests[0];
+    EXPECT_EQ(about.kind, DialogRequest::Message);
+    EXPECT_EQ(about.type, mtInformation);
+    EXPECT_EQ(about.buttons, static_cast<TMsgDlgButtons>(mbOK));
+    EXPECT_EQ(about.caption, "Information");
+    EXPECT_EQ(about.text, "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files");
+}
+
+TEST_F(MainFormTest, HelpOpensTheContentsInWindowMainEveryTime)
+{
+    ProgramDirectory directory(true, true);
+    TForm1 f;
+    for (int i = 0; i < 2; ++i) {
+        ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 288, 0);
+        PumpMessages();
+    }
+    ASSERT_EQ(helpCalls.size(), 2u);
+    for (const HelpCall& call : helpCalls) {
+        EXPECT_EQ(call.command, static_cast<UINT>(HELP_FINDER));
+        EXPECT_EQ(call.file, HelpFilePath + ">main");
+    }
+    EXPECT_EQ(Application().HelpFile(), HelpFilePath + ">Window1");
+}
+
+TEST_F(MainFormTest, F1OpensContextHelpOfTheFocusedControl)
+{
+    ProgramDirectory directory(true, true);
+    TForm1 f;
+    ::SetFocus(f.ButtonExit.Handle());
+    MSG key{f.ButtonExit.Handle(), WM_KEYDOWN, VK_F1, 0, 0, {}};
+    ::PostMessageA(key.hwnd, key.message, key.wParam, key.lParam);
+    PumpMessages();
+    ASSERT_EQ(helpCalls.size(), 1u);
+    EXPECT_EQ(helpCalls[0].command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(helpCalls[0].file, HelpFilePath + ">Window1");
+}
+
+TEST_F(MainFormTest, OtherSystemCommandsAreLeftAlone)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    ScriptedDialogs dialogs;
+    MSG message{f.Handle(), WM_SYSCOMMAND, 273, 0, 0, {}};
+    bool handled = false;
+    f.AppMessage(message, handled);
+    EXPECT_FALSE(handled);
+    message.wParam = 272 | 0x0001;
+    f.AppMessage(message, handled);
+    EXPECT_FALSE(handled) << "ids are compared in full";
+    EXPECT_TRUE(dialogs.requests.empty());
+}
+
+TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
+{
+    ProgramDirectory directory(false, false);
+    {
+        TForm1 f;
+        TakeQuitMessage();
+        ::SendMessageA(f.ButtonExit.Handle(), BM_CLICK, 0, 0);
+        EXPECT_TRUE(TakeQuitMessage());
+        EXPECT_FALSE(::IsWindowVisible(f.Handle()));
+    }
+    {
+        TForm1 f;
+        ::SendMessageA(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(TakeQuitMessage());
+        EXPECT_FALSE(::IsWindowVisible(f.Handle()));
+    }
+}
+
+TEST_F(MainFormTest, DestroyClosesTheHelpWindow)
+{
+    ProgramDirectory directory(false, false);
+    { TForm1 f; }
+    ASSERT_FALSE(helpCalls.empty());
+    EXPECT_EQ(helpCalls.back().command, static_cast<UINT>(HELP_QUIT));
+}
+
+TEST_F(MainFormTest, PaintingPutsTheDefaultCursorBack)
+{
+    ProgramDirectory directory(false, false);
+    TForm1 f;
+    Screen().SetCursor(crHourGlass);
+    ::InvalidateRect(f.Handle(), nullptr, TRUE);
+    ::UpdateWindow(f.Handle());
+    EXPECT_EQ(Screen().Cursor(), crDefault);
+}

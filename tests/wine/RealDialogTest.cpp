@@ -1,0 +1,139 @@
+// The real dialogs, answered by a second thread as a user would.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+#include "TestSupport.h"
+
+namespace {
+
+struct DialogSearch {
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM parameter)
+{
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && ::IsWindowVisible(window)) {
+        reinterpret_cast<DialogSearch*>(parameter)->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Waits on another thread for a dialog of the given thread and hands it to
+// the user's hand.
+class DialogUser {
+public:
+    DialogUser(DWORD thread, std::function<void(HWND)> act)
+        : worker_([thread, act] {
+              for (int i = 0; i < 500; ++i) {
+                  DialogSearch search;
+                  ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&search));
+                  if (search.found) {
+                      act(search.found);
+                      return;
+                  }
+                  ::Sleep(10);
+              }
+          })
+    {
+    }
+    ~DialogUser() { worker_.join(); }
+
+private:
+    std::thread worker_;
+};
+
+void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+} // namespace
+
+TEST(RealMessageDialog, HasTheGermanCaptionAndButtons)
+{
+    std::string caption, yes, no;
+    int result;
+    {
+        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            caption = TextOf(dialog);
+            yes = TextOf(::GetDlgItem(dialog, IDYES));
+            no = TextOf(::GetDlgItem(dialog, IDNO));
+            Click(dialog, IDNO);
+        });
+        result = MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo);
+    }
+    EXPECT_EQ(result, mrNo);
+    EXPECT_EQ(caption, "Bestätigen");
+    EXPECT_EQ(yes, "&Ja");
+    EXPECT_EQ(no, "&Nein");
+}
+
+TEST(RealMessageDialog, WarningHasOneOkButton)
+{
+    std::string caption, ok;
+    bool hasCancel = true;
+    {
+        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            caption = TextOf(dialog);
+            ok = TextOf(::GetDlgItem(dialog, IDOK));
+            hasCancel = ::GetDlgItem(dialog, IDCANCEL) != nullptr && ::GetDlgItem(dialog, IDCANCEL) != ::GetDlgItem(dialog, IDOK);
+            Click(dialog, IDOK);
+        });
+        EXPECT_EQ(MessageDlg("Access Error on Drive A: !", mtWarning, mbOK), mrOk);
+    }
+    EXPECT_EQ(caption, "Warnung");
+    EXPECT_EQ(ok, "OK");
+    EXPECT_FALSE(hasCancel);
+}
+
+TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewText)
+{
+    std::string caption, prompt, initial, ok, cancel;
+    DWORD selectionStart = 1, selectionEnd = 0;
+    LRESULT limit = 0;
+    std::string value = "HOUSE.BMP";
+    bool accepted;
+    {
+        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            caption = TextOf(dialog);
+            prompt = TextOf(::GetDlgItem(dialog, 100));
+            HWND edit = ::GetDlgItem(dialog, 101);
+            initial = TextOf(edit);
+            ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                           reinterpret_cast<LPARAM>(&selectionEnd));
+            limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
+            ok = TextOf(::GetDlgItem(dialog, IDOK));
+            cancel = TextOf(::GetDlgItem(dialog, IDCANCEL));
+            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("GARDEN.BMP"));
+            Click(dialog, IDOK);
+        });
+        accepted = InputQuery("Rename File", "New Name:", value);
+    }
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(value, "GARDEN.BMP");
+    EXPECT_EQ(caption, "Rename File");
+    EXPECT_EQ(prompt, "New Name:");
+    EXPECT_EQ(initial, "HOUSE.BMP");
+    EXPECT_EQ(selectionStart, 0u);
+    EXPECT_EQ(selectionEnd, 9u);
+    EXPECT_EQ(limit, 255);
+    EXPECT_EQ(ok, "OK");
+    EXPECT_EQ(cancel, "Abbrechen");
+}
+
+TEST(RealInputDialog, CancelKeepsTheValue)
+{
+    std::string value = "HOUSE.BMP";
+    bool accepted;
+    {
+        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            ::SendMessageA(::GetDlgItem(dialog, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("OTHER.BMP"));
+            Click(dialog, IDCANCEL);
+        });
+        accepted = InputQuery("Rename File", "New Name:", value);
+    }
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(value, "HOUSE.BMP");
+}

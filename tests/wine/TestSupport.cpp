@@ -1,0 +1,36 @@
+#include "TestSupport.h"
+
+#include "framework/Window.h"
+
+std::string TextOf(HWND window) { return WindowText(window); }
+
+PixelCanvas::PixelCanvas(int width, int height) : width_(width), height_(height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc_.reset(::CreateCompatibleDC(nullptr));
+    bitmap_.reset(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<const DWORD*>(bits);
+    selection_.emplace(dc_.get(), bitmap_.get());
+}
+
+COLORREF PixelCanvas::At(int x, int y) const
+{
+    ::GdiFlush();
+    DWORD pixel = bits_[y * width_ + x];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+int PixelCanvas::Count(COLORREF colour) const
+{
+    int count = 0;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            count += At(x, y) == colour;
+    return count;
+}
