@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages the build, the tests and the run need
+# (idempotent: does nothing when all are there).
+set -eu
+packages="g++ cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick
+  libgtest-dev libbenchmark-dev clang libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev"
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null

@@ -1,0 +1,33 @@
+#!/bin/bash
+# Installs what is missing, builds the Windows x86_64 program and starts it
+# under Wine. Without a display it runs headless under Xvfb: it waits for
+# the main window, saves a screenshot into the build tree, prints its path
+# and ends the program.
+set -euo pipefail
+. "$(dirname "$0")/build-all.sh"
+. "$repo/tools/xvfb.sh"
+
+prepare
+build_windows x86_64 LUMSC32
+
+headless=0
+[ -z "${DISPLAY:-}" ] && headless=1
+prefix="$repo/build/x86_64/wineprefix"
+export WINEPREFIX="$prefix"
+start_display
+"$repo/tools/wine-prefix.sh" "$prefix"
+
+if [ $headless -eq 0 ]; then
+    exec "$repo/tools/wine-run.sh" "$prefix" "$repo/build/x86_64/bin/LUMSC32.EXE" "$@"
+fi
+
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; stop_display' EXIT
+"$repo/tools/wine-run.sh" "$prefix" "$repo/build/x86_64/bin/LUMSC32.EXE" "$@" &
+for _ in $(seq 300); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"Lumoscope32 - ' && break
+    sleep 0.1
+done
+sleep 1  # let it paint
+screenshot="$repo/build/screenshot.png"
+import -window root "$screenshot"
+echo "$screenshot"
