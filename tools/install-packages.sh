@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the run need
 # (idempotent: does nothing when all are there).
 set -eu
-packages="g++ cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick
+packages="g++ cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick fonts-liberation
   libgtest-dev libbenchmark-dev clang libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev"
 missing=""
 for package in $packages; do

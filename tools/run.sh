@@ -14,6 +14,7 @@ headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 prefix="$repo/build/x86_64/wineprefix"
 export WINEPREFIX="$prefix"
+/usr/lib/wine/wineserver -k 2>/dev/null || true  # a server left from another display
 start_display
 "$repo/tools/wine-prefix.sh" "$prefix"
 

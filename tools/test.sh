@@ -12,6 +12,7 @@ build_windows i686
 
 prefix="$repo/build/x86_64/wineprefix"
 export WINEPREFIX="$prefix"
+/usr/lib/wine/wineserver -k 2>/dev/null || true  # a server left from another display
 cleanup() {
     /usr/lib/wine/wineserver -k 2>/dev/null || true
     stop_display

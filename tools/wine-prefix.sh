@@ -11,5 +11,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
 mkdir -p "$prefix"
 /usr/lib/wine/wine64 wineboot -i >"$prefix/../wineboot.log" 2>&1
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix/../wineboot.log" 2>&1
+# Serif text in Times New Roman: Liberation Serif has the same metrics.
+/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
+    >>"$prefix/../wineboot.log" 2>&1
 /usr/lib/wine/wineserver -w
 touch "$prefix/.lumoscope-ready"
