@@ -137,3 +137,26 @@ TEST(RealInputDialog, CancelKeepsTheValue)
     EXPECT_FALSE(accepted);
     EXPECT_EQ(value, "HOUSE.BMP");
 }
+
+TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
+{
+    std::string errorCaption, fatalCaption, fatalText;
+    {
+        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            errorCaption = TextOf(dialog);
+            Click(dialog, IDOK);
+        });
+        ShowErrorBox("Lumoscope32 - [Noname]", "Datei nicht gefunden.");
+    }
+    {
+        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            fatalCaption = TextOf(dialog);
+            fatalText = TextOf(::GetDlgItem(dialog, 0xFFFF));
+            Click(dialog, IDOK);
+        });
+        ShowFatalErrorBox("Dateizugriff verweigert.");
+    }
+    EXPECT_EQ(errorCaption, "Lumoscope32 - [Noname]");
+    EXPECT_EQ(fatalCaption, "Anwendungsfehler");
+    EXPECT_EQ(fatalText, "Dateizugriff verweigert.");
+}
