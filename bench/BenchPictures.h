@@ -1,0 +1,28 @@
+#pragma once
+// The pictures the benchmarks read: made once per run, kept in memory and
+// written to build/bench/pictures for ImageMagick.
+
+#include <cstdint>
+#include <string>
+
+#include "tests/native/picdec/writers/TestPictures.h"
+
+namespace picdec::bench {
+
+struct BenchFile {
+    samples::File bytes;
+    std::string path;
+};
+
+// A synthetic photograph: smooth shapes, edges and grain.
+const samples::RgbPicture& Photo(std::uint32_t width, std::uint32_t height);
+
+const BenchFile& Jpeg24Megapixel420();
+const BenchFile& Png12Megapixel();
+const BenchFile& Gif12Megapixel();
+const BenchFile& Pcx12Megapixel();
+const BenchFile& Bmp12Megapixel();
+// The 12-megapixel photo as a binary PPM, for ImageMagick's reduction.
+const BenchFile& Ppm12Megapixel();
+
+}  // namespace picdec::bench

@@ -1,0 +1,18 @@
+#pragma once
+// The plain library reads our decoders are compared with: each decodes the
+// whole picture into one buffer and does nothing else.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace picdec::bench {
+
+// libjpeg-turbo, to RGB.
+std::vector<std::uint8_t> PlainJpegDecode(std::span<const std::uint8_t> file);
+// libpng, samples as stored.
+std::vector<std::uint8_t> PlainPngRead(std::span<const std::uint8_t> file);
+// giflib, the first frame's indices.
+std::vector<std::uint8_t> PlainGifRead(std::span<const std::uint8_t> file);
+
+}  // namespace picdec::bench

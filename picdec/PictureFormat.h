@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace picdec {
+
+enum class PictureFormat { Unknown, Jpeg, Png, Gif, Tiff, Bmp, Pcx };
+
+// The format of a file judged by its first bytes, whatever its name says.
+PictureFormat DetectFormat(std::span<const std::uint8_t> bytes);
+
+// "JPEG", "PNG", "GIF", "TIFF", "BMP", "PCX"; empty for Unknown.
+std::string_view TypeTextOf(PictureFormat format);
+
+}  // namespace picdec

@@ -1,0 +1,102 @@
+#include "picdec/ReadPicture.h"
+
+#include <new>
+
+#include "picdec/ConvertDepth.h"
+#include "picdec/MemoryBitmap.h"
+
+namespace picdec {
+
+namespace {
+
+Status FindCodec(Bytes file, PictureFormat expected, const Codec*& codec)
+{
+    const PictureFormat format = DetectFormat(file);
+    if (format == PictureFormat::Unknown)
+        return file.empty() ? Status::TruncatedData : Status::UnknownFormat;
+    if (expected != PictureFormat::Unknown && format != expected)
+        return Status::WrongFormat;
+    codec = CodecFor(format);
+    return Status::Ok;
+}
+
+bool DecodesDirectly(const PictureInfo& info, int resolution, int outputBits)
+{
+    if (outputBits != info.nativeBitsPerPixel)
+        return false;
+    return outputBits == 24 || resolution == 0 || info.palette.size() <= (std::size_t{1} << outputBits);
+}
+
+Status DecodeDirect(Bytes file, const Codec& codec, const PictureInfo& info, BitmapSink& sink)
+{
+    const DibView target = sink.CreateBitmap(info.width, info.height, info.nativeBitsPerPixel, info.palette);
+    if (target.bits == nullptr)
+        return Status::CannotCreateBitmap;
+    return codec.decode(file, info, target);
+}
+
+Status DecodeAndConvert(Bytes file, const Codec& codec, const PictureInfo& info, const ReadRequest& request,
+                        int outputBits, BitmapSink& sink)
+{
+    if (const Status fits = CheckBitmapShape(info.width, info.height, outputBits, request.limits); fits != Status::Ok)
+        return fits;
+    MemoryBitmap decoded;
+    const DibView picture = decoded.CreateBitmap(info.width, info.height, info.nativeBitsPerPixel, info.palette);
+    const Status decodeStatus = codec.decode(file, info, picture);
+    const Status convertStatus = ConvertDepth(picture, info.palette, outputBits, request.dither, sink);
+    return decodeStatus != Status::Ok ? decodeStatus : convertStatus;
+}
+
+Status Read(Bytes file, const ReadRequest& request, BitmapSink& sink)
+{
+    PictureInfo info;
+    if (const Status status = ReadPictureInfo(file, info, request.expected); status != Status::Ok)
+        return status;
+    const int outputBits = OutputDepth(info.nativeBitsPerPixel, request.resolution);
+    if (outputBits == 0)
+        return Status::BadResolutionCode;
+    const Status fits = CheckBitmapShape(info.width, info.height, info.nativeBitsPerPixel, request.limits);
+    if (fits != Status::Ok)
+        return fits;
+    const Codec& codec = *CodecFor(info.format);
+    if (DecodesDirectly(info, request.resolution, outputBits))
+        return DecodeDirect(file, codec, info, sink);
+    return DecodeAndConvert(file, codec, info, request, outputBits, sink);
+}
+
+}  // namespace
+
+int OutputDepth(int nativeBitsPerPixel, int resolution)
+{
+    switch (resolution) {
+    case 0: return nativeBitsPerPixel;
+    case 1:
+    case 4:
+    case 8:
+    case 24: return resolution;
+    default: return 0;
+    }
+}
+
+Status ReadPictureInfo(Bytes file, PictureInfo& info, PictureFormat expected)
+{
+    const Codec* codec = nullptr;
+    if (const Status status = FindCodec(file, expected, codec); status != Status::Ok)
+        return status;
+    try {
+        return codec->readInfo(file, info);
+    } catch (const std::bad_alloc&) {
+        return Status::OutOfMemory;
+    }
+}
+
+Status ReadPicture(Bytes file, const ReadRequest& request, BitmapSink& sink)
+{
+    try {
+        return Read(file, request, sink);
+    } catch (const std::bad_alloc&) {
+        return Status::OutOfMemory;
+    }
+}
+
+}  // namespace picdec

@@ -1,0 +1,31 @@
+#include "picdec/formats/Codec.h"
+
+#include <array>
+
+#include "picdec/formats/BmpCodec.h"
+#include "picdec/formats/GifCodec.h"
+#include "picdec/formats/JpegCodec.h"
+#include "picdec/formats/PcxCodec.h"
+#include "picdec/formats/PngCodec.h"
+#include "picdec/formats/TiffCodec.h"
+
+namespace picdec {
+
+const Codec* CodecFor(PictureFormat format)
+{
+    static constexpr std::array<Codec, 6> codecs{{
+        {PictureFormat::Jpeg, ReadJpegInfo, DecodeJpeg},
+        {PictureFormat::Png, ReadPngInfo, DecodePng},
+        {PictureFormat::Gif, ReadGifInfo, DecodeGif},
+        {PictureFormat::Tiff, ReadTiffInfo, DecodeTiff},
+        {PictureFormat::Bmp, ReadBmpInfo, DecodeBmp},
+        {PictureFormat::Pcx, ReadPcxInfo, DecodePcx},
+    }};
+    for (const Codec& codec : codecs) {
+        if (codec.format == format)
+            return &codec;
+    }
+    return nullptr;
+}
+
+}  // namespace picdec

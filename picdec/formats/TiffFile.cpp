@@ -1,0 +1,170 @@
+#include "picdec/formats/TiffFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace picdec {
+
+namespace {
+
+TiffMemory& MemoryOf(thandle_t handle) { return *static_cast<TiffMemory*>(handle); }
+
+tmsize_t ReadProc(thandle_t handle, void* out, tmsize_t size)
+{
+    TiffMemory& memory = MemoryOf(handle);
+    if (size < 0)
+        return 0;
+    const toff_t available = memory.at < memory.file.size() ? memory.file.size() - memory.at : 0;
+    const auto count = std::min<toff_t>(static_cast<toff_t>(size), available);
+    if (count < static_cast<toff_t>(size))
+        memory.readPastEnd = true;
+    std::memcpy(out, memory.file.data() + memory.at, count);
+    memory.at += count;
+    return static_cast<tmsize_t>(count);
+}
+
+tmsize_t WriteProc(thandle_t, void*, tmsize_t) { return -1; }
+
+toff_t SeekProc(thandle_t handle, toff_t offset, int whence)
+{
+    TiffMemory& memory = MemoryOf(handle);
+    toff_t base = 0;
+    if (whence == SEEK_CUR)
+        base = memory.at;
+    else if (whence == SEEK_END)
+        base = memory.file.size();
+    memory.at = base + offset;
+    return memory.at;
+}
+
+int CloseProc(thandle_t) { return 0; }
+
+toff_t SizeProc(thandle_t handle) { return MemoryOf(handle).file.size(); }
+
+// Not mapped ("m" below): every read goes through ReadProc, which notices
+// reads past the end of a cut file.
+int MapProc(thandle_t, void**, toff_t*) { return 0; }
+
+void UnmapProc(thandle_t, void*, toff_t) {}
+
+int OnError(TIFF*, void* user, const char*, const char*, va_list)
+{
+    static_cast<TiffMemory*>(user)->failed = true;
+    return 1;
+}
+
+int OnWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
+
+// Single allocations past this are refused by libtiff itself.
+constexpr tmsize_t kMaxSingleAllocation = tmsize_t{768} * 1024 * 1024;
+
+}  // namespace
+
+TiffFile::TiffFile(Bytes file)
+{
+    memory_.file = file;
+    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+    if (options == nullptr)
+        return;
+    TIFFOpenOptionsSetErrorHandlerExtR(options, OnError, &memory_);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, OnWarning, &memory_);
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxSingleAllocation);
+    tiff_ = TIFFClientOpenExt("memory", "rm", &memory_, ReadProc, WriteProc, SeekProc, CloseProc, SizeProc, MapProc,
+                              UnmapProc, options);
+    TIFFOpenOptionsFree(options);
+    if (tiff_ != nullptr)
+        memory_.failed = false;
+}
+
+TiffFile::~TiffFile()
+{
+    if (tiff_ != nullptr)
+        TIFFClose(tiff_);
+}
+
+Status TiffFile::Failure() const
+{
+    return memory_.readPastEnd || memory_.file.size() < 8 ? Status::TruncatedData : Status::CorruptData;
+}
+
+std::uint16_t TiffFile::Tag16(ttag_t tag, std::uint16_t fallback) const
+{
+    std::uint16_t value = fallback;
+    return TIFFGetFieldDefaulted(tiff_, tag, &value) == 1 ? value : fallback;
+}
+
+std::uint32_t TiffFile::Tag32(ttag_t tag, std::uint32_t fallback) const
+{
+    std::uint32_t value = fallback;
+    return TIFFGetFieldDefaulted(tiff_, tag, &value) == 1 ? value : fallback;
+}
+
+Status TiffFile::ForEachRow(const RowConsumer& consume)
+{
+    return TIFFIsTiled(tiff_) ? ForEachTileRow(consume) : ForEachStripRow(consume);
+}
+
+// A strip or tile whose bytes lie past the end of the file means truncation.
+Status TiffFile::ReadFailure(std::uint32_t index) const
+{
+    int error = 0;
+    const std::uint64_t offset = TIFFGetStrileOffsetWithErr(tiff_, index, &error);
+    const std::uint64_t count = TIFFGetStrileByteCountWithErr(tiff_, index, &error);
+    if (error == 0 && (offset > memory_.file.size() || count > memory_.file.size() - offset))
+        return Status::TruncatedData;
+    return Failure();
+}
+
+Status TiffFile::ForEachStripRow(const RowConsumer& consume)
+{
+    const std::uint32_t height = Tag32(TIFFTAG_IMAGELENGTH, 0);
+    const std::uint32_t rowsPerStrip = std::clamp<std::uint32_t>(Tag32(TIFFTAG_ROWSPERSTRIP, height), 1, height);
+    const auto scanline = static_cast<std::size_t>(TIFFScanlineSize64(tiff_));
+    if (scanline == 0)
+        return Status::CorruptData;
+    std::vector<std::uint8_t> strip(scanline * rowsPerStrip);
+    for (std::uint32_t y = 0, index = 0; y < height; y += rowsPerStrip, ++index) {
+        const std::uint32_t rows = std::min(rowsPerStrip, height - y);
+        if (TIFFReadEncodedStrip(tiff_, index, strip.data(), static_cast<tmsize_t>(scanline * rows)) < 0)
+            return ReadFailure(index);
+        for (std::uint32_t r = 0; r < rows; ++r)
+            consume(y + r, strip.data() + r * scanline);
+    }
+    return Status::Ok;
+}
+
+Status TiffFile::ForEachTileRow(const RowConsumer& consume)
+{
+    const std::uint32_t width = Tag32(TIFFTAG_IMAGEWIDTH, 0);
+    const std::uint32_t height = Tag32(TIFFTAG_IMAGELENGTH, 0);
+    const std::uint32_t tileWidth = Tag32(TIFFTAG_TILEWIDTH, 0);
+    const std::uint32_t tileHeight = Tag32(TIFFTAG_TILELENGTH, 0);
+    const auto scanline = static_cast<std::size_t>(TIFFScanlineSize64(tiff_));
+    const auto tileRow = static_cast<std::size_t>(TIFFTileRowSize64(tiff_));
+    const auto tileSize = static_cast<std::size_t>(TIFFTileSize64(tiff_));
+    if (tileWidth == 0 || tileHeight == 0 || scanline == 0 || tileRow == 0 || tileSize < tileRow * tileHeight)
+        return Status::CorruptData;
+    std::vector<std::uint8_t> tile(tileSize);
+    std::vector<std::uint8_t> band(scanline * tileHeight);
+    for (std::uint32_t y = 0; y < height; y += tileHeight) {
+        const std::uint32_t rows = std::min(tileHeight, height - y);
+        for (std::uint32_t x = 0; x < width; x += tileWidth) {
+            const std::uint32_t index = TIFFComputeTile(tiff_, x, y, 0, 0);
+            if (TIFFReadEncodedTile(tiff_, index, tile.data(), static_cast<tmsize_t>(tileSize)) < 0)
+                return ReadFailure(index);
+            // Tile widths are multiples of 16 pixels, so tiles start on a byte.
+            const std::size_t column = (x / tileWidth) * tileRow;
+            if (column >= scanline)
+                break;
+            const std::size_t bytes = std::min(tileRow, scanline - column);
+            for (std::uint32_t r = 0; r < rows; ++r)
+                std::memcpy(band.data() + r * scanline + column, tile.data() + r * tileRow, bytes);
+        }
+        for (std::uint32_t r = 0; r < rows; ++r)
+            consume(y + r, band.data() + r * scanline);
+    }
+    return Status::Ok;
+}
+
+}  // namespace picdec

@@ -1,0 +1,50 @@
+#pragma once
+// A libtiff reader over bytes in memory, on the first page. libtiff's
+// messages are caught per file and never printed.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include <tiffio.h>
+
+#include "picdec/formats/Codec.h"
+
+namespace picdec {
+
+struct TiffMemory {
+    Bytes file;
+    toff_t at = 0;
+    bool failed = false;
+    bool readPastEnd = false;
+};
+
+class TiffFile {
+public:
+    explicit TiffFile(Bytes file);
+    ~TiffFile();
+    TiffFile(const TiffFile&) = delete;
+    TiffFile& operator=(const TiffFile&) = delete;
+
+    TIFF* Handle() const { return tiff_; }
+    // Why opening failed, or why the last read failed.
+    Status Failure() const;
+
+    std::uint16_t Tag16(ttag_t tag, std::uint16_t fallback) const;
+    std::uint32_t Tag32(ttag_t tag, std::uint32_t fallback) const;
+
+    // Calls consume(y, row) for every row of the first page, top to bottom,
+    // with the samples as libtiff decodes them (planar configuration 1).
+    using RowConsumer = std::function<void(std::uint32_t y, const std::uint8_t* row)>;
+    Status ForEachRow(const RowConsumer& consume);
+
+private:
+    Status ForEachStripRow(const RowConsumer& consume);
+    Status ForEachTileRow(const RowConsumer& consume);
+    Status ReadFailure(std::uint32_t index) const;
+
+    TiffMemory memory_;
+    TIFF* tiff_ = nullptr;
+};
+
+}  // namespace picdec

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <tiffio.h>
+
+#include "tests/native/picdec/DecodeHelpers.h"
+#include "tests/native/picdec/writers/EncodedPictures.h"
+
+namespace picdec::samples {
+namespace {
+
+constexpr std::uint32_t kWidth = 37;  // more than two 16-pixel tiles, not a multiple
+constexpr std::uint32_t kHeight = 20;
+
+TiffSpec IndexedTiff(int bits, int photometric, int compression)
+{
+    TiffSpec spec;
+    spec.width = kWidth;
+    spec.height = kHeight;
+    spec.bitsPerSample = bits;
+    spec.photometric = photometric;
+    spec.compression = compression;
+    for (std::uint32_t y = 0; y < kHeight; ++y) {
+        std::vector<std::uint8_t> indices;
+        for (std::uint32_t x = 0; x < kWidth; ++x)
+            indices.push_back(PatternIndex(x, y, 1 << bits));
+        spec.rows.push_back(PackRow(indices, bits));
+    }
+    if (photometric == PHOTOMETRIC_PALETTE) {
+        const Palette palette = PatternPalette(1 << bits);
+        for (int channel = 0; channel < 3; ++channel)
+            for (const Colour& c : palette)
+                spec.colourMap.push_back(static_cast<std::uint16_t>((channel == 0 ? c.red : channel == 1 ? c.green : c.blue) * 257));
+    }
+    return spec;
+}
+
+TiffSpec RgbTiff(const RgbPicture& picture, int compression, bool alpha)
+{
+    TiffSpec spec;
+    spec.width = picture.width;
+    spec.height = picture.height;
+    spec.samplesPerPixel = alpha ? 4 : 3;
+    spec.alpha = alpha;
+    spec.photometric = PHOTOMETRIC_RGB;
+    spec.compression = compression;
+    for (std::uint32_t y = 0; y < picture.height; ++y) {
+        std::vector<std::uint8_t> row;
+        for (std::uint32_t x = 0; x < picture.width; ++x) {
+            const Colour c = picture.At(x, y);
+            row.insert(row.end(), {c.red, c.green, c.blue});
+            if (alpha)
+                row.push_back(x % 2 == 0 ? 255 : 0);
+        }
+        spec.rows.push_back(row);
+    }
+    return spec;
+}
+
+TEST(TiffDecoder, KeepsPalettesOfEveryDepthWithEveryLosslessCompression)
+{
+    for (const int compression : {COMPRESSION_NONE, COMPRESSION_PACKBITS, COMPRESSION_LZW, COMPRESSION_ADOBE_DEFLATE}) {
+        for (const int bits : {1, 2, 4, 8}) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, compression " << compression);
+            const TiffSpec spec = IndexedTiff(bits, PHOTOMETRIC_PALETTE, compression);
+            const Palette palette = PatternPalette(1 << bits);
+            const Decoded decoded = DecodeFile(TiffFile(spec));
+            ASSERT_EQ(decoded.status, Status::Ok);
+            EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, bits == 2 ? 4 : bits);
+            EXPECT_EQ(decoded.bitmap.Colours(), palette);
+            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, palette)));
+        }
+    }
+}
+
+TEST(TiffDecoder, ReadsTiledPages)
+{
+    TiffSpec spec = IndexedTiff(8, PHOTOMETRIC_PALETTE, COMPRESSION_LZW);
+    spec.tileSize = 16;
+    const Decoded decoded = DecodeFile(TiffFile(spec));
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, PatternPalette(256))));
+}
+
+TEST(TiffDecoder, ShowsGreyInBothPolaritiesThroughAPalette)
+{
+    for (const int bits : {1, 2, 4, 8}) {
+        for (const int photometric : {PHOTOMETRIC_MINISBLACK, PHOTOMETRIC_MINISWHITE}) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, photometric " << photometric);
+            const Palette grey = GreyPalette(bits, photometric == PHOTOMETRIC_MINISWHITE);
+            const Decoded decoded = DecodeFile(TiffFile(IndexedTiff(bits, photometric, COMPRESSION_NONE)));
+            ASSERT_EQ(decoded.status, Status::Ok);
+            EXPECT_EQ(decoded.bitmap.Colours(), grey);
+            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, grey)));
+        }
+    }
+}
+
+TEST(TiffDecoder, ReadsSixteenBitGreyByItsHighByte)
+{
+    TiffSpec spec = IndexedTiff(8, PHOTOMETRIC_MINISBLACK, COMPRESSION_LZW);
+    spec.bitsPerSample = 16;
+    RgbPicture expected{kWidth, kHeight, {}};
+    for (std::uint32_t y = 0; y < kHeight; ++y) {
+        spec.rows[y].clear();
+        for (std::uint32_t x = 0; x < kWidth; ++x) {
+            const std::uint16_t level = static_cast<std::uint16_t>(PatternColour(x, y).blue * 256 + 99);
+            std::uint8_t bytes[2];
+            std::memcpy(bytes, &level, 2);
+            spec.rows[y].insert(spec.rows[y].end(), bytes, bytes + 2);
+            const auto high = static_cast<std::uint8_t>(level >> 8);
+            expected.pixels.push_back(Colour{high, high, high});
+        }
+    }
+    const Decoded decoded = DecodeFile(TiffFile(spec));
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
+    EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
+}
+
+TEST(TiffDecoder, DecodesCcittFaxPagesAsBlackOnWhite)
+{
+    for (const int compression : {COMPRESSION_CCITTFAX3, COMPRESSION_CCITTFAX4}) {
+        SCOPED_TRACE(compression);
+        const Decoded decoded = DecodeFile(TiffFile(IndexedTiff(1, PHOTOMETRIC_MINISWHITE, compression)));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 1);
+        EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, GreyPalette(1, true))));
+    }
+}
+
+TEST(TiffDecoder, ReadsRgbAndComposesAlphaOnWhite)
+{
+    const RgbPicture picture = PatternPicture(kWidth, kHeight);
+    for (const int compression : {COMPRESSION_NONE, COMPRESSION_LZW}) {
+        Decoded decoded = DecodeFile(TiffFile(RgbTiff(picture, compression, false)));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
+        EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
+
+        decoded = DecodeFile(TiffFile(RgbTiff(picture, compression, true)));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        RgbPicture expected = picture;
+        for (std::uint32_t y = 0; y < kHeight; ++y)
+            for (std::uint32_t x = 1; x < kWidth; x += 2)
+                expected.pixels[y * kWidth + x] = Colour{255, 255, 255};
+        EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
+    }
+}
+
+TEST(TiffDecoder, ConvertsCmykToRgb)
+{
+    TiffSpec spec;
+    spec.width = 4;
+    spec.height = 2;
+    spec.samplesPerPixel = 4;
+    spec.photometric = PHOTOMETRIC_SEPARATED;
+    spec.rows = {{255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0},
+                 {0, 0, 0, 255, 0, 0, 0, 128, 255, 255, 0, 0, 0, 0, 0, 0}};
+    const Decoded decoded = DecodeFile(TiffFile(spec));
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_EQ(decoded.bitmap.PixelColour(0, 0), (Colour{0, 255, 255}));
+    EXPECT_EQ(decoded.bitmap.PixelColour(1, 0), (Colour{255, 0, 255}));
+    EXPECT_EQ(decoded.bitmap.PixelColour(2, 0), (Colour{255, 255, 0}));
+    EXPECT_EQ(decoded.bitmap.PixelColour(3, 0), (Colour{255, 255, 255}));
+    EXPECT_EQ(decoded.bitmap.PixelColour(0, 1), (Colour{0, 0, 0}));
+    EXPECT_EQ(decoded.bitmap.PixelColour(2, 1), (Colour{0, 0, 255}));
+}
+
+TEST(TiffDecoder, DecodesJpegCompressedYCbCrPages)
+{
+    const RgbPicture picture = GradientPicture(kWidth, kHeight);
+    TiffSpec spec = RgbTiff(picture, COMPRESSION_JPEG, false);
+    spec.photometric = PHOTOMETRIC_YCBCR;
+    spec.rowsPerStrip = 16;
+    const Decoded decoded = DecodeFile(TiffFile(spec));
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
+    EXPECT_LE(LargestDifference(decoded.bitmap, picture), 20);  // libtiff encodes at quality 75
+}
+
+}  // namespace
+}  // namespace picdec::samples

@@ -1,0 +1,68 @@
+#pragma once
+// Picture files written with the decoder libraries' own encoders.
+
+#include <cstdint>
+#include <vector>
+
+#include "tests/native/picdec/writers/TestPictures.h"
+
+namespace picdec::samples {
+
+struct JpegOptions {
+    int quality = 95;
+    bool grey = false;
+    bool fullChroma = true;  // 4:4:4, else 4:2:0
+    bool progressive = false;
+    bool cmyk = false;       // Adobe-style inverted CMYK
+};
+File JpegFile(const RgbPicture& picture, const JpegOptions& options = {});
+
+// Rows hold samples as PNG stores them (packed bits, 16-bit big-endian).
+struct PngSpec {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    int colourType = 2;
+    int bitDepth = 8;
+    bool interlaced = false;
+    std::vector<std::vector<std::uint8_t>> rows;
+    Palette palette;
+    std::vector<std::uint8_t> paletteAlpha;
+    int transparentGrey = -1;
+};
+File PngFile(const PngSpec& spec);
+
+struct GifSpec {
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int colourBits = 8;
+    Palette palette;
+    std::vector<std::uint8_t> indices;  // width * height, top row first
+    int transparent = -1;
+    int background = 0;
+    bool interlaced = false;
+    bool localColourMap = false;
+};
+File GifFile(const GifSpec& spec);
+
+// Rows hold samples as libtiff takes them (packed bits, 16-bit native order).
+struct TiffSpec {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    int bitsPerSample = 8;
+    int samplesPerPixel = 1;
+    int photometric = 1;
+    int compression = 1;
+    std::uint32_t rowsPerStrip = 3;
+    std::uint32_t tileSize = 0;  // 0: strips
+    bool alpha = false;
+    int pages = 1;
+    std::vector<std::uint16_t> colourMap;  // red entries, then green, then blue
+    std::vector<std::vector<std::uint8_t>> rows;
+};
+File TiffFile(const TiffSpec& spec);
+
+}  // namespace picdec::samples

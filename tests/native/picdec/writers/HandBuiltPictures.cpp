@@ -1,0 +1,132 @@
+#include "tests/native/picdec/writers/HandBuiltPictures.h"
+
+namespace picdec::samples {
+
+namespace {
+
+void PutBmpPalette(File& file, const BmpSpec& spec)
+{
+    for (const Colour& c : spec.palette) {
+        file.insert(file.end(), {c.blue, c.green, c.red});
+        if (spec.headerSize != 12)
+            file.push_back(0);
+    }
+}
+
+void PutInfoHeader(File& file, const BmpSpec& spec)
+{
+    Put32(file, static_cast<std::uint32_t>(spec.width));
+    Put32(file, static_cast<std::uint32_t>(spec.height));
+    Put16(file, 1);
+    Put16(file, static_cast<unsigned>(spec.bitsPerPixel));
+    Put32(file, spec.compression);
+    Put32(file, static_cast<std::uint32_t>(spec.pixels.size()));
+    Put32(file, 2835);
+    Put32(file, 2835);
+    Put32(file, spec.coloursUsed);
+    Put32(file, 0);
+    const bool masksInside = spec.headerSize > 40;
+    if (masksInside || spec.compression == 3)
+        for (int i = 0; i < (masksInside ? 4 : 3); ++i)
+            Put32(file, spec.masks[static_cast<std::size_t>(i)]);
+    // file starts with 14 placeholder bytes where the header has its 4-byte size.
+    while (masksInside && file.size() < 10 + spec.headerSize)
+        file.push_back(0);
+}
+
+}  // namespace
+
+File BmpFile(const BmpSpec& spec)
+{
+    File header;
+    Put32(header, spec.headerSize);
+    if (spec.headerSize == 12) {
+        Put16(header, static_cast<unsigned>(spec.width));
+        Put16(header, static_cast<unsigned>(spec.height));
+        Put16(header, 1);
+        Put16(header, static_cast<unsigned>(spec.bitsPerPixel));
+    } else {
+        File body{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        PutInfoHeader(body, spec);
+        header.insert(header.end(), body.begin() + 14, body.end());
+    }
+    File file{'B', 'M'};
+    File table;
+    PutBmpPalette(table, spec);
+    const auto offset = static_cast<std::uint32_t>(14 + header.size() + table.size());
+    Put32(file, offset + static_cast<std::uint32_t>(spec.pixels.size()));
+    Put32(file, 0);
+    Put32(file, offset);
+    file.insert(file.end(), header.begin(), header.end());
+    file.insert(file.end(), table.begin(), table.end());
+    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    return file;
+}
+
+std::vector<std::uint8_t> BmpRows(std::span<const std::vector<std::uint8_t>> topDownRows)
+{
+    std::vector<std::uint8_t> pixels;
+    for (auto row = topDownRows.rbegin(); row != topDownRows.rend(); ++row) {
+        pixels.insert(pixels.end(), row->begin(), row->end());
+        while (pixels.size() % 4 != 0)
+            pixels.push_back(0);
+    }
+    return pixels;
+}
+
+unsigned PcxBytesPerLine(const PcxSpec& spec)
+{
+    if (spec.bytesPerLine != 0)
+        return spec.bytesPerLine;
+    const unsigned bytes = (spec.width * static_cast<unsigned>(spec.bitsPerPlane) + 7) / 8;
+    return (bytes + 1) & ~1u;
+}
+
+void AppendPcxRuns(File& file, std::span<const std::uint8_t> line)
+{
+    std::size_t i = 0;
+    while (i < line.size()) {
+        std::size_t run = 1;
+        while (i + run < line.size() && run < 63 && line[i + run] == line[i])
+            ++run;
+        if (run > 1 || (line[i] & 0xC0) == 0xC0)
+            file.push_back(static_cast<std::uint8_t>(0xC0 | run));
+        file.push_back(line[i]);
+        i += run;
+    }
+}
+
+File PcxFile(const PcxSpec& spec)
+{
+    File file{0x0A, static_cast<std::uint8_t>(spec.version), static_cast<std::uint8_t>(spec.compressed ? 1 : 0),
+              static_cast<std::uint8_t>(spec.bitsPerPlane)};
+    Put16(file, 0);
+    Put16(file, 0);
+    Put16(file, spec.width - 1);
+    Put16(file, spec.height - 1);
+    Put16(file, 72);
+    Put16(file, 72);
+    for (std::size_t i = 0; i < 16; ++i) {
+        const Colour c = i < spec.headerPalette.size() ? spec.headerPalette[i] : Colour{};
+        file.insert(file.end(), {c.red, c.green, c.blue});
+    }
+    file.push_back(0);
+    file.push_back(static_cast<std::uint8_t>(spec.planes));
+    Put16(file, PcxBytesPerLine(spec));
+    Put16(file, 1);
+    file.resize(128, 0);
+    for (const auto& line : spec.lines) {
+        if (spec.compressed)
+            AppendPcxRuns(file, line);
+        else
+            file.insert(file.end(), line.begin(), line.end());
+    }
+    if (!spec.endPalette.empty()) {
+        file.push_back(0x0C);
+        for (const Colour& c : spec.endPalette)
+            file.insert(file.end(), {c.red, c.green, c.blue});
+    }
+    return file;
+}
+
+}  // namespace picdec::samples

@@ -1,0 +1,68 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
+#include "tests/native/picdec/writers/EncodedPictures.h"
+
+namespace picdec::samples {
+
+namespace {
+
+std::vector<JSAMPLE> RowSamples(const RgbPicture& picture, std::uint32_t y, const JpegOptions& options)
+{
+    std::vector<JSAMPLE> row;
+    for (std::uint32_t x = 0; x < picture.width; ++x) {
+        const Colour c = picture.At(x, y);
+        if (options.grey) {
+            row.push_back(c.green);
+        } else if (options.cmyk) {
+            // Inverted CMYK with K = 255 (no black ink): the stored values are the RGB ones.
+            row.insert(row.end(), {c.red, c.green, c.blue, 255});
+        } else {
+            row.insert(row.end(), {c.red, c.green, c.blue});
+        }
+    }
+    return row;
+}
+
+}  // namespace
+
+File JpegFile(const RgbPicture& picture, const JpegOptions& options)
+{
+    jpeg_compress_struct jpeg{};
+    jpeg_error_mgr errors{};
+    jpeg.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&jpeg);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&jpeg, &buffer, &size);
+    jpeg.image_width = picture.width;
+    jpeg.image_height = picture.height;
+    jpeg.input_components = options.grey ? 1 : options.cmyk ? 4 : 3;
+    jpeg.in_color_space = options.grey ? JCS_GRAYSCALE : options.cmyk ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&jpeg);
+    jpeg_set_quality(&jpeg, options.quality, TRUE);
+    if (options.cmyk)
+        jpeg_set_colorspace(&jpeg, JCS_CMYK);
+    if (!options.grey && !options.cmyk) {
+        const int factor = options.fullChroma ? 1 : 2;
+        jpeg.comp_info[0].h_samp_factor = factor;
+        jpeg.comp_info[0].v_samp_factor = factor;
+    }
+    if (options.progressive)
+        jpeg_simple_progression(&jpeg);
+    jpeg_start_compress(&jpeg, TRUE);
+    for (std::uint32_t y = 0; y < picture.height; ++y) {
+        std::vector<JSAMPLE> row = RowSamples(picture, y, options);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&jpeg, rows, 1);
+    }
+    jpeg_finish_compress(&jpeg);
+    File file(buffer, buffer + size);
+    jpeg_destroy_compress(&jpeg);
+    std::free(buffer);
+    return file;
+}
+
+}  // namespace picdec::samples

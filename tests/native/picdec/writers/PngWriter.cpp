@@ -1,0 +1,55 @@
+#include <png.h>
+
+#include "tests/native/picdec/writers/EncodedPictures.h"
+
+namespace picdec::samples {
+
+namespace {
+
+void Append(png_structp png, png_bytep data, std::size_t size)
+{
+    auto* file = static_cast<File*>(png_get_io_ptr(png));
+    file->insert(file->end(), data, data + size);
+}
+
+void Flush(png_structp) {}
+
+void SetTransparency(png_structp png, png_infop info, const PngSpec& spec)
+{
+    if (!spec.paletteAlpha.empty())
+        png_set_tRNS(png, info, spec.paletteAlpha.data(), static_cast<int>(spec.paletteAlpha.size()), nullptr);
+    if (spec.transparentGrey >= 0) {
+        png_color_16 grey{};
+        grey.gray = static_cast<png_uint_16>(spec.transparentGrey);
+        png_set_tRNS(png, info, nullptr, 0, &grey);
+    }
+}
+
+}  // namespace
+
+File PngFile(const PngSpec& spec)
+{
+    File file;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, &file, Append, Flush);
+    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType,
+                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (!spec.palette.empty()) {
+        std::vector<png_color> colours;
+        for (const Colour& c : spec.palette)
+            colours.push_back(png_color{c.red, c.green, c.blue});
+        png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
+    }
+    SetTransparency(png, info, spec);
+    std::vector<png_bytep> rows;
+    for (const auto& row : spec.rows)
+        rows.push_back(const_cast<png_bytep>(row.data()));
+    png_set_rows(png, info, rows.data());
+    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return file;
+}
+
+}  // namespace picdec::samples
