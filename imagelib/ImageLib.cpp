@@ -1,0 +1,112 @@
+#include "imagelib/ImageLib.h"
+
+#include <cstring>
+#include <vector>
+
+#include "framework/Dialogs.h"
+#include "imagelib/PicDec32.h"
+
+namespace {
+
+// A NUL-terminated copy of at most 255 characters, as the library takes it.
+struct TextBuffer {
+    explicit TextBuffer(const std::string& text)
+    {
+        std::size_t length = text.size() < 255 ? text.size() : 255;
+        std::memcpy(data, text.data(), length);
+        data[length] = '\0';
+    }
+    char data[256] = {};
+};
+
+template <typename Entry>
+bool ReadWith(Entry entry, const std::string& fileName, TBitmap& bitmap)
+{
+    TextBuffer name(fileName);
+    HPALETTE palette = nullptr;
+    HBITMAP handle = nullptr;
+    short result = entry(name.data, &handle, &palette);
+    bitmap.SetHandle(handle);
+    bitmap.SetPalette(palette);
+    if (result >= 1)
+        return true;
+    ShowDecoderError(result);
+    return false;
+}
+
+} // namespace
+
+bool ReadBmpFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadBmp(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadJpgFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadJpg(name, static_cast<short>(resolution), 1, static_cast<short>(dither), handle, palette,
+                       callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadGifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadGif(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadPcxFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadPcx(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadPngFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadPng(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadTif(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadImageInfo(const std::string& fileName, ImageInfo& info)
+{
+    TextBuffer name(fileName);
+    char typeText[6] = {};
+    char infoText[26] = {};
+    short width = 0, height = 0, depth1 = 0, depth2 = 0, further = 0;
+    short result = PicInfo(name.data, typeText, &width, &height, &depth1, &depth2, &further, infoText, 0);
+    info.fileType = typeText;
+    // Width and height go up to 65,535: read them unsigned.
+    info.width = static_cast<unsigned short>(width);
+    info.height = static_cast<unsigned short>(height);
+    info.depthFactor1 = depth1;
+    info.depthFactor2 = depth2;
+    info.furtherNumber = further;
+    info.infoText = infoText;
+    if (result >= 1)
+        return true;
+    ShowDecoderError(result);
+    return false;
+}
+
+HMODULE DecoderModule() { return ::GetModuleHandleA("PICDEC32.DLL"); }
+
+void ShowDecoderError(short code)
+{
+    char text[256] = {};
+    ::LoadStringA(DecoderModule(), static_cast<unsigned short>(code), text, sizeof text);
+    MessageDlg(text, mtError, mbOK);
+}
+
+int ScreenColorDepth(HDC dc) { return ColorDepthForBitsPerPixel(::GetDeviceCaps(dc, BITSPIXEL)); }

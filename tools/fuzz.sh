@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the decode core's libFuzzer targets with clang (ASan + UBSan) and
+# runs each one, starting from the seed corpus in fuzz/corpus/<target>/.
+#
+#   tools/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
+#
+# Targets: jpeg png gif tiff bmp pcx reduce dib_layout (default: all). New inputs the
+# fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
+# the committed corpus is only read. `tools/fuzz.sh --seeds` rewrites the
+# committed seed corpus instead.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$repo/build/fuzz
+all_targets=(jpeg png gif tiff bmp pcx reduce dib_layout)
+
+cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$build" >/dev/null
+
+if [[ ${1:-} == --seeds ]]; then
+    rm -rf "$repo/fuzz/corpus"
+    "$build/make_fuzz_corpus" "$repo/fuzz/corpus"
+    exit 0
+fi
+
+seconds=${1:-60}
+shift || true
+targets=("${@:-${all_targets[@]}}")
+[[ $# -gt 0 ]] || targets=("${all_targets[@]}")
+
+mkdir -p "$build/crashes"
+for target in "${targets[@]}"; do
+    work=$build/work/$target
+    mkdir -p "$work"
+    echo "== $target: ${seconds}s"
+    "$build/fuzz_$target" "$work" "$repo/fuzz/corpus/$target" \
+        -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+        -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 \
+        >"$build/$target.log" 2>&1 || { echo "!! $target found a failure, see $build/$target.log"; }
+    grep -E '^stat::number_of_executed_units|^Done' "$build/$target.log" | tail -2
+done
