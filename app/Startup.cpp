@@ -17,10 +17,11 @@ bool ConfirmUninstall()
 
 int RunProgram(const std::vector<std::string>& commandLine)
 {
+    const DdeClient ddeClient;
     RegisterSystemEntries();
     const std::string firstArgument = commandLine.size() > 1 ? commandLine[1] : std::string();
     if (IsUninstallSwitch(firstArgument) && ConfirmUninstall()) {
-        UninstallSystemEntries();
+        UninstallSystemEntries(ddeClient);
         return 0;
     }
     TForm1 form1;

@@ -2,22 +2,30 @@
 
 #include <windows.h>
 
-#include "app/PathText.h"
+#include "system/ProgramLocation.h"
 
 std::string ProgramPath;
 std::string ProgramDir;
 std::string HelpFilePath;
 
-void ComputeProgramPaths()
+namespace {
+
+std::string ModuleFileName()
 {
     std::string path(MAX_PATH, '\0');
     DWORD length;
     while ((length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
         path.resize(path.size() * 2);
     path.resize(length);
-    ProgramPath = path;
-    ProgramDir = DirectoryPart(path);
-    if (!ProgramDir.empty() && ProgramDir.back() == '\\')
-        ProgramDir.pop_back();
-    HelpFilePath = ProgramDir + "\\LUMSC32.HLP";
+    return path;
+}
+
+} // namespace
+
+void ComputeProgramPaths()
+{
+    ProgramLocation location = LocateProgram(ModuleFileName());
+    ProgramPath = location.path;
+    ProgramDir = location.dir;
+    HelpFilePath = location.helpFile;
 }

@@ -1,15 +1,19 @@
 #include "system/SystemEntries.h"
 
+#include "framework/Application.h"
 #include "system/ProgramPaths.h"
+#include "system/Registration.h"
+#include "system/Uninstall.h"
+#include "system/WindowsShell.h"
 
 void RegisterSystemEntries()
 {
     ComputeProgramPaths();
-    // The registry and WIN.INI entries follow with the registration itself.
+    WriteSystemEntries({ProgramPath, ProgramDir, HelpFilePath});
+    Application().ProcessMessages();
 }
 
-void UninstallSystemEntries()
+void UninstallSystemEntries(const DdeClient& client)
 {
-    // The removal of the entries and the hand-over to the uninstaller follow
-    // with the uninstall itself.
+    Uninstall(client, {ProgramDir, GetWindowsDir()});
 }

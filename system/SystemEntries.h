@@ -1,4 +1,5 @@
 #pragma once
+#include "system/DdeClient.h"
 
 // Registers the program with the shell at every start (application path,
 // help, uninstall entry, file class, picture extensions, WIN.INI mirror) and
@@ -7,4 +8,4 @@ void RegisterSystemEntries();
 
 // Removes what RegisterSystemEntries wrote, the program group, and hands
 // over to the uninstaller.
-void UninstallSystemEntries();
+void UninstallSystemEntries(const DdeClient& client);

@@ -1,0 +1,23 @@
+#include "system/EntryTexts.h"
+
+#include "app/PathText.h"
+
+std::string OpenCommand(std::string_view programPath)
+{
+    return "\"" + std::string(programPath) + "\" \"%1\"";
+}
+
+std::string UninstallCommand(std::string_view programPath)
+{
+    return "\"" + std::string(programPath) + "\" -u";
+}
+
+std::string ExtensionCommand(std::string_view programPath, std::string_view extension)
+{
+    return std::string(programPath) + " ^" + std::string(extension);
+}
+
+bool IsProgramClass(std::string_view className)
+{
+    return UpperAscii(className) == "LUMOSCOPE32";
+}

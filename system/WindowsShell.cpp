@@ -1,0 +1,28 @@
+#include "system/WindowsShell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "framework/Application.h"
+
+std::string GetWindowsDir()
+{
+    std::string directory(144, '\0');
+    UINT length = ::GetWindowsDirectoryA(directory.data(), static_cast<UINT>(directory.size()));
+    if (length >= directory.size()) {
+        directory.resize(length);
+        length = ::GetWindowsDirectoryA(directory.data(), static_cast<UINT>(directory.size()));
+    }
+    if (length == 0 || length >= directory.size())
+        return {};
+    directory.resize(length);
+    return directory;
+}
+
+long long ShellRun(const std::string& program, const std::string& parameters, const std::string& directory,
+                   int showMode)
+{
+    HINSTANCE result = ::ShellExecuteA(Application().MainWindow(), nullptr, program.c_str(), parameters.c_str(),
+                                       directory.empty() ? nullptr : directory.c_str(), showMode);
+    return reinterpret_cast<INT_PTR>(result);
+}

@@ -1,0 +1,214 @@
+// The program group removal by DDE: against a small program manager run by
+// the test in a thread of its own, and against Wine's "Progman" service.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <future>
+#include <mutex>
+#include <thread>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "framework/Files.h"
+#include "system/DdeClient.h"
+#include "system/FileBytes.h"
+#include "system/ProgramGroup.h"
+#include "system/Uninstall.h"
+
+namespace {
+
+// A DDE server that records connection attempts and executes. Like Wine's
+// program manager it answers only the topic "PROGMAN", unless told to take
+// a connect without a topic as well.
+class TestProgramManager {
+public:
+    explicit TestProgramManager(bool answersWithoutTopic = false)
+        : service_("LumoTestProgman" + std::to_string(::GetCurrentProcessId())), answersWithoutTopic_(answersWithoutTopic)
+    {
+        active_ = this;
+        std::promise<void> ready;
+        std::future<void> started = ready.get_future();
+        thread_ = std::thread([this, &ready] { Serve(ready); });
+        started.wait();
+    }
+    ~TestProgramManager()
+    {
+        ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+        active_ = nullptr;
+    }
+
+    const std::string& Service() const { return service_; }
+    std::vector<std::string> Topics() const
+    {
+        std::lock_guard lock(mutex_);
+        return topics_;
+    }
+    std::vector<std::string> Executes() const
+    {
+        std::lock_guard lock(mutex_);
+        return executes_;
+    }
+
+private:
+    void Serve(std::promise<void>& ready)
+    {
+        ::GetDesktopWindow();  // Wine's broadcasts reach no window while the desktop process is down
+        threadId_ = ::GetCurrentThreadId();
+        MSG message;
+        ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue
+        ::DdeInitializeA(&instance_, Callback, APPCLASS_STANDARD, 0);
+        serviceName_ = ::DdeCreateStringHandleA(instance_, service_.c_str(), CP_WINANSI);
+        topicName_ = ::DdeCreateStringHandleA(instance_, "PROGMAN", CP_WINANSI);
+        ::DdeNameService(instance_, serviceName_, nullptr, DNS_REGISTER);
+        ready.set_value();
+        while (::GetMessageA(&message, nullptr, 0, 0) > 0)
+            ::DispatchMessageA(&message);
+        ::DdeNameService(instance_, serviceName_, nullptr, DNS_UNREGISTER);
+        ::DdeFreeStringHandle(instance_, serviceName_);
+        ::DdeFreeStringHandle(instance_, topicName_);
+        ::DdeUninitialize(instance_);
+    }
+
+    std::string Text(HSZ handle) const
+    {
+        char text[256] = {};
+        if (handle)
+            ::DdeQueryStringA(instance_, handle, text, sizeof text, CP_WINANSI);
+        return text;
+    }
+
+    HDDEDATA Handle(UINT type, HSZ topic, HDDEDATA data)
+    {
+        std::lock_guard lock(mutex_);
+        switch (type) {
+        case XTYP_CONNECT:
+            topics_.push_back(Text(topic));
+            return reinterpret_cast<HDDEDATA>(static_cast<INT_PTR>(::DdeCmpStringHandles(topic, topicName_) == 0));
+        case XTYP_WILDCONNECT: {
+            topics_.push_back(Text(topic));
+            if (!answersWithoutTopic_)
+                return nullptr;
+            HSZPAIR pairs[2] = {{serviceName_, topicName_}, {nullptr, nullptr}};
+            return ::DdeCreateDataHandle(instance_, reinterpret_cast<BYTE*>(pairs), sizeof pairs, 0, nullptr,
+                                         XTYP_WILDCONNECT, 0);
+        }
+        case XTYP_EXECUTE: {
+            std::string bytes(::DdeGetData(data, nullptr, 0, 0), '\0');
+            ::DdeGetData(data, reinterpret_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()), 0);
+            executes_.push_back(bytes);
+            return reinterpret_cast<HDDEDATA>(DDE_FACK);
+        }
+        }
+        return nullptr;
+    }
+
+    static HDDEDATA CALLBACK Callback(UINT type, UINT, HCONV, HSZ topic, HSZ, HDDEDATA data, ULONG_PTR, ULONG_PTR)
+    {
+        return active_ ? active_->Handle(type, topic, data) : nullptr;
+    }
+
+    static inline TestProgramManager* active_ = nullptr;
+    std::string service_;
+    bool answersWithoutTopic_;
+    std::thread thread_;
+    DWORD threadId_ = 0;
+    DWORD instance_ = 0;
+    HSZ serviceName_ = nullptr;
+    HSZ topicName_ = nullptr;
+    mutable std::mutex mutex_;
+    std::vector<std::string> topics_;
+    std::vector<std::string> executes_;
+};
+
+// Without an answer the uninstall would start a program manager of its own,
+// which the test could not end.
+bool ProgramManagerAnswers(const DdeClient& client)
+{
+    ::GetDesktopWindow();  // Wine's program manager runs in the desktop process
+    DdeString service(client, "Progman");
+    DdeString topic(client, "PROGMAN");
+    for (int i = 0; i < 40; ++i) {
+        if (UniqueConversation(::DdeConnect(client.Instance(), service.get(), topic.get(), nullptr)))
+            return true;
+        ::Sleep(100);
+    }
+    return false;
+}
+
+const std::string kInstallerLog = "[Setup]\r\nTitle=Lumoscope\r\n[Group]\r\nName=Lumoscope 32 \xC3\xA9t\xC3\xA9\r\n";
+
+} // namespace
+
+TEST(ProgramGroup, SendsTheDeleteCommandWithTheLoggedGroupName)
+{
+    ScratchFolder scratch("lumo-group");
+    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), kInstallerLog));
+    TestProgramManager manager;
+    DdeClient client;
+    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), manager.Service());
+    // Like Wine's, this server ignores a connect without a topic.
+    EXPECT_EQ(manager.Topics(), (std::vector<std::string>{"", "PROGMAN"}));
+    const char command[] = "[DeleteGroup(Lumoscope 32 \xC3\xA9t\xC3\xA9)]\r\n";  // sent with its zero byte
+    EXPECT_EQ(manager.Executes(), std::vector<std::string>{std::string(command, sizeof command)});
+}
+
+TEST(ProgramGroup, AServerTakingTheEmptyTopicIsUsedAtOnce)
+{
+    ScratchFolder scratch("lumo-group");
+    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), "[Group]\r\nTitle=no name\r\n"));
+    TestProgramManager manager(true);
+    DdeClient client;
+    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), manager.Service());
+    EXPECT_EQ(manager.Topics(), std::vector<std::string>{""});
+    const char command[] = "[DeleteGroup()]\r\n";
+    EXPECT_EQ(manager.Executes(), std::vector<std::string>{std::string(command, sizeof command)});
+}
+
+TEST(ProgramGroup, GivesUpWithinFiveSecondsWhenNoProgramManagerAnswers)
+{
+    ScratchFolder scratch("lumo-group");
+    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), kInstallerLog));
+    DdeClient client;
+    const ULONGLONG start = ::GetTickCount64();
+    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), "LumoNoSuchProgramManager");
+    EXPECT_LT(::GetTickCount64() - start, 5000u);
+}
+
+TEST(ProgramGroup, WinesProgramManagerDeletesTheGroup)
+{
+    DdeClient client;
+    if (!ProgramManagerAnswers(client))
+        GTEST_SKIP() << "Wine's program manager does not answer (no desktop process)";
+    char programs[MAX_PATH];
+    ASSERT_EQ(::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
+    const std::string name = "Lumoscope Test Group " + std::to_string(::GetCurrentProcessId());
+    const std::string group = std::string(programs) + "\\" + name;
+    ASSERT_TRUE(::CreateDirectoryA(group.c_str(), nullptr));
+    ScratchFolder scratch("lumo-group");
+    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), "[Group]\r\nName=" + name + "\r\n"));
+
+    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), "Progman");
+    for (int i = 0; i < 100 && ::GetFileAttributesA(group.c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
+        ::Sleep(10);
+    EXPECT_EQ(::GetFileAttributesA(group.c_str()), INVALID_FILE_ATTRIBUTES);
+    ::RemoveDirectoryA(group.c_str());
+}
+
+TEST(ProgramGroup, TheUninstallRemovesTheGroupOnlyWhenTheInstallerLeftItsLog)
+{
+    ScratchFolder program("lumo-group-program");
+    ScratchFolder windows("lumo-group-windows");  // without LMUNINST.EXE: the uninstall ends with its error message
+    TestProgramManager manager;
+    DdeClient client;
+    ScriptedDialogs dialogs;
+    Uninstall(client, {program.Path(), windows.Path(), manager.Service()});
+    EXPECT_TRUE(manager.Topics().empty());
+
+    ASSERT_TRUE(WriteFileBytes((program / "UNINST.LOG"), kInstallerLog));
+    Uninstall(client, {program.Path(), windows.Path(), manager.Service()});
+    EXPECT_EQ(manager.Executes().size(), 1u);
+    EXPECT_FALSE(FileExists((program / "UNINST.LOG")));
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+}

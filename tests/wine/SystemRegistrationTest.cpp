@@ -1,0 +1,295 @@
+// The registration against Wine's real registry and WIN.INI. The test prefix
+// is private to the build tree and has none of these entries of its own, so
+// every test starts from and leaves a state without them.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "system/EntryTexts.h"
+#include "system/ProgramPaths.h"
+#include "system/Registration.h"
+#include "system/Registry.h"
+#include "system/SystemEntries.h"
+
+namespace {
+
+const HKEY HKLM = HKEY_LOCAL_MACHINE;
+const HKEY HKCR = HKEY_CLASSES_ROOT;
+const std::string kProgram = "C:\\APPS\\LUMSC32.EXE";
+const char* const kExtensions[] = {"BMP", "GIF", "ICO", "JPG", "PCX", "TIF", "WMF"};
+
+// A REG_SZ value as stored; nothing when missing or of another type.
+std::optional<std::string> StoredText(HKEY root, const std::string& key, const char* name)
+{
+    char text[1024];
+    DWORD size = sizeof text;
+    if (::RegGetValueA(root, key.c_str(), name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(text);
+}
+
+std::optional<std::string> WinIniExtension(const char* ext)
+{
+    char text[1024];
+    ::GetPrivateProfileStringA("Extensions", ext, "\x01", text, sizeof text, "WIN.INI");
+    return std::string(text) == "\x01" ? std::nullopt : std::optional<std::string>(text);
+}
+
+bool KeyExists(HKEY root, const std::string& key)
+{
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    ::RegCloseKey(opened);
+    return true;
+}
+
+void DeleteTree(HKEY root, const std::string& key) { ::RegDeleteTreeA(root, key.c_str()); }
+
+void WipeEntries()
+{
+    DeleteTree(HKLM, kAppPathsKey);
+    ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
+    DeleteTree(HKLM, kUninstallKey);
+    DeleteTree(HKCR, kClassName);
+    for (const char* ext : kExtensions) {
+        DeleteTree(HKCR, std::string(".") + ext);
+        ::RegDeleteKeyValueA(HKLM, kExtensionsKey, (std::string(".") + ext).c_str());
+        ::WritePrivateProfileStringA("Extensions", ext, nullptr, "WIN.INI");
+    }
+}
+
+// Every value and subkey below a key, as "path\name=type:data" lines.
+void CollectTree(HKEY root, const std::string& key, std::map<std::string, std::string>& out)
+{
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return;
+    UniqueRegKey owner(opened);
+    char name[256];
+    BYTE data[1024];
+    for (DWORD i = 0;; ++i) {
+        DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+        if (::RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
+            break;
+        out[key + "\\" + name] = std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), dataSize);
+    }
+    for (DWORD i = 0;; ++i) {
+        DWORD nameSize = sizeof name;
+        if (::RegEnumKeyExA(opened, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        out[key + "\\" + name + "\\"] = "key";
+        CollectTree(root, key + "\\" + name, out);
+    }
+}
+
+std::map<std::string, std::string> EverythingRegistered()
+{
+    std::map<std::string, std::string> all;
+    CollectTree(HKLM, kAppPathsKey, all);
+    CollectTree(HKLM, kHelpKey, all);
+    CollectTree(HKLM, kUninstallKey, all);
+    CollectTree(HKLM, kExtensionsKey, all);
+    CollectTree(HKCR, kClassName, all);
+    for (const char* ext : kExtensions)
+        CollectTree(HKCR, std::string(".") + ext, all);
+    std::string section(32768, '\0');
+    section.resize(::GetPrivateProfileSectionA("Extensions", section.data(), static_cast<DWORD>(section.size()),
+                                               "WIN.INI"));
+    all["WIN.INI [Extensions]"] = section;
+    return all;
+}
+
+class Registration : public ::testing::Test {
+protected:
+    void SetUp() override { WipeEntries(); }
+    void TearDown() override { WipeEntries(); }
+
+    static void ExpectClaimed(const char* ext, const std::string& program)
+    {
+        const std::string dotted = std::string(".") + ext;
+        const std::string command = program + " ^." + ext;
+        EXPECT_EQ(StoredText(HKCR, dotted, nullptr), "Lumoscope32") << ext;
+        EXPECT_EQ(StoredText(HKLM, kExtensionsKey, dotted.c_str()), command) << ext;
+        EXPECT_EQ(WinIniExtension(ext), command) << ext;
+    }
+
+    static void ExpectUntouched(const char* ext)
+    {
+        const std::string dotted = std::string(".") + ext;
+        EXPECT_FALSE(StoredText(HKLM, kExtensionsKey, dotted.c_str())) << ext;
+        EXPECT_FALSE(WinIniExtension(ext)) << ext;
+    }
+};
+
+} // namespace
+
+TEST_F(Registration, FirstStartWritesEveryEntry)
+{
+    WriteSystemEntries(LocateProgram(kProgram));
+    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, nullptr), kProgram);
+    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, "Path"), "C:\\APPS");
+    EXPECT_FALSE(StoredText(HKLM, kHelpKey, "LUMSC32.HLP"));  // C:\APPS\LUMSC32.HLP does not exist
+    EXPECT_EQ(StoredText(HKLM, kUninstallKey, "DisplayName"), "Lumoscope 1.1 -32");
+    EXPECT_EQ(StoredText(HKLM, kUninstallKey, "UninstallString"), "\"C:\\APPS\\LUMSC32.EXE\" -u");
+    EXPECT_EQ(StoredText(HKCR, "Lumoscope32", nullptr), "Lumoscope Picture File");
+    EXPECT_EQ(StoredText(HKCR, "Lumoscope32\\shell\\open\\command", nullptr), "\"C:\\APPS\\LUMSC32.EXE\" \"%1\"");
+    EXPECT_EQ(StoredText(HKCR, "Lumoscope32", "Version"), "1.1");
+    for (const char* ext : kExtensions)
+        ExpectClaimed(ext, kProgram);
+    EXPECT_EQ(WinIniExtension("BMP"), "C:\\APPS\\LUMSC32.EXE ^.BMP");
+}
+
+TEST_F(Registration, ASecondStartAddsNothingAndAMovedProgramUpdatesItsPaths)
+{
+    WriteSystemEntries(LocateProgram(kProgram));
+    const auto first = EverythingRegistered();
+    WriteSystemEntries(LocateProgram(kProgram));
+    EXPECT_EQ(EverythingRegistered(), first);
+
+    const std::string moved = "D:\\Program Files\\Lumo\\LUMSC32.EXE";
+    WriteSystemEntries(LocateProgram(moved));
+    const auto afterMove = EverythingRegistered();
+    EXPECT_EQ(afterMove.size(), first.size());
+    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, "Path"), "D:\\Program Files\\Lumo");
+    EXPECT_EQ(StoredText(HKCR, "Lumoscope32\\shell\\open\\command", nullptr), "\"" + moved + "\" \"%1\"");
+    for (const char* ext : kExtensions)
+        ExpectClaimed(ext, moved);
+}
+
+TEST_F(Registration, AnExtensionOfAnotherProgramKeepsItsEntriesThroughRegistrationAndUninstall)
+{
+    const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.GIF";
+    ASSERT_TRUE(WriteRegString(HKCR, ".GIF", "", "Other.Picture"));
+    ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".GIF", foreign));
+    ASSERT_TRUE(::WritePrivateProfileStringA("Extensions", "GIF", foreign.c_str(), "WIN.INI"));
+
+    WriteSystemEntries(LocateProgram(kProgram));
+    EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
+    EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
+    EXPECT_EQ(WinIniExtension("GIF"), foreign);
+    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"})
+        ExpectClaimed(ext, kProgram);
+
+    RemoveSystemEntries();
+    EXPECT_FALSE(KeyExists(HKLM, kAppPathsKey));
+    EXPECT_FALSE(KeyExists(HKLM, kUninstallKey));
+    EXPECT_FALSE(KeyExists(HKCR, "Lumoscope32"));
+    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"}) {
+        EXPECT_FALSE(KeyExists(HKCR, std::string(".") + ext)) << ext;
+        ExpectUntouched(ext);
+    }
+    EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
+    EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
+    EXPECT_EQ(WinIniExtension("GIF"), foreign);
+}
+
+TEST_F(Registration, TheProgramsClassInAnyCaseCountsAsItsOwn)
+{
+    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "lUMOSCOPE32"));
+    WriteSystemEntries(LocateProgram(kProgram));
+    ExpectClaimed("JPG", kProgram);
+
+    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "LUMOSCOPE32"));
+    RemoveSystemEntries();
+    EXPECT_FALSE(KeyExists(HKCR, ".JPG"));
+    ExpectUntouched("JPG");
+}
+
+TEST_F(Registration, AnExtensionKeyWithoutATextDefaultIsLeftAlone)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKCR, ".PCX\\ShellNew", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegCloseKey(key);
+    const DWORD number = 7;
+    ASSERT_EQ(::RegSetKeyValueA(HKCR, ".TIF", nullptr, REG_DWORD, &number, sizeof number), ERROR_SUCCESS);
+
+    WriteSystemEntries(LocateProgram(kProgram));
+    EXPECT_FALSE(StoredText(HKCR, ".PCX", nullptr));
+    EXPECT_TRUE(KeyExists(HKCR, ".PCX\\ShellNew"));
+    EXPECT_FALSE(StoredText(HKCR, ".TIF", nullptr));
+    ExpectUntouched("PCX");
+    ExpectUntouched("TIF");
+    ExpectClaimed("BMP", kProgram);
+
+    RemoveSystemEntries();
+    EXPECT_TRUE(KeyExists(HKCR, ".PCX\\ShellNew"));
+    EXPECT_TRUE(KeyExists(HKCR, ".TIF"));
+}
+
+TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
+{
+    ScratchFolder scratch("lumo-registration");
+    const ProgramLocation program = LocateProgram((scratch / "LUMSC32.EXE"));
+    UniqueFile help(::CreateFileA(program.helpFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(help);
+    help.reset();
+
+    WriteSystemEntries(program);
+    EXPECT_EQ(StoredText(HKLM, kHelpKey, "LUMSC32.HLP"), scratch.Path());
+
+    ::DeleteFileA(program.helpFile.c_str());
+    WriteSystemEntries(program);
+    EXPECT_FALSE(StoredText(HKLM, kHelpKey, "LUMSC32.HLP"));
+    EXPECT_TRUE(KeyExists(HKLM, kHelpKey));
+}
+
+TEST_F(Registration, EveryStartRegistersTheRunningProgram)
+{
+    RegisterSystemEntries();
+    char module[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+    EXPECT_EQ(ProgramPath, module);
+    EXPECT_EQ(ProgramDir + "\\" + "wine_tests.exe", module);
+    EXPECT_EQ(HelpFilePath, ProgramDir + "\\LUMSC32.HLP");
+    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, nullptr), module);
+    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, "Path"), ProgramDir);
+    ExpectClaimed("WMF", module);
+}
+
+TEST(RegistryUtilities, StoreAndReadTextsWithTheirTerminatingZero)
+{
+    const std::string key = "Software\\Lumoscope32 registry test";
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\a\\b", "", "default"));
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\a\\b", "Name", "\xC3\xA9t\xC3\xA9"));
+    DWORD type = 0, size = 0;
+    ::RegGetValueA(HKEY_CURRENT_USER, (key + "\\a\\b").c_str(), "Name", RRF_RT_ANY, &type, nullptr, &size);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(size, sizeof "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key + "\\a\\b", ""), "default");
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key + "\\a\\b", "Name"), "\xC3\xA9t\xC3\xA9");
+
+    const char twoTexts[] = "first\0second";
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Two", REG_SZ, twoTexts, sizeof twoTexts);
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Expand", REG_EXPAND_SZ, "%PATH%", 7);
+    const DWORD number = 1;
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Number", REG_DWORD, &number, sizeof number);
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Two"), "first");
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Expand"), "");
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Number"), "");
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Missing"), "");
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key + "\\missing", ""), "");
+
+    EXPECT_TRUE(DeleteRegValue(HKEY_CURRENT_USER, key, "Two"));
+    EXPECT_FALSE(DeleteRegValue(HKEY_CURRENT_USER, key, "Two"));
+    EXPECT_FALSE(DeleteRegValue(HKEY_CURRENT_USER, key + "\\missing", "Two"));
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+}
+
+TEST(RegistryUtilities, DeleteKeysWithEverythingBelowButNeverARoot)
+{
+    const std::string key = "Software\\Lumoscope32 registry test";
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\shell\\open\\command", "", "x"));
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, key, "Version", "1.1"));
+    EXPECT_TRUE(RegKeyExists(HKEY_CURRENT_USER, key + "\\shell\\open"));
+    EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, ""));
+    EXPECT_TRUE(RegKeyExists(HKEY_CURRENT_USER, "Software"));
+    EXPECT_TRUE(DeleteRegKey(HKEY_CURRENT_USER, key));
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, key));
+    EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, key));
+}

@@ -1,0 +1,91 @@
+// The uninstall's hand-over: the uninstall log, the messages and the start
+// of the uninstaller, with a scratch folder in place of the Windows directory.
+#include <gtest/gtest.h>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "framework/Files.h"
+#include "system/DdeClient.h"
+#include "system/FileBytes.h"
+#include "system/Uninstall.h"
+
+namespace {
+
+const char* const kLogForApps = "*** Installation Started 1/1/96 00:00 ***\r\n"
+                                "Title: Lumoscope 1.1 -32 Installation\r\n"
+                                "Source: A:\\INST32.EXE\r\n"
+                                "Made Dir: C:\\APPS\r\n"
+                                "File Copy: C:\\APPS\\LUMSC32.EXE\r\n"
+                                "File Copy: C:\\APPS\\LUMSC32.HLP\r\n"
+                                "File Copy: C:\\APPS\\LUMSC32.CNT\r\n"
+                                "File Copy: C:\\APPS\\LUMSC32.GID\r\n"
+                                "File Copy: C:\\APPS\\UNINST.ICO\r\n"
+                                "File Copy: C:\\APPS\\PICDEC32.DLL\r\n";
+
+const char* const kErrorText = "Error running LMUNINST.EXE with the LOG-File !\r\r"
+                               "To finish the Unistall Process you have to delete,\r"
+                               "the Program-Path of Lumoscope manually.\r"
+                               "The Files are located in the Path: C:\\APPS\r\r";
+
+void ExpectErrorMessage(const std::vector<DialogRequest>& requests)
+{
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].kind, DialogRequest::Message);
+    EXPECT_EQ(requests[0].type, mtError);
+    EXPECT_EQ(requests[0].buttons, static_cast<TMsgDlgButtons>(mbOK));
+    EXPECT_EQ(requests[0].caption, "Fehler");
+    EXPECT_EQ(requests[0].text, kErrorText);
+}
+
+} // namespace
+
+TEST(Uninstall, WritesTheTenLineLogBeforeItTellsTheUser)
+{
+    ScratchFolder windows("lumo-windows");
+    // Present but no program: the shell's start fails, silently.
+    ASSERT_TRUE(WriteFileBytes((windows / "LMUNINST.EXE"), ""));
+    DdeClient client;
+    ScriptedDialogs dialogs;
+    std::optional<std::string> logWhenAsked;
+    Application().SetDialogScript([&](const DialogRequest& request) {
+        dialogs.requests.push_back(request);
+        logWhenAsked = ReadFileBytes((windows / "LMUNINST.LOG"));
+        return DialogAnswer{mrOk, {}};
+    });
+    Uninstall(client, {"C:\\APPS", windows.Path()});
+
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    const DialogRequest& information = dialogs.requests[0];
+    EXPECT_EQ(information.type, mtInformation);
+    EXPECT_EQ(information.buttons, static_cast<TMsgDlgButtons>(mbOK));
+    EXPECT_EQ(information.caption, "Information");
+    EXPECT_EQ(information.text, "Lumoscope has deleted its Windows-Entries !\r\r"
+                                "To delete the Program-Path of Lumoscope,\r"
+                                "Lumoscope have to close itself and run LMUNINST.EXE,\r"
+                                "which will delete the Lumoscope-Files from your Drive.\r\r"
+                                "Press OK to run LMUNINST.EXE");
+    EXPECT_EQ(logWhenAsked, kLogForApps);
+    EXPECT_EQ(ReadFileBytes((windows / "LMUNINST.LOG")), kLogForApps);
+}
+
+TEST(Uninstall, WithoutTheUninstallerTellsWhereTheFilesAreAndLeavesAnEmptyLog)
+{
+    ScratchFolder windows("lumo-windows");
+    ASSERT_TRUE(WriteFileBytes((windows / "LMUNINST.LOG"), "an old log"));
+    DdeClient client;
+    ScriptedDialogs dialogs;
+    Uninstall(client, {"C:\\APPS", windows.Path()});
+    ExpectErrorMessage(dialogs.requests);
+    EXPECT_EQ(ReadFileBytes((windows / "LMUNINST.LOG")), "");
+}
+
+TEST(Uninstall, ALogThatCannotBeCreatedEndsInTheSameMessage)
+{
+    ScratchFolder windows("lumo-windows");
+    ASSERT_TRUE(WriteFileBytes((windows / "LMUNINST.EXE"), ""));
+    DdeClient client;
+    ScriptedDialogs dialogs;
+    Uninstall(client, {"C:\\APPS", windows.Path() + "\\missing"});
+    ExpectErrorMessage(dialogs.requests);
+    EXPECT_FALSE(FileExists(windows.Path() + "\\missing\\LMUNINST.LOG"));
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// Exit codes of LMUNINST.EXE.
+enum UninstallerResult { urDone = 0, urIncomplete = 1, urRefused = 2, urStillRunning = 3 };
+
+// Removes the program's files named in the uninstall log at logPath: waits
+// until the program from the logged directory has ended (at most 30 s),
+// deletes the listed files that lie directly in that directory, the
+// directory when it is then empty, and the log. Reports in a message box
+// whatever it refused or could not delete.
+UninstallerResult RunUninstaller(const std::string& logPath);
