@@ -194,8 +194,9 @@ TEST(ImageLibrary, LeaksNoGdiObjectsOver200Reads)
         }
     }
     // Wine does not count GDI objects per process; Windows does.
-    if (before > 0)
+    if (before > 0) {
         EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), before);
+    }
     EXPECT_GE(handedOver.size(), 200u);
     for (HGDIOBJ object : handedOver)
         EXPECT_EQ(::GetObjectType(object), 0u) << "a bitmap or palette outlived its owner";

@@ -101,8 +101,9 @@ void ExpectPrefixesFail(const File& file, std::size_t headerBytes)
         const File prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
         const Status status = DecodeFile(prefix).status;
         EXPECT_FALSE(Succeeded(status)) << "prefix " << size << " of " << file.size();
-        if (size > headerBytes)
+        if (size > headerBytes) {
             EXPECT_EQ(status, Status::TruncatedData) << "prefix " << size << " of " << file.size();
+        }
     }
 }
 
