@@ -60,11 +60,21 @@ void TForm1::CreateBrowserPanel()
 {
     Panel6.Create(Handle(), idPanel6, Bounds(16, 38, 204, 280), LoweredPanel(1));
     HWND panel = Panel6.Handle();
+    // The drive box checks its drive as soon as its window exists, which
+    // needs the name field and the file list: it is created last and moved
+    // to the front of the tab order.
+    ConnectBrowserEvents();
+    Edit1.Create({panel, idEdit1, Bounds(40, 34, 120, 24), BrowserFont.get(), kBrowserHelp}, "*.*", true);
+    Edit1Keys.Attach(Edit1.Handle());
+    FileListBox1.SetFileType(ftReadOnly | ftHidden | ftDirectory | ftArchive | ftNormal);
+    FileListBox1.SetShowGlyphs(true);
+    FileListBox1.Create(panel, idFileListBox1, Bounds(8, 62, 188, 212), BrowserFont.get());
+    FileListBox1.SetFileEdit(Edit1.Handle());
+    ::SetWindowContextHelpId(FileListBox1.Handle(), kBrowserHelp);
+    DriveComboBox1.SetTextCase(tcUpperCase);
     DriveComboBox1.Create(panel, idDriveComboBox1, Bounds(20, 8, 164, 22), BrowserFont.get());
     ::SetWindowContextHelpId(DriveComboBox1.Handle(), kBrowserHelp);
-    Edit1.Create({panel, idEdit1, Bounds(40, 34, 120, 24), BrowserFont.get(), kBrowserHelp}, "*.*", true);
-    FileListBox1.Create(panel, idFileListBox1, Bounds(8, 62, 188, 212), BrowserFont.get());
-    ::SetWindowContextHelpId(FileListBox1.Handle(), kBrowserHelp);
+    ::SetWindowPos(DriveComboBox1.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm1::CreateButtonPanels()
@@ -113,7 +123,7 @@ void TForm1::FormCreate()
     SetCaption(Application().Title());
     SetAutoScroll(true);
     FileListBox1.SetItemIndex(0);
-    Label2.SetText(ShortenPath(FileListBox1.Directory(), kPathLineLength));
+    RefreshPathLine();
     Panel5.SetCaption("Picture-Info:");
     LastGoodDrive = DriveComboBox1.Drive();
     ExtendSystemMenu();
@@ -148,7 +158,18 @@ void TForm1::OnCommand(int id, int notifyCode, HWND /*control*/)
 {
     if (id == idButtonExit && notifyCode == BN_CLICKED)
         ButtonExitClick();
+    else if (id == idEdit1 && notifyCode == EN_CHANGE)
+        Edit1Change();
 }
+
+void TForm1::LoadPicture(const std::string& path)
+{
+    if (path == CurrentPicturePath)
+        return;
+    CurrentPicturePath = path;
+}
+
+void TForm1::RefreshPathLine() { Label2.SetText(ShortenPath(FileListBox1.Directory(), kPathLineLength)); }
 
 void TForm1::ButtonExitClick()
 {

@@ -3,6 +3,8 @@
 // picture-information line.
 #include "controls/TDriveComboBox.h"
 #include "controls/TFileListBox.h"
+#include <string>
+
 #include "framework/Form.h"
 #include "framework/Panel.h"
 #include "framework/StdControls.h"
@@ -20,6 +22,10 @@ public:
     ~TForm1() override;
 
     void AppMessage(MSG& message, bool& handled);
+
+    // Shows a picture in the preview. Until the picture control lands it
+    // only takes the path as the current picture.
+    void LoadPicture(const std::string& path);
 
     // Fonts first: the controls below use them.
     UniqueFont BrowserFont;
@@ -56,6 +62,25 @@ private:
     void FormPaint();
     void FormDestroy();
     void ButtonExitClick();
+
+    // The browser panel (TForm1Browser*.cpp).
+    void ConnectBrowserEvents();
+    void RefreshPathLine();
+    void DriveComboBox1Change(TDriveComboBox& sender);
+    void DriveComboBox1KeyPress(char& key);
+    void Edit1KeyPress(char& key);
+    void Edit1KeyUp(WORD& key, TShiftState shift);
+    void Edit1Change();
+    void FileListBox1KeyDown(WORD& key, TShiftState shift);
+    void FileListBox1KeyPress(char& key);
+    void FileListBox1DblClick(TFileListBox& sender);
+    bool SelectedEntryIsFile() const;
+    void DeleteSelectedFile();
+    void RenameSelectedFile();
+    void RereadKeepingIndex(int index);
+
+    // Takes the name field's keys.
+    TControlHook Edit1Keys;
 
     void ExtendSystemMenu();
     void CheckHelpFiles();

@@ -136,6 +136,8 @@ LRESULT TForm::OnControlColor(HDC dc)
 
 LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT reflected = 0; ReflectNotification(message, wParam, lParam, reflected))
+        return reflected;
     switch (message) {
     case WM_PAINT: {
         {

@@ -98,3 +98,35 @@ std::string WindowText(HWND window)
     text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+namespace {
+
+constexpr const char* kReflectProperty = "LumoReflect";
+
+HWND NotifyingControl(UINT message, LPARAM lParam)
+{
+    if (message == WM_COMMAND)
+        return reinterpret_cast<HWND>(lParam);
+    if (message == WM_DRAWITEM)
+        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    return nullptr;
+}
+
+} // namespace
+
+void EnableReflection(HWND control, bool enable)
+{
+    if (enable)
+        ::SetPropA(control, kReflectProperty, reinterpret_cast<HANDLE>(1));
+    else
+        ::RemovePropA(control, kReflectProperty);
+}
+
+bool ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    HWND control = NotifyingControl(message, lParam);
+    if (!control || !::GetPropA(control, kReflectProperty))
+        return false;
+    result = ::SendMessageA(control, kReflectedBase + message, wParam, lParam);
+    return true;
+}

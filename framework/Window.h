@@ -49,3 +49,12 @@ UniqueWindow CreateChildControl(HWND parent, const char* className, const std::s
                                 DWORD exStyle, int left, int top, int width, int height, int id);
 
 std::string WindowText(HWND window);
+
+// Notification reflection: a control class built on a system control (an
+// owner-drawn list, say) handles its own WM_COMMAND and WM_DRAWITEM. It opts
+// in with EnableReflection; the form that finally receives the notification
+// sends it back to the control as kReflectedBase + the original message.
+constexpr UINT kReflectedBase = WM_APP + 0x1C00;
+void EnableReflection(HWND control, bool enable);
+// True (with the control's answer) when the message went back to a control.
+bool ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

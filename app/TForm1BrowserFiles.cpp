@@ -1,0 +1,92 @@
+// The browser panel's file operations: delete and rename with Del and Ins,
+// opening directories and pictures with Enter and a double click.
+#include "app/PathText.h"
+#include "app/ProgramValues.h"
+#include "app/TForm1.h"
+#include "framework/Dialogs.h"
+
+namespace {
+
+constexpr char kCarriageReturn = '\r';
+
+// A failed query counts as a directory.
+bool IsFileOnDisk(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void Warn(const char* text)
+{
+    ::MessageBeep(MB_ICONEXCLAMATION);
+    MessageDlg(text, mtWarning, mbOK);
+}
+
+} // namespace
+
+bool TForm1::SelectedEntryIsFile() const
+{
+    const int index = FileListBox1.ItemIndex();
+    return index >= 0 && IsFileOnDisk(FileListBox1.Items()[static_cast<std::size_t>(index)].text);
+}
+
+void TForm1::FileListBox1KeyDown(WORD& key, TShiftState /*shift*/)
+{
+    if ((key != VK_DELETE && key != VK_INSERT) || !SelectedEntryIsFile())
+        return;
+    if (key == VK_DELETE)
+        DeleteSelectedFile();
+    else
+        RenameSelectedFile();
+}
+
+void TForm1::DeleteSelectedFile()
+{
+    const int index = FileListBox1.ItemIndex();
+    const std::string name = FileListBox1.Items()[static_cast<std::size_t>(index)].text;
+    ::MessageBeep(MB_ICONQUESTION);
+    if (MessageDlg("Delete File " + name + " ?", mtConfirmation, mbYes | mbNo) != mrYes)
+        return;
+    if (::DeleteFileA(name.c_str()))
+        RereadKeepingIndex(index);
+    else
+        Warn("Error occured while deleting file !");
+}
+
+void TForm1::RenameSelectedFile()
+{
+    const int index = FileListBox1.ItemIndex();
+    const std::string name = FileListBox1.Items()[static_cast<std::size_t>(index)].text;
+    std::string newName = name;
+    if (!InputQuery("Rename File", "New Name:", newName))
+        return;
+    if (::MoveFileA(name.c_str(), newName.c_str()))
+        RereadKeepingIndex(index);
+    else
+        Warn("Error occured while renaming file !");
+}
+
+void TForm1::RereadKeepingIndex(int index)
+{
+    FileListBox1.Update();
+    const int count = static_cast<int>(FileListBox1.Items().size());
+    FileListBox1.SetItemIndex(index < count ? index : count - 1);
+}
+
+void TForm1::FileListBox1KeyPress(char& key)
+{
+    if (key == kCarriageReturn)
+        FileListBox1DblClick(FileListBox1);
+}
+
+void TForm1::FileListBox1DblClick(TFileListBox& /*sender*/)
+{
+    const std::string selected = FileListBox1.FileName();
+    if (!IsFileOnDisk(selected)) {
+        FileListBox1.SetFileName(FileNamePart(selected));
+        RefreshPathLine();
+    }
+    const std::string path = FileListBox1.FileName();
+    if (IsSupportedExtension(path) && IsFileOnDisk(path))
+        LoadPicture(path);
+}

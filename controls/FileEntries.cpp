@@ -1,0 +1,82 @@
+#include "controls/FileEntries.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+unsigned char LowerAscii(char c)
+{
+    auto u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+std::string LowerAsciiText(std::string_view text)
+{
+    std::string result(text.size(), '\0');
+    std::transform(text.begin(), text.end(), result.begin(), [](char c) { return static_cast<char>(LowerAscii(c)); });
+    return result;
+}
+
+// The text from the last "." after the last "\" or ":", or empty.
+std::string_view Extension(std::string_view name)
+{
+    for (auto i = name.size(); i > 0; --i) {
+        char c = name[i - 1];
+        if (c == '.')
+            return name.substr(i - 1);
+        if (c == '\\' || c == ':')
+            break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<std::string> SplitMask(std::string_view mask)
+{
+    std::vector<std::string> pieces;
+    for (;;) {
+        auto separator = mask.find(';');
+        pieces.emplace_back(mask.substr(0, separator));
+        if (separator == std::string_view::npos)
+            return pieces;
+        mask.remove_prefix(separator + 1);
+    }
+}
+
+bool IsExecutableName(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 4> kExecutable = {".exe", ".com", ".bat", ".pif"};
+    const std::string extension = LowerAsciiText(Extension(name));
+    return std::find(kExecutable.begin(), kExecutable.end(), extension) != kExecutable.end();
+}
+
+FileEntry MakeFileEntry(std::string_view name, bool isDirectory, bool showGlyphs)
+{
+    if (isDirectory)
+        return {"[" + std::string(name) + "]", showGlyphs ? FileGlyph::ClosedFolder : FileGlyph::None};
+    return {std::string(name), IsExecutableName(name) ? FileGlyph::Executable : FileGlyph::UnknownFile};
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+bool EntryLess(const FileEntry& a, const FileEntry& b)
+{
+    return std::lexicographical_compare(a.text.begin(), a.text.end(), b.text.begin(), b.text.end(),
+                                        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
+
+void SortEntries(std::vector<FileEntry>& entries) { std::stable_sort(entries.begin(), entries.end(), EntryLess); }
+
+int IndexOfEntry(const std::vector<FileEntry>& entries, std::string_view name)
+{
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (EqualIgnoringCase(entries[i].text, name))
+            return static_cast<int>(i);
+    return -1;
+}

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "app/PathText.h"
+#include "app/ProgramValues.h"
+#include "app/TForm1.h"
+
+namespace {
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+class BrowserTest : public ::testing::Test {
+protected:
+    // The main window listing the directory.
+    void Browse(const std::string& directory)
+    {
+        form.FileListBox1.SetFileName(directory);
+        PumpMessages();
+    }
+
+    void Type(char c)
+    {
+        ::SendMessageA(form.Edit1.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+        ::SendMessageA(form.Edit1.Handle(), WM_KEYUP, static_cast<unsigned char>(c), 0xC0000001);
+    }
+
+    void Key(HWND window, WORD key)
+    {
+        ::SendMessageA(window, WM_KEYDOWN, key, 1);
+        ::SendMessageA(window, WM_KEYUP, key, 0xC0000001);
+    }
+
+    void Select(const std::string& name) { form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName(name)); }
+    int IndexOf(const std::string& name) const { return form.FileListBox1.IndexOfName(name); }
+
+    ScratchFolder folder{"lumo-browser"};
+    ScriptedDialogs dialogs;
+    TForm1 form;
+};
+
+} // namespace
+
+TEST_F(BrowserTest, TypeAheadWalksTheRootListAsTheUserTypes)
+{
+    for (const char* name : {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"})
+        folder.File(name);
+    ScratchDrive drive('R', folder.Path(), DRIVE_FIXED);
+    form.DriveComboBox1.SetDrive('R');
+    ASSERT_EQ(form.FileListBox1.Directory(), "R:\\");
+    EXPECT_EQ(form.Edit1.Text(), "*.*");
+
+    Type('b');
+    EXPECT_EQ(form.Edit1.Text(), "B");
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), 1);
+    Type('r');
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), 2);
+    Type('x');
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), 3) << "one past the run: DELTA.PCX";
+    EXPECT_EQ(form.Edit1.Text(), "BRX") << "the search leaves the text alone";
+
+    ::SendMessageA(form.Edit1.Handle(), EM_SETSEL, 0, -1);
+    Type('c');
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), 3);
+    ::SendMessageA(form.Edit1.Handle(), EM_SETSEL, 0, -1);
+    Type('z');
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), -1);
+    ::SendMessageA(form.Edit1.Handle(), EM_SETSEL, 0, -1);
+    Type('\b');
+    EXPECT_EQ(form.Edit1.Text(), "");
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), 0) << "an empty field selects the first entry";
+}
+
+TEST_F(BrowserTest, TypeAheadInASubDirectoryRanksBracketsAboveLetters)
+{
+    for (const char* name : {"ALPHA.BMP", "BETA.GIF"})
+        folder.File(name);
+    Browse(folder.Path());
+    ::SendMessageA(form.Edit1.Handle(), EM_SETSEL, 0, -1);
+    Type('z');
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), 0);
+    EXPECT_EQ(form.FileListBox1.Items()[0].text, "[..]");
+}
+
+TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
+{
+    for (const char* name : {"ALPHA.BMP", "BETA.GIF"})
+        folder.File(name);
+    Browse(folder.Path());
+    form.FileListBox1.SetItemIndex(IndexOf("BETA.GIF"));
+    form.Edit1.SetText("A");
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("BETA.GIF"));
+    EXPECT_EQ(form.Edit1.Tag, 0);
+}
+
+TEST_F(BrowserTest, DeleteAsksAndKeepsTheSelectionIndex)
+{
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        folder.File(name);
+    Browse(folder.Path());
+    Select("a.bmp");
+    dialogs.Answer(mrNo);
+    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].text, "Delete File a.bmp ?");
+    EXPECT_EQ(dialogs.requests[0].type, mtConfirmation);
+    EXPECT_EQ(dialogs.requests[0].buttons, static_cast<unsigned>(mbYes | mbNo));
+    EXPECT_TRUE(Exists(folder / "a.bmp"));
+
+    const int index = IndexOf("a.bmp");
+    dialogs.Answer(mrYes);
+    Key(form.FileListBox1.Handle(), VK_DELETE);
+    EXPECT_FALSE(Exists(folder / "a.bmp"));
+    EXPECT_EQ(IndexOf("a.bmp"), -1);
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), index);
+    EXPECT_EQ(form.FileListBox1.Items()[static_cast<std::size_t>(index)].text, "b.bmp");
+
+    Select("c.bmp");
+    dialogs.Answer(mrYes);
+    Key(form.FileListBox1.Handle(), VK_DELETE);
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("b.bmp")) << "the new last entry";
+}
+
+TEST_F(BrowserTest, DelAndInsOnADirectoryEntryOrNoSelectionDoNothing)
+{
+    folder.Folder("sub");
+    folder.File("a.bmp");
+    Browse(folder.Path());
+    for (const char* entry : {"[sub]", "[..]"}) {
+        Select(entry);
+        Key(form.FileListBox1.Handle(), VK_DELETE);
+        Key(form.FileListBox1.Handle(), VK_INSERT);
+    }
+    form.FileListBox1.SetItemIndex(-1);
+    Key(form.FileListBox1.Handle(), VK_DELETE);
+    EXPECT_TRUE(dialogs.requests.empty());
+    EXPECT_TRUE(Exists(folder / "sub"));
+}
+
+TEST_F(BrowserTest, RenameMovesTheFileOrWarnsAndKeepsBoth)
+{
+    folder.File("a.bmp", "first");
+    folder.File("b.bmp", "second");
+    Browse(folder.Path());
+    Select("a.bmp");
+    dialogs.Answer(mrOk, "b.bmp");
+    Key(form.FileListBox1.Handle(), VK_INSERT);
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Input);
+    EXPECT_EQ(dialogs.requests[0].caption, "Rename File");
+    EXPECT_EQ(dialogs.requests[0].text, "New Name:");
+    EXPECT_EQ(dialogs.requests[0].value, "a.bmp");
+    EXPECT_EQ(dialogs.requests[1].text, "Error occured while renaming file !");
+    EXPECT_EQ(dialogs.requests[1].type, mtWarning);
+    EXPECT_TRUE(Exists(folder / "a.bmp"));
+    EXPECT_TRUE(Exists(folder / "b.bmp"));
+
+    dialogs.Answer(mrCancel);
+    Key(form.FileListBox1.Handle(), VK_INSERT);
+    EXPECT_TRUE(Exists(folder / "a.bmp"));
+
+    dialogs.Answer(mrOk, "z.bmp");
+    const int index = form.FileListBox1.ItemIndex();
+    Key(form.FileListBox1.Handle(), VK_INSERT);
+    EXPECT_FALSE(Exists(folder / "a.bmp"));
+    EXPECT_TRUE(Exists(folder / "z.bmp"));
+    EXPECT_GE(IndexOf("z.bmp"), 0);
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), index);
+}
+
+TEST_F(BrowserTest, DeleteFailureWarnsAndLeavesTheList)
+{
+    folder.File("locked.bmp");
+    Browse(folder.Path());
+    Select("locked.bmp");
+    const int index = form.FileListBox1.ItemIndex();
+    HANDLE open = ::CreateFileA((folder / "locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    dialogs.Answer(mrYes);
+    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ::CloseHandle(open);
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[1].text, "Error occured while deleting file !");
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), index);
+}
+
+TEST_F(BrowserTest, AnUnreadableDriveWarnsAndReturnsToTheLastGoodDrive)
+{
+    ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
+    ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
+    form.DriveComboBox1.SetDrive('R');
+    ASSERT_EQ(LastGoodDrive, 'R');
+    form.DriveComboBox1.SetDrive('A');
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].text, "Access Error on Drive A: !");
+    EXPECT_EQ(dialogs.requests[0].type, mtWarning);
+    EXPECT_EQ(dialogs.requests[0].buttons, static_cast<unsigned>(mbOK));
+    EXPECT_EQ(form.DriveComboBox1.Drive(), 'R');
+    EXPECT_EQ(form.FileListBox1.Directory(), "R:\\");
+    EXPECT_EQ(form.Label2.Text(), "R:\\");
+    EXPECT_EQ(LastGoodDrive, 'R');
+}
+
+TEST_F(BrowserTest, EnterMovesFromDriveBoxToNameFieldToList)
+{
+    folder.Folder("Holiday");
+    Browse(folder.Path());
+    ::SendMessageA(form.DriveComboBox1.Handle(), WM_CHAR, '\r', 1);
+    EXPECT_EQ(::GetFocus(), form.Edit1.Handle());
+    Select("[Holiday]");
+    ::SendMessageA(form.Edit1.Handle(), WM_CHAR, '\r', 1);
+    EXPECT_EQ(form.FileListBox1.Directory(), folder / "Holiday") << "Enter opens the selected entry";
+    EXPECT_EQ(::GetFocus(), form.FileListBox1.Handle());
+    EXPECT_EQ(form.Edit1.Text(), "*.*");
+}
+
+TEST_F(BrowserTest, DoubleClickEntersDirectoriesAndOpensOnlyPictures)
+{
+    folder.Folder("Holiday");
+    folder.File("Holiday\\beach.jpg");
+    folder.File("Holiday\\README.TXT");
+    Browse(folder / "Holiday");
+    CurrentPicturePath.clear();
+
+    Select("README.TXT");
+    ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
+    EXPECT_EQ(CurrentPicturePath, "");
+    EXPECT_EQ(form.FileListBox1.Directory(), folder / "Holiday");
+
+    Select("beach.jpg");
+    ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
+    EXPECT_EQ(CurrentPicturePath, folder / "Holiday\\beach.jpg");
+
+    Select("[..]");
+    const int height = form.FileListBox1.ItemHeight();
+    const int y = form.FileListBox1.ItemIndex() * height + height / 2;
+    ::SendMessageA(form.FileListBox1.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, y));
+    EXPECT_EQ(form.FileListBox1.Directory(), folder.Path());
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), -1);
+    EXPECT_EQ(form.Label2.Text(), ShortenPath(folder.Path(), 30));
+    EXPECT_EQ(CurrentPicturePath, folder / "Holiday\\beach.jpg");
+}

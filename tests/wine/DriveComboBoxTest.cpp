@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "controls/TDriveComboBox.h"
+#include "framework/Panel.h"
+
+namespace {
+
+const DriveEntry* EntryOf(const TDriveComboBox& box, char letter)
+{
+    for (const DriveEntry& entry : box.Items())
+        if (entry.text[0] == letter)
+            return &entry;
+    return nullptr;
+}
+
+std::string Letters(const TDriveComboBox& box)
+{
+    std::string letters;
+    for (const DriveEntry& entry : box.Items())
+        letters += entry.text[0];
+    return letters;
+}
+
+class DriveComboBoxTest : public ::testing::Test {
+protected:
+    DriveComboBoxTest() { ::SetCurrentDirectoryA(folder.Path().c_str()); }
+
+    ScratchFolder folder{"lumo-drive"};
+    HostForm host;
+};
+
+} // namespace
+
+TEST_F(DriveComboBoxTest, ListsEveryDriveWithItsTypeLabelAndGlyphInLetterOrder)
+{
+    ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
+    ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
+    TDriveComboBox box;
+    box.SetTextCase(tcUpperCase);
+    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    EXPECT_EQ(Letters(box), "ACRZ");
+    ASSERT_TRUE(EntryOf(box, 'A'));
+    EXPECT_EQ(EntryOf(box, 'A')->text, "A:") << "the medium is not read";
+    EXPECT_EQ(EntryOf(box, 'A')->glyph, DriveGlyph::Floppy);
+    EXPECT_EQ(EntryOf(box, 'R')->glyph, DriveGlyph::Hard);
+    EXPECT_EQ(EntryOf(box, 'C')->text.substr(0, 4), "C: [");
+    EXPECT_EQ(EntryOf(box, 'C')->text.back(), ']');
+    EXPECT_EQ(EntryOf(box, 'C')->text, "C: " + VolumeLabelText('C'));
+    EXPECT_GE(box.ItemHeight(), 11);
+    RECT rect;
+    ::GetWindowRect(box.Handle(), &rect);
+    EXPECT_EQ(rect.bottom - rect.top, 22) << "the closed box keeps its design height";
+}
+
+TEST_F(DriveComboBoxTest, WritesLettersAndLabelsInTheTextCase)
+{
+    TDriveComboBox box;
+    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    EXPECT_EQ(box.Drive(), 'c') << "lower case by default";
+    EXPECT_EQ(EntryOf(box, 'c')->text, "c: " + VolumeLabelText('c'));
+    int changes = 0;
+    box.OnChange = [&](TDriveComboBox&) { ++changes; };
+    box.SetTextCase(tcUpperCase);
+    EXPECT_EQ(changes, 1) << "the rebuilt list selects the drive again";
+    EXPECT_EQ(box.Drive(), 'C');
+    EXPECT_EQ(Letters(box).front(), 'C');
+}
+
+TEST_F(DriveComboBoxTest, SelectsADriveAndRaisesOnChangeOnlyWhenItChanges)
+{
+    ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
+    TDriveComboBox box;
+    box.SetTextCase(tcUpperCase);
+    int changes = 0;
+    box.OnChange = [&](TDriveComboBox&) { ++changes; };
+    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    EXPECT_EQ(changes, 1) << "creation selects the drive and reports it";
+    box.SetDrive('c');
+    EXPECT_EQ(changes, 1) << "same drive, ignoring case";
+    box.SetDrive('r');
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(box.Drive(), 'R');
+    EXPECT_EQ(box.Items()[static_cast<std::size_t>(box.ItemIndex())].text.substr(0, 2), "R:");
+    box.SetDrive('Q');
+    EXPECT_EQ(changes, 3) << "a missing drive is still reported";
+    EXPECT_EQ(box.Items()[static_cast<std::size_t>(box.ItemIndex())].text.substr(0, 2), "R:") << "selection stays";
+
+    // The user picks an entry.
+    const int z = static_cast<int>(box.Items().size()) - 1;
+    ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(z), 0);
+    ::SendMessageA(host.Handle(), WM_COMMAND, MAKEWPARAM(1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box.Handle()));
+    EXPECT_EQ(box.Drive(), 'Z');
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(DriveComboBoxTest, DrawsTheGlyphTransparentlyAndTheTextAfterIt)
+{
+    TDriveComboBox box;
+    box.SetTextCase(tcUpperCase);
+    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+    PixelCanvas canvas(164, 16);
+    box.DrawItem(canvas.dc(), 0, RECT{0, 0, 164, 16}, {});
+    // The glyph is 11 high, centred: rows 2 to 12, columns 2 to 17.
+    EXPECT_EQ(canvas.At(2, 12), window) << "bottom-left colour left out";
+    EXPECT_EQ(canvas.At(1, 7), window);
+    int glyphPixels = 0;
+    for (int y = 2; y <= 12; ++y)
+        for (int x = 2; x < 18; ++x)
+            glyphPixels += canvas.At(x, y) != window;
+    EXPECT_GT(glyphPixels, 30);
+    int textPixels = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 24; x < 60; ++x)
+            textPixels += canvas.At(x, y) != window;
+    EXPECT_GT(textPixels, 10) << "the text from left plus glyph width plus 6";
+
+    PixelCanvas selected(164, 16);
+    box.DrawItem(selected.dc(), 0, RECT{0, 0, 164, 16}, {true, false});
+    EXPECT_EQ(selected.At(150, 8), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(selected.At(2, 12), ::GetSysColor(COLOR_HIGHLIGHT)) << "transparent on the highlight too";
+}

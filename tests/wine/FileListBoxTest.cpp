@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "controls/TFileListBox.h"
+#include "framework/Exceptions.h"
+#include "framework/Panel.h"
+#include "framework/Screen.h"
+#include "framework/StdControls.h"
+
+namespace {
+
+constexpr TFileType kBrowserTypes = ftReadOnly | ftHidden | ftDirectory | ftArchive | ftNormal;
+
+std::vector<std::string> Texts(const TFileListBox& list)
+{
+    std::vector<std::string> texts;
+    for (const FileEntry& entry : list.Items())
+        texts.push_back(entry.text);
+    return texts;
+}
+
+bool Lists(const TFileListBox& list, const std::string& text) { return list.IndexOfName(text) >= 0; }
+
+// A file list as the main window sets it up, listing the given folder.
+class FileListBoxTest : public ::testing::Test {
+protected:
+    void Open(const std::string& directory, TFileType types = kBrowserTypes)
+    {
+        list.SetFileType(types);
+        list.SetShowGlyphs(true);
+        list.Create(host.Handle(), 10, Bounds(8, 40, 188, 212), nullptr);
+        edit.Create({host.Handle(), 11, Bounds(8, 8, 120, 24), nullptr}, "", true);
+        list.SetFileEdit(edit.Handle());
+        list.SetDirectory(directory);
+    }
+
+    ScratchFolder folder{"lumo-list"};
+    HostForm host;
+    TFileListBox list;
+    TEdit edit;
+};
+
+} // namespace
+
+TEST_F(FileListBoxTest, ListsASubDirectoryWithDotEntriesBracketedFoldersAndSortedFiles)
+{
+    folder.Folder("Holiday");
+    folder.Folder("empty");
+    folder.File("beta.gif");
+    folder.File("ALPHA.BMP");
+    Open(folder.Path());
+    EXPECT_EQ(list.Directory(), folder.Path());
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"[..]", "[.]", "[empty]", "[Holiday]", "ALPHA.BMP", "beta.gif"}));
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(TextOf(edit.Handle()), "*.*") << "the mask after every read";
+
+    list.SetDirectory(folder / "empty");
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"[..]", "[.]"}));
+}
+
+TEST_F(FileListBoxTest, ListsADriveRootWithoutDotEntriesAndJoinsNamesWithOneBackslash)
+{
+    folder.File("HOUSE.BMP");
+    folder.Folder("PICS");
+    ScratchDrive drive('R', folder.Path(), DRIVE_FIXED);
+    Open("R:\\");
+    EXPECT_EQ(list.Directory(), "R:\\");
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"[PICS]", "HOUSE.BMP"}));
+    list.SetItemIndex(1);
+    EXPECT_EQ(list.FileName(), "R:\\HOUSE.BMP");
+    list.SetItemIndex(0);
+    EXPECT_EQ(list.FileName(), "R:\\[PICS]") << "directory entries keep their brackets";
+}
+
+TEST_F(FileListBoxTest, ListsHiddenFilesAndDirectoriesButNotSystemFiles)
+{
+    folder.File("plain.txt");
+    folder.File("hidden.txt");
+    folder.File("system.txt");
+    folder.File("readonly.txt");
+    folder.Folder("secret");
+    folder.Attributes("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+    folder.Attributes("system.txt", FILE_ATTRIBUTE_SYSTEM);
+    folder.Attributes("readonly.txt", FILE_ATTRIBUTE_READONLY);
+    folder.Attributes("secret", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+    Open(folder.Path());
+    EXPECT_TRUE(Lists(list, "plain.txt"));
+    EXPECT_TRUE(Lists(list, "hidden.txt"));
+    EXPECT_TRUE(Lists(list, "readonly.txt"));
+    EXPECT_TRUE(Lists(list, "[secret]"));
+    EXPECT_FALSE(Lists(list, "system.txt"));
+
+    list.SetFileType(ftNormal);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"plain.txt", "readonly.txt"}))
+        << "the default type hides directories and hidden files";
+    list.SetFileType(ftReadOnly);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"readonly.txt"}));
+}
+
+TEST_F(FileListBoxTest, JoinsMasksWithSemicolonsAndListsAFileOnceForEveryMatchingMask)
+{
+    for (const char* name : {"a.bmp", "b.GIF", "c.jpg", "d.txt"})
+        folder.File(name);
+    Open(folder.Path(), ftNormal);
+    list.SetMask("*.BMP;*.GIF");
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"a.bmp", "b.GIF"}));
+    EXPECT_EQ(TextOf(edit.Handle()), "*.BMP;*.GIF");
+    list.SetMask("*.*;*.JPG");
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"a.bmp", "b.GIF", "c.jpg", "c.jpg", "d.txt"}));
+}
+
+TEST_F(FileListBoxTest, PicksTheGlyphByExtensionAndDrawsItTransparently)
+{
+    for (const char* name : {"PROGRAM.EXE", "setup.bat", "README", "photo.jpg"})
+        folder.File(name);
+    folder.Folder("sub");
+    Open(folder.Path());
+    auto glyph = [&](const char* name) { return list.Items()[static_cast<std::size_t>(list.IndexOfName(name))].glyph; };
+    EXPECT_EQ(glyph("PROGRAM.EXE"), FileGlyph::Executable);
+    EXPECT_EQ(glyph("setup.bat"), FileGlyph::Executable);
+    EXPECT_EQ(glyph("README"), FileGlyph::UnknownFile);
+    EXPECT_EQ(glyph("photo.jpg"), FileGlyph::UnknownFile);
+    EXPECT_EQ(glyph("[sub]"), FileGlyph::ClosedFolder);
+    EXPECT_EQ(list.ItemHeight(), 16) << "glyph height 15 plus one";
+
+    PixelCanvas canvas(188, 16);
+    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+    list.DrawItem(canvas.dc(), list.IndexOfName("[sub]"), RECT{0, 0, 188, 16}, {});
+    EXPECT_EQ(canvas.At(2, 14), window) << "the glyph's bottom-left colour is left out";
+    EXPECT_EQ(canvas.At(1, 8), window) << "the glyph starts two pixels in";
+    EXPECT_NE(canvas.At(3, 8), window) << "the folder's outline";
+    EXPECT_EQ(canvas.At(120, 8), window);
+
+    PixelCanvas selected(188, 16);
+    list.DrawItem(selected.dc(), list.IndexOfName("README"), RECT{0, 0, 188, 16}, {true, true});
+    EXPECT_EQ(selected.At(150, 8), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(selected.Count(::GetSysColor(COLOR_HIGHLIGHTTEXT)), 10) << "the text in highlight-text colour";
+
+    list.SetShowGlyphs(false);
+    PixelCanvas plain(188, 16);
+    list.DrawItem(plain.dc(), list.IndexOfName("README"), RECT{0, 0, 188, 16}, {});
+    EXPECT_EQ(plain.At(8, 8), window) << "no glyph, the text from left plus 2";
+}
+
+TEST_F(FileListBoxTest, AppliesDrivesEntriesAndPathsGivenAsFileName)
+{
+    folder.Folder("Holiday");
+    folder.File("HOUSE.BMP");
+    folder.File("Holiday\\BEACH.JPG");
+    Open(folder.Path());
+
+    list.SetFileName("[Holiday]");
+    EXPECT_EQ(list.Directory(), folder / "Holiday");
+    EXPECT_TRUE(Lists(list, "BEACH.JPG"));
+    list.SetFileName("[.]");
+    EXPECT_EQ(list.Directory(), folder / "Holiday");
+    list.SetFileName("[..]");
+    EXPECT_EQ(list.Directory(), folder.Path());
+    EXPECT_EQ(list.ItemIndex(), -1);
+
+    list.SetFileName(folder / "Holiday\\BEACH.JPG");
+    EXPECT_EQ(list.Directory(), folder / "Holiday");
+    EXPECT_EQ(list.FileName(), folder / "Holiday\\BEACH.JPG");
+    EXPECT_EQ(TextOf(edit.Handle()), "BEACH.JPG");
+
+    ScratchDrive drive('R', folder.Path(), DRIVE_FIXED);
+    list.SetFileName("R:");
+    EXPECT_EQ(list.Directory(), "R:\\") << "the drive's current directory, here its root";
+    list.SetFileName("C:");
+    EXPECT_EQ(list.Directory().substr(0, 3), "C:\\") << list.Directory();
+
+    list.SetFileName(folder / "*.BMP");
+    EXPECT_EQ(list.Directory(), folder.Path());
+    EXPECT_EQ(list.Mask(), "*.BMP");
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"HOUSE.BMP"}));
+}
+
+TEST_F(FileListBoxTest, ReportsAMissingFileAndAFailedDirectoryChange)
+{
+    folder.File("HOUSE.BMP");
+    Open(folder.Path());
+    const std::string missing = folder / "MISSING.BMP";
+    try {
+        list.SetFileName(missing);
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError& error) {
+        EXPECT_TRUE(error.ErrorCode() == ERROR_FILE_NOT_FOUND || error.ErrorCode() == ERROR_PATH_NOT_FOUND)
+            << "entering MISSING.BMP as a directory fails: " << error.ErrorCode();
+    }
+    EXPECT_EQ(list.Directory(), folder.Path());
+
+    try {
+        list.SetDirectory(folder / "nowhere");
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError& error) {
+        EXPECT_NE(error.ErrorCode(), 0);
+    }
+    EXPECT_EQ(list.Directory(), folder.Path()) << "the directory stays";
+    EXPECT_TRUE(Lists(list, "HOUSE.BMP"));
+
+    // A name that exists but is hidden by the mask widens the mask to it.
+    list.SetMask("*.GIF");
+    folder.File("README");
+    list.SetFileName(folder / "README");
+    EXPECT_EQ(list.Mask(), "README");
+    EXPECT_EQ(list.FileName(), folder / "README");
+}
+
+TEST_F(FileListBoxTest, ReportsUserSelectionsToTheEditButNotSelectionsByIndex)
+{
+    folder.File("a.bmp");
+    folder.File("b.bmp");
+    Open(folder.Path(), ftNormal);
+    int changes = 0;
+    list.OnChange = [&](TFileListBox&) { ++changes; };
+    list.SetItemIndex(1);
+    EXPECT_EQ(TextOf(edit.Handle()), "*.*");
+    EXPECT_EQ(changes, 0);
+
+    PumpMessages();
+    const int height = list.ItemHeight();
+    ::SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, height / 2));
+    ::SendMessageA(list.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, height / 2));
+    EXPECT_EQ(list.ItemIndex(), 0);
+    EXPECT_EQ(TextOf(edit.Handle()), "A.BMP") << "the upper-case name field shows the entry";
+    EXPECT_EQ(changes, 1);
+    DWORD start = 1, end = 0;
+    ::SendMessageA(edit.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 5u);
+}
+
+TEST_F(FileListBoxTest, RestoresTheCursorAfterALongRead)
+{
+    for (int i = 0; i < 150; ++i)
+        folder.File("f" + std::to_string(i) + ".txt");
+    Screen().SetCursor(crDefault);
+    Open(folder.Path(), ftNormal);
+    EXPECT_EQ(list.Items().size(), 150u);
+    EXPECT_EQ(Screen().Cursor(), crDefault);
+}
