@@ -16,15 +16,6 @@ constexpr int kDropDownHeight = 200;
 char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 char UpperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-int TextLineHeight(HWND window, HFONT font)
-{
-    WindowDC dc(window);
-    SelectedObject selected(dc.get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc.get(), &metrics);
-    return metrics.tmHeight;
-}
-
 } // namespace
 
 TDriveComboBox::TDriveComboBox()
@@ -55,7 +46,7 @@ char TDriveComboBox::InTextCase(char letter) const
 
 void TDriveComboBox::UpdateItemHeight()
 {
-    itemHeight_ = std::max(TextLineHeight(Handle(), font_), static_cast<int>(GlyphSize(glyphs_[0].get()).cy));
+    itemHeight_ = std::max(FontLineHeight(Handle(), font_), static_cast<int>(GlyphSize(glyphs_[0].get()).cy));
     if (!Handle())
         return;
     ::SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);

@@ -10,15 +10,6 @@ namespace {
 constexpr DWORD kListStyle =
     LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | WS_VSCROLL | WS_TABSTOP;
 
-int TextLineHeight(HWND window, HFONT font)
-{
-    WindowDC dc(window);
-    SelectedObject selected(dc.get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc.get(), &metrics);
-    return metrics.tmHeight;
-}
-
 } // namespace
 
 TFileListBox::TFileListBox()
@@ -46,7 +37,7 @@ void TFileListBox::Create(HWND parent, int id, RECT bounds, HFONT font)
 
 void TFileListBox::UpdateItemHeight()
 {
-    itemHeight_ = TextLineHeight(Handle(), font_);
+    itemHeight_ = FontLineHeight(Handle(), font_);
     const int glyphHeight = GlyphSize(executableGlyph_.get()).cy + 1;
     if (showGlyphs_ && itemHeight_ < glyphHeight)
         itemHeight_ = glyphHeight;

@@ -11,3 +11,12 @@ void SetWindowFont(HWND window, HFONT font)
 {
     ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
+
+int FontLineHeight(HWND window, HFONT font)
+{
+    WindowDC dc(window);
+    SelectedObject selected(dc.get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc.get(), &metrics);
+    return metrics.tmHeight;
+}

@@ -14,5 +14,8 @@ inline COLORREF clBtnFace() { return ::GetSysColor(COLOR_BTNFACE); }
 // Height), as in "MS Sans Serif", 8 point = height 11 at 96 pixels per inch.
 UniqueFont CreateUiFont(const char* face, int height, bool bold = false);
 
+// The line height of a font (the system font when none) on a window.
+int FontLineHeight(HWND window, HFONT font);
+
 // Sets a window's font (the window does not own it).
 void SetWindowFont(HWND window, HFONT font);
