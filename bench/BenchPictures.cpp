@@ -117,7 +117,7 @@ const BenchFile& Png12Megapixel()
 {
     static const BenchFile file = [] {
         const RgbPicture& photo = Photo(kWidth12, kHeight12);
-        samples::PngSpec spec{photo.width, photo.height, 2, 8, false, {}, {}, {}, -1};
+        samples::PngPlan plan{photo.width, photo.height, 2, 8, false, {}, {}, {}, -1};
         for (std::uint32_t y = 0; y < photo.height; ++y) {
             std::vector<std::uint8_t> row;
             row.reserve(photo.width * 3);
@@ -125,9 +125,9 @@ const BenchFile& Png12Megapixel()
                 const Colour c = photo.At(x, y);
                 row.insert(row.end(), {c.red, c.green, c.blue});
             }
-            spec.rows.push_back(std::move(row));
+            plan.rows.push_back(std::move(row));
         }
-        return Save("photo12mp.png", samples::PngFile(spec));
+        return Save("photo12mp.png", samples::PngFile(plan));
     }();
     return file;
 }
@@ -135,13 +135,13 @@ const BenchFile& Png12Megapixel()
 const BenchFile& Gif12Megapixel()
 {
     static const BenchFile file = [] {
-        samples::GifSpec spec;
-        spec.screenWidth = spec.width = kWidth12;
-        spec.screenHeight = spec.height = kHeight12;
-        spec.palette = Indexed12().palette;
-        spec.palette.resize(256);
-        spec.indices = Indexed12().indices;
-        return Save("photo12mp.gif", samples::GifFile(spec));
+        samples::GifPlan plan;
+        plan.screenWidth = plan.width = kWidth12;
+        plan.screenHeight = plan.height = kHeight12;
+        plan.palette = Indexed12().palette;
+        plan.palette.resize(256);
+        plan.indices = Indexed12().indices;
+        return Save("photo12mp.gif", samples::GifFile(plan));
     }();
     return file;
 }
@@ -149,15 +149,15 @@ const BenchFile& Gif12Megapixel()
 const BenchFile& Pcx12Megapixel()
 {
     static const BenchFile file = [] {
-        samples::PcxSpec spec;
-        spec.width = kWidth12;
-        spec.height = kHeight12;
-        spec.endPalette = Indexed12().palette;
-        spec.endPalette.resize(256);
+        samples::PcxPlan plan;
+        plan.width = kWidth12;
+        plan.height = kHeight12;
+        plan.endPalette = Indexed12().palette;
+        plan.endPalette.resize(256);
         const auto& indices = Indexed12().indices;
         for (std::uint32_t y = 0; y < kHeight12; ++y)
-            spec.lines.emplace_back(indices.begin() + y * kWidth12, indices.begin() + (y + 1) * kWidth12);
-        return Save("photo12mp.pcx", samples::PcxFile(spec));
+            plan.lines.emplace_back(indices.begin() + y * kWidth12, indices.begin() + (y + 1) * kWidth12);
+        return Save("photo12mp.pcx", samples::PcxFile(plan));
     }();
     return file;
 }
@@ -166,16 +166,16 @@ const BenchFile& Bmp12Megapixel()
 {
     static const BenchFile file = [] {
         const RgbPicture& photo = Photo(kWidth12, kHeight12);
-        samples::BmpSpec spec;
-        spec.width = kWidth12;
-        spec.height = kHeight12;
-        spec.pixels.reserve(static_cast<std::size_t>(kWidth12) * kHeight12 * 3);
+        samples::BmpPlan plan;
+        plan.width = kWidth12;
+        plan.height = kHeight12;
+        plan.pixels.reserve(static_cast<std::size_t>(kWidth12) * kHeight12 * 3);
         for (std::uint32_t fileRow = 0; fileRow < kHeight12; ++fileRow)
             for (std::uint32_t x = 0; x < kWidth12; ++x) {
                 const Colour c = photo.At(x, kHeight12 - 1 - fileRow);
-                spec.pixels.insert(spec.pixels.end(), {c.blue, c.green, c.red});
+                plan.pixels.insert(plan.pixels.end(), {c.blue, c.green, c.red});
             }
-        return Save("photo12mp.bmp", samples::BmpFile(spec));
+        return Save("photo12mp.bmp", samples::BmpFile(plan));
     }();
     return file;
 }

@@ -51,60 +51,60 @@ void JpegSeeds(const std::filesystem::path& dir)
 
 void PngSeeds(const std::filesystem::path& dir)
 {
-    PngSpec palette{9, 7, 3, 4, true, IndexRows(9, 7, 4), PatternPalette(16), {0, 128}, -1};
+    PngPlan palette{9, 7, 3, 4, true, IndexRows(9, 7, 4), PatternPalette(16), {0, 128}, -1};
     Save(dir, "png", "palette4-interlaced-trns.png", PngFile(palette));
-    PngSpec grey{9, 7, 0, 2, false, IndexRows(9, 7, 2), {}, {}, 1};
+    PngPlan grey{9, 7, 0, 2, false, IndexRows(9, 7, 2), {}, {}, 1};
     Save(dir, "png", "grey2-trns.png", PngFile(grey));
-    PngSpec rgba{5, 4, 6, 16, false, std::vector<std::vector<std::uint8_t>>(4, std::vector<std::uint8_t>(40, 0x80)), {}, {}, -1};
+    PngPlan rgba{5, 4, 6, 16, false, std::vector<std::vector<std::uint8_t>>(4, std::vector<std::uint8_t>(40, 0x80)), {}, {}, -1};
     Save(dir, "png", "rgba16.png", PngFile(rgba));
-    PngSpec rgb{6, 5, 2, 8, true, std::vector<std::vector<std::uint8_t>>(5, std::vector<std::uint8_t>(18, 0x31)), {}, {}, -1};
+    PngPlan rgb{6, 5, 2, 8, true, std::vector<std::vector<std::uint8_t>>(5, std::vector<std::uint8_t>(18, 0x31)), {}, {}, -1};
     Save(dir, "png", "rgb8-interlaced.png", PngFile(rgb));
 }
 
 void GifSeeds(const std::filesystem::path& dir)
 {
-    GifSpec spec;
-    spec.screenWidth = 12;
-    spec.screenHeight = 10;
-    spec.left = 2;
-    spec.top = 1;
-    spec.width = 8;
-    spec.height = 8;
-    spec.colourBits = 4;
-    spec.palette = PatternPalette(16);
+    GifPlan plan;
+    plan.screenWidth = 12;
+    plan.screenHeight = 10;
+    plan.left = 2;
+    plan.top = 1;
+    plan.width = 8;
+    plan.height = 8;
+    plan.colourBits = 4;
+    plan.palette = PatternPalette(16);
     for (std::uint32_t i = 0; i < 64; ++i)
-        spec.indices.push_back(PatternIndex(i % 8, i / 8, 16));
-    spec.transparent = 3;
-    spec.interlaced = true;
-    Save(dir, "gif", "frame-transparent-interlaced.gif", GifFile(spec));
-    spec.colourBits = 8;
-    spec.palette = PatternPalette(256);
-    spec.transparent = -1;
-    spec.interlaced = false;
-    spec.localColourMap = true;
-    Save(dir, "gif", "local-map.gif", GifFile(spec));
+        plan.indices.push_back(PatternIndex(i % 8, i / 8, 16));
+    plan.transparent = 3;
+    plan.interlaced = true;
+    Save(dir, "gif", "frame-transparent-interlaced.gif", GifFile(plan));
+    plan.colourBits = 8;
+    plan.palette = PatternPalette(256);
+    plan.transparent = -1;
+    plan.interlaced = false;
+    plan.localColourMap = true;
+    Save(dir, "gif", "local-map.gif", GifFile(plan));
 }
 
 void TiffSeeds(const std::filesystem::path& dir)
 {
-    TiffSpec spec;
-    spec.width = 20;
-    spec.height = 9;
-    spec.bitsPerSample = 4;
-    spec.photometric = 3;
-    spec.compression = 5;
-    spec.rows = IndexRows(20, 9, 4);
+    TiffPlan plan;
+    plan.width = 20;
+    plan.height = 9;
+    plan.bitsPerSample = 4;
+    plan.photometric = 3;
+    plan.compression = 5;
+    plan.rows = IndexRows(20, 9, 4);
     for (int channel = 0; channel < 3; ++channel)
         for (int i = 0; i < 16; ++i)
-            spec.colourMap.push_back(static_cast<std::uint16_t>(i * 4000 + channel * 100));
-    Save(dir, "tiff", "palette4-lzw.tif", TiffFile(spec));
-    spec.colourMap.clear();
-    spec.bitsPerSample = 1;
-    spec.photometric = 0;
-    spec.compression = 4;
-    spec.rows = IndexRows(20, 9, 1);
-    Save(dir, "tiff", "g4.tif", TiffFile(spec));
-    TiffSpec rgb;
+            plan.colourMap.push_back(static_cast<std::uint16_t>(i * 4000 + channel * 100));
+    Save(dir, "tiff", "palette4-lzw.tif", TiffFile(plan));
+    plan.colourMap.clear();
+    plan.bitsPerSample = 1;
+    plan.photometric = 0;
+    plan.compression = 4;
+    plan.rows = IndexRows(20, 9, 1);
+    Save(dir, "tiff", "g4.tif", TiffFile(plan));
+    TiffPlan rgb;
     rgb.width = 16;
     rgb.height = 16;
     rgb.samplesPerPixel = 4;
@@ -126,7 +126,7 @@ void TiffSeeds(const std::filesystem::path& dir)
 
 void BmpSeeds(const std::filesystem::path& dir)
 {
-    BmpSpec rle8;
+    BmpPlan rle8;
     rle8.width = 6;
     rle8.height = 3;
     rle8.bitsPerPixel = 8;
@@ -135,12 +135,12 @@ void BmpSeeds(const std::filesystem::path& dir)
     rle8.palette = PatternPalette(8);
     rle8.pixels = {3, 1, 0, 3, 2, 3, 4, 0, 0, 0, 0, 2, 2, 0, 2, 5, 0, 0, 6, 7, 0, 1};
     Save(dir, "bmp", "rle8.bmp", BmpFile(rle8));
-    BmpSpec rle4 = rle8;
+    BmpPlan rle4 = rle8;
     rle4.bitsPerPixel = 4;
     rle4.compression = 2;
     rle4.pixels = {5, 0x1F, 0, 0, 0, 3, 0x23, 0x40, 0, 0, 0, 1};
     Save(dir, "bmp", "rle4.bmp", BmpFile(rle4));
-    BmpSpec fields;
+    BmpPlan fields;
     fields.headerSize = 124;
     fields.width = 3;
     fields.height = -2;
@@ -149,7 +149,7 @@ void BmpSeeds(const std::filesystem::path& dir)
     fields.masks = {0xF800, 0x07E0, 0x001F, 0};
     fields.pixels.assign(16, 0xA5);
     Save(dir, "bmp", "v5-bitfields-topdown.bmp", BmpFile(fields));
-    BmpSpec core;
+    BmpPlan core;
     core.headerSize = 12;
     core.width = 9;
     core.height = 2;
@@ -161,7 +161,7 @@ void BmpSeeds(const std::filesystem::path& dir)
 
 void PcxSeeds(const std::filesystem::path& dir)
 {
-    PcxSpec ega;
+    PcxPlan ega;
     ega.bitsPerPlane = 1;
     ega.planes = 4;
     ega.width = 11;
@@ -169,13 +169,13 @@ void PcxSeeds(const std::filesystem::path& dir)
     ega.headerPalette = PatternPalette(16);
     ega.lines.assign(3, std::vector<std::uint8_t>(8, 0xC3));
     Save(dir, "pcx", "ega-4planes.pcx", PcxFile(ega));
-    PcxSpec vga;
+    PcxPlan vga;
     vga.width = 7;
     vga.height = 3;
     vga.endPalette = PatternPalette(256);
     vga.lines.assign(3, std::vector<std::uint8_t>(8, 0x17));
     Save(dir, "pcx", "vga-256.pcx", PcxFile(vga));
-    PcxSpec colour;
+    PcxPlan colour;
     colour.planes = 3;
     colour.width = 5;
     colour.height = 2;

@@ -9,7 +9,7 @@ namespace {
 constexpr std::uint32_t kWidth = 13;  // odd, so rows need padding
 constexpr std::uint32_t kHeight = 5;
 
-BmpSpec PalettedBmp(int bits, std::uint32_t headerSize)
+BmpPlan PalettedBmp(int bits, std::uint32_t headerSize)
 {
     const Palette palette = PatternPalette(1 << bits);
     std::vector<std::vector<std::uint8_t>> rows;
@@ -19,14 +19,14 @@ BmpSpec PalettedBmp(int bits, std::uint32_t headerSize)
             indices.push_back(PatternIndex(x, y, 1 << bits));
         rows.push_back(PackRow(indices, bits));
     }
-    BmpSpec spec;
-    spec.headerSize = headerSize;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.bitsPerPixel = bits;
-    spec.palette = palette;
-    spec.pixels = BmpRows(rows);
-    return spec;
+    BmpPlan plan;
+    plan.headerSize = headerSize;
+    plan.width = kWidth;
+    plan.height = kHeight;
+    plan.bitsPerPixel = bits;
+    plan.palette = palette;
+    plan.pixels = BmpRows(rows);
+    return plan;
 }
 
 std::vector<std::vector<std::uint8_t>> BgrRowsOf(const RgbPicture& picture)
@@ -48,21 +48,21 @@ TEST(BmpDecoder, ReadsPalettedPicturesWithEveryHeader)
     for (const std::uint32_t header : {12u, 40u, 108u, 124u}) {
         for (const int bits : {1, 4, 8}) {
             SCOPED_TRACE(testing::Message() << "header " << header << ", " << bits << " bits");
-            const BmpSpec spec = PalettedBmp(bits, header);
-            const Decoded decoded = DecodeFile(BmpFile(spec));
+            const BmpPlan plan = PalettedBmp(bits, header);
+            const Decoded decoded = DecodeFile(BmpFile(plan));
             ASSERT_EQ(decoded.status, Status::Ok);
             EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, bits);
-            EXPECT_EQ(decoded.bitmap.Colours(), spec.palette);
-            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, spec.palette)));
+            EXPECT_EQ(decoded.bitmap.Colours(), plan.palette);
+            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.palette)));
         }
     }
 }
 
 TEST(BmpDecoder, HonoursColoursUsedAndTopDownRows)
 {
-    BmpSpec spec = PalettedBmp(8, 40);
-    spec.palette.resize(17);
-    spec.coloursUsed = 17;
+    BmpPlan plan = PalettedBmp(8, 40);
+    plan.palette.resize(17);
+    plan.coloursUsed = 17;
     std::vector<std::vector<std::uint8_t>> rows;
     for (std::uint32_t y = 0; y < kHeight; ++y) {
         std::vector<std::uint8_t> row;
@@ -72,22 +72,22 @@ TEST(BmpDecoder, HonoursColoursUsedAndTopDownRows)
     }
     // A top-down file stores its top row first: reversing BmpRows' order.
     std::vector<std::vector<std::uint8_t>> reversed(rows.rbegin(), rows.rend());
-    spec.pixels = BmpRows(reversed);
-    spec.height = -static_cast<std::int32_t>(kHeight);
-    const Decoded decoded = DecodeFile(BmpFile(spec));
+    plan.pixels = BmpRows(reversed);
+    plan.height = -static_cast<std::int32_t>(kHeight);
+    const Decoded decoded = DecodeFile(BmpFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.Colours().size(), 17u);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, spec.palette)));
+    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.palette)));
 }
 
 TEST(BmpDecoder, ReadsTrueColourPictures)
 {
     const RgbPicture picture = PatternPicture(kWidth, kHeight);
-    BmpSpec spec;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.pixels = BmpRows(BgrRowsOf(picture));
-    const Decoded decoded = DecodeFile(BmpFile(spec));
+    BmpPlan plan;
+    plan.width = kWidth;
+    plan.height = kHeight;
+    plan.pixels = BmpRows(BgrRowsOf(picture));
+    const Decoded decoded = DecodeFile(BmpFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
@@ -132,7 +132,7 @@ RgbPicture Requantised(const RgbPicture& picture, const std::array<int, 3>& widt
 TEST(BmpDecoder, ReadsSixteenBitDefaultAndBitFieldPictures)
 {
     const RgbPicture picture = PatternPicture(kWidth, kHeight);
-    BmpSpec plain;
+    BmpPlan plain;
     plain.width = kWidth;
     plain.height = kHeight;
     plain.bitsPerPixel = 16;
@@ -141,7 +141,7 @@ TEST(BmpDecoder, ReadsSixteenBitDefaultAndBitFieldPictures)
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, Requantised(picture, {5, 5, 5})));
 
-    BmpSpec fields = plain;
+    BmpPlan fields = plain;
     fields.compression = 3;
     fields.masks = {0xF800, 0x07E0, 0x001F, 0};
     fields.pixels = MaskedPixels(picture, 16, {11, 5, 0}, {5, 6, 5});
@@ -153,15 +153,15 @@ TEST(BmpDecoder, ReadsSixteenBitDefaultAndBitFieldPictures)
 TEST(BmpDecoder, ReadsThirtyTwoBitPicturesWithMasksInAVFiveHeader)
 {
     const RgbPicture picture = PatternPicture(kWidth, kHeight);
-    BmpSpec spec;
-    spec.headerSize = 124;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.bitsPerPixel = 32;
-    spec.compression = 3;
-    spec.masks = {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF};
-    spec.pixels = MaskedPixels(picture, 32, {8, 16, 24}, {8, 8, 8});
-    const Decoded decoded = DecodeFile(BmpFile(spec));
+    BmpPlan plan;
+    plan.headerSize = 124;
+    plan.width = kWidth;
+    plan.height = kHeight;
+    plan.bitsPerPixel = 32;
+    plan.compression = 3;
+    plan.masks = {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF};
+    plan.pixels = MaskedPixels(picture, 32, {8, 16, 24}, {8, 8, 8});
+    const Decoded decoded = DecodeFile(BmpFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
@@ -170,19 +170,19 @@ TEST(BmpDecoder, ReadsThirtyTwoBitPicturesWithMasksInAVFiveHeader)
 // Rows are listed top first; the file holds them bottom first.
 TEST(BmpDecoder, ExpandsRle8RunsAbsoluteRunsDeltasAndLineEnds)
 {
-    BmpSpec spec;
-    spec.width = 6;
-    spec.height = 3;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.palette = PatternPalette(8);
-    spec.pixels = {
+    BmpPlan plan;
+    plan.width = 6;
+    plan.height = 3;
+    plan.bitsPerPixel = 8;
+    plan.compression = 1;
+    plan.palette = PatternPalette(8);
+    plan.pixels = {
         3, 1, 0, 3, 2, 3, 4, 0, 0, 0,  // bottom row: 1 1 1 2 3 4, padded absolute run, then end of line
         0, 2, 2, 0,                    // delta: two right -> middle row goes on at x 2
         2, 5, 0, 0,                    // two 5s, end of line
         6, 7, 0, 1,                    // top row: six 7s, end of picture
     };
-    const Decoded decoded = DecodeFile(BmpFile(spec));
+    const Decoded decoded = DecodeFile(BmpFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     const int expected[3][6] = {{7, 7, 7, 7, 7, 7}, {0, 0, 5, 5, 0, 0}, {1, 1, 1, 2, 3, 4}};
     for (std::uint32_t y = 0; y < 3; ++y)
@@ -192,18 +192,18 @@ TEST(BmpDecoder, ExpandsRle8RunsAbsoluteRunsDeltasAndLineEnds)
 
 TEST(BmpDecoder, ExpandsRle4RunsOfAlternatingNibbles)
 {
-    BmpSpec spec;
-    spec.width = 7;
-    spec.height = 2;
-    spec.bitsPerPixel = 4;
-    spec.compression = 2;
-    spec.palette = PatternPalette(16);
-    spec.pixels = {
+    BmpPlan plan;
+    plan.width = 7;
+    plan.height = 2;
+    plan.bitsPerPixel = 4;
+    plan.compression = 2;
+    plan.palette = PatternPalette(16);
+    plan.pixels = {
         5, 0x1F, 0, 0,           // bottom row: 1 F 1 F 1
         0, 3, 0x23, 0x40, 0, 0,  // top row: absolute 2 3 4, padded to a word, end of line
         0, 1,
     };
-    const Decoded decoded = DecodeFile(BmpFile(spec));
+    const Decoded decoded = DecodeFile(BmpFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     const int expected[2][7] = {{2, 3, 4, 0, 0, 0, 0}, {1, 15, 1, 15, 1, 0, 0}};
     for (std::uint32_t y = 0; y < 2; ++y)
@@ -213,14 +213,14 @@ TEST(BmpDecoder, ExpandsRle4RunsOfAlternatingNibbles)
 
 TEST(BmpDecoder, ClipsRunsThatPassTheRightEdge)
 {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.palette = PatternPalette(4);
-    spec.pixels = {9, 2, 0, 0, 1, 3, 0, 1};
-    const Decoded decoded = DecodeFile(BmpFile(spec));
+    BmpPlan plan;
+    plan.width = 3;
+    plan.height = 2;
+    plan.bitsPerPixel = 8;
+    plan.compression = 1;
+    plan.palette = PatternPalette(4);
+    plan.pixels = {9, 2, 0, 0, 1, 3, 0, 1};
+    const Decoded decoded = DecodeFile(BmpFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.PixelIndex(2, 1), 2);
     EXPECT_EQ(decoded.bitmap.PixelIndex(0, 0), 3);

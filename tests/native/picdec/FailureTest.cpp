@@ -33,14 +33,14 @@ Status ReadWithCount(const File& file, int& created, int resolution = 0)
 
 File BmpOfSize(std::int32_t width, std::int32_t height, int bits)
 {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitsPerPixel = bits;
-    spec.pixels.assign(64, 0);
+    BmpPlan plan;
+    plan.width = width;
+    plan.height = height;
+    plan.bitsPerPixel = bits;
+    plan.pixels.assign(64, 0);
     if (bits <= 8)
-        spec.palette = GreyPalette(bits);
-    return BmpFile(spec);
+        plan.palette = GreyPalette(bits);
+    return BmpFile(plan);
 }
 
 TEST(Limits, RefuseBitmapsOverFiveHundredTwelveMebibytesBeforeAllocating)
@@ -71,12 +71,12 @@ TEST(Limits, RefuseSidesOverSixtyFiveThousandFiveHundredThirtyFive)
 
 TEST(Limits, ApplyToEveryFormatsHeader)
 {
-    PcxSpec pcx;
+    PcxPlan pcx;
     pcx.width = 40000;
     pcx.height = 20000;
     int created = 0;
     EXPECT_EQ(ReadWithCount(PcxFile(pcx), created), Status::BitmapTooLarge);
-    GifSpec gif;
+    GifPlan gif;
     gif.screenWidth = 65535;
     gif.screenHeight = 20000;
     gif.width = gif.height = 1;
@@ -111,25 +111,25 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
 {
     const RgbPicture picture = PatternPicture(40, 30);
     ExpectPrefixesFail(JpegFile(picture), 700);
-    PngSpec png{40, 30, 2, 8, false, {}, {}, {}, -1};
+    PngPlan png{40, 30, 2, 8, false, {}, {}, {}, -1};
     for (std::uint32_t y = 0; y < 30; ++y)
         png.rows.emplace_back(120, static_cast<std::uint8_t>(y * 8));
     ExpectPrefixesFail(PngFile(png), 60);
-    GifSpec gif;
+    GifPlan gif;
     gif.screenWidth = gif.width = 40;
     gif.screenHeight = gif.height = 30;
     gif.palette = PatternPalette(256);
     for (std::uint32_t i = 0; i < 1200; ++i)
         gif.indices.push_back(static_cast<std::uint8_t>(i * 7));
     ExpectPrefixesFail(GifFile(gif), 800);
-    PcxSpec pcx;
+    PcxPlan pcx;
     pcx.width = 40;
     pcx.height = 30;
     pcx.lines.assign(30, std::vector<std::uint8_t>(40, 0x17));
     for (std::size_t y = 0; y < 30; ++y)
         pcx.lines[y][y] = 0xC5;
     ExpectPrefixesFail(PcxFile(pcx), 130);
-    BmpSpec bmp;
+    BmpPlan bmp;
     bmp.width = 40;
     bmp.height = 30;
     bmp.pixels.assign(3600, 0x33);
@@ -138,7 +138,7 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
 
 TEST(CorruptFiles, TiffFilesCutBeforeTheirDirectoryFailAsTruncated)
 {
-    TiffSpec tiff;
+    TiffPlan tiff;
     tiff.width = 40;
     tiff.height = 30;
     tiff.rows.assign(30, std::vector<std::uint8_t>(40, 0x55));
@@ -157,12 +157,12 @@ TEST(CorruptFiles, DamagedDataFailsAsCorrupt)
         jpeg[i] = 0xFF;
     EXPECT_EQ(DecodeFile(jpeg).status, Status::CorruptData);
 
-    PngSpec png{8, 8, 2, 8, false, std::vector<std::vector<std::uint8_t>>(8, std::vector<std::uint8_t>(24, 1)), {}, {}, -1};
+    PngPlan png{8, 8, 2, 8, false, std::vector<std::vector<std::uint8_t>>(8, std::vector<std::uint8_t>(24, 1)), {}, {}, -1};
     File damagedPng = PngFile(png);
     damagedPng[40] ^= 0x55;  // inside IDAT: its CRC no longer matches
     EXPECT_EQ(DecodeFile(damagedPng).status, Status::CorruptData);
 
-    BmpSpec rle;
+    BmpPlan rle;
     rle.width = 4;
     rle.height = 2;
     rle.bitsPerPixel = 8;
@@ -176,13 +176,13 @@ TEST(CorruptFiles, DamagedDataFailsAsCorrupt)
 
 TEST(CorruptFiles, UnsupportedVariantsSaySo)
 {
-    BmpSpec bmp;
+    BmpPlan bmp;
     bmp.width = bmp.height = 1;
     bmp.bitsPerPixel = 24;
     bmp.compression = 4;  // embedded JPEG
     bmp.pixels = {0, 0, 0, 0};
     EXPECT_EQ(DecodeFile(BmpFile(bmp)).status, Status::UnsupportedVariant);
-    PcxSpec pcx;
+    PcxPlan pcx;
     pcx.bitsPerPlane = 4;
     pcx.planes = 4;
     pcx.width = pcx.height = 1;

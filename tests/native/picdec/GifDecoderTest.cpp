@@ -6,17 +6,17 @@
 namespace picdec::samples {
 namespace {
 
-GifSpec PatternGif(int width, int height, int colourBits)
+GifPlan PatternGif(int width, int height, int colourBits)
 {
-    GifSpec spec;
-    spec.screenWidth = spec.width = width;
-    spec.screenHeight = spec.height = height;
-    spec.colourBits = colourBits;
-    spec.palette = PatternPalette(1 << colourBits);
+    GifPlan plan;
+    plan.screenWidth = plan.width = width;
+    plan.screenHeight = plan.height = height;
+    plan.colourBits = colourBits;
+    plan.palette = PatternPalette(1 << colourBits);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            spec.indices.push_back(PatternIndex(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 1 << colourBits));
-    return spec;
+            plan.indices.push_back(PatternIndex(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 1 << colourBits));
+    return plan;
 }
 
 TEST(GifDecoder, DecodesTheFirstFrameAtTheDepthOfItsColourTable)
@@ -25,28 +25,28 @@ TEST(GifDecoder, DecodesTheFirstFrameAtTheDepthOfItsColourTable)
     for (const auto& [colourBits, dibBits] : depths) {
         for (const bool interlaced : {false, true}) {
             SCOPED_TRACE(testing::Message() << colourBits << " bits, interlaced " << interlaced);
-            GifSpec spec = PatternGif(21, 13, colourBits);
-            spec.interlaced = interlaced;
-            spec.localColourMap = colourBits == 5;
-            const Decoded decoded = DecodeFile(GifFile(spec));
+            GifPlan plan = PatternGif(21, 13, colourBits);
+            plan.interlaced = interlaced;
+            plan.localColourMap = colourBits == 5;
+            const Decoded decoded = DecodeFile(GifFile(plan));
             ASSERT_EQ(decoded.status, Status::Ok);
             EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, dibBits);
-            EXPECT_EQ(decoded.bitmap.Colours(), spec.palette);
-            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(21, 13, spec.palette)));
+            EXPECT_EQ(decoded.bitmap.Colours(), plan.palette);
+            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(21, 13, plan.palette)));
         }
     }
 }
 
 TEST(GifDecoder, ShowsTheTransparentColourAsWhiteAroundAndInsideASmallerFrame)
 {
-    GifSpec spec = PatternGif(4, 3, 4);
-    spec.screenWidth = 7;
-    spec.screenHeight = 6;
-    spec.left = 2;
-    spec.top = 1;
-    spec.transparent = 5;
-    spec.background = 3;
-    const Decoded decoded = DecodeFile(GifFile(spec));
+    GifPlan plan = PatternGif(4, 3, 4);
+    plan.screenWidth = 7;
+    plan.screenHeight = 6;
+    plan.left = 2;
+    plan.top = 1;
+    plan.transparent = 5;
+    plan.background = 3;
+    const Decoded decoded = DecodeFile(GifFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     ASSERT_EQ(decoded.bitmap.View().width, 7u);
     ASSERT_EQ(decoded.bitmap.View().height, 6u);
@@ -58,11 +58,11 @@ TEST(GifDecoder, ShowsTheTransparentColourAsWhiteAroundAndInsideASmallerFrame)
 
 TEST(GifDecoder, FillsAroundAnOpaqueFrameWithTheBackgroundColour)
 {
-    GifSpec spec = PatternGif(2, 2, 8);
-    spec.screenWidth = 5;
-    spec.screenHeight = 4;
-    spec.background = 200;
-    const Decoded decoded = DecodeFile(GifFile(spec));
+    GifPlan plan = PatternGif(2, 2, 8);
+    plan.screenWidth = 5;
+    plan.screenHeight = 4;
+    plan.background = 200;
+    const Decoded decoded = DecodeFile(GifFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.PixelIndex(4, 3), 200);
     EXPECT_EQ(decoded.bitmap.PixelIndex(1, 1), PatternIndex(1, 1, 256));
@@ -70,11 +70,11 @@ TEST(GifDecoder, FillsAroundAnOpaqueFrameWithTheBackgroundColour)
 
 TEST(GifDecoder, GrowsTheScreenToAFrameThatLiesOutsideIt)
 {
-    GifSpec spec = PatternGif(6, 5, 4);
-    spec.screenWidth = 3;
-    spec.screenHeight = 2;
-    spec.left = 1;
-    const Decoded decoded = DecodeFile(GifFile(spec));
+    GifPlan plan = PatternGif(6, 5, 4);
+    plan.screenWidth = 3;
+    plan.screenHeight = 2;
+    plan.left = 1;
+    const Decoded decoded = DecodeFile(GifFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().width, 7u);
     EXPECT_EQ(decoded.bitmap.View().height, 5u);

@@ -10,15 +10,15 @@ constexpr std::uint32_t kWidth = 11;  // odd: lines are padded to an even byte c
 constexpr std::uint32_t kHeight = 4;
 
 // Splits each pixel's index over the planes, bitsPerPlane bits per plane.
-PcxSpec PlanarPcx(int bitsPerPlane, int planes)
+PcxPlan PlanarPcx(int bitsPerPlane, int planes)
 {
-    PcxSpec spec;
-    spec.bitsPerPlane = bitsPerPlane;
-    spec.planes = planes;
-    spec.width = kWidth;
-    spec.height = kHeight;
+    PcxPlan plan;
+    plan.bitsPerPlane = bitsPerPlane;
+    plan.planes = planes;
+    plan.width = kWidth;
+    plan.height = kHeight;
     const int colours = 1 << (bitsPerPlane * planes);
-    const unsigned bytesPerLine = PcxBytesPerLine(spec);
+    const unsigned bytesPerLine = PcxBytesPerLine(plan);
     for (std::uint32_t y = 0; y < kHeight; ++y) {
         std::vector<std::uint8_t> line;
         for (int plane = 0; plane < planes; ++plane) {
@@ -30,9 +30,9 @@ PcxSpec PlanarPcx(int bitsPerPlane, int planes)
             packed.resize(bytesPerLine, 0);
             line.insert(line.end(), packed.begin(), packed.end());
         }
-        spec.lines.push_back(line);
+        plan.lines.push_back(line);
     }
-    return spec;
+    return plan;
 }
 
 TEST(PcxDecoder, ReadsEveryPlaneAndBitCombinationWithTheHeaderPalette)
@@ -40,12 +40,12 @@ TEST(PcxDecoder, ReadsEveryPlaneAndBitCombinationWithTheHeaderPalette)
     const std::pair<int, int> layouts[] = {{2, 1}, {4, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 2}};
     for (const auto& [bits, planes] : layouts) {
         SCOPED_TRACE(testing::Message() << bits << " bits x " << planes << " planes");
-        PcxSpec spec = PlanarPcx(bits, planes);
-        spec.headerPalette = PatternPalette(16);
+        PcxPlan plan = PlanarPcx(bits, planes);
+        plan.headerPalette = PatternPalette(16);
         const int colours = 1 << (bits * planes);
-        Palette expectedPalette = spec.headerPalette;
+        Palette expectedPalette = plan.headerPalette;
         expectedPalette.resize(static_cast<std::size_t>(colours));
-        const Decoded decoded = DecodeFile(PcxFile(spec));
+        const Decoded decoded = DecodeFile(PcxFile(plan));
         ASSERT_EQ(decoded.status, Status::Ok);
         EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 4);
         EXPECT_EQ(decoded.bitmap.Colours(), expectedPalette);
@@ -63,12 +63,12 @@ TEST(PcxDecoder, ReadsMonochromeAsBlackAndWhite)
 
 TEST(PcxDecoder, TakesTheTwoHundredFiftySixColourPaletteFromTheEnd)
 {
-    PcxSpec spec = PlanarPcx(8, 1);
-    spec.endPalette = PatternPalette(256);
-    const Decoded decoded = DecodeFile(PcxFile(spec));
+    PcxPlan plan = PlanarPcx(8, 1);
+    plan.endPalette = PatternPalette(256);
+    const Decoded decoded = DecodeFile(PcxFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, spec.endPalette)));
+    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.endPalette)));
 }
 
 TEST(PcxDecoder, ShowsEightBitPicturesWithoutAPaletteInGrey)
@@ -78,13 +78,13 @@ TEST(PcxDecoder, ShowsEightBitPicturesWithoutAPaletteInGrey)
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, GreyPalette(8))));
 }
 
-PcxSpec TrueColourPcx(const RgbPicture& picture, int planes)
+PcxPlan TrueColourPcx(const RgbPicture& picture, int planes)
 {
-    PcxSpec spec;
-    spec.planes = planes;
-    spec.width = picture.width;
-    spec.height = picture.height;
-    const unsigned bytesPerLine = PcxBytesPerLine(spec);
+    PcxPlan plan;
+    plan.planes = planes;
+    plan.width = picture.width;
+    plan.height = picture.height;
+    const unsigned bytesPerLine = PcxBytesPerLine(plan);
     for (std::uint32_t y = 0; y < picture.height; ++y) {
         std::vector<std::uint8_t> line(bytesPerLine * static_cast<unsigned>(planes), 0);
         for (std::uint32_t x = 0; x < picture.width; ++x) {
@@ -95,9 +95,9 @@ PcxSpec TrueColourPcx(const RgbPicture& picture, int planes)
             if (planes == 4)
                 line[3 * bytesPerLine + x] = 0x80;
         }
-        spec.lines.push_back(line);
+        plan.lines.push_back(line);
     }
-    return spec;
+    return plan;
 }
 
 TEST(PcxDecoder, ReadsTwentyFourBitPicturesFromThreeOrFourPlanes)
@@ -113,12 +113,12 @@ TEST(PcxDecoder, ReadsTwentyFourBitPicturesFromThreeOrFourPlanes)
 
 TEST(PcxDecoder, FollowsRunsThatCrossLineEndsAndWideLinePadding)
 {
-    PcxSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bytesPerLine = 5;  // more padding than needed
-    spec.endPalette = PatternPalette(256);
-    File file = PcxFile(spec);
+    PcxPlan plan;
+    plan.width = 3;
+    plan.height = 2;
+    plan.bytesPerLine = 5;  // more padding than needed
+    plan.endPalette = PatternPalette(256);
+    File file = PcxFile(plan);
     const std::vector<std::uint8_t> runs = {0xC7, 9, 0xC3, 4};  // seven 9s span line 1 and part of line 2
     file.insert(file.begin() + 128, runs.begin(), runs.end());
     const Decoded decoded = DecodeFile(file);
@@ -132,12 +132,12 @@ TEST(PcxDecoder, FollowsRunsThatCrossLineEndsAndWideLinePadding)
 
 TEST(PcxDecoder, ReadsUncompressedFiles)
 {
-    PcxSpec spec = PlanarPcx(8, 1);
-    spec.compressed = false;
-    spec.endPalette = PatternPalette(256);
-    const Decoded decoded = DecodeFile(PcxFile(spec));
+    PcxPlan plan = PlanarPcx(8, 1);
+    plan.compressed = false;
+    plan.endPalette = PatternPalette(256);
+    const Decoded decoded = DecodeFile(PcxFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, spec.endPalette)));
+    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.endPalette)));
 }
 
 }  // namespace

@@ -45,49 +45,49 @@ TEST(PictureInfo, DescribesJpegFiles)
 
 TEST(PictureInfo, DescribesPngFiles)
 {
-    PngSpec spec{5, 3, 3, 4, true, std::vector<std::vector<std::uint8_t>>(3, std::vector<std::uint8_t>(3, 0x12)),
+    PngPlan plan{5, 3, 3, 4, true, std::vector<std::vector<std::uint8_t>>(3, std::vector<std::uint8_t>(3, 0x12)),
                  PatternPalette(12), {}, -1};
-    ExpectInfo(PngFile(spec), {"PNG", 5, 3, 1, 4, 12, "Deflate, interlaced"});
-    PngSpec rgba{2, 2, 6, 16, false, std::vector<std::vector<std::uint8_t>>(2, std::vector<std::uint8_t>(16, 9)), {}, {}, -1};
+    ExpectInfo(PngFile(plan), {"PNG", 5, 3, 1, 4, 12, "Deflate, interlaced"});
+    PngPlan rgba{2, 2, 6, 16, false, std::vector<std::vector<std::uint8_t>>(2, std::vector<std::uint8_t>(16, 9)), {}, {}, -1};
     ExpectInfo(PngFile(rgba), {"PNG", 2, 2, 4, 8, 0, "Deflate"});
 }
 
 TEST(PictureInfo, DescribesGifFiles)
 {
-    GifSpec spec;
-    spec.screenWidth = spec.width = 6;
-    spec.screenHeight = spec.height = 4;
-    spec.colourBits = 5;
-    spec.palette = PatternPalette(32);
-    spec.indices.assign(24, 3);
-    spec.interlaced = true;
-    ExpectInfo(GifFile(spec), {"GIF", 6, 4, 1, 8, 32, "LZW, GIF89a, interlaced"});
+    GifPlan plan;
+    plan.screenWidth = plan.width = 6;
+    plan.screenHeight = plan.height = 4;
+    plan.colourBits = 5;
+    plan.palette = PatternPalette(32);
+    plan.indices.assign(24, 3);
+    plan.interlaced = true;
+    ExpectInfo(GifFile(plan), {"GIF", 6, 4, 1, 8, 32, "LZW, GIF89a, interlaced"});
 }
 
 TEST(PictureInfo, DescribesTiffFilesWithTheirPageCount)
 {
-    TiffSpec spec;
-    spec.width = 10;
-    spec.height = 4;
-    spec.samplesPerPixel = 3;
-    spec.photometric = PHOTOMETRIC_RGB;
-    spec.compression = COMPRESSION_LZW;
-    spec.pages = 3;
-    spec.rows.assign(4, std::vector<std::uint8_t>(30, 7));
-    ExpectInfo(TiffFile(spec), {"TIFF", 10, 4, 3, 8, 0, "LZW, 3 pages"});
+    TiffPlan plan;
+    plan.width = 10;
+    plan.height = 4;
+    plan.samplesPerPixel = 3;
+    plan.photometric = PHOTOMETRIC_RGB;
+    plan.compression = COMPRESSION_LZW;
+    plan.pages = 3;
+    plan.rows.assign(4, std::vector<std::uint8_t>(30, 7));
+    ExpectInfo(TiffFile(plan), {"TIFF", 10, 4, 3, 8, 0, "LZW, 3 pages"});
 }
 
 TEST(PictureInfo, DescribesBmpFiles)
 {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitsPerPixel = 4;
-    spec.compression = 2;
-    spec.palette = PatternPalette(16);
-    spec.pixels = {0, 1};
-    ExpectInfo(BmpFile(spec), {"BMP", 3, 2, 1, 4, 16, "RLE4, V3 header"});
-    BmpSpec sixteen;
+    BmpPlan plan;
+    plan.width = 3;
+    plan.height = 2;
+    plan.bitsPerPixel = 4;
+    plan.compression = 2;
+    plan.palette = PatternPalette(16);
+    plan.pixels = {0, 1};
+    ExpectInfo(BmpFile(plan), {"BMP", 3, 2, 1, 4, 16, "RLE4, V3 header"});
+    BmpPlan sixteen;
     sixteen.headerSize = 124;
     sixteen.width = 2;
     sixteen.height = 1;
@@ -98,26 +98,26 @@ TEST(PictureInfo, DescribesBmpFiles)
 
 TEST(PictureInfo, DescribesPcxFilesByPlanesAndBits)
 {
-    PcxSpec ega;
+    PcxPlan ega;
     ega.bitsPerPlane = 1;
     ega.planes = 4;
     ega.width = 9;
     ega.height = 2;
     ega.lines.assign(2, std::vector<std::uint8_t>(8, 0));
     ExpectInfo(PcxFile(ega), {"PCX", 9, 2, 4, 1, 16, "RLE, version 5"});
-    PcxSpec colour = ega;
+    PcxPlan colour = ega;
     colour.bitsPerPlane = 8;
     colour.planes = 3;
     colour.lines.assign(2, std::vector<std::uint8_t>(30, 0));
     ExpectInfo(PcxFile(colour), {"PCX", 9, 2, 3, 8, 0, "RLE, version 5"});
-    PcxSpec threePlanes = ega;
+    PcxPlan threePlanes = ega;
     threePlanes.planes = 3;
     ExpectInfo(PcxFile(threePlanes), {"PCX", 9, 2, 1, 4, 8, "RLE, version 5"});
 }
 
 TEST(PictureInfo, DetectsTheFormatByContentNotByTheCallersGuess)
 {
-    const File png = PngFile(PngSpec{1, 1, 0, 8, false, {{0}}, {}, {}, -1});
+    const File png = PngFile(PngPlan{1, 1, 0, 8, false, {{0}}, {}, {}, -1});
     PictureInfo info;
     EXPECT_EQ(ReadPictureInfo(png, info, PictureFormat::Jpeg), Status::WrongFormat);
     EXPECT_EQ(ReadPictureInfo(png, info, PictureFormat::Png), Status::Ok);

@@ -9,24 +9,24 @@ namespace {
 constexpr std::uint32_t kWidth = 19;
 constexpr std::uint32_t kHeight = 11;
 
-PngSpec IndexedPng(int colourType, int bits, bool interlaced)
+PngPlan IndexedPng(int colourType, int bits, bool interlaced)
 {
-    PngSpec spec{kWidth, kHeight, colourType, bits, interlaced, {}, {}, {}, -1};
+    PngPlan plan{kWidth, kHeight, colourType, bits, interlaced, {}, {}, {}, -1};
     for (std::uint32_t y = 0; y < kHeight; ++y) {
         std::vector<std::uint8_t> indices;
         for (std::uint32_t x = 0; x < kWidth; ++x)
             indices.push_back(PatternIndex(x, y, 1 << bits));
-        spec.rows.push_back(PackRow(indices, bits));
+        plan.rows.push_back(PackRow(indices, bits));
     }
     if (colourType == 3)
-        spec.palette = PatternPalette(1 << bits);
-    return spec;
+        plan.palette = PatternPalette(1 << bits);
+    return plan;
 }
 
 // Samples of the pattern picture: channels 3 or 4 (alpha), 8 or 16 bits.
-PngSpec RgbPng(const RgbPicture& picture, int bits, bool alpha, bool interlaced)
+PngPlan RgbPng(const RgbPicture& picture, int bits, bool alpha, bool interlaced)
 {
-    PngSpec spec{picture.width, picture.height, alpha ? 6 : 2, bits, interlaced, {}, {}, {}, -1};
+    PngPlan plan{picture.width, picture.height, alpha ? 6 : 2, bits, interlaced, {}, {}, {}, -1};
     for (std::uint32_t y = 0; y < picture.height; ++y) {
         std::vector<std::uint8_t> row;
         for (std::uint32_t x = 0; x < picture.width; ++x) {
@@ -40,9 +40,9 @@ PngSpec RgbPng(const RgbPicture& picture, int bits, bool alpha, bool interlaced)
                     row.push_back(0x5A);  // low byte, dropped by the decoder
             }
         }
-        spec.rows.push_back(row);
+        plan.rows.push_back(row);
     }
-    return spec;
+    return plan;
 }
 
 RgbPicture OnWhitePicture(const RgbPicture& picture)
@@ -63,12 +63,12 @@ TEST(PngDecoder, KeepsPalettesOfEveryDepthInterlacedOrNot)
     for (const int bits : {1, 2, 4, 8}) {
         for (const bool interlaced : {false, true}) {
             SCOPED_TRACE(testing::Message() << bits << " bits, interlaced " << interlaced);
-            const PngSpec spec = IndexedPng(3, bits, interlaced);
-            const Decoded decoded = DecodeFile(PngFile(spec));
+            const PngPlan plan = IndexedPng(3, bits, interlaced);
+            const Decoded decoded = DecodeFile(PngFile(plan));
             ASSERT_EQ(decoded.status, Status::Ok);
             EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, bits == 2 ? 4 : bits);
-            EXPECT_EQ(decoded.bitmap.Colours(), spec.palette);
-            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, spec.palette)));
+            EXPECT_EQ(decoded.bitmap.Colours(), plan.palette);
+            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.palette)));
         }
     }
 }
@@ -86,7 +86,7 @@ TEST(PngDecoder, ShowsGreyLevelsThroughAGreyPalette)
 
 TEST(PngDecoder, ReadsSixteenBitGreyByItsHighByte)
 {
-    PngSpec spec{kWidth, kHeight, 0, 16, false, {}, {}, {}, -1};
+    PngPlan plan{kWidth, kHeight, 0, 16, false, {}, {}, {}, -1};
     RgbPicture expected{kWidth, kHeight, {}};
     for (std::uint32_t y = 0; y < kHeight; ++y) {
         std::vector<std::uint8_t> row;
@@ -95,9 +95,9 @@ TEST(PngDecoder, ReadsSixteenBitGreyByItsHighByte)
             row.insert(row.end(), {level, 0x77});
             expected.pixels.push_back(Colour{level, level, level});
         }
-        spec.rows.push_back(row);
+        plan.rows.push_back(row);
     }
-    const Decoded decoded = DecodeFile(PngFile(spec));
+    const Decoded decoded = DecodeFile(PngFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
@@ -130,7 +130,7 @@ TEST(PngDecoder, ComposesAlphaOnWhite)
 
 TEST(PngDecoder, ComposesGreyWithAlphaOnWhiteInGrey)
 {
-    PngSpec spec{kWidth, kHeight, 4, 8, false, {}, {}, {}, -1};
+    PngPlan plan{kWidth, kHeight, 4, 8, false, {}, {}, {}, -1};
     RgbPicture expected{kWidth, kHeight, {}};
     for (std::uint32_t y = 0; y < kHeight; ++y) {
         std::vector<std::uint8_t> row;
@@ -141,9 +141,9 @@ TEST(PngDecoder, ComposesGreyWithAlphaOnWhiteInGrey)
             const std::uint8_t shown = OnWhite(level, alpha);
             expected.pixels.push_back(Colour{shown, shown, shown});
         }
-        spec.rows.push_back(row);
+        plan.rows.push_back(row);
     }
-    const Decoded decoded = DecodeFile(PngFile(spec));
+    const Decoded decoded = DecodeFile(PngFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
@@ -151,7 +151,7 @@ TEST(PngDecoder, ComposesGreyWithAlphaOnWhiteInGrey)
 
 TEST(PngDecoder, ShowsTransparentPaletteEntriesAndGreyLevelsOnWhite)
 {
-    PngSpec indexed = IndexedPng(3, 4, false);
+    PngPlan indexed = IndexedPng(3, 4, false);
     indexed.paletteAlpha = {0, 128};
     Decoded decoded = DecodeFile(PngFile(indexed));
     ASSERT_EQ(decoded.status, Status::Ok);
@@ -160,7 +160,7 @@ TEST(PngDecoder, ShowsTransparentPaletteEntriesAndGreyLevelsOnWhite)
     EXPECT_EQ(decoded.bitmap.Colours()[1], (Colour{OnWhite(half.red, 128), OnWhite(half.green, 128), OnWhite(half.blue, 128)}));
     EXPECT_EQ(decoded.bitmap.Colours()[2], indexed.palette[2]);
 
-    PngSpec grey = IndexedPng(0, 8, false);
+    PngPlan grey = IndexedPng(0, 8, false);
     grey.transparentGrey = 0;
     decoded = DecodeFile(PngFile(grey));
     ASSERT_EQ(decoded.status, Status::Ok);

@@ -21,24 +21,24 @@ File TrueColourBmp(const RgbPicture& picture)
         }
         rows.push_back(row);
     }
-    BmpSpec spec;
-    spec.width = static_cast<std::int32_t>(picture.width);
-    spec.height = static_cast<std::int32_t>(picture.height);
-    spec.pixels = BmpRows(rows);
-    return BmpFile(spec);
+    BmpPlan plan;
+    plan.width = static_cast<std::int32_t>(picture.width);
+    plan.height = static_cast<std::int32_t>(picture.height);
+    plan.pixels = BmpRows(rows);
+    return BmpFile(plan);
 }
 
 File PalettedGif(int colourBits, std::uint32_t width, std::uint32_t height)
 {
-    GifSpec spec;
-    spec.screenWidth = spec.width = static_cast<int>(width);
-    spec.screenHeight = spec.height = static_cast<int>(height);
-    spec.colourBits = colourBits;
-    spec.palette = PatternPalette(1 << colourBits);
+    GifPlan plan;
+    plan.screenWidth = plan.width = static_cast<int>(width);
+    plan.screenHeight = plan.height = static_cast<int>(height);
+    plan.colourBits = colourBits;
+    plan.palette = PatternPalette(1 << colourBits);
     for (std::uint32_t y = 0; y < height; ++y)
         for (std::uint32_t x = 0; x < width; ++x)
-            spec.indices.push_back(PatternIndex(x, y, 1 << colourBits));
-    return GifFile(spec);
+            plan.indices.push_back(PatternIndex(x, y, 1 << colourBits));
+    return GifFile(plan);
 }
 
 std::set<std::uint32_t> ColoursShown(const MemoryBitmap& bitmap)

@@ -13,38 +13,38 @@ namespace {
 constexpr std::uint32_t kWidth = 37;  // more than two 16-pixel tiles, not a multiple
 constexpr std::uint32_t kHeight = 20;
 
-TiffSpec IndexedTiff(int bits, int photometric, int compression)
+TiffPlan IndexedTiff(int bits, int photometric, int compression)
 {
-    TiffSpec spec;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.bitsPerSample = bits;
-    spec.photometric = photometric;
-    spec.compression = compression;
+    TiffPlan plan;
+    plan.width = kWidth;
+    plan.height = kHeight;
+    plan.bitsPerSample = bits;
+    plan.photometric = photometric;
+    plan.compression = compression;
     for (std::uint32_t y = 0; y < kHeight; ++y) {
         std::vector<std::uint8_t> indices;
         for (std::uint32_t x = 0; x < kWidth; ++x)
             indices.push_back(PatternIndex(x, y, 1 << bits));
-        spec.rows.push_back(PackRow(indices, bits));
+        plan.rows.push_back(PackRow(indices, bits));
     }
     if (photometric == PHOTOMETRIC_PALETTE) {
         const Palette palette = PatternPalette(1 << bits);
         for (int channel = 0; channel < 3; ++channel)
             for (const Colour& c : palette)
-                spec.colourMap.push_back(static_cast<std::uint16_t>((channel == 0 ? c.red : channel == 1 ? c.green : c.blue) * 257));
+                plan.colourMap.push_back(static_cast<std::uint16_t>((channel == 0 ? c.red : channel == 1 ? c.green : c.blue) * 257));
     }
-    return spec;
+    return plan;
 }
 
-TiffSpec RgbTiff(const RgbPicture& picture, int compression, bool alpha)
+TiffPlan RgbTiff(const RgbPicture& picture, int compression, bool alpha)
 {
-    TiffSpec spec;
-    spec.width = picture.width;
-    spec.height = picture.height;
-    spec.samplesPerPixel = alpha ? 4 : 3;
-    spec.alpha = alpha;
-    spec.photometric = PHOTOMETRIC_RGB;
-    spec.compression = compression;
+    TiffPlan plan;
+    plan.width = picture.width;
+    plan.height = picture.height;
+    plan.samplesPerPixel = alpha ? 4 : 3;
+    plan.alpha = alpha;
+    plan.photometric = PHOTOMETRIC_RGB;
+    plan.compression = compression;
     for (std::uint32_t y = 0; y < picture.height; ++y) {
         std::vector<std::uint8_t> row;
         for (std::uint32_t x = 0; x < picture.width; ++x) {
@@ -53,9 +53,9 @@ TiffSpec RgbTiff(const RgbPicture& picture, int compression, bool alpha)
             if (alpha)
                 row.push_back(x % 2 == 0 ? 255 : 0);
         }
-        spec.rows.push_back(row);
+        plan.rows.push_back(row);
     }
-    return spec;
+    return plan;
 }
 
 TEST(TiffDecoder, KeepsPalettesOfEveryDepthWithEveryLosslessCompression)
@@ -63,9 +63,9 @@ TEST(TiffDecoder, KeepsPalettesOfEveryDepthWithEveryLosslessCompression)
     for (const int compression : {COMPRESSION_NONE, COMPRESSION_PACKBITS, COMPRESSION_LZW, COMPRESSION_ADOBE_DEFLATE}) {
         for (const int bits : {1, 2, 4, 8}) {
             SCOPED_TRACE(testing::Message() << bits << " bits, compression " << compression);
-            const TiffSpec spec = IndexedTiff(bits, PHOTOMETRIC_PALETTE, compression);
+            const TiffPlan plan = IndexedTiff(bits, PHOTOMETRIC_PALETTE, compression);
             const Palette palette = PatternPalette(1 << bits);
-            const Decoded decoded = DecodeFile(TiffFile(spec));
+            const Decoded decoded = DecodeFile(TiffFile(plan));
             ASSERT_EQ(decoded.status, Status::Ok);
             EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, bits == 2 ? 4 : bits);
             EXPECT_EQ(decoded.bitmap.Colours(), palette);
@@ -76,9 +76,9 @@ TEST(TiffDecoder, KeepsPalettesOfEveryDepthWithEveryLosslessCompression)
 
 TEST(TiffDecoder, ReadsTiledPages)
 {
-    TiffSpec spec = IndexedTiff(8, PHOTOMETRIC_PALETTE, COMPRESSION_LZW);
-    spec.tileSize = 16;
-    const Decoded decoded = DecodeFile(TiffFile(spec));
+    TiffPlan plan = IndexedTiff(8, PHOTOMETRIC_PALETTE, COMPRESSION_LZW);
+    plan.tileSize = 16;
+    const Decoded decoded = DecodeFile(TiffFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, PatternPalette(256))));
 }
@@ -99,21 +99,21 @@ TEST(TiffDecoder, ShowsGreyInBothPolaritiesThroughAPalette)
 
 TEST(TiffDecoder, ReadsSixteenBitGreyByItsHighByte)
 {
-    TiffSpec spec = IndexedTiff(8, PHOTOMETRIC_MINISBLACK, COMPRESSION_LZW);
-    spec.bitsPerSample = 16;
+    TiffPlan plan = IndexedTiff(8, PHOTOMETRIC_MINISBLACK, COMPRESSION_LZW);
+    plan.bitsPerSample = 16;
     RgbPicture expected{kWidth, kHeight, {}};
     for (std::uint32_t y = 0; y < kHeight; ++y) {
-        spec.rows[y].clear();
+        plan.rows[y].clear();
         for (std::uint32_t x = 0; x < kWidth; ++x) {
             const std::uint16_t level = static_cast<std::uint16_t>(PatternColour(x, y).blue * 256 + 99);
             std::uint8_t bytes[2];
             std::memcpy(bytes, &level, 2);
-            spec.rows[y].insert(spec.rows[y].end(), bytes, bytes + 2);
+            plan.rows[y].insert(plan.rows[y].end(), bytes, bytes + 2);
             const auto high = static_cast<std::uint8_t>(level >> 8);
             expected.pixels.push_back(Colour{high, high, high});
         }
     }
-    const Decoded decoded = DecodeFile(TiffFile(spec));
+    const Decoded decoded = DecodeFile(TiffFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
@@ -151,14 +151,14 @@ TEST(TiffDecoder, ReadsRgbAndComposesAlphaOnWhite)
 
 TEST(TiffDecoder, ConvertsCmykToRgb)
 {
-    TiffSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.samplesPerPixel = 4;
-    spec.photometric = PHOTOMETRIC_SEPARATED;
-    spec.rows = {{255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0},
+    TiffPlan plan;
+    plan.width = 4;
+    plan.height = 2;
+    plan.samplesPerPixel = 4;
+    plan.photometric = PHOTOMETRIC_SEPARATED;
+    plan.rows = {{255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0},
                  {0, 0, 0, 255, 0, 0, 0, 128, 255, 255, 0, 0, 0, 0, 0, 0}};
-    const Decoded decoded = DecodeFile(TiffFile(spec));
+    const Decoded decoded = DecodeFile(TiffFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.PixelColour(0, 0), (Colour{0, 255, 255}));
     EXPECT_EQ(decoded.bitmap.PixelColour(1, 0), (Colour{255, 0, 255}));
@@ -171,10 +171,10 @@ TEST(TiffDecoder, ConvertsCmykToRgb)
 TEST(TiffDecoder, DecodesJpegCompressedYCbCrPages)
 {
     const RgbPicture picture = GradientPicture(kWidth, kHeight);
-    TiffSpec spec = RgbTiff(picture, COMPRESSION_JPEG, false);
-    spec.photometric = PHOTOMETRIC_YCBCR;
-    spec.rowsPerStrip = 16;
-    const Decoded decoded = DecodeFile(TiffFile(spec));
+    TiffPlan plan = RgbTiff(picture, COMPRESSION_JPEG, false);
+    plan.photometric = PHOTOMETRIC_YCBCR;
+    plan.rowsPerStrip = 16;
+    const Decoded decoded = DecodeFile(TiffFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
     EXPECT_LE(LargestDifference(decoded.bitmap, picture), 20);  // libtiff encodes at quality 75

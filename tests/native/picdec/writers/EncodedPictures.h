@@ -18,7 +18,7 @@ struct JpegOptions {
 File JpegFile(const RgbPicture& picture, const JpegOptions& options = {});
 
 // Rows hold samples as PNG stores them (packed bits, 16-bit big-endian).
-struct PngSpec {
+struct PngPlan {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     int colourType = 2;
@@ -29,9 +29,9 @@ struct PngSpec {
     std::vector<std::uint8_t> paletteAlpha;
     int transparentGrey = -1;
 };
-File PngFile(const PngSpec& spec);
+File PngFile(const PngPlan& plan);
 
-struct GifSpec {
+struct GifPlan {
     int screenWidth = 0;
     int screenHeight = 0;
     int left = 0;
@@ -46,10 +46,10 @@ struct GifSpec {
     bool interlaced = false;
     bool localColourMap = false;
 };
-File GifFile(const GifSpec& spec);
+File GifFile(const GifPlan& plan);
 
 // Rows hold samples as libtiff takes them (packed bits, 16-bit native order).
-struct TiffSpec {
+struct TiffPlan {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     int bitsPerSample = 8;
@@ -63,6 +63,6 @@ struct TiffSpec {
     std::vector<std::uint16_t> colourMap;  // red entries, then green, then blue
     std::vector<std::vector<std::uint8_t>> rows;
 };
-File TiffFile(const TiffSpec& spec);
+File TiffFile(const TiffPlan& plan);
 
 }  // namespace picdec::samples

@@ -4,62 +4,62 @@ namespace picdec::samples {
 
 namespace {
 
-void PutBmpPalette(File& file, const BmpSpec& spec)
+void PutBmpPalette(File& file, const BmpPlan& plan)
 {
-    for (const Colour& c : spec.palette) {
+    for (const Colour& c : plan.palette) {
         file.insert(file.end(), {c.blue, c.green, c.red});
-        if (spec.headerSize != 12)
+        if (plan.headerSize != 12)
             file.push_back(0);
     }
 }
 
-void PutInfoHeader(File& file, const BmpSpec& spec)
+void PutInfoHeader(File& file, const BmpPlan& plan)
 {
-    Put32(file, static_cast<std::uint32_t>(spec.width));
-    Put32(file, static_cast<std::uint32_t>(spec.height));
+    Put32(file, static_cast<std::uint32_t>(plan.width));
+    Put32(file, static_cast<std::uint32_t>(plan.height));
     Put16(file, 1);
-    Put16(file, static_cast<unsigned>(spec.bitsPerPixel));
-    Put32(file, spec.compression);
-    Put32(file, static_cast<std::uint32_t>(spec.pixels.size()));
+    Put16(file, static_cast<unsigned>(plan.bitsPerPixel));
+    Put32(file, plan.compression);
+    Put32(file, static_cast<std::uint32_t>(plan.pixels.size()));
     Put32(file, 2835);
     Put32(file, 2835);
-    Put32(file, spec.coloursUsed);
+    Put32(file, plan.coloursUsed);
     Put32(file, 0);
-    const bool masksInside = spec.headerSize > 40;
-    if (masksInside || spec.compression == 3)
+    const bool masksInside = plan.headerSize > 40;
+    if (masksInside || plan.compression == 3)
         for (int i = 0; i < (masksInside ? 4 : 3); ++i)
-            Put32(file, spec.masks[static_cast<std::size_t>(i)]);
+            Put32(file, plan.masks[static_cast<std::size_t>(i)]);
     // file starts with 14 placeholder bytes where the header has its 4-byte size.
-    while (masksInside && file.size() < 10 + spec.headerSize)
+    while (masksInside && file.size() < 10 + plan.headerSize)
         file.push_back(0);
 }
 
 }  // namespace
 
-File BmpFile(const BmpSpec& spec)
+File BmpFile(const BmpPlan& plan)
 {
     File header;
-    Put32(header, spec.headerSize);
-    if (spec.headerSize == 12) {
-        Put16(header, static_cast<unsigned>(spec.width));
-        Put16(header, static_cast<unsigned>(spec.height));
+    Put32(header, plan.headerSize);
+    if (plan.headerSize == 12) {
+        Put16(header, static_cast<unsigned>(plan.width));
+        Put16(header, static_cast<unsigned>(plan.height));
         Put16(header, 1);
-        Put16(header, static_cast<unsigned>(spec.bitsPerPixel));
+        Put16(header, static_cast<unsigned>(plan.bitsPerPixel));
     } else {
         File body{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        PutInfoHeader(body, spec);
+        PutInfoHeader(body, plan);
         header.insert(header.end(), body.begin() + 14, body.end());
     }
     File file{'B', 'M'};
     File table;
-    PutBmpPalette(table, spec);
+    PutBmpPalette(table, plan);
     const auto offset = static_cast<std::uint32_t>(14 + header.size() + table.size());
-    Put32(file, offset + static_cast<std::uint32_t>(spec.pixels.size()));
+    Put32(file, offset + static_cast<std::uint32_t>(plan.pixels.size()));
     Put32(file, 0);
     Put32(file, offset);
     file.insert(file.end(), header.begin(), header.end());
     file.insert(file.end(), table.begin(), table.end());
-    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    file.insert(file.end(), plan.pixels.begin(), plan.pixels.end());
     return file;
 }
 
@@ -74,11 +74,11 @@ std::vector<std::uint8_t> BmpRows(std::span<const std::vector<std::uint8_t>> top
     return pixels;
 }
 
-unsigned PcxBytesPerLine(const PcxSpec& spec)
+unsigned PcxBytesPerLine(const PcxPlan& plan)
 {
-    if (spec.bytesPerLine != 0)
-        return spec.bytesPerLine;
-    const unsigned bytes = (spec.width * static_cast<unsigned>(spec.bitsPerPlane) + 7) / 8;
+    if (plan.bytesPerLine != 0)
+        return plan.bytesPerLine;
+    const unsigned bytes = (plan.width * static_cast<unsigned>(plan.bitsPerPlane) + 7) / 8;
     return (bytes + 1) & ~1u;
 }
 
@@ -96,34 +96,34 @@ void AppendPcxRuns(File& file, std::span<const std::uint8_t> line)
     }
 }
 
-File PcxFile(const PcxSpec& spec)
+File PcxFile(const PcxPlan& plan)
 {
-    File file{0x0A, static_cast<std::uint8_t>(spec.version), static_cast<std::uint8_t>(spec.compressed ? 1 : 0),
-              static_cast<std::uint8_t>(spec.bitsPerPlane)};
+    File file{0x0A, static_cast<std::uint8_t>(plan.version), static_cast<std::uint8_t>(plan.compressed ? 1 : 0),
+              static_cast<std::uint8_t>(plan.bitsPerPlane)};
     Put16(file, 0);
     Put16(file, 0);
-    Put16(file, spec.width - 1);
-    Put16(file, spec.height - 1);
+    Put16(file, plan.width - 1);
+    Put16(file, plan.height - 1);
     Put16(file, 72);
     Put16(file, 72);
     for (std::size_t i = 0; i < 16; ++i) {
-        const Colour c = i < spec.headerPalette.size() ? spec.headerPalette[i] : Colour{};
+        const Colour c = i < plan.headerPalette.size() ? plan.headerPalette[i] : Colour{};
         file.insert(file.end(), {c.red, c.green, c.blue});
     }
     file.push_back(0);
-    file.push_back(static_cast<std::uint8_t>(spec.planes));
-    Put16(file, PcxBytesPerLine(spec));
+    file.push_back(static_cast<std::uint8_t>(plan.planes));
+    Put16(file, PcxBytesPerLine(plan));
     Put16(file, 1);
     file.resize(128, 0);
-    for (const auto& line : spec.lines) {
-        if (spec.compressed)
+    for (const auto& line : plan.lines) {
+        if (plan.compressed)
             AppendPcxRuns(file, line);
         else
             file.insert(file.end(), line.begin(), line.end());
     }
-    if (!spec.endPalette.empty()) {
+    if (!plan.endPalette.empty()) {
         file.push_back(0x0C);
-        for (const Colour& c : spec.endPalette)
+        for (const Colour& c : plan.endPalette)
             file.insert(file.end(), {c.red, c.green, c.blue});
     }
     return file;

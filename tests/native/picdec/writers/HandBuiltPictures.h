@@ -11,7 +11,7 @@
 
 namespace picdec::samples {
 
-struct BmpSpec {
+struct BmpPlan {
     std::uint32_t headerSize = 40;  // 12, 40, 108 or 124
     std::int32_t width = 0;
     std::int32_t height = 0;  // negative: top-down
@@ -22,12 +22,12 @@ struct BmpSpec {
     Palette palette;
     std::vector<std::uint8_t> pixels;  // exactly as stored in the file
 };
-File BmpFile(const BmpSpec& spec);
+File BmpFile(const BmpPlan& plan);
 
 // Uncompressed rows of a BMP, bottom row first, padded to 4 bytes.
 std::vector<std::uint8_t> BmpRows(std::span<const std::vector<std::uint8_t>> topDownRows);
 
-struct PcxSpec {
+struct PcxPlan {
     int version = 5;
     bool compressed = true;
     int bitsPerPlane = 8;
@@ -40,8 +40,8 @@ struct PcxSpec {
     // Per line, the planes one after another, each bytesPerLine long.
     std::vector<std::vector<std::uint8_t>> lines;
 };
-File PcxFile(const PcxSpec& spec);
-unsigned PcxBytesPerLine(const PcxSpec& spec);
+File PcxFile(const PcxPlan& plan);
+unsigned PcxBytesPerLine(const PcxPlan& plan);
 
 // PCX run-length encoding of one line.
 void AppendPcxRuns(File& file, std::span<const std::uint8_t> line);

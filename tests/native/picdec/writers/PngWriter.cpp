@@ -14,37 +14,37 @@ void Append(png_structp png, png_bytep data, std::size_t size)
 
 void Flush(png_structp) {}
 
-void SetTransparency(png_structp png, png_infop info, const PngSpec& spec)
+void SetTransparency(png_structp png, png_infop info, const PngPlan& plan)
 {
-    if (!spec.paletteAlpha.empty())
-        png_set_tRNS(png, info, spec.paletteAlpha.data(), static_cast<int>(spec.paletteAlpha.size()), nullptr);
-    if (spec.transparentGrey >= 0) {
+    if (!plan.paletteAlpha.empty())
+        png_set_tRNS(png, info, plan.paletteAlpha.data(), static_cast<int>(plan.paletteAlpha.size()), nullptr);
+    if (plan.transparentGrey >= 0) {
         png_color_16 grey{};
-        grey.gray = static_cast<png_uint_16>(spec.transparentGrey);
+        grey.gray = static_cast<png_uint_16>(plan.transparentGrey);
         png_set_tRNS(png, info, nullptr, 0, &grey);
     }
 }
 
 }  // namespace
 
-File PngFile(const PngSpec& spec)
+File PngFile(const PngPlan& plan)
 {
     File file;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &file, Append, Flush);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, plan.width, plan.height, plan.bitDepth, plan.colourType,
+                 plan.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty()) {
+    if (!plan.palette.empty()) {
         std::vector<png_color> colours;
-        for (const Colour& c : spec.palette)
+        for (const Colour& c : plan.palette)
             colours.push_back(png_color{c.red, c.green, c.blue});
         png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
     }
-    SetTransparency(png, info, spec);
+    SetTransparency(png, info, plan);
     std::vector<png_bytep> rows;
-    for (const auto& row : spec.rows)
+    for (const auto& row : plan.rows)
         rows.push_back(const_cast<png_bytep>(row.data()));
     png_set_rows(png, info, rows.data());
     png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);

@@ -48,71 +48,71 @@ toff_t Size(thandle_t handle) { return StreamOf(handle).bytes.size(); }
 int Map(thandle_t, void**, toff_t*) { return 0; }
 void Unmap(thandle_t, void*, toff_t) {}
 
-void SetFields(TIFF* tiff, const TiffSpec& spec)
+void SetFields(TIFF* tiff, const TiffPlan& plan)
 {
-    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, spec.width);
-    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, spec.height);
-    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, spec.bitsPerSample);
-    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, spec.samplesPerPixel);
-    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, spec.photometric);
-    TIFFSetField(tiff, TIFFTAG_COMPRESSION, spec.compression);
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, plan.width);
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, plan.height);
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, plan.bitsPerSample);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, plan.samplesPerPixel);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, plan.photometric);
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, plan.compression);
     TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    if (spec.tileSize != 0) {
-        TIFFSetField(tiff, TIFFTAG_TILEWIDTH, spec.tileSize);
-        TIFFSetField(tiff, TIFFTAG_TILELENGTH, spec.tileSize);
+    if (plan.tileSize != 0) {
+        TIFFSetField(tiff, TIFFTAG_TILEWIDTH, plan.tileSize);
+        TIFFSetField(tiff, TIFFTAG_TILELENGTH, plan.tileSize);
     } else {
-        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, spec.rowsPerStrip);
+        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, plan.rowsPerStrip);
     }
-    if (spec.alpha) {
+    if (plan.alpha) {
         const std::uint16_t kind = EXTRASAMPLE_UNASSALPHA;
         TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &kind);
     }
-    if (!spec.colourMap.empty()) {
-        const std::size_t n = spec.colourMap.size() / 3;
-        TIFFSetField(tiff, TIFFTAG_COLORMAP, spec.colourMap.data(), spec.colourMap.data() + n,
-                     spec.colourMap.data() + 2 * n);
+    if (!plan.colourMap.empty()) {
+        const std::size_t n = plan.colourMap.size() / 3;
+        TIFFSetField(tiff, TIFFTAG_COLORMAP, plan.colourMap.data(), plan.colourMap.data() + n,
+                     plan.colourMap.data() + 2 * n);
     }
-    if (spec.compression == COMPRESSION_JPEG && spec.photometric == PHOTOMETRIC_YCBCR)
+    if (plan.compression == COMPRESSION_JPEG && plan.photometric == PHOTOMETRIC_YCBCR)
         TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
 }
 
-void WriteTiles(TIFF* tiff, const TiffSpec& spec)
+void WriteTiles(TIFF* tiff, const TiffPlan& plan)
 {
-    const auto rowBytes = spec.rows[0].size();
+    const auto rowBytes = plan.rows[0].size();
     const auto tileRow = static_cast<std::size_t>(TIFFTileRowSize(tiff));
     std::vector<std::uint8_t> tile(static_cast<std::size_t>(TIFFTileSize(tiff)));
-    for (std::uint32_t y = 0; y < spec.height; y += spec.tileSize) {
-        for (std::uint32_t x = 0; x < spec.width; x += spec.tileSize) {
+    for (std::uint32_t y = 0; y < plan.height; y += plan.tileSize) {
+        for (std::uint32_t x = 0; x < plan.width; x += plan.tileSize) {
             std::fill(tile.begin(), tile.end(), std::uint8_t{0});
-            const std::size_t column = (x / spec.tileSize) * tileRow;
-            for (std::uint32_t r = 0; r < spec.tileSize && y + r < spec.height; ++r)
-                std::memcpy(tile.data() + r * tileRow, spec.rows[y + r].data() + column,
+            const std::size_t column = (x / plan.tileSize) * tileRow;
+            for (std::uint32_t r = 0; r < plan.tileSize && y + r < plan.height; ++r)
+                std::memcpy(tile.data() + r * tileRow, plan.rows[y + r].data() + column,
                             std::min(tileRow, rowBytes - column));
             TIFFWriteTile(tiff, tile.data(), x, y, 0, 0);
         }
     }
 }
 
-void WritePage(TIFF* tiff, const TiffSpec& spec)
+void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
-    SetFields(tiff, spec);
-    if (spec.tileSize != 0) {
-        WriteTiles(tiff, spec);
+    SetFields(tiff, plan);
+    if (plan.tileSize != 0) {
+        WriteTiles(tiff, plan);
     } else {
-        for (std::uint32_t y = 0; y < spec.height; ++y)
-            TIFFWriteScanline(tiff, const_cast<std::uint8_t*>(spec.rows[y].data()), y, 0);
+        for (std::uint32_t y = 0; y < plan.height; ++y)
+            TIFFWriteScanline(tiff, const_cast<std::uint8_t*>(plan.rows[y].data()), y, 0);
     }
     TIFFWriteDirectory(tiff);
 }
 
 }  // namespace
 
-File TiffFile(const TiffSpec& spec)
+File TiffFile(const TiffPlan& plan)
 {
     Stream stream;
     TIFF* tiff = TIFFClientOpen("test", "w", &stream, Read, Write, Seek, Close, Size, Map, Unmap);
-    for (int page = 0; page < spec.pages; ++page)
-        WritePage(tiff, spec);
+    for (int page = 0; page < plan.pages; ++page)
+        WritePage(tiff, plan);
     TIFFClose(tiff);
     return stream.bytes;
 }
