@@ -4,17 +4,11 @@
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Dialogs.h"
+#include "framework/Files.h"
 
 namespace {
 
 constexpr char kCarriageReturn = '\r';
-
-// A failed query counts as a directory.
-bool IsFileOnDisk(const std::string& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void Warn(const char* text)
 {
@@ -24,10 +18,11 @@ void Warn(const char* text)
 
 } // namespace
 
+// An entry whose attribute query fails counts as a directory.
 bool TForm1::SelectedEntryIsFile() const
 {
     const int index = FileListBox1.ItemIndex();
-    return index >= 0 && IsFileOnDisk(FileListBox1.Items()[static_cast<std::size_t>(index)].text);
+    return index >= 0 && FileExists(FileListBox1.Items()[static_cast<std::size_t>(index)].text);
 }
 
 void TForm1::FileListBox1KeyDown(WORD& key, TShiftState /*shift*/)
@@ -82,11 +77,11 @@ void TForm1::FileListBox1KeyPress(char& key)
 void TForm1::FileListBox1DblClick(TFileListBox& /*sender*/)
 {
     const std::string selected = FileListBox1.FileName();
-    if (!IsFileOnDisk(selected)) {
+    if (!FileExists(selected)) {
         FileListBox1.SetFileName(FileNamePart(selected));
         RefreshPathLine();
     }
     const std::string path = FileListBox1.FileName();
-    if (IsSupportedExtension(path) && IsFileOnDisk(path))
+    if (IsSupportedExtension(path) && FileExists(path))
         LoadPicture(path);
 }
