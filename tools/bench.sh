@@ -10,6 +10,7 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$repo/tools/install-packages.sh" libbenchmark-dev imagemagick
 build=$repo/build/bench
 
 cmake -S "$repo/bench" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -11,6 +11,7 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$repo/tools/install-packages.sh" clang
 build=$repo/build/fuzz
 all_targets=(jpeg png gif tiff bmp pcx reduce dib_layout)
 

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the run need
-# (idempotent: does nothing when all are there).
+# Installs the Debian packages the build, the tests and the run need, and
+# any further ones named as arguments (idempotent: does nothing when all
+# are there).
 set -eu
 packages="g++ cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick fonts-liberation
-  libgtest-dev libbenchmark-dev clang libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev"
+  libgtest-dev libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev $*"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
@@ -13,4 +14,4 @@ echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
