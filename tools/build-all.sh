@@ -1,5 +1,5 @@
 # Sourced by the run and test scripts: installs what is missing and builds.
-#   build_native, build_windows ARCH [TARGET...]
+#   prepare, prepare_32bit, build_native, build_native32, build_windows ARCH [TARGET...]
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -7,19 +7,33 @@ prepare() {
     "$repo/tools/install-packages.sh"
 }
 
+# True when 32-bit programs run here; installs what the 32-bit tests need
+# (Wine's 32-bit loader, the decoders for the native -m32 build).
+prepare_32bit() {
+    "$repo/tools/runs-32bit.sh" || return 1
+    "$repo/tools/install-packages.sh" wine32:i386 libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 \
+        libtiff-dev:i386
+}
+
 build_native() {
     cmake -S "$repo" -B "$repo/build/native" -G Ninja >/dev/null
     cmake --build "$repo/build/native"
 }
 
+# The portable code and its tests as a 32-bit program, with the sanitizers.
+build_native32() {
+    cmake -S "$repo" -B "$repo/build/native32" -G Ninja -DLUMO_SANITIZE=ON \
+        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-native-m32.cmake" >/dev/null
+    cmake --build "$repo/build/native32"
+}
+
+# build_windows ARCH [TARGET...]; LUMO_TESTS=OFF in the environment leaves the tests out.
 build_windows() {
     arch=$1
     shift
     "$repo/tools/build-mingw-deps.sh" "$arch" "$repo/build/deps/$arch"
-    tests=ON
-    [ "$arch" = i686 ] && tests=OFF  # the 32-bit build cannot run here
     cmake -S "$repo" -B "$repo/build/$arch" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-$arch-w64-mingw32.cmake" -DLUMO_TESTS=$tests >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-$arch-w64-mingw32.cmake" -DLUMO_TESTS="${LUMO_TESTS:-ON}" >/dev/null
     if [ $# -gt 0 ]; then
         cmake --build "$repo/build/$arch" --target "$@"
     else

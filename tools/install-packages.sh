@@ -1,10 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests and the run need, and
-# any further ones named as arguments (idempotent: does nothing when all
-# are there).
+# any further ones named as arguments, ":i386" ones included (idempotent:
+# does nothing when all are there).
 set -eu
-packages="g++ cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick fonts-liberation
-  libgtest-dev libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev $*"
+packages="g++ g++-multilib cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick
+  fonts-liberation libgtest-dev libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev $*"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
@@ -13,5 +13,8 @@ done
 echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
+case "$missing" in
+    *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386 ;;
+esac
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
