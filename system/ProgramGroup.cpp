@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "system/DdeClient.h"
+#include "system/GroupCommand.h"
 #include "system/IniFiles.h"
 
 namespace {
@@ -69,15 +70,10 @@ void Execute(HCONV conversation, const std::string& command, const Deadline& dea
 
 } // namespace
 
-std::string GroupCommand(const std::string& groupName)
-{
-    return "[DeleteGroup(" + groupName + ")]\r\n";
-}
-
 void RemoveProgramGroup(const DdeClient& client, const std::string& installerLog, const std::string& service)
 {
-    const std::string command = GroupCommand(ReadIniString(installerLog, "Group", "Name"));
-    if (!client)
+    const std::optional<std::string> command = GroupCommand(ReadIniString(installerLog, "Group", "Name"));
+    if (!command || !client)
         return;
     const Deadline deadline(5000);
     DdeString serviceName(client, service);
@@ -85,5 +81,5 @@ void RemoveProgramGroup(const DdeClient& client, const std::string& installerLog
     if (!conversation && StartProgramManager(service, deadline) && deadline.Remaining() > 0)
         conversation = ConnectToProgramManager(client, serviceName);
     if (conversation && deadline.Remaining() > 0)
-        Execute(conversation.get(), command, deadline);
+        Execute(conversation.get(), *command, deadline);
 }

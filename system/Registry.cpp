@@ -6,10 +6,10 @@
 
 namespace {
 
-UniqueRegKey OpenKey(HKEY root, const std::string& keyPath)
+UniqueRegKey OpenKey(HKEY root, const std::string& keyPath, REGSAM access)
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(root, keyPath.c_str(), 0, access, &key) != ERROR_SUCCESS)
         return {};
     return UniqueRegKey(key);
 }
@@ -31,7 +31,7 @@ bool WriteRegString(HKEY root, const std::string& keyPath, const std::string& va
 
 std::string ReadRegString(HKEY root, const std::string& keyPath, const std::string& valueName)
 {
-    UniqueRegKey key = OpenKey(root, keyPath);
+    UniqueRegKey key = OpenKey(root, keyPath, KEY_QUERY_VALUE);
     if (!key)
         return {};
     DWORD type = 0;
@@ -50,12 +50,12 @@ std::string ReadRegString(HKEY root, const std::string& keyPath, const std::stri
 
 bool RegKeyExists(HKEY root, const std::string& keyPath)
 {
-    return static_cast<bool>(OpenKey(root, keyPath));
+    return static_cast<bool>(OpenKey(root, keyPath, KEY_READ));
 }
 
 bool DeleteRegValue(HKEY root, const std::string& keyPath, const std::string& valueName)
 {
-    UniqueRegKey key = OpenKey(root, keyPath);
+    UniqueRegKey key = OpenKey(root, keyPath, KEY_ALL_ACCESS);
     return key && ::RegDeleteValueA(key.get(), ValueName(valueName)) == ERROR_SUCCESS;
 }
 

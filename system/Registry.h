@@ -1,6 +1,8 @@
 #pragma once
-// The registry utilities. Keys are opened or created with full access and
-// closed again on every path; failures give false or an empty text.
+// The registry utilities. Keys are opened with read rights only for
+// reading, so that a key a standard user may only read (HKCR\.bmp) is still
+// seen, and with full access for writing; every key is closed again on
+// every path. Failures give false or an empty text.
 #include <windows.h>
 
 #include <string>
@@ -10,6 +12,7 @@
 bool WriteRegString(HKEY root, const std::string& keyPath, const std::string& valueName, const std::string& text);
 // The text up to its first zero byte when the value is REG_SZ; else empty.
 std::string ReadRegString(HKEY root, const std::string& keyPath, const std::string& valueName);
+// True when the key can be opened for reading.
 bool RegKeyExists(HKEY root, const std::string& keyPath);
 bool DeleteRegValue(HKEY root, const std::string& keyPath, const std::string& valueName);
 // Deletes the key with all its subkeys and values. An empty path is refused:

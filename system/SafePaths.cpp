@@ -1,12 +1,26 @@
 #include "system/SafePaths.h"
 
+#include <algorithm>
+
 #include "app/PathText.h"
 
 namespace {
 
 bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-bool IsDrive(std::string_view path) { return path.size() == 2 && IsDriveLetter(path[0]) && path[1] == ':'; }
+// The length of "X:" or "\\SERVER\SHARE" at the start; 0 when neither.
+std::size_t RootLength(std::string_view path)
+{
+    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':')
+        return 2;
+    if (!path.starts_with("\\\\"))
+        return 0;
+    const std::size_t serverEnd = path.find('\\', 2);
+    if (serverEnd == std::string_view::npos || !IsPlainName(path.substr(2, serverEnd - 2)))
+        return 0;
+    const std::size_t shareEnd = std::min(path.find('\\', serverEnd + 1), path.size());
+    return IsPlainName(path.substr(serverEnd + 1, shareEnd - serverEnd - 1)) ? shareEnd : 0;
+}
 
 } // namespace
 
@@ -22,9 +36,10 @@ bool IsPlainName(std::string_view name)
 
 bool IsAbsoluteDirectory(std::string_view path)
 {
-    if (path.size() < 2 || !IsDrive(path.substr(0, 2)))
+    const std::size_t root = RootLength(path);
+    if (root == 0)
         return false;
-    std::string_view rest = path.substr(2);
+    std::string_view rest = path.substr(root);
     while (!rest.empty()) {
         if (rest.front() != '\\')
             return false;
@@ -35,6 +50,11 @@ bool IsAbsoluteDirectory(std::string_view path)
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
     }
     return true;
+}
+
+bool IsRootDirectory(std::string_view path)
+{
+    return RootLength(path) == path.size() && !path.empty();
 }
 
 bool LiesDirectlyIn(std::string_view directory, std::string_view path)

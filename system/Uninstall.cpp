@@ -6,6 +6,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Files.h"
 #include "framework/Handles.h"
+#include "system/ProgramFiles.h"
 #include "system/ProgramGroup.h"
 #include "system/Registration.h"
 #include "system/UninstallLog.h"
@@ -15,7 +16,7 @@ namespace {
 
 void RemoveInstallerGroup(const DdeClient& client, const UninstallPlace& place)
 {
-    const std::string installerLog = place.programDir + "\\UNINST.LOG";
+    const std::string installerLog = place.programDir + "\\" + kInstallerLogName;
     if (!FileExists(installerLog))
         return;
     RemoveProgramGroup(client, installerLog, place.programManager);

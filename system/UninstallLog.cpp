@@ -1,13 +1,12 @@
 #include "system/UninstallLog.h"
 
+#include "system/ProgramFiles.h"
 #include "system/SafePaths.h"
 
 namespace {
 
 constexpr const char* kHeader[] = {"*** Installation Started 1/1/96 00:00 ***", "Title: Lumoscope 1.1 -32 Installation",
                                    "Source: A:\\INST32.EXE"};
-constexpr const char* kProgramFiles[] = {"LUMSC32.EXE", "LUMSC32.HLP", "LUMSC32.CNT",
-                                         "LUMSC32.GID", "UNINST.ICO",  "PICDEC32.DLL"};
 constexpr std::string_view kMadeDir = "Made Dir: ";
 constexpr std::string_view kFileCopy = "File Copy: ";
 

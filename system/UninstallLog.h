@@ -15,6 +15,6 @@ struct UninstallLog {
 };
 
 // Nothing when the text is not such a log: three header lines, one
-// "Made Dir:" line with an absolute drive path, then only "File Copy:"
-// lines, every line ended by CR LF.
+// "Made Dir:" line with an absolute path on a drive or a network share,
+// then only "File Copy:" lines, every line ended by CR LF.
 std::optional<UninstallLog> ParseUninstallLog(std::string_view text);

@@ -6,7 +6,7 @@
 
 #include "system/FileBytes.h"
 #include "system/RunningProgram.h"
-#include "system/SafePaths.h"
+#include "system/ProgramRemoval.h"
 #include "system/UninstallLog.h"
 
 namespace {
@@ -43,30 +43,21 @@ void DeleteFileNoted(const std::string& path, std::vector<std::string>& failures
         failures.push_back(path + " (" + ErrorText(error) + ")");
 }
 
-void DeleteProgramFiles(const UninstallLog& log, std::vector<std::string>& failures)
+// RemoveDirectoryA removes only an empty folder.
+void RemoveProgramFolder(const std::string& folder, std::vector<std::string>& failures)
 {
-    for (const std::string& file : log.files) {
-        if (LiesDirectlyIn(log.madeDir, file))
-            DeleteFileNoted(file, failures);
-        else
-            failures.push_back(file + " (not in " + log.madeDir + ", left alone)");
-    }
-}
-
-// A drive's root ("C:") is never removed; a directory that still holds
-// other files stays.
-void RemoveProgramDirectory(const std::string& directory, std::vector<std::string>& failures)
-{
-    if (directory.size() <= 2 || ::RemoveDirectoryA(directory.c_str()))
+    if (folder.empty() || ::RemoveDirectoryA(folder.c_str()))
         return;
     DWORD error = ::GetLastError();
-    if (!IsGone(error))
-        failures.push_back(directory + " (" + ErrorText(error) + ")");
+    if (error == ERROR_DIR_NOT_EMPTY)
+        failures.push_back(folder + " (holds other files, left alone)");
+    else if (!IsGone(error))
+        failures.push_back(folder + " (" + ErrorText(error) + ")");
 }
 
 std::string FailureReport(const std::vector<std::string>& failures)
 {
-    std::string text = "Lumoscope could not delete everything. Please delete these by hand:\r\n";
+    std::string text = "Lumoscope did not delete everything:\r\n";
     for (const std::string& failure : failures)
         text += "\r\n" + failure;
     return text;
@@ -90,9 +81,11 @@ UninstallerResult RunUninstaller(const std::string& logPath)
                MB_ICONWARNING);
         return urStillRunning;
     }
-    std::vector<std::string> failures;
-    DeleteProgramFiles(*log, failures);
-    RemoveProgramDirectory(log->madeDir, failures);
+    ProgramRemoval removal = PlanProgramRemoval(*log);
+    std::vector<std::string> failures = removal.refused;
+    for (const std::string& file : removal.files)
+        DeleteFileNoted(file, failures);
+    RemoveProgramFolder(removal.folder, failures);
     DeleteFileNoted(logPath, failures);
     if (failures.empty())
         return urDone;

@@ -6,7 +6,7 @@ enum UninstallerResult { urDone = 0, urIncomplete = 1, urRefused = 2, urStillRun
 
 // Removes the program's files named in the uninstall log at logPath: waits
 // until the program from the logged directory has ended (at most 30 s),
-// deletes the listed files that lie directly in that directory, the
-// directory when it is then empty, and the log. Reports in a message box
-// whatever it refused or could not delete.
+// deletes the listed files of the program that lie directly in that
+// directory (none in a root), the directory when it is then empty, and the
+// log. Reports in a message box whatever it refused or could not delete.
 UninstallerResult RunUninstaller(const std::string& logPath);

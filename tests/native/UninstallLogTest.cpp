@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "system/ProgramRemoval.h"
 #include "system/SafePaths.h"
 #include "system/SoleArgument.h"
 
@@ -21,7 +22,7 @@ TEST(UninstallLog, HasTenCrLfLinesNamingTheProgramDirectoryAndItsFiles)
 
 TEST(UninstallLog, ReadsBackWhatTheProgramWrites)
 {
-    for (const char* dir : {"C:\\APPS", "C:", "D:\\Program Files\\Lumo \xC3\xA9t\xC3\xA9"}) {
+    for (const char* dir : {"C:\\APPS", "C:", "D:\\Program Files\\Lumo \xC3\xA9t\xC3\xA9", "\\\\SERVER\\SHARE\\LUMO"}) {
         std::optional<UninstallLog> log = ParseUninstallLog(UninstallLogText(dir));
         ASSERT_TRUE(log) << dir;
         EXPECT_EQ(log->madeDir, dir);
@@ -43,7 +44,9 @@ TEST(UninstallLog, RefusesTextsOfAnyOtherForm)
         header + "Made Dir: C:\\APPS\\\r\n",                           // trailing "\"
         header + "Made Dir: C:\\APPS\\..\r\n",                         // leads elsewhere
         header + "Made Dir: C:/APPS\r\n",                              // other separator
-        header + "Made Dir: \\\\SERVER\\SHARE\r\n",                    // not a drive path
+        header + "Made Dir: \\\\SERVER\r\n",                           // no share
+        header + "Made Dir: \\\\?\\C:\\APPS\r\n",                      // device path
+        header + "Made Dir: \\\\.\\C:\\APPS\r\n",                      // device path
         header + "Made Dir: C:\\APPS\r\nFile Copy: \r\n",              // empty file
         header + "Made Dir: C:\\APPS\r\nRemove: C:\\APPS\\X\r\n",      // unknown line
         header + "Made Dir: C:\\APPS\r\nMade Dir: C:\\WINDOWS\r\n",    // second directory
@@ -65,6 +68,41 @@ TEST(SafePaths, OnlyPlainNamesDirectlyInTheDirectoryCount)
                              "D:\\APPS\\A.EXE", "C:\\OTHER\\A.EXE"})
         EXPECT_FALSE(LiesDirectlyIn("C:\\APPS", path)) << path;
     EXPECT_FALSE(LiesDirectlyIn("C:", "C:LUMSC32.EXE"));
+}
+
+TEST(SafePaths, OnlyADriveOrAShareAloneIsARoot)
+{
+    for (const char* root : {"C:", "z:", "\\\\SERVER\\SHARE"})
+        EXPECT_TRUE(IsRootDirectory(root) && IsAbsoluteDirectory(root)) << root;
+    for (const char* path : {"C:\\APPS", "\\\\SERVER\\SHARE\\LUMO", "", "\\\\SERVER", "\\\\SERVER\\", "C:\\"})
+        EXPECT_FALSE(IsRootDirectory(path)) << path;
+}
+
+TEST(ProgramRemoval, DeletesOnlyTheProgramsFilesDirectlyInALoggedFolderThatIsNoRoot)
+{
+    struct Case {
+        const char* madeDir;
+        const char* file;
+        bool deleted;
+    };
+    const Case cases[] = {
+        {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE", true},
+        {"C:\\APPS", "c:\\apps\\picdec32.dll", true},
+        {"C:\\APPS", "C:\\APPS\\UNINST.LOG", true},
+        {"\\\\SERVER\\SHARE\\LUMO", "\\\\SERVER\\SHARE\\LUMO\\LUMSC32.GID", true},
+        {"C:\\Users\\x\\Documents", "C:\\Users\\x\\Documents\\thesis.doc", false},
+        {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE.BAK", false},
+        {"C:\\APPS", "C:\\APPS\\SUB\\LUMSC32.EXE", false},
+        {"C:\\APPS", "C:\\LUMSC32.EXE", false},
+        {"C:", "C:\\LUMSC32.EXE", false},
+        {"\\\\SERVER\\SHARE", "\\\\SERVER\\SHARE\\LUMSC32.EXE", false},
+    };
+    for (const Case& c : cases) {
+        ProgramRemoval removal = PlanProgramRemoval({c.madeDir, {c.file}});
+        EXPECT_EQ(removal.files.size(), c.deleted ? 1u : 0u) << c.file;
+        EXPECT_EQ(removal.refused.size(), c.deleted ? 0u : 1u) << c.file;
+        EXPECT_EQ(removal.folder, IsRootDirectory(c.madeDir) ? "" : c.madeDir) << c.madeDir;
+    }
 }
 
 TEST(SoleArgument, TakesTheWholeRestOfTheCommandLine)

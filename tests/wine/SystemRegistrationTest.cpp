@@ -3,6 +3,9 @@
 // every test starts from and leaves a state without them.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <sddl.h>
+
 #include <map>
 #include <optional>
 
@@ -48,6 +51,24 @@ bool KeyExists(HKEY root, const std::string& key)
 }
 
 void DeleteTree(HKEY root, const std::string& key) { ::RegDeleteTreeA(root, key.c_str()); }
+
+// A key with a default value that everyone may read (and delete, for the
+// clean-up) but not write: what a standard user meets under HKCR.
+void MakeReadOnlyKey(HKEY root, const std::string& key, const char* defaultValue)
+{
+    ASSERT_TRUE(WriteRegString(root, key, "", defaultValue));
+    HKEY opened = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &opened), ERROR_SUCCESS);
+    UniqueRegKey owner(opened);
+    PSECURITY_DESCRIPTOR readAndDelete = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x30019;;;WD)", SDDL_REVISION_1,
+                                                                      &readAndDelete, nullptr));
+    const LONG set = ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, readAndDelete);
+    ::LocalFree(readAndDelete);
+    ASSERT_EQ(set, ERROR_SUCCESS);
+    owner.reset();
+    ASSERT_EQ(::RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED) << key;
+}
 
 void WipeEntries()
 {
@@ -221,6 +242,19 @@ TEST_F(Registration, AnExtensionKeyWithoutATextDefaultIsLeftAlone)
     EXPECT_TRUE(KeyExists(HKCR, ".TIF"));
 }
 
+TEST_F(Registration, ExtensionKeysThatMayOnlyBeReadAreStillRecognised)
+{
+    MakeReadOnlyKey(HKCR, ".GIF", "Other.Picture");
+    MakeReadOnlyKey(HKCR, ".BMP", "Lumoscope32");
+    WriteSystemEntries(LocateProgram(kProgram));
+    ExpectUntouched("GIF");
+    EXPECT_EQ(WinIniExtension("BMP"), kProgram + " ^.BMP");
+
+    RemoveSystemEntries();
+    EXPECT_FALSE(WinIniExtension("BMP"));
+    EXPECT_FALSE(StoredText(HKLM, kExtensionsKey, ".BMP"));
+}
+
 TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
 {
     ScratchFolder scratch("lumo-registration");
@@ -292,4 +326,19 @@ TEST(RegistryUtilities, DeleteKeysWithEverythingBelowButNeverARoot)
     EXPECT_TRUE(DeleteRegKey(HKEY_CURRENT_USER, key));
     EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, key));
     EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, key));
+}
+
+// Without this, Windows would send a standard user's registry writes to a
+// virtual store of its own instead of failing them.
+TEST(ProgramManifests, BothProgramsRunAsTheInvoker)
+{
+    for (const char* program : {LUMO_PROGRAM_PATH, LUMO_UNINSTALLER_PATH}) {
+        UniqueModule module(::LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+        ASSERT_TRUE(module) << program;
+        HRSRC found = ::FindResourceA(module.get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+        ASSERT_TRUE(found) << program;
+        const std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(module.get(), found))),
+                                   ::SizeofResource(module.get(), found));
+        EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos) << program;
+    }
 }

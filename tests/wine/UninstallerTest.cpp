@@ -210,6 +210,29 @@ TEST(Uninstaller, DeletesOnlyTheListedFilesDirectlyInTheLoggedFolder)
     EXPECT_EQ(report.find("HLP"), std::string::npos) << report;  // never installed: nothing to report
 }
 
+TEST(Uninstaller, AForgedLogCannotMakeItDeleteAUsersFile)
+{
+    ScratchInstall scratch;
+    const std::string documents = scratch.Root("Documents");
+    ::CreateDirectoryA(documents.c_str(), nullptr);
+    const struct {
+        std::string madeDir;
+        std::string file;
+    } cases[] = {
+        {documents, documents + "\\thesis.doc"},
+        {"C:", "C:\\LUMSC32.GID"},  // a program file's name, but in a drive's root
+    };
+    for (const auto& c : cases) {
+        scratch.Put(c.file);
+        ASSERT_TRUE(WriteFileBytes(scratch.Log(), LogNaming(c.madeDir, {c.file})));
+        Finished finished = RunUninstaller(scratch.Log());
+        EXPECT_EQ(finished.exitCode, 1u) << c.file;
+        EXPECT_TRUE(Exists(c.file)) << c.file;
+        EXPECT_TRUE(Exists(c.madeDir + "\\")) << c.madeDir;
+        ::DeleteFileA(c.file.c_str());
+    }
+}
+
 TEST(Uninstaller, RemovesTheEmptiedFolderAndTheLogWithoutAWord)
 {
     ScratchInstall scratch;

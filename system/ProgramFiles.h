@@ -1,0 +1,18 @@
+#pragma once
+// The files an installation of the program consists of. The uninstall log
+// the program writes and the uninstaller's check of a log both rest on
+// these lists, so the uninstaller deletes nothing the program did not bring.
+#include <array>
+#include <string_view>
+
+// Named in the program's uninstall log, in this order.
+inline constexpr std::array<const char*, 6> kProgramFiles = {"LUMSC32.EXE", "LUMSC32.HLP", "LUMSC32.CNT",
+                                                             "LUMSC32.GID", "UNINST.ICO",  "PICDEC32.DLL"};
+
+// The setup program's log in the program directory: read for the program
+// group, then deleted. A later setup may name it in the uninstall log.
+inline constexpr const char* kInstallerLogName = "UNINST.LOG";
+inline constexpr std::array<const char*, 1> kSetupFiles = {kInstallerLogName};
+
+// True for a name of either list, in any case.
+bool IsProgramFileName(std::string_view name);
