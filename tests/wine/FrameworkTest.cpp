@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "ScratchTestSupport.h"
 #include "TestSupport.h"
+#include "framework/Panel.h"
+#include "framework/StdControls.h"
 #include "framework/Screen.h"
 #include "framework/Window.h"
 
@@ -53,4 +56,21 @@ TEST(Utf8CodePage, LetsTheAnsiFunctionsHandleEveryFileName)
     ASSERT_TRUE(search);
     EXPECT_EQ(std::string(found.cFileName), name);
     EXPECT_TRUE(::DeleteFileA(path.c_str()));
+}
+
+TEST(FormFocus, ComesBackToTheFocusedControlWhenTheFormIsActivatedAgain)
+{
+    HostForm form;
+    TEdit first, second;
+    first.Create({form.Handle(), 1, Bounds(8, 8, 120, 24)}, "", false);
+    second.Create({form.Handle(), 2, Bounds(8, 40, 120, 24)}, "", false);
+    PlainWindow other;
+    ::SetActiveWindow(form.Handle());
+    second.SetFocus();
+    ::SetActiveWindow(other.Handle());
+    ASSERT_EQ(::GetActiveWindow(), other.Handle());
+    ::SetActiveWindow(form.Handle());
+    EXPECT_EQ(::GetFocus(), second.Handle());
+    ::SetFocus(form.Handle());
+    EXPECT_EQ(::GetFocus(), second.Handle()) << "the form passes its own focus on";
 }
