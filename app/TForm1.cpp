@@ -24,6 +24,13 @@ PanelStyle LoweredPanel(int borderWidth = 0)
     return style;
 }
 
+// A path may hold blanks: wrapped, its second line would fall below the
+// label. One centred line, cut with an ellipsis when it is too wide.
+void KeepOnOneLine(HWND label)
+{
+    ::SetWindowLongA(label, GWL_STYLE, ::GetWindowLongA(label, GWL_STYLE) | SS_ENDELLIPSIS);
+}
+
 } // namespace
 
 TForm1::TForm1()
@@ -110,6 +117,7 @@ void TForm1::CreatePreviewAndInfo()
     Panel2.Create(Handle(), idPanel2, Bounds(4, 0, 228, 36), LoweredPanel());
     Label1.Create({Panel2.Handle(), idLabel1, Bounds(100, 4, 25, 13), Font()}, "Path:");
     Label2.Create({Panel2.Handle(), idLabel2, Bounds(4, 20, 220, 13), Font()}, "");
+    KeepOnOneLine(Label2.Handle());
 
     PanelStyle info = LoweredPanel();
     info.alignment = taLeftJustify;

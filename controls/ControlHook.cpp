@@ -23,12 +23,12 @@ TShiftState CurrentShiftState()
 
 TControlHook::~TControlHook() { Detach(); }
 
-void TControlHook::Attach(HWND window)
+void TControlHook::Attach(HWND window, bool reflectNotifications)
 {
     Detach();
     window_ = window;
     ::SetPropA(window, kHookProperty, this);
-    EnableReflection(window, true);
+    EnableReflection(window, reflectNotifications);
     original_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControlHook::StaticHookProc)));
 }
@@ -49,6 +49,11 @@ void TControlHook::Detach()
 LRESULT TControlHook::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::CallWindowProcA(original_, window_, message, wParam, lParam);
+}
+
+LRESULT TControlHook::DefaultChar(WPARAM character, LPARAM lParam)
+{
+    return CallOriginal(WM_CHAR, character, lParam);
 }
 
 LRESULT TControlHook::HookProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -77,7 +82,7 @@ LRESULT TControlHook::OnKey(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT TControlHook::OnChar(WPARAM wParam, LPARAM lParam)
 {
     if (!Keys.OnKeyPress)
-        return CallOriginal(WM_CHAR, wParam, lParam);
+        return DefaultChar(wParam, lParam);
     // Bytes of a multi-byte character pass as they are; the handler sees
     // them but cannot replace them by another character.
     char key = static_cast<char>(wParam);
@@ -85,7 +90,7 @@ LRESULT TControlHook::OnChar(WPARAM wParam, LPARAM lParam)
     if (key == 0)
         return 0;
     WPARAM passed = key == static_cast<char>(wParam) ? wParam : static_cast<unsigned char>(key);
-    return CallOriginal(WM_CHAR, passed, lParam);
+    return DefaultChar(passed, lParam);
 }
 
 LRESULT CALLBACK TControlHook::StaticHookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

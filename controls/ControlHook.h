@@ -24,7 +24,10 @@ public:
     TControlHook(const TControlHook&) = delete;
     TControlHook& operator=(const TControlHook&) = delete;
 
-    void Attach(HWND window);
+    // A control class that answers its own notifications (kReflectedBase +
+    // WM_COMMAND, WM_DRAWITEM) asks for them to be reflected; a plain hook
+    // leaves them to the parent, where the form's handlers see them.
+    void Attach(HWND window, bool reflectNotifications = false);
     void Detach();
     HWND Hooked() const { return window_; }
 
@@ -34,6 +37,8 @@ protected:
     // Messages not handled here go on to the control's own procedure.
     virtual LRESULT HookProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
+    // What the control does with a character that OnKeyPress let through.
+    virtual LRESULT DefaultChar(WPARAM character, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK StaticHookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

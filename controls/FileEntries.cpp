@@ -55,8 +55,8 @@ bool IsExecutableName(std::string_view name)
 FileEntry MakeFileEntry(std::string_view name, bool isDirectory, bool showGlyphs)
 {
     if (isDirectory)
-        return {"[" + std::string(name) + "]", showGlyphs ? FileGlyph::ClosedFolder : FileGlyph::None};
-    return {std::string(name), IsExecutableName(name) ? FileGlyph::Executable : FileGlyph::UnknownFile};
+        return {"[" + std::string(name) + "]", showGlyphs ? FileGlyph::ClosedFolder : FileGlyph::None, true};
+    return {std::string(name), IsExecutableName(name) ? FileGlyph::Executable : FileGlyph::UnknownFile, false};
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)

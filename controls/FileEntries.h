@@ -12,6 +12,7 @@ enum class FileGlyph : unsigned char { None, Executable, ClosedFolder, UnknownFi
 struct FileEntry {
     std::string text;  // as shown: directories in square brackets
     FileGlyph glyph = FileGlyph::None;
+    bool isDirectory = false;
 };
 
 // The pieces of a mask such as "*.BMP;*.GIF", in order.

@@ -30,7 +30,7 @@ void TDriveComboBox::Create(HWND parent, int id, RECT bounds, HFONT font)
 {
     window_ = CreateChildControl(parent, "COMBOBOX", "", kBoxStyle, 0, bounds.left, bounds.top,
                                  bounds.right - bounds.left, kDropDownHeight, id);
-    Attach(Handle());
+    Attach(Handle(), true);
     fieldHeight_ = bounds.bottom - bounds.top;
     font_ = font;
     SetWindowFont(Handle(), font);

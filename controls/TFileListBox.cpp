@@ -1,6 +1,7 @@
 #include "controls/TFileListBox.h"
 
 #include "controls/CurrentDirectory.h"
+#include "controls/FirstLetterSearch.h"
 #include "controls/Glyphs.h"
 #include "framework/Graphics.h"
 #include "framework/Window.h"
@@ -26,7 +27,7 @@ void TFileListBox::Create(HWND parent, int id, RECT bounds, HFONT font)
     const int height = bounds.bottom - bounds.top;
     window_ = CreateChildControl(parent, "LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, bounds.left, bounds.top, width,
                                  height, id);
-    Attach(Handle());
+    Attach(Handle(), true);
     font_ = font;
     SetWindowFont(Handle(), font);
     UpdateItemHeight();
@@ -193,6 +194,22 @@ LRESULT TFileListBox::HookProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return TControlHook::HookProc(message, wParam, lParam);
+}
+
+// A printable ASCII character selects the next entry whose name begins with
+// it, with the effects of a selection by the user. Control characters and
+// the single bytes of a multi-byte character go to the list box.
+LRESULT TFileListBox::DefaultChar(WPARAM character, LPARAM lParam)
+{
+    if (character < ' ' || character > '~')
+        return CallOriginal(WM_CHAR, character, lParam);
+    const int index = NextEntryStartingWith(items_, ItemIndex(), static_cast<char>(character));
+    if (index >= 0) {
+        SetItemIndex(index);
+        if (index != lastReported_)
+            Change();
+    }
+    return 0;
 }
 
 void TFileListBox::OnReflectedCommand(int notifyCode)

@@ -58,6 +58,8 @@ public:
 
 protected:
     LRESULT HookProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The list holds no strings of its own: it searches its entries itself.
+    LRESULT DefaultChar(WPARAM character, LPARAM lParam) override;
 
 private:
     void ReadFileNames();

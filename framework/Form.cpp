@@ -134,6 +134,36 @@ LRESULT TForm::OnControlColor(HDC dc)
     return reinterpret_cast<LRESULT>(brush_.get());
 }
 
+LRESULT TForm::OnActivate(WPARAM wParam, LPARAM lParam)
+{
+    const bool minimized = HIWORD(wParam) != 0;
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(Handle(), focus))
+            focusedControl_ = focus;
+    } else if (!minimized && RestoreFocusedControl()) {
+        return 0;
+    }
+    // The default puts the focus on the form itself.
+    return DefaultProc(WM_ACTIVATE, wParam, lParam);
+}
+
+LRESULT TForm::OnSetFocus(WPARAM wParam, LPARAM lParam)
+{
+    if (RestoreFocusedControl())
+        return 0;
+    return DefaultProc(WM_SETFOCUS, wParam, lParam);
+}
+
+bool TForm::RestoreFocusedControl()
+{
+    HWND control = focusedControl_;
+    if (!control || !::IsChild(Handle(), control) || !::IsWindowVisible(control) || !::IsWindowEnabled(control))
+        return false;
+    ::SetFocus(control);
+    return true;
+}
+
 LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (LRESULT reflected = 0; ReflectNotification(message, wParam, lParam, reflected))
@@ -155,6 +185,10 @@ LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_ACTIVATE:
+        return OnActivate(wParam, lParam);
+    case WM_SETFOCUS:
+        return OnSetFocus(wParam, lParam);
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;

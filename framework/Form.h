@@ -1,6 +1,8 @@
 #pragma once
 // A top-level form: fixed single border, a background colour, a default
-// font for its controls, automatic scroll bars, context help by F1.
+// font for its controls, automatic scroll bars, context help by F1. The
+// control that has the keyboard focus when the form loses the activation
+// (to a dialog or another program) gets it back when the form returns.
 #include <string>
 
 #include "framework/Graphics.h"
@@ -45,9 +47,13 @@ protected:
 private:
     void OnScroll(int bar, int code);
     LRESULT OnControlColor(HDC dc);
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    bool RestoreFocusedControl();
 
     UniqueBrush brush_;
     UniqueFont font_;
     bool autoScroll_ = false;
     POINT scrollPosition_{0, 0};
+    HWND focusedControl_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/TypeAheadSearch.h"
+#include "controls/FirstLetterSearch.h"
 
 namespace {
 
@@ -50,4 +51,28 @@ TEST(TypeAheadSearch, AMatchWinsOverAnEarlierGreaterEntry)
     EXPECT_EQ(Search({"A", "C", "B"}, "B"), 2);
     // Non-ASCII bytes compare as unsigned codes, above every letter.
     EXPECT_EQ(Search({"ALPHA", "été"}, "Z"), 1);
+}
+
+TEST(FirstLetterSearch, SelectsTheNextEntryWithThatInitialGoingRound)
+{
+    const std::vector<FileEntry> entries = {
+        MakeFileEntry("..", true, false), MakeFileEntry("Beach", true, false), MakeFileEntry("apple.bmp", false, false),
+        MakeFileEntry("BIRD.GIF", false, false), MakeFileEntry("bus.jpg", false, false)};
+    struct Case {
+        int current;
+        char typed;
+        int expected;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {-1, 'b', 1},  // a directory by its name, not its bracket
+             {1, 'B', 3},   // letters in either case
+             {3, 'b', 4},
+             {4, 'b', 1},   // round past the end
+             {2, 'a', 2},   // the only match is the current entry
+             {-1, '.', 0},
+             {0, 'z', -1},
+             {0, '[', -1},
+         })
+        EXPECT_EQ(NextEntryStartingWith(entries, c.current, c.typed), c.expected) << c.current << " " << c.typed;
+    EXPECT_EQ(NextEntryStartingWith({}, -1, 'a'), -1);
 }

@@ -19,11 +19,9 @@ protected:
         PumpMessages();
     }
 
-    void Type(char c)
-    {
-        ::SendMessageA(form.Edit1.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
-        ::SendMessageA(form.Edit1.Handle(), WM_KEYUP, static_cast<unsigned char>(c), 0xC0000001);
-    }
+    // A typed character alone, without its key release: the change of the
+    // text itself searches.
+    void Type(char c) { ::SendMessageA(form.Edit1.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1); }
 
     void Key(HWND window, WORD key)
     {
@@ -87,10 +85,14 @@ TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
     for (const char* name : {"ALPHA.BMP", "BETA.GIF"})
         folder.File(name);
     Browse(folder.Path());
+    EXPECT_EQ(form.Edit1.Text(), "*.*");
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), -1) << "the mask written after the read selects nothing";
     form.FileListBox1.SetItemIndex(IndexOf("BETA.GIF"));
     form.Edit1.SetText("A");
     EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("BETA.GIF"));
     EXPECT_EQ(form.Edit1.Tag, 0);
+    ::SendMessageA(form.Edit1.Handle(), WM_KEYUP, VK_END, 0xC0000001);
+    EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("ALPHA.BMP")) << "a key released in the field searches";
 }
 
 TEST_F(BrowserTest, DeleteAsksAndKeepsTheSelectionIndex)
@@ -238,4 +240,26 @@ TEST_F(BrowserTest, DoubleClickEntersDirectoriesAndOpensOnlyPictures)
     EXPECT_EQ(form.FileListBox1.ItemIndex(), -1);
     EXPECT_EQ(form.Label2.Text(), ShortenPath(folder.Path(), 30));
     EXPECT_EQ(CurrentPicturePath, folder / "Holiday\\beach.jpg");
+}
+
+TEST_F(BrowserTest, ThePathLineStaysOneLineWhenThePathHasBlanks)
+{
+    const std::string name = "Beach WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW";
+    folder.Folder(name);
+    Browse(folder.Path());
+    Select("[" + name + "]");
+    ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
+    ASSERT_EQ(form.Label2.Text(), ShortenPath(folder / name, 30));
+    PixelCanvas line(220, 13);
+    ::SendMessageA(form.Label2.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(line.dc()), PRF_CLIENT);
+    // Wrapped at the blank, the label would show only "...\Beach", centred.
+    auto ink = [&](int from, int to) {
+        int count = 0;
+        for (int y = 0; y < 10; ++y)
+            for (int x = from; x < to; ++x)
+                count += line.At(x, y) != clBtnFace();
+        return count;
+    };
+    EXPECT_GT(ink(0, 40), 10);
+    EXPECT_GT(ink(180, 220), 10);
 }

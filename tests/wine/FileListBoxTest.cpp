@@ -240,3 +240,26 @@ TEST_F(FileListBoxTest, RestoresTheCursorAfterALongRead)
     EXPECT_EQ(list.Items().size(), 150u);
     EXPECT_EQ(Screen().Cursor(), crDefault);
 }
+
+TEST_F(FileListBoxTest, ATypedLetterSelectsTheNextEntryWithThatInitialAsAClickWould)
+{
+    folder.Folder("Beach");
+    for (const char* name : {"apple.bmp", "BIRD.GIF", "bus.jpg"})
+        folder.File(name);
+    Open(folder.Path());
+    int changes = 0;
+    list.OnChange = [&](TFileListBox&) { ++changes; };
+    struct Step {
+        char typed;
+        const char* selected;
+    };
+    for (const Step& step : {Step{'b', "[Beach]"}, Step{'B', "BIRD.GIF"}, Step{'b', "bus.jpg"}, Step{'b', "[Beach]"}}) {
+        ::SendMessageA(list.Handle(), WM_CHAR, static_cast<unsigned char>(step.typed), 1);
+        EXPECT_EQ(list.ItemIndex(), list.IndexOfName(step.selected)) << step.selected;
+    }
+    EXPECT_EQ(TextOf(edit.Handle()), "[BEACH]") << "the name field mirrors the selection";
+    EXPECT_EQ(changes, 4);
+    ::SendMessageA(list.Handle(), WM_CHAR, 'z', 1);
+    EXPECT_EQ(list.ItemIndex(), list.IndexOfName("[Beach]")) << "no entry with that initial";
+    EXPECT_EQ(changes, 4);
+}

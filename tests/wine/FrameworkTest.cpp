@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
+#include "ScratchTestSupport.h"
 #include "TestSupport.h"
+#include "framework/Panel.h"
+#include "framework/StdControls.h"
 #include "framework/Screen.h"
 #include "framework/Window.h"
 
@@ -53,4 +59,69 @@ TEST(Utf8CodePage, LetsTheAnsiFunctionsHandleEveryFileName)
     ASSERT_TRUE(search);
     EXPECT_EQ(std::string(found.cFileName), name);
     EXPECT_TRUE(::DeleteFileA(path.c_str()));
+}
+
+namespace {
+
+// A top-level window of its own thread, with its own input queue, as
+// another program's window would have.
+class ForeignWindow {
+public:
+    ForeignWindow()
+        : worker_([this] {
+              HWND window = ::CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                              nullptr, nullptr, nullptr, nullptr);
+              threadId_ = ::GetCurrentThreadId();
+              window_ = window;
+              MSG message;
+              while (::GetMessageA(&message, nullptr, 0, 0) > 0)
+                  ::DispatchMessageA(&message);
+              ::DestroyWindow(window);
+          })
+    {
+        while (!window_)
+            ::Sleep(1);
+    }
+    ~ForeignWindow()
+    {
+        ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        worker_.join();
+    }
+    HWND Handle() const { return window_; }
+
+private:
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<HWND> window_{nullptr};
+    std::thread worker_;
+};
+
+// Processes this thread's messages until the condition holds (at most 2 s).
+template <typename Condition>
+bool PumpUntil(Condition condition)
+{
+    for (int i = 0; i < 200 && !condition(); ++i) {
+        PumpMessages();
+        ::Sleep(10);
+    }
+    return condition();
+}
+
+} // namespace
+
+TEST(FormFocus, ComesBackToTheFocusedControlWhenTheFormIsActivatedAgain)
+{
+    HostForm form;
+    TEdit first, second;
+    first.Create({form.Handle(), 1, Bounds(8, 8, 120, 24)}, "", false);
+    second.Create({form.Handle(), 2, Bounds(8, 40, 120, 24)}, "", false);
+    ::SetForegroundWindow(form.Handle());
+    second.SetFocus();
+    ForeignWindow other;
+    ::SetForegroundWindow(other.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() != form.Handle(); }));
+    ::SetForegroundWindow(form.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == form.Handle(); }));
+    EXPECT_EQ(::GetFocus(), second.Handle());
+    ::SetFocus(form.Handle());
+    EXPECT_EQ(::GetFocus(), second.Handle()) << "the form passes its own focus on";
 }

@@ -4,7 +4,9 @@
 #include <functional>
 #include <thread>
 
+#include "ScratchTestSupport.h"
 #include "TestSupport.h"
+#include "app/TForm1.h"
 
 namespace {
 
@@ -48,6 +50,12 @@ private:
 };
 
 void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void Key(HWND window, WORD key)
+{
+    ::SendMessageA(window, WM_KEYDOWN, key, 1);
+    ::SendMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
 
 } // namespace
 
@@ -159,4 +167,47 @@ TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
     EXPECT_EQ(errorCaption, "Lumoscope32 - [Noname]");
     EXPECT_EQ(fatalCaption, "Anwendungsfehler");
     EXPECT_EQ(fatalText, "Dateizugriff verweigert.");
+}
+
+TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
+{
+    ScratchFolder folder("lumo-focus");
+    folder.File("a.bmp");
+    ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
+    TForm1 form;
+    form.FileListBox1.SetFileName(folder.Path());
+    form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
+    const HWND list = form.FileListBox1.Handle();
+    struct Case {
+        const char* dialog;
+        HWND control;
+        std::function<void()> open;
+        int button;
+    };
+    const Case cases[] = {
+        {"Del's question", list, [&] { Key(list, VK_DELETE); }, IDNO},
+        {"Rename", list, [&] { Key(list, VK_INSERT); }, IDCANCEL},
+        {"drive warning", form.DriveComboBox1.Handle(), [&] { form.DriveComboBox1.SetDrive('A'); }, IDOK},
+        {"About",
+         form.Edit1.Handle(),
+         [&] {
+             ::PostMessageA(form.Handle(), WM_SYSCOMMAND, TForm1::kAboutCommand, 0);
+             PumpMessages();
+         },
+         IDOK},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        ::SetFocus(c.control);
+        bool answered = false;
+        {
+            DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+                answered = true;
+                Click(dialog, c.button);
+            });
+            c.open();
+        }
+        EXPECT_TRUE(answered);
+        EXPECT_EQ(::GetFocus(), c.control);
+    }
 }
