@@ -35,7 +35,8 @@ bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitma
 
 bool ReadImageInfo(const std::string& fileName, ImageInfo& info);
 
-// Shows the library's message for a failure code in the "Fehler" box.
+// Sounds the error beep and shows the library's message for a failure code
+// in the "Fehler" box.
 void ShowDecoderError(short code);
 HMODULE DecoderModule();
 

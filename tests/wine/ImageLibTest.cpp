@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "TestSupport.h"
 #include "imagelib/ImageLib.h"
+#include "imagelib/PicDec32.h"
+#include "picdec/Status.h"
+#include "tests/native/picdec/writers/EncodedPictures.h"
+#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace {
 
@@ -54,47 +60,253 @@ int BitsPerPixel(HBITMAP bitmap)
     return section.dsBm.bmBitsPixel;
 }
 
-std::string LibraryString(short code)
+std::string WriteTempFile(const std::string& name, const picdec::samples::File& bytes)
 {
-    char text[256] = {};
-    ::LoadStringA(DecoderModule(), static_cast<unsigned short>(code), text, sizeof text);
-    return text;
+    std::string path = TempPath(name);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
 }
 
-// The ordinals this program imports from the image library; empty when it
-// imports the library by name or not at all.
-std::set<unsigned> ImportedOrdinals(const char* dllName, bool& anyByName)
+// The bitmap's pixels as 0x00RRGGBB, top row first.
+std::vector<DWORD> PixelsOf(const TBitmap& bitmap)
 {
-    auto* base = reinterpret_cast<const std::uint8_t*>(::GetModuleHandleA(nullptr));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = bitmap.Width();
+    info.bmiHeader.biHeight = -bitmap.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(bitmap.Width()) * static_cast<std::size_t>(bitmap.Height()));
+    UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
+    ::GetDIBits(dc.get(), bitmap.Handle(), 0, static_cast<UINT>(bitmap.Height()), pixels.data(), &info,
+                DIB_RGB_COLORS);
+    return pixels;
+}
+
+// Stripes of 32 greys, each one JPEG block wide: more colours than 4 bits
+// hold, so reducing them dithers only when asked to.
+constexpr int kStripe = 8;
+constexpr int kStripesWidth = 32 * kStripe;
+constexpr int kStripesHeight = 8;
+
+std::uint8_t StripeGrey(int x) { return static_cast<std::uint8_t>(x / kStripe * 8); }
+
+std::vector<std::vector<std::uint8_t>> StripeRows()
+{
+    std::vector<std::uint8_t> row;
+    for (int x = 0; x < kStripesWidth; ++x)
+        row.push_back(StripeGrey(x));
+    return std::vector<std::vector<std::uint8_t>>(kStripesHeight, row);
+}
+
+picdec::samples::File StripesJpeg()
+{
+    picdec::samples::RgbPicture picture{kStripesWidth, kStripesHeight, {}};
+    for (const auto& row : StripeRows())
+        for (std::uint8_t grey : row)
+            picture.pixels.push_back({grey, grey, grey});
+    picdec::samples::JpegOptions options;
+    options.quality = 100;
+    options.grey = true;
+    return picdec::samples::JpegFile(picture, options);
+}
+
+picdec::samples::File StripesGif()
+{
+    picdec::samples::GifPlan plan;
+    plan.screenWidth = plan.width = kStripesWidth;
+    plan.screenHeight = plan.height = kStripesHeight;
+    plan.colourBits = 5;
+    for (int x = 0; x < kStripesWidth; x += kStripe)
+        plan.palette.push_back({StripeGrey(x), StripeGrey(x), StripeGrey(x)});
+    for (const auto& row : StripeRows())
+        for (std::uint8_t grey : row)
+            plan.indices.push_back(static_cast<std::uint8_t>(grey / 8));
+    return picdec::samples::GifFile(plan);
+}
+
+picdec::samples::File StripesPcx()
+{
+    picdec::samples::PcxPlan plan;
+    plan.width = kStripesWidth;
+    plan.height = kStripesHeight;
+    plan.endPalette = picdec::GreyPalette(8);
+    plan.lines = StripeRows();
+    return picdec::samples::PcxFile(plan);
+}
+
+picdec::samples::File StripesPng()
+{
+    picdec::samples::PngPlan plan;
+    plan.width = kStripesWidth;
+    plan.height = kStripesHeight;
+    plan.colourType = 0;
+    plan.rows = StripeRows();
+    return picdec::samples::PngFile(plan);
+}
+
+picdec::samples::File StripesTiff()
+{
+    picdec::samples::TiffPlan plan;
+    plan.width = kStripesWidth;
+    plan.height = kStripesHeight;
+    plan.rows = StripeRows();
+    return picdec::samples::TiffFile(plan);
+}
+
+// Dithering shows as a stripe of one grey that came out in more than one colour.
+bool StripesDithered(const std::vector<DWORD>& pixels)
+{
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        std::size_t x = i % kStripesWidth;
+        if (pixels[i] != pixels[x - x % kStripe])
+            return true;
+    }
+    return false;
+}
+
+// Calls visit(name, ordinal, slot) for each function this program imports
+// from a DLL: the name (null when imported by ordinal), the ordinal (0 when
+// imported by name) and the import slot the loader filled in.
+template <typename Visit>
+void ForEachImport(const char* dllName, Visit visit)
+{
+    auto* base = reinterpret_cast<std::uint8_t*>(::GetModuleHandleA(nullptr));
     auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    std::set<unsigned> ordinals;
-    anyByName = false;
     for (auto* import = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
          import->Name; ++import) {
         if (::lstrcmpiA(reinterpret_cast<const char*>(base + import->Name), dllName) != 0)
             continue;
-        for (auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
-             thunk->u1.Ordinal; ++thunk) {
-            if (IMAGE_SNAP_BY_ORDINAL(thunk->u1.Ordinal))
-                ordinals.insert(static_cast<unsigned>(IMAGE_ORDINAL(thunk->u1.Ordinal)));
-            else
-                anyByName = true;
+        auto* lookup = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
+        for (; lookup->u1.Ordinal; ++lookup, ++slot) {
+            if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal)) {
+                visit(nullptr, static_cast<unsigned>(IMAGE_ORDINAL(lookup->u1.Ordinal)), *slot);
+            } else {
+                auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + lookup->u1.AddressOfData);
+                visit(reinterpret_cast<const char*>(byName->Name), 0u, *slot);
+            }
         }
     }
-    return ordinals;
 }
+
+// Records the system beeps sounded while it lives, each with the number of
+// dialogs asked for before it, by pointing this program's import of
+// MessageBeep at itself.
+class RecordedBeeps {
+public:
+    struct Beep {
+        UINT type;
+        std::size_t dialogsBefore;
+        bool operator==(const Beep&) const = default;
+        friend void PrintTo(const Beep& beep, std::ostream* out)
+        {
+            *out << "beep " << beep.type << " after " << beep.dialogsBefore << " dialogs";
+        }
+    };
+
+    explicit RecordedBeeps(const ScriptedDialogs& dialogs) : dialogs_(dialogs)
+    {
+        ForEachImport("USER32.DLL", [this](const char* name, unsigned, IMAGE_THUNK_DATA& slot) {
+            if (name && std::strcmp(name, "MessageBeep") == 0)
+                slot_ = &slot;
+        });
+        if (!slot_)
+            return;
+        current_ = this;
+        original_ = Redirect(reinterpret_cast<ULONG_PTR>(&Record));
+    }
+    ~RecordedBeeps()
+    {
+        if (slot_)
+            Redirect(original_);
+        current_ = nullptr;
+    }
+    RecordedBeeps(const RecordedBeeps&) = delete;
+    RecordedBeeps& operator=(const RecordedBeeps&) = delete;
+
+    bool Hooked() const { return slot_ != nullptr; }
+
+    std::vector<Beep> sounded;
+
+private:
+    static BOOL WINAPI Record(UINT type)
+    {
+        current_->sounded.push_back({type, current_->dialogs_.requests.size()});
+        return TRUE;
+    }
+
+    ULONG_PTR Redirect(ULONG_PTR target)
+    {
+        DWORD protection = 0;
+        ::VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+        ULONG_PTR previous = static_cast<ULONG_PTR>(slot_->u1.Function);
+        slot_->u1.Function = target;
+        ::VirtualProtect(slot_, sizeof *slot_, protection, &protection);
+        return previous;
+    }
+
+    static inline RecordedBeeps* current_ = nullptr;
+    const ScriptedDialogs& dialogs_;
+    IMAGE_THUNK_DATA* slot_ = nullptr;
+    ULONG_PTR original_ = 0;
+};
 
 } // namespace
 
-TEST(ImageLibrary, IsLoadedAndImportedByOrdinal)
+// Each entry the binding declares is the library's export at its ordinal, so
+// two entries swapped in the library's export list show.
+TEST(ImageLibrary, ImportsEachEntryByItsOrdinal)
 {
-    EXPECT_NE(DecoderModule(), nullptr);
-    bool anyByName = true;
-    std::set<unsigned> ordinals = ImportedOrdinals("PICDEC32.DLL", anyByName);
+    HMODULE library = DecoderModule();
+    ASSERT_NE(library, nullptr);
+    auto address = [](auto entry) { return reinterpret_cast<const void*>(entry); };
+    const std::pair<const void*, unsigned> entries[] = {
+        {address(&PicInfo), 1},  {address(&ReadJpg), 5},  {address(&ReadGif), 7},  {address(&ReadPcx), 8},
+        {address(&ReadBmp), 15}, {address(&ReadPng), 17}, {address(&ReadTif), 25},
+    };
+    for (auto [entry, ordinal] : entries)
+        EXPECT_EQ(entry, address(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal)))) << ordinal;
+    std::set<unsigned> ordinals;
+    bool anyByName = false;
+    ForEachImport("PICDEC32.DLL", [&](const char* name, unsigned ordinal, IMAGE_THUNK_DATA&) {
+        anyByName = anyByName || name;
+        ordinals.insert(ordinal);
+    });
     EXPECT_FALSE(anyByName);
     EXPECT_EQ(ordinals, (std::set<unsigned>{1, 5, 7, 8, 15, 17, 25}));
+}
+
+// Resolution and dither flag differ in every case, so swapped arguments ask
+// for another depth (0 gives the file's own 8 bits, 1 gives one bit); a
+// dither flag that goes astray shows in the stripes.
+TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
+{
+    struct Case {
+        const char* name;
+        decltype(&ReadGifFile) read;
+        picdec::samples::File file;
+        int resolution;
+        int dither;
+    };
+    const Case cases[] = {
+        {"lumo-stripes.jpg", ReadJpgFile, StripesJpeg(), 4, 0},
+        {"lumo-stripes.gif", ReadGifFile, StripesGif(), 4, 1},
+        {"lumo-stripes.pcx", ReadPcxFile, StripesPcx(), 1, 0},
+        {"lumo-stripes.png", ReadPngFile, StripesPng(), 4, 1},
+        {"lumo-stripes.tif", ReadTifFile, StripesTiff(), 4, 0},
+    };
+    for (const Case& c : cases) {
+        std::string path = WriteTempFile(c.name, c.file);
+        TBitmap bitmap;
+        ASSERT_TRUE(c.read(path, c.resolution, c.dither, bitmap, 0)) << c.name;
+        EXPECT_EQ(BitsPerPixel(bitmap.Handle()), c.resolution) << c.name;
+        EXPECT_EQ(StripesDithered(PixelsOf(bitmap)), c.dither == 1) << c.name;
+        ::DeleteFileA(path.c_str());
+    }
 }
 
 TEST(ImageLibrary, ReadsABitmapAtEachResolution)
@@ -124,9 +336,30 @@ TEST(ImageLibrary, ReportsThePictureInformation)
     ::DeleteFileA(path.c_str());
 }
 
-TEST(ImageLibrary, FailuresShowTheLibrarysOwnMessage)
+// The 16-bit numbers of the information entry read back unsigned.
+TEST(ImageLibrary, ReportsSidesOf32768PixelsAndMoreAsPositive)
+{
+    for (auto [width, height] : {std::pair{40000, 1}, {1, 40000}}) {
+        picdec::samples::BmpPlan plan;
+        plan.width = width;
+        plan.height = height;
+        plan.bitsPerPixel = 1;
+        plan.palette = picdec::GreyPalette(1);
+        plan.pixels.resize(static_cast<std::size_t>((width + 31) / 32 * 4) * static_cast<std::size_t>(height));
+        std::string path = WriteTempFile("lumo-long.bmp", picdec::samples::BmpFile(plan));
+        ImageInfo info;
+        ASSERT_TRUE(ReadImageInfo(path, info)) << width;
+        EXPECT_EQ(info.width, width);
+        EXPECT_EQ(info.height, height);
+        ::DeleteFileA(path.c_str());
+    }
+}
+
+TEST(ImageLibrary, FailuresBeepAndShowTheLibrarysOwnMessage)
 {
     ScriptedDialogs dialogs;
+    RecordedBeeps beeps(dialogs);
+    ASSERT_TRUE(beeps.Hooked());
     TBitmap bitmap;
     EXPECT_FALSE(ReadBmpFile(TempPath("no-such-picture.bmp"), 0, 0, bitmap));
     EXPECT_TRUE(bitmap.Empty());
@@ -137,8 +370,21 @@ TEST(ImageLibrary, FailuresShowTheLibrarysOwnMessage)
         EXPECT_EQ(request.caption, "Fehler");
         EXPECT_EQ(request.type, mtError);
         EXPECT_EQ(request.buttons, static_cast<TMsgDlgButtons>(mbOK));
-        EXPECT_EQ(request.text, LibraryString(-1));
-        EXPECT_FALSE(request.text.empty());
+        EXPECT_EQ(request.text, "The picture file cannot be opened.");
+    }
+    const std::vector<RecordedBeeps::Beep> errorBeepBeforeEachBox{{MB_ICONERROR, 0}, {MB_ICONERROR, 1}};
+    EXPECT_EQ(beeps.sounded, errorBeepBeforeEachBox);
+}
+
+// The string table built into the library holds each failure's own message.
+TEST(ImageLibrary, EachFailureCodeShowsItsMessage)
+{
+    ScriptedDialogs dialogs;
+    for (const picdec::FailureMessage& failure : picdec::FailureMessages()) {
+        dialogs.requests.clear();
+        ShowDecoderError(static_cast<short>(failure.status));
+        ASSERT_EQ(dialogs.requests.size(), 1u);
+        EXPECT_EQ(dialogs.requests[0].text, failure.text) << static_cast<int>(failure.status);
     }
 }
 
