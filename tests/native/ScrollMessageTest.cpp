@@ -121,7 +121,7 @@ TEST(FontStyleFromFlags, ReadsA1InEachOfTheFirstFourCharacters)
 {
     const std::pair<const char*, FontStyle> cases[] = {
         {"01", {.italic = true}},   {"1", kBold},          {"0011", {.underline = true, .strikeOut = true}},
-        {"11111", {true, true, true, true}}, {"x1y", {.italic = true}}, {"", {}},
+        {"0001", {.strikeOut = true}}, {"11111", {true, true, true, true}}, {"x1y", {.italic = true}}, {"", {}},
     };
     for (const auto& [flags, style] : cases)
         EXPECT_EQ(FontStyleFromFlags(flags), style) << flags;
