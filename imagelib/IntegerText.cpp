@@ -55,8 +55,8 @@ std::optional<std::int32_t> ParseInteger(std::string_view text)
     std::optional<std::uint64_t> magnitude = Magnitude(text, 10, limit);
     if (!magnitude)
         return std::nullopt;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
-    return static_cast<std::int32_t>(value);
+    const auto value = static_cast<std::int64_t>(*magnitude);
+    return static_cast<std::int32_t>(negative ? -value : value);
 }
 
 } // namespace

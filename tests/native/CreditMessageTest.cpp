@@ -78,7 +78,8 @@ TEST(ParseCreditMessage, AMissingLineFailsWithTheListError)
     EXPECT_TRUE(read.lines.empty());
 
     read = {};
-    EXPECT_EQ(Parse(std::string("Title\r\n7\0\r\n-20\r\n", 16), read), "Listenindex außerhalb des zulässigen Bereichs");
+    EXPECT_EQ(Parse(std::string("Title\r\n7\0\r\n-20\r\n", 16), read),
+              "Listenindex außerhalb des zulässigen Bereichs");
     EXPECT_EQ(read.font.color, 7u); // the text ends at the NUL
     EXPECT_EQ(read.font.height, 2);
 }

@@ -68,7 +68,7 @@ TEST(ReadMessageFiles, AMissingFileOrADirectoryGivesFalseAndChangesNothing)
 TEST(ReadMessageFiles, ReadTheFilesBytesAndOnlyTheStartOfACreditBox)
 {
     Settings settings;
-    EXPECT_TRUE(settings.ReadScroll(WrittenFile("HELLO.SCM", "/fc|65280/fh|-20/fn|Arial/fs|/ft|1100/bc|0/sp|3/sm|Hello/eo|")));
+    EXPECT_TRUE(settings.ReadScroll(WrittenFile("HELLO.SCM", "/fn|Arial/fs|/ft|1100/bc|0/sp|3/sm|Hello/eo|")));
     EXPECT_EQ(settings.text, "Hello");
 
     const std::string header = "Title\r\n1\r\n-20\r\nArial\r\n12\r\n1\r\n0\r\n3\r\n";

@@ -136,7 +136,8 @@ TEST(ParseScrollMessage, ANumberThatDoesNotConvertStopsTheReading)
     EXPECT_EQ(read.font.name, "Previous");
 
     read = {};
-    EXPECT_EQ(FailureOf("/fc|9/fh|-20/fn|A/fs|/ft|1/bc|0/sp|fast/sm|x/eo|", read), "'fast' ist kein gültiger Integerwert");
+    EXPECT_EQ(FailureOf("/fc|9/fh|-20/fn|A/fs|/ft|1/bc|0/sp|fast/sm|x/eo|", read),
+              "'fast' ist kein gültiger Integerwert");
     EXPECT_EQ(read.backColor, 0u);
     EXPECT_EQ(read.speed, 5);
     EXPECT_EQ(read.text, "previous");
