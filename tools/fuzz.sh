@@ -4,7 +4,8 @@
 #
 #   tools/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 #
-# Targets: jpeg png gif tiff bmp pcx reduce dib_layout (default: all). New inputs the
+# Targets: jpeg png gif tiff bmp pcx reduce dib_layout scroll_message
+# credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
 # the committed corpus is only read. `tools/fuzz.sh --seeds` rewrites the
 # committed seed corpus instead.
@@ -13,7 +14,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$repo/tools/install-packages.sh" clang
 build=$repo/build/fuzz
-all_targets=(jpeg png gif tiff bmp pcx reduce dib_layout)
+all_targets=(jpeg png gif tiff bmp pcx reduce dib_layout scroll_message credit_message)
 
 cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" >/dev/null

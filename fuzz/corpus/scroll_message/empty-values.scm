@@ -1,0 +1,1 @@
+/fc|/fh|/fn|/fs|/ft|/bc|/sp|/sm|/eo|

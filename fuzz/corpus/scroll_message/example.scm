@@ -1,0 +1,1 @@
+/fc|65280/fh|-20/fn|Arial/fs|/ft|1100/bc|0/sp|3/sm|Hello/eo|

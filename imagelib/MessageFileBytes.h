@@ -1,0 +1,11 @@
+#pragma once
+// The bytes of a message file.
+#include <cstddef>
+#include <optional>
+#include <string>
+
+// At most maxBytes from the start of the file, read while others may read it
+// but not write it. Nothing when no such file exists (a directory is none).
+// A file that exists but cannot be opened or read raises EFOpenError
+// "Kann Datei <fileName> nicht öffnen".
+std::optional<std::string> ReadMessageFileBytes(const std::string& fileName, std::size_t maxBytes);
