@@ -151,7 +151,12 @@ Status TiffFile::ForEachTileRow(const RowConsumer& consume)
         !(tileRow * tileHeight).AtMost(TIFFTileSize64(tiff_)))
         return Status::CorruptData;
     const std::uint32_t bandRows = std::min(tileHeight, height);
-    std::vector<std::uint8_t> tile(SizeForAllocation(tileRow * bandRows));
+    // The tile's width comes from the file, not from the picture: a tile row
+    // may be far longer than a picture row. It keeps libtiff's own bound.
+    const CheckedSize tileBytes = tileRow * bandRows;
+    if (!tileBytes.AtMost(static_cast<std::uint64_t>(kMaxSingleAllocation)))
+        return Status::OutOfMemory;
+    std::vector<std::uint8_t> tile(SizeForAllocation(tileBytes));
     std::vector<std::uint8_t> band(SizeForAllocation(scanline * bandRows));
     const auto rowBytes = static_cast<std::size_t>(scanline.Value());
     const auto tileRowBytes = static_cast<std::size_t>(tileRow.Value());

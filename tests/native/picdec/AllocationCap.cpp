@@ -10,19 +10,28 @@
 namespace {
 
 std::atomic<std::size_t> cap{std::numeric_limits<std::size_t>::max()};
+std::atomic<std::size_t> largest{0};
 
 }  // namespace
 
 namespace picdec::samples {
 
-AllocationCap::AllocationCap(std::size_t bytes) { cap = bytes; }
+AllocationCap::AllocationCap(std::size_t bytes)
+{
+    largest = 0;
+    cap = bytes;
+}
 
 AllocationCap::~AllocationCap() { cap = std::numeric_limits<std::size_t>::max(); }
+
+std::size_t AllocationCap::LargestRequest() const { return largest; }
 
 }  // namespace picdec::samples
 
 void* operator new(std::size_t size)
 {
+    if (size > largest)
+        largest = size;
     void* memory = size <= cap ? std::malloc(size == 0 ? 1 : size) : nullptr;
     if (memory == nullptr)
         throw std::bad_alloc();

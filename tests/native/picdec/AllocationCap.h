@@ -11,6 +11,9 @@ class AllocationCap {
 public:
     explicit AllocationCap(std::size_t bytes);
     ~AllocationCap();
+
+    // The largest request made since the cap was set, refused or not.
+    std::size_t LargestRequest() const;
     AllocationCap(const AllocationCap&) = delete;
     AllocationCap& operator=(const AllocationCap&) = delete;
 };

@@ -104,6 +104,23 @@ TEST(TiffDecoder, DecodesTilesAndStripsTallerThanThePictureInSmallBuffers)
     }
 }
 
+TEST(TiffDecoder, RefusesTilesFarWiderThanThePictureWithoutAskingForTheirMemory)
+{
+    TiffPlan plan;
+    plan.width = 16;
+    plan.height = 1;
+    plan.samplesPerPixel = 3;
+    plan.photometric = PHOTOMETRIC_RGB;
+    plan.tileSize = 1u << 30;  // one tile row takes 3 GiB
+    plan.tileHeight = 16;
+    plan.rawTile = {0};
+    const File file = TiffFile(plan);
+    const AllocationCap cap(1 << 20);
+    MemoryBitmap bitmap;
+    EXPECT_EQ(ReadPicture(file, ReadRequest{}, bitmap), Status::OutOfMemory);
+    EXPECT_LE(cap.LargestRequest(), std::size_t{1} << 20);
+}
+
 TEST(TiffDecoder, ShowsGreyInBothPolaritiesThroughAPalette)
 {
     for (const int bits : {1, 2, 4, 8}) {

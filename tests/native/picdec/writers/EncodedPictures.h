@@ -63,6 +63,7 @@ struct TiffPlan {
     int pages = 1;
     std::vector<std::uint16_t> colourMap;  // red entries, then green, then blue
     std::vector<std::vector<std::uint8_t>> rows;
+    std::vector<std::uint8_t> rawTile;  // if set, every tile's stored bytes, in place of the rows
 };
 File TiffFile(const TiffPlan& plan);
 

@@ -99,7 +99,11 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan)
 void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
     SetFields(tiff, plan);
-    if (plan.tileSize != 0) {
+    if (!plan.rawTile.empty()) {
+        for (ttile_t tile = 0; tile < TIFFNumberOfTiles(tiff); ++tile)
+            TIFFWriteRawTile(tiff, tile, const_cast<std::uint8_t*>(plan.rawTile.data()),
+                             static_cast<tmsize_t>(plan.rawTile.size()));
+    } else if (plan.tileSize != 0) {
         WriteTiles(tiff, plan);
     } else {
         for (std::uint32_t y = 0; y < plan.height; ++y)
