@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < entries; ++i, at += 3)
             palette.push_back(Colour{data[at], data[at + 1], data[at + 2]});
     }
-    const std::size_t stride = DibStride(width, sourceBits);
+    const auto stride = static_cast<std::size_t>(DibStride(width, sourceBits).Value());
     const auto height = static_cast<std::uint32_t>((size - at) / stride);
     if (height == 0)
         return 0;

@@ -122,6 +122,21 @@ void TiffSeeds(const std::filesystem::path& dir)
     rgb.rowsPerStrip = 16;
     rgb.rows.assign(16, std::vector<std::uint8_t>(48, 0x90));
     Save(dir, "tiff", "ycbcr-jpeg.tif", TiffFile(rgb));
+    // Tiles and strips taller than the picture: their heights are what a
+    // mutation turns into sizes near 2^32.
+    TiffPlan tall;
+    tall.width = 20;
+    tall.height = 9;
+    tall.samplesPerPixel = 3;
+    tall.photometric = 2;
+    tall.compression = 8;
+    tall.rows.assign(9, std::vector<std::uint8_t>(60, 0x5C));
+    tall.tileSize = 16;
+    tall.tileHeight = 4096;
+    Save(dir, "tiff", "rgb-tall-tiles-deflate.tif", TiffFile(tall));
+    tall.tileSize = 0;
+    tall.rowsPerStrip = 4096;
+    Save(dir, "tiff", "rgb-tall-strip-deflate.tif", TiffFile(tall));
 }
 
 void BmpSeeds(const std::filesystem::path& dir)

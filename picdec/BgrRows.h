@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "picdec/CheckedSize.h"
 #include "picdec/DibView.h"
 #include "picdec/Palette.h"
 #include "picdec/PixelRows.h"
@@ -17,7 +18,7 @@ public:
         : picture_(picture), table_(MakeBgrTable(palette))
     {
         if (picture.bitsPerPixel != 24)
-            buffer_.resize(static_cast<std::size_t>(picture.width) * 3);
+            buffer_.resize(SizeForAllocation(CheckedSize(picture.width) * 3));
     }
 
     std::uint32_t Width() const { return picture_.width; }

@@ -10,9 +10,8 @@ Status CheckBitmapShape(std::uint32_t width, std::uint32_t height, int bitsPerPi
         return Status::EmptyPicture;
     if (width > limits.maxDimension || height > limits.maxDimension)
         return Status::DimensionTooLarge;
-    // Both factors are below 2^16 * 4 bytes, so the product fits in 64 bits.
-    const auto bytes = static_cast<std::uint64_t>(DibStride(width, bitsPerPixel)) * height;
-    if (bytes > limits.maxBitmapBytes)
+    const CheckedSize bytes = DibStride(width, bitsPerPixel) * height;
+    if (!bytes.AtMost(limits.maxBitmapBytes) || !bytes.ToSize())
         return Status::BitmapTooLarge;
     return Status::Ok;
 }

@@ -7,20 +7,24 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "picdec/CheckedSize.h"
+
 namespace picdec {
 
-constexpr std::size_t DibStride(std::uint32_t width, int bitsPerPixel)
+// Bytes in one row of a bitmap of this shape.
+constexpr CheckedSize DibStride(std::uint32_t width, int bitsPerPixel)
 {
-    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32) * 4;
+    return (CheckedSize(width) * static_cast<std::uint32_t>(bitsPerPixel) + 31) / 32 * 4;
 }
 
+// Describes bits that exist, so its row offsets and size fit in size_t.
 struct DibView {
     std::uint8_t* bits = nullptr;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     int bitsPerPixel = 0;
 
-    std::size_t Stride() const { return DibStride(width, bitsPerPixel); }
+    std::size_t Stride() const { return static_cast<std::size_t>(DibStride(width, bitsPerPixel).Value()); }
     std::size_t SizeInBytes() const { return Stride() * height; }
 
     // Row y counted from the top of the picture.

@@ -1,12 +1,13 @@
 #include "picdec/MemoryBitmap.h"
 
+#include <optional>
 
 namespace picdec {
 
 DibView MemoryBitmap::CreateBitmap(std::uint32_t width, std::uint32_t height, int bitsPerPixel, const Palette& palette)
 {
-    const std::size_t size = DibStride(width, bitsPerPixel) * height;
-    bits_.reset(static_cast<std::uint8_t*>(std::calloc(size == 0 ? 1 : size, 1)));
+    const std::optional<std::size_t> size = (DibStride(width, bitsPerPixel) * height).ToSize();
+    bits_.reset(size ? static_cast<std::uint8_t*>(std::calloc(*size == 0 ? 1 : *size, 1)) : nullptr);
     palette_ = palette;
     view_ = bits_ ? DibView{bits_.get(), width, height, bitsPerPixel} : DibView{};
     return view_;

@@ -1,6 +1,7 @@
 #include "picdec/ReadPicture.h"
 
 #include <new>
+#include <stdexcept>
 
 #include "picdec/ConvertDepth.h"
 #include "picdec/MemoryBitmap.h"
@@ -42,6 +43,8 @@ Status DecodeAndConvert(Bytes file, const Codec& codec, const PictureInfo& info,
         return fits;
     MemoryBitmap decoded;
     const DibView picture = decoded.CreateBitmap(info.width, info.height, info.nativeBitsPerPixel, info.palette);
+    if (picture.bits == nullptr)
+        return Status::OutOfMemory;
     const Status decodeStatus = codec.decode(file, info, picture);
     const Status convertStatus = ConvertDepth(picture, info.palette, outputBits, request.dither, sink);
     return decodeStatus != Status::Ok ? decodeStatus : convertStatus;
@@ -95,6 +98,9 @@ Status ReadPicture(Bytes file, const ReadRequest& request, BitmapSink& sink)
     try {
         return Read(file, request, sink);
     } catch (const std::bad_alloc&) {
+        return Status::OutOfMemory;
+    } catch (const std::length_error&) {
+        // A buffer larger than a container can hold (past 2 GiB in a 32-bit build).
         return Status::OutOfMemory;
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "picdec/CheckedSize.h"
 #include "picdec/PixelRows.h"
 #include "picdec/colour/NearestColour.h"
 
@@ -21,7 +22,7 @@ void MapRowNearest(const std::uint8_t* source, std::uint32_t width, NearestColou
 class FloydSteinberg {
 public:
     FloydSteinberg(std::uint32_t width, const Palette& palette)
-        : width_(width), palette_(palette), current_((width + 2) * 3, 0), next_((width + 2) * 3, 0)
+        : width_(width), palette_(palette), current_(MarginRowLength(width), 0), next_(MarginRowLength(width), 0)
     {
     }
 
@@ -38,6 +39,11 @@ public:
     }
 
 private:
+    static std::size_t MarginRowLength(std::uint32_t width)
+    {
+        return SizeForAllocation((CheckedSize(width) + 2) * 3);
+    }
+
     void MapPixel(const std::uint8_t* source, int x, int step, NearestColour& nearest, std::uint8_t* indices)
     {
         const auto at = static_cast<std::size_t>(x + 1) * 3;

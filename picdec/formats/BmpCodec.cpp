@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "picdec/formats/BmpBitFields.h"
@@ -44,7 +45,10 @@ Bytes PixelData(Bytes file, const BmpHeader& header)
 // Uncompressed rows: the file's row layout is the DIB's, except 16 and 32 bits.
 Status CopyRows(Bytes data, const BmpHeader& header, const DibView& target)
 {
-    const std::size_t fileStride = DibStride(header.width, header.bitsPerPixel);
+    const std::optional<std::size_t> stride = DibStride(header.width, header.bitsPerPixel).ToSize();
+    if (!stride)
+        return Status::OutOfMemory;
+    const std::size_t fileStride = *stride;
     const BmpBitFields fields(header.masks);
     const bool convert = header.bitsPerPixel == 16 || header.bitsPerPixel == 32;
     const std::size_t rowsInFile = std::min<std::size_t>(data.size() / fileStride, header.height);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "picdec/CheckedSize.h"
 #include "picdec/PixelRows.h"
 #include "picdec/formats/PcxHeader.h"
 
@@ -149,7 +150,8 @@ Status DecodePcx(Bytes file, const PictureInfo& info, const DibView& target)
         return Status::CorruptData;
     const std::size_t dataEnd = header.hasEndPalette ? file.size() - 769 : file.size();
     PcxLineReader reader(file.subspan(kPcxHeaderSize, dataEnd - kPcxHeaderSize), header.compressed);
-    const std::size_t lineSize = header.bytesPerLine * static_cast<std::size_t>(header.planes);
+    const std::size_t lineSize =
+        SizeForAllocation(CheckedSize(header.bytesPerLine) * static_cast<std::uint32_t>(header.planes));
     std::vector<std::uint8_t> line(lineSize);
     std::vector<std::uint8_t> indices(header.width);
     const std::size_t rowBytes = std::min(target.Stride(), header.bytesPerLine);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "picdec/CheckedSize.h"
 #include "picdec/ClearRows.h"
 #include "picdec/PixelRows.h"
 #include "picdec/formats/PngSession.h"
@@ -20,11 +21,11 @@ struct PngLayout {
     std::size_t rowBytes = 0;
     std::uint32_t rowsDone = 0;
 
-    std::size_t TempBytes(std::uint32_t height) const
+    CheckedSize TempBytes(std::uint32_t height) const
     {
         if (kind == PngRowKind::Direct)
             return 0;
-        return passes > 1 ? rowBytes * height : rowBytes;
+        return CheckedSize(rowBytes) * (passes > 1 ? height : 1);
     }
 };
 
@@ -194,7 +195,7 @@ Status DecodePng(Bytes file, const PictureInfo& info, const DibView& target)
     PngLayout layout;
     Status status = PrepareRows(session, info, layout);
     if (status == Status::Ok) {
-        std::vector<std::uint8_t> temp(layout.TempBytes(info.height));
+        std::vector<std::uint8_t> temp(SizeForAllocation(layout.TempBytes(info.height)));
         std::vector<std::uint8_t> indices(info.width);
         status = ReadRows(session, layout, target, temp.data(), indices.data());
     }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "picdec/CheckedSize.h"
+
 namespace picdec {
 
 namespace {
@@ -120,49 +122,61 @@ Status TiffFile::ForEachStripRow(const RowConsumer& consume)
 {
     const std::uint32_t height = Tag32(TIFFTAG_IMAGELENGTH, 0);
     const std::uint32_t rowsPerStrip = std::clamp<std::uint32_t>(Tag32(TIFFTAG_ROWSPERSTRIP, height), 1, height);
-    const auto scanline = static_cast<std::size_t>(TIFFScanlineSize64(tiff_));
-    if (scanline == 0)
+    const CheckedSize scanline = TIFFScanlineSize64(tiff_);
+    if (scanline.Value() == 0)
         return Status::CorruptData;
-    std::vector<std::uint8_t> strip(scanline * rowsPerStrip);
+    std::vector<std::uint8_t> strip(SizeForAllocation(scanline * rowsPerStrip));
+    const auto rowBytes = static_cast<std::size_t>(scanline.Value());
     for (std::uint32_t y = 0, index = 0; y < height; y += rowsPerStrip, ++index) {
         const std::uint32_t rows = std::min(rowsPerStrip, height - y);
-        if (TIFFReadEncodedStrip(tiff_, index, strip.data(), static_cast<tmsize_t>(scanline * rows)) < 0)
+        if (TIFFReadEncodedStrip(tiff_, index, strip.data(), static_cast<tmsize_t>(rowBytes * rows)) < 0)
             return ReadFailure(index);
         for (std::uint32_t r = 0; r < rows; ++r)
-            consume(y + r, strip.data() + r * scanline);
+            consume(y + r, strip.data() + r * rowBytes);
     }
     return Status::Ok;
 }
 
+// Only the rows inside the picture are decoded and kept, so a tile taller
+// than the picture costs no more memory than one that fits.
 Status TiffFile::ForEachTileRow(const RowConsumer& consume)
 {
     const std::uint32_t width = Tag32(TIFFTAG_IMAGEWIDTH, 0);
     const std::uint32_t height = Tag32(TIFFTAG_IMAGELENGTH, 0);
     const std::uint32_t tileWidth = Tag32(TIFFTAG_TILEWIDTH, 0);
     const std::uint32_t tileHeight = Tag32(TIFFTAG_TILELENGTH, 0);
-    const auto scanline = static_cast<std::size_t>(TIFFScanlineSize64(tiff_));
-    const auto tileRow = static_cast<std::size_t>(TIFFTileRowSize64(tiff_));
-    const auto tileSize = static_cast<std::size_t>(TIFFTileSize64(tiff_));
-    if (tileWidth == 0 || tileHeight == 0 || scanline == 0 || tileRow == 0 || tileSize < tileRow * tileHeight)
+    const CheckedSize scanline = TIFFScanlineSize64(tiff_);
+    const CheckedSize tileRow = TIFFTileRowSize64(tiff_);
+    if (tileWidth == 0 || tileHeight == 0 || scanline.Value() == 0 || tileRow.Value() == 0 ||
+        !(tileRow * tileHeight).AtMost(TIFFTileSize64(tiff_)))
         return Status::CorruptData;
-    std::vector<std::uint8_t> tile(tileSize);
-    std::vector<std::uint8_t> band(scanline * tileHeight);
+    const std::uint32_t bandRows = std::min(tileHeight, height);
+    // The tile's width comes from the file, not from the picture: a tile row
+    // may be far longer than a picture row. It keeps libtiff's own bound.
+    const CheckedSize tileBytes = tileRow * bandRows;
+    if (!tileBytes.AtMost(static_cast<std::uint64_t>(kMaxSingleAllocation)))
+        return Status::OutOfMemory;
+    std::vector<std::uint8_t> tile(SizeForAllocation(tileBytes));
+    std::vector<std::uint8_t> band(SizeForAllocation(scanline * bandRows));
+    const auto rowBytes = static_cast<std::size_t>(scanline.Value());
+    const auto tileRowBytes = static_cast<std::size_t>(tileRow.Value());
     for (std::uint32_t y = 0; y < height; y += tileHeight) {
         const std::uint32_t rows = std::min(tileHeight, height - y);
         for (std::uint32_t x = 0; x < width; x += tileWidth) {
             const std::uint32_t index = TIFFComputeTile(tiff_, x, y, 0, 0);
-            if (TIFFReadEncodedTile(tiff_, index, tile.data(), static_cast<tmsize_t>(tileSize)) < 0)
+            if (TIFFReadEncodedTile(tiff_, index, tile.data(), static_cast<tmsize_t>(tileRowBytes * rows)) < 0)
                 return ReadFailure(index);
             // Tile widths are multiples of 16 pixels, so tiles start on a byte.
-            const std::size_t column = (x / tileWidth) * tileRow;
-            if (column >= scanline)
+            const CheckedSize column = tileRow * (x / tileWidth);
+            if (!column.AtMost(rowBytes - 1))
                 break;
-            const std::size_t bytes = std::min(tileRow, scanline - column);
+            const auto start = static_cast<std::size_t>(column.Value());
+            const std::size_t bytes = std::min(tileRowBytes, rowBytes - start);
             for (std::uint32_t r = 0; r < rows; ++r)
-                std::memcpy(band.data() + r * scanline + column, tile.data() + r * tileRow, bytes);
+                std::memcpy(band.data() + r * rowBytes + start, tile.data() + r * tileRowBytes, bytes);
         }
         for (std::uint32_t r = 0; r < rows; ++r)
-            consume(y + r, band.data() + r * scanline);
+            consume(y + r, band.data() + r * rowBytes);
     }
     return Status::Ok;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "picdec/CheckedSize.h"
 #include "picdec/Palette.h"
 
 namespace picdec {
@@ -66,7 +67,7 @@ Status DecodeTiffViaRgba(TiffFile& file, const DibView& target)
     if (!image.Started())
         return Status::UnsupportedVariant;
     const std::uint32_t band = BandHeight(file, target.height);
-    std::vector<std::uint32_t> raster(static_cast<std::size_t>(target.width) * band);
+    std::vector<std::uint32_t> raster(SizeForAllocation(CheckedSize(target.width) * band));
     for (std::uint32_t y = 0; y < target.height; y += band) {
         const std::uint32_t rows = std::min(band, target.height - y);
         // libtiff fills what it could read even when it reports a failure.

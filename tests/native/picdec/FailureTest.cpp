@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 #include "tests/native/picdec/DecodeHelpers.h"
@@ -84,6 +85,18 @@ TEST(Limits, ApplyToEveryFormatsHeader)
     gif.indices = {0};
     EXPECT_EQ(ReadWithCount(GifFile(gif), created), Status::BitmapTooLarge);
     EXPECT_EQ(created, 0);
+}
+
+TEST(Limits, AnAllocationThatFindsNoMemoryReportsNotEnoughMemory)
+{
+    // Raised limits let a picture through that no address space holds.
+    const std::int32_t side = sizeof(std::size_t) > 4 ? INT32_MAX : 37000;
+    ReadRequest request;
+    request.resolution = 8;  // decoded into a true-colour bitmap of its own first
+    request.limits = {std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::uint32_t>::max()};
+    CountingSink sink;
+    EXPECT_EQ(ReadPicture(BmpOfSize(side, side, 24), request, sink), Status::OutOfMemory);
+    EXPECT_EQ(sink.created, 0);
 }
 
 TEST(Limits, RefuseEmptyPictures)

@@ -4,6 +4,7 @@
 
 #include <tiffio.h>
 
+#include "tests/native/picdec/AllocationCap.h"
 #include "tests/native/picdec/DecodeHelpers.h"
 #include "tests/native/picdec/writers/EncodedPictures.h"
 
@@ -81,6 +82,43 @@ TEST(TiffDecoder, ReadsTiledPages)
     const Decoded decoded = DecodeFile(TiffFile(plan));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, PatternPalette(256))));
+}
+
+TEST(TiffDecoder, DecodesTilesAndStripsTallerThanThePictureInSmallBuffers)
+{
+    const RgbPicture picture = PatternPicture(64, 12);
+    TiffPlan tallTiles = RgbTiff(picture, COMPRESSION_ADOBE_DEFLATE, false);
+    tallTiles.tileSize = 16;
+    tallTiles.tileHeight = 32768;  // a band of whole tiles would take 6 MiB
+    TiffPlan tallStrip = RgbTiff(picture, COMPRESSION_ADOBE_DEFLATE, false);
+    tallStrip.rowsPerStrip = 1 << 20;
+    for (const TiffPlan& plan : {tallTiles, tallStrip}) {
+        const File file = TiffFile(plan);
+        Decoded decoded;
+        {
+            const AllocationCap cap(1 << 20);
+            decoded.status = ReadPicture(file, ReadRequest{}, decoded.bitmap);
+        }
+        ASSERT_EQ(decoded.status, Status::Ok) << (plan.tileSize != 0 ? "tall tiles" : "tall strip");
+        EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
+    }
+}
+
+TEST(TiffDecoder, RefusesTilesFarWiderThanThePictureWithoutAskingForTheirMemory)
+{
+    TiffPlan plan;
+    plan.width = 16;
+    plan.height = 1;
+    plan.samplesPerPixel = 3;
+    plan.photometric = PHOTOMETRIC_RGB;
+    plan.tileSize = 1u << 30;  // one tile row takes 3 GiB
+    plan.tileHeight = 16;
+    plan.rawTile = {0};
+    const File file = TiffFile(plan);
+    const AllocationCap cap(1 << 20);
+    MemoryBitmap bitmap;
+    EXPECT_EQ(ReadPicture(file, ReadRequest{}, bitmap), Status::OutOfMemory);
+    EXPECT_LE(cap.LargestRequest(), std::size_t{1} << 20);
 }
 
 TEST(TiffDecoder, ShowsGreyInBothPolaritiesThroughAPalette)

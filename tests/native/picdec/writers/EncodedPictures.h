@@ -57,11 +57,13 @@ struct TiffPlan {
     int photometric = 1;
     int compression = 1;
     std::uint32_t rowsPerStrip = 3;
-    std::uint32_t tileSize = 0;  // 0: strips
+    std::uint32_t tileSize = 0;    // 0: strips
+    std::uint32_t tileHeight = 0;  // 0: square tiles
     bool alpha = false;
     int pages = 1;
     std::vector<std::uint16_t> colourMap;  // red entries, then green, then blue
     std::vector<std::vector<std::uint8_t>> rows;
+    std::vector<std::uint8_t> rawTile;  // if set, every tile's stored bytes, in place of the rows
 };
 File TiffFile(const TiffPlan& plan);
 

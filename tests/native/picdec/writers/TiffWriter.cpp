@@ -48,6 +48,8 @@ toff_t Size(thandle_t handle) { return StreamOf(handle).bytes.size(); }
 int Map(thandle_t, void**, toff_t*) { return 0; }
 void Unmap(thandle_t, void*, toff_t) {}
 
+std::uint32_t TileHeight(const TiffPlan& plan) { return plan.tileHeight != 0 ? plan.tileHeight : plan.tileSize; }
+
 void SetFields(TIFF* tiff, const TiffPlan& plan)
 {
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, plan.width);
@@ -59,7 +61,7 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
     TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
     if (plan.tileSize != 0) {
         TIFFSetField(tiff, TIFFTAG_TILEWIDTH, plan.tileSize);
-        TIFFSetField(tiff, TIFFTAG_TILELENGTH, plan.tileSize);
+        TIFFSetField(tiff, TIFFTAG_TILELENGTH, TileHeight(plan));
     } else {
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, plan.rowsPerStrip);
     }
@@ -81,11 +83,12 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan)
     const auto rowBytes = plan.rows[0].size();
     const auto tileRow = static_cast<std::size_t>(TIFFTileRowSize(tiff));
     std::vector<std::uint8_t> tile(static_cast<std::size_t>(TIFFTileSize(tiff)));
-    for (std::uint32_t y = 0; y < plan.height; y += plan.tileSize) {
+    const std::uint32_t tileHeight = TileHeight(plan);
+    for (std::uint32_t y = 0; y < plan.height; y += tileHeight) {
         for (std::uint32_t x = 0; x < plan.width; x += plan.tileSize) {
             std::fill(tile.begin(), tile.end(), std::uint8_t{0});
             const std::size_t column = (x / plan.tileSize) * tileRow;
-            for (std::uint32_t r = 0; r < plan.tileSize && y + r < plan.height; ++r)
+            for (std::uint32_t r = 0; r < tileHeight && y + r < plan.height; ++r)
                 std::memcpy(tile.data() + r * tileRow, plan.rows[y + r].data() + column,
                             std::min(tileRow, rowBytes - column));
             TIFFWriteTile(tiff, tile.data(), x, y, 0, 0);
@@ -96,7 +99,11 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan)
 void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
     SetFields(tiff, plan);
-    if (plan.tileSize != 0) {
+    if (!plan.rawTile.empty()) {
+        for (ttile_t tile = 0; tile < TIFFNumberOfTiles(tiff); ++tile)
+            TIFFWriteRawTile(tiff, tile, const_cast<std::uint8_t*>(plan.rawTile.data()),
+                             static_cast<tmsize_t>(plan.rawTile.size()));
+    } else if (plan.tileSize != 0) {
         WriteTiles(tiff, plan);
     } else {
         for (std::uint32_t y = 0; y < plan.height; ++y)
