@@ -68,15 +68,6 @@ TEST_F(PicViewPaint, StretchRatioKeepsTheShape)
     }
 }
 
-TEST_F(PicViewPaint, AnEmptyBitmapWithStretchRatioLeavesTheBackground)
-{
-    host.View.SetStretchRatio(true);
-    host.View.Picture().Bitmap();
-    PixelCanvas canvas(352, 264);
-    PrintClient(host.View, canvas);
-    EXPECT_EQ(canvas.Count(kBackground), 352 * 264);
-}
-
 TEST_F(PicViewPaint, IconsAndMetafilesTakeThePlainPathCentredOnTheOuterSize)
 {
     host.View.SetBorderStyle(bsSingle);
