@@ -49,7 +49,7 @@ TEST(PictureCopies, ANewPaletteOnACopyLeavesTheOriginalAlone)
     copy.SetPalette(nullptr);
     EXPECT_EQ(original.Palette(), palette);
     EXPECT_TRUE(IsAlive(palette));
-    EXPECT_EQ(copy.Handle() != original.Handle(), true) << "the copy's own bitmap";
+    EXPECT_NE(copy.Handle(), original.Handle()) << "the copy's own bitmap";
 }
 
 TEST(PictureHolder, AsABitmapReplacesAnotherKindByAnEmptyBitmap)
@@ -103,9 +103,11 @@ TEST(PictureControl, LeaksNoHandlesOver500LoadsOfMixedFiles)
     }
     EXPECT_GE(objects.size(), 400u);
     EXPECT_GE(icons.size(), 60u);
-    for (HGDIOBJ object : objects)
-        if (object)
+    for (HGDIOBJ object : objects) {
+        if (object) {
             EXPECT_FALSE(IsAlive(object)) << "a picture's handle outlived it";
+        }
+    }
     ICONINFO info{};
     for (HICON icon : icons)
         EXPECT_FALSE(::GetIconInfo(icon, &info)) << "an icon outlived its picture";
