@@ -68,6 +68,17 @@ TEST(PictureHolder, AsABitmapReplacesAnotherKindByAnEmptyBitmap)
     EXPECT_EQ(changes, 2);
 }
 
+TEST(PictureHolder, ReadsMetafilesWithAndWithoutThePlaceableHeader)
+{
+    for (bool placeable : {true, false}) {
+        TPicture picture;
+        picture.LoadFromFile(WriteWmfFile("lumo-plain.wmf", false, placeable));
+        ASSERT_NE(picture.Graphic(), nullptr);
+        EXPECT_GT(picture.Width(), 0) << placeable;
+        EXPECT_EQ(FirstPixel(*picture.Graphic()), RGB(255, 0, 0)) << placeable;
+    }
+}
+
 TEST(PictureControl, LeaksNoHandlesOver500LoadsOfMixedFiles)
 {
     const std::vector<std::string> files = {

@@ -56,7 +56,7 @@ std::string WriteBmpFile(const std::string& name, int width, int height, COLORRE
     return WriteTextFile(name, bytes);
 }
 
-std::string WriteWmfFile(const std::string& name, bool withEscape)
+std::string WriteWmfFile(const std::string& name, bool withEscape, bool placeable)
 {
     std::string records;
     auto record = [&](unsigned function, std::vector<unsigned> params) {
@@ -74,12 +74,14 @@ std::string WriteWmfFile(const std::string& name, bool withEscape)
     record(0x041B, {100, 200, 0, 0});  // Rectangle 0, 0, 200, 100
     record(0x0000, {});
     std::string bytes;
-    Put(bytes, 0x9AC6CDD7, 4);
-    Put(bytes, 0, 2);
-    for (unsigned v : {0u, 0u, 200u, 100u, 96u})
-        Put(bytes, v, 2);
-    Put(bytes, 0, 4);
-    Put(bytes, 0, 2);
+    if (placeable) {
+        Put(bytes, 0x9AC6CDD7, 4);
+        Put(bytes, 0, 2);
+        for (unsigned v : {0u, 0u, 200u, 100u, 96u})
+            Put(bytes, v, 2);
+        Put(bytes, 0, 4);
+        Put(bytes, 0, 2);
+    }
     Put(bytes, 1, 2);
     Put(bytes, 9, 2);
     Put(bytes, 0x300, 2);

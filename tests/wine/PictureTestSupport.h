@@ -16,9 +16,9 @@ std::string TempFile(const std::string& name);
 std::string WriteResourceFile(const char* resource, const std::string& name);
 // A 24-bit bitmap file of one colour; cut short by the given bytes.
 std::string WriteBmpFile(const std::string& name, int width, int height, COLORREF color, std::size_t cut = 0);
-// A placeable metafile of 200 x 100 pixels at 96 dpi: a red rectangle on
-// white, with an escape record before it when asked.
-std::string WriteWmfFile(const std::string& name, bool withEscape = false);
+// A metafile of 200 x 100 pixels at 96 dpi (placeable unless asked): a red
+// rectangle, with an escape record before it when asked.
+std::string WriteWmfFile(const std::string& name, bool withEscape = false, bool placeable = true);
 std::string WriteTextFile(const std::string& name, const std::string& content);
 
 struct ColorMark {
