@@ -27,6 +27,12 @@ std::string InvalidIntegerText(const std::string& text) { return "'" + text + "'
 
 std::string CannotOpenFileText(const std::string& fileName) { return "Kann Datei " + fileName + " nicht öffnen"; }
 
+std::string InvalidIconText(const std::string& fileName) { return "Ungültiges Symbol in " + fileName; }
+
+std::string InvalidMetafileText(const std::string& fileName) { return "Ungültige Metadatei in " + fileName; }
+
+std::string OutOfResourcesText() { return "Systemressourcen erschöpft."; }
+
 std::string ListIndexOutOfBoundsText() { return "Listenindex außerhalb des zulässigen Bereichs"; }
 
 std::string WithFinalPeriod(const std::string& message)

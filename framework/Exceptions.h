@@ -44,3 +44,8 @@ class EListError : public Exception {
 public:
     using Exception::Exception;
 };
+
+class EOutOfResources : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr DWORD kFixedSingleStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
-
 struct ChildExtent {
     HWND parent;
     LONG right;
@@ -48,14 +45,15 @@ void TForm::CreateForm(const FormParams& params)
     brush_.reset(::CreateSolidBrush(params.color));
     font_ = CreateUiFont(params.fontFace, params.fontHeight);
     RECT frame{0, 0, params.clientWidth, params.clientHeight};
-    ::AdjustWindowRectEx(&frame, kFixedSingleStyle, FALSE, 0);
+    ::AdjustWindowRectEx(&frame, params.style, FALSE, 0);
     CreateParams create;
     create.className = params.className;
-    create.style = kFixedSingleStyle;
+    create.style = params.style;
     create.width = frame.right - frame.left;
     create.height = frame.bottom - frame.top;
     create.icon = params.icon;
     CreateHandle(create);
+    SetOpaque(true);
     // The first form created is the application's main window.
     if (!Application().MainWindow())
         Application().SetMainWindow(Handle());
@@ -169,19 +167,6 @@ LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (LRESULT reflected = 0; ReflectNotification(message, wParam, lParam, reflected))
         return reflected;
     switch (message) {
-    case WM_PAINT: {
-        {
-            PaintDC dc(Handle());
-            PaintContent(dc.get());
-        }
-        OnPaint();
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_CLOSE:
         OnClose();
         return 0;
@@ -202,5 +187,5 @@ LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnScroll(SB_VERT, LOWORD(wParam));
         return 0;
     }
-    return DefaultProc(message, wParam, lParam);
+    return TWindow::WindowProc(message, wParam, lParam);
 }

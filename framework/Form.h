@@ -8,8 +8,13 @@
 #include "framework/Graphics.h"
 #include "framework/Window.h"
 
+// The fixed single border with caption, system menu and the two boxes.
+constexpr DWORD kFixedSingleFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+
 struct FormParams {
     const char* className = nullptr;
+    DWORD style = kFixedSingleFormStyle;
     int clientWidth = 0;
     int clientHeight = 0;
     COLORREF color = clBtnFace();
@@ -31,15 +36,13 @@ public:
     // Shows scroll bars when the controls reach beyond the client area.
     void RealignScrollBars();
 
-    // Fills the background; WM_PAINT and WM_PRINTCLIENT both draw through it.
-    virtual void PaintContent(HDC dc);
+    // Fills the background.
+    void PaintContent(HDC dc) override;
 
 protected:
     void CreateForm(const FormParams& params);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // After the content of every WM_PAINT.
-    virtual void OnPaint() {}
     virtual void OnCommand(int /*id*/, int /*notifyCode*/, HWND /*control*/) {}
     // The close command: the main form ends the application, others hide.
     virtual void OnClose();

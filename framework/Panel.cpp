@@ -50,6 +50,7 @@ void TPanel::Create(HWND parent, int id, RECT bounds, const PanelStyle& style)
     params.parent = parent;
     params.id = id;
     CreateHandle(params);
+    SetOpaque(true);
 }
 
 void TPanel::SetCaption(const std::string& caption)
@@ -88,16 +89,6 @@ LRESULT TPanel::OnControlColor(HDC dc)
 LRESULT TPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        PaintDC dc(Handle());
-        PaintContent(dc.get());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnControlColor(reinterpret_cast<HDC>(wParam));
@@ -113,5 +104,5 @@ LRESULT TPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // The window that owns the controls handles their notifications.
         return ::SendMessageA(::GetParent(Handle()), message, wParam, lParam);
     }
-    return DefaultProc(message, wParam, lParam);
+    return TWindow::WindowProc(message, wParam, lParam);
 }

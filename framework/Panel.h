@@ -26,7 +26,7 @@ public:
     void Create(HWND parent, int id, RECT bounds, const PanelStyle& style);
     const std::string& Caption() const { return style_.caption; }
     void SetCaption(const std::string& caption);
-    void PaintContent(HDC dc);
+    void PaintContent(HDC dc) override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -48,7 +48,35 @@ void TWindow::CreateHandle(const CreateParams& params)
 
 LRESULT TWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    switch (message) {
+    case WM_PAINT:
+        OnPaintMessage();
+        return 0;
+    case WM_PRINTCLIENT:
+        OnPrintClient(reinterpret_cast<HDC>(wParam), lParam);
+        return 0;
+    case WM_ERASEBKGND:
+        if (!opaque_)
+            EraseBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    }
     return DefaultProc(message, wParam, lParam);
+}
+
+void TWindow::OnPaintMessage()
+{
+    {
+        PaintDC dc(Handle());
+        PaintContent(dc.get());
+    }
+    OnPaint();
+}
+
+void TWindow::OnPrintClient(HDC dc, LPARAM flags)
+{
+    if ((flags & PRF_ERASEBKGND) && !opaque_)
+        EraseBackground(dc);
+    PaintContent(dc);
 }
 
 LRESULT TWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -17,6 +17,14 @@ public:
 
     HWND Handle() const { return handle_.get(); }
 
+    // Draws the client area: WM_PAINT and WM_PRINTCLIENT both come here.
+    virtual void PaintContent(HDC /*dc*/) {}
+
+    // An opaque window paints every pixel of its client area itself, so the
+    // background is not erased before a paint.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool opaque) { opaque_ = opaque; }
+
 protected:
     struct CreateParams {
         const char* className = nullptr;
@@ -38,10 +46,18 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Fills the background before a paint unless the window is opaque.
+    virtual void EraseBackground(HDC /*dc*/) {}
+    // After the content of every WM_PAINT.
+    virtual void OnPaint() {}
+
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaintMessage();
+    void OnPrintClient(HDC dc, LPARAM flags);
 
     UniqueWindow handle_;
+    bool opaque_ = false;
 };
 
 // Creates a child window of a system class ("BUTTON", "EDIT", ...).

@@ -1,0 +1,30 @@
+#include "framework/Clipboard.h"
+
+#include "framework/Exceptions.h"
+
+ClipboardSession::ClipboardSession(HWND owner)
+{
+    // Another program may hold it for a moment.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (::OpenClipboard(owner))
+            return;
+        ::Sleep(20);
+    }
+    throw Exception("Zwischenablage kann nicht geöffnet werden");
+}
+
+namespace {
+
+template <typename Unique>
+void HandOver(UINT format, Unique& data)
+{
+    if (data && ::SetClipboardData(format, data.get()))
+        data.release();
+}
+
+} // namespace
+
+void PutOnClipboard(UINT format, UniqueGlobal data) { HandOver(format, data); }
+void PutOnClipboard(UINT format, UniqueBitmap bitmap) { HandOver(format, bitmap); }
+void PutOnClipboard(UINT format, UniquePalette palette) { HandOver(format, palette); }
+void PutOnClipboard(UINT format, UniqueEnhMetafile metafile) { HandOver(format, metafile); }

@@ -1,0 +1,175 @@
+// The picture control's loader: a file name becomes the picture by its
+// extension key, and the information fields are filled for it.
+#include "app/PathText.h"
+#include "framework/DibSize.h"
+#include "framework/Dialogs.h"
+#include "framework/Files.h"
+#include "picture/PicView.h"
+
+struct TPicView::LoaderRow {
+    const char* key;
+    // None: the bitmap resource of the program named by the file's stem.
+    bool (*read)(const std::string&, int, int, TBitmap&, long);
+    const char* failureText;
+};
+
+namespace {
+
+constexpr const char* kResourceKey = ".RES";
+
+bool IsOwnFileKey(const std::string& key)
+{
+    return key == ".WMF" || key == ".ICO" || key == ".SCM" || key == ".CMS";
+}
+
+void ShowInformation(const std::string& text)
+{
+    ::MessageBeep(MB_ICONINFORMATION);
+    MessageDlg(text, mtInformation, mbOK);
+}
+
+} // namespace
+
+void TPicView::SetImageName(const std::string& name)
+{
+    imageName_ = name;
+    GetImageName();
+}
+
+int TPicView::ReaderDepth() const
+{
+    switch (imageReadRes_) {
+    case lColorVga: return 0;
+    case lMonoChrome: return 1;
+    case lColor16: return 4;
+    case lColor256: return 8;
+    case lColorTrue: return 24;
+    default: {
+        WindowDC dc(Handle());
+        return ScreenColorDepth(dc.get());
+    }
+    }
+}
+
+std::string TPicView::GetImageName()
+{
+    static const LoaderRow kRows[] = {
+        {".BMP", ReadBmpFile, "Reading bmp file failed"},  {".THB", ReadBmpFile, "Reading bmp file failed"},
+        {".THJ", ReadJpgFile, "Reading jpg file failed"},  {kResourceKey, nullptr, "Reading resource file failed"},
+        {".PNG", ReadPngFile, "Reading png file failed"},  {".GIF", ReadGifFile, "Reading gif file failed"},
+        {".TIF", ReadTifFile, "Reading tif file failed"},  {".PCX", ReadPcxFile, "Reading pcx file failed"},
+        {".JPG", ReadJpgFile, "Reading jpg file failed"},
+    };
+    const std::string key = ExtensionKey(imageName_);
+    if (key != kResourceKey && !FileExists(imageName_)) {
+        picture_.Clear();
+        loadedName_ = kFileNotFound;
+        return loadedName_;
+    }
+    const int depth = ReaderDepth();
+    const int dither = imageDither_ ? 1 : 0;
+    if (key == ".WMF" || key == ".ICO") {
+        ClearPicture();
+        // A file the picture holder cannot read raises its error to the caller.
+        picture_.LoadFromFile(imageName_);
+        loadedName_ = kNonLibraryImage;
+        GetImageInfo(imageName_);
+        return loadedName_;
+    }
+    if (key == ".SCM")
+        LoadMessageFile(&TPicView::LoadScrollMessage);
+    else if (key == ".CMS")
+        LoadMessageFile(&TPicView::LoadCreditBox);
+    for (const LoaderRow& row : kRows)
+        if (key == row.key)
+            LoadByReader(row, depth, dither);
+    loadedName_ = UpperAscii(imageName_);
+    return loadedName_;
+}
+
+void TPicView::LoadMessageFile(void (TPicView::*load)(const std::string&))
+{
+    try {
+        ClearPicture();
+        (this->*load)(imageName_);
+    } catch (const std::exception&) {
+        picture_.Clear();
+        return;
+    }
+    GetImageInfo(imageName_);
+}
+
+void TPicView::LoadByReader(const LoaderRow& row, int depth, int dither)
+{
+    try {
+        ClearPicture();
+        TBitmap bitmap;
+        const bool read = row.read ? row.read(imageName_, depth, dither, bitmap, 0)
+                                   : ReadResourceBitmap("", FileNameStem(imageName_), Handle(), bitmap);
+        if (!read)
+            ShowInformation(row.failureText);
+        picture_.SetGraphic(&bitmap);
+    } catch (const std::exception&) {
+        picture_.Clear();
+        return;
+    }
+    GetImageInfo(imageName_);
+}
+
+void TPicView::SetFailedInfo()
+{
+    ImageFileType = ImageInfoText = "ERR";
+    ImageWidth = ImageHeight = ImageBitsPixel = ImagePlanes = ImageInfoValue = -1;
+    ImageFileSize = -1;
+}
+
+void TPicView::SetResourceInfo()
+{
+    ImageFileType = "RES";
+    ImageInfoText = "BMP";
+    ImageBitsPixel = ImagePlanes = ImageInfoValue = 0;
+    const TBitmap* bitmap = picture_.HeldBitmap();
+    const bool held = bitmap && !bitmap->Empty();
+    ImageWidth = held ? bitmap->Width() : 0;
+    ImageHeight = held ? bitmap->Height() : 0;
+    auto size = held ? DeviceIndependentSize(ImageWidth, ImageHeight, bitmap->BitsPerPixel()) : std::nullopt;
+    ImageFileSize = size ? *size : -1;
+}
+
+void TPicView::SetOwnFileInfo(const std::string& fileName, const std::string& key)
+{
+    ImageFileType = ImageInfoText = key.substr(1);
+    ImageWidth = picture_.Width();
+    ImageHeight = picture_.Height();
+    ImageBitsPixel = ImagePlanes = ImageInfoValue = 0;
+    ImageFileSize = FileSizeOf(fileName);
+}
+
+bool TPicView::GetImageInfo(const std::string& fileName)
+{
+    const std::string key = ExtensionKey(fileName);
+    if (key == kResourceKey) {
+        SetResourceInfo();
+        // A failed resource read leaves no picture to describe.
+        return ImageFileSize >= 0;
+    }
+    if (IsOwnFileKey(key)) {
+        if (!FileExists(fileName)) {
+            SetFailedInfo();
+            return false;
+        }
+        SetOwnFileInfo(fileName, key);
+        return true;
+    }
+    ImageInfo info;
+    const bool read = ReadImageInfo(fileName, info);
+    ImageFileType = info.fileType;
+    ImageWidth = info.width;
+    ImageHeight = info.height;
+    ImageBitsPixel = info.depthFactor1;
+    ImagePlanes = info.depthFactor2;
+    ImageInfoValue = info.furtherNumber;
+    ImageInfoText = info.infoText;
+    ImageFileSize = FileSizeOf(fileName);
+    return read;
+}

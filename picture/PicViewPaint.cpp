@@ -1,0 +1,132 @@
+// The picture control's paint routine: the bitmap path, which handles the
+// picture's palette itself, and the plain path, where the graphic draws
+// itself; then the overlay text and OnPaint.
+#include "framework/ErrorText.h"
+#include "framework/Exceptions.h"
+#include "picture/PicGeometry.h"
+#include "picture/PicView.h"
+
+namespace {
+
+RECT ToRect(const PaintRect& r) { return RECT{r.x, r.y, r.x + r.w, r.y + r.h}; }
+
+// Selects a palette into a device context while it lives; none selects nothing.
+class PaletteSelection {
+public:
+    PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc)
+    {
+        if (palette)
+            previous_ = ::SelectPalette(dc, palette, FALSE);
+    }
+    ~PaletteSelection()
+    {
+        if (previous_)
+            ::SelectPalette(dc_, previous_, FALSE);
+    }
+    PaletteSelection(const PaletteSelection&) = delete;
+    PaletteSelection& operator=(const PaletteSelection&) = delete;
+
+private:
+    HDC dc_;
+    HPALETTE previous_ = nullptr;
+};
+
+} // namespace
+
+void TPicView::PaintContent(HDC dc)
+{
+    TCanvas canvas(dc);
+    canvas.SetFont(font_);
+    if (ImageFileType == "ICO" || ImageFileType == "WMF" || !libPalette_) {
+        PaintGraphic(canvas);
+        return;
+    }
+    canvas.SetBrushColor(color_);
+    if (const TGraphic* graphic = picture_.Graphic()) {
+        RECT client;
+        ::GetClientRect(Handle(), &client);
+        const int pw = graphic->Width();
+        const int ph = graphic->Height();
+        PaintRect target = stretchRatio_ ? AspectFitRect(client.right, client.bottom, pw, ph)
+                           : stretch_    ? PaintRect{0, 0, client.right, client.bottom}
+                                         : ActualSizeRect(client.right, client.bottom, pw, ph, center_);
+        const bool stretched = stretch_ || stretchRatio_;
+        if (const TBitmap* bitmap = picture_.HeldBitmap())
+            DrawBitmap(canvas, *bitmap, target.x, target.y, target.w, target.h, stretched);
+        else
+            // A metafile from the clipboard, say: it draws itself in the same place.
+            canvas.StretchDraw(ToRect(target), *graphic);
+    }
+    FinishPaint(canvas);
+}
+
+void TPicView::PaintGraphic(TCanvas& canvas)
+{
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    RECT target = stretch_ ? client
+                           : ToRect(ActualSizeRect(Width(), Height(), picture_.Width(), picture_.Height(), center_));
+    if (const TGraphic* graphic = picture_.Graphic())
+        canvas.StretchDraw(target, *graphic);
+    FinishPaint(canvas);
+}
+
+void TPicView::FinishPaint(TCanvas& canvas)
+{
+    if (!text_.empty())
+        DrawOverlayText(canvas, textLeft_, textTop_, text_, textShadowColor_, textTransparent_, textShadow_,
+                        textRotate_);
+    if (OnPaint)
+        OnPaint(*this);
+}
+
+void TPicView::DrawBitmap(TCanvas& canvas, const TBitmap& bitmap, int x, int y, int w, int h, bool stretched)
+{
+    if (bitmap.Empty())
+        return;
+    HDC dc = canvas.Handle();
+    UniqueMemoryDC memory(::CreateCompatibleDC(dc));
+    if (!memory)
+        throw EOutOfResources(OutOfResourcesText());
+    SelectedObject selected(memory.get(), bitmap.Handle());
+    PaletteSelection canvasPalette(dc, bitmap.Palette());
+    PaletteSelection memoryPalette(memory.get(), bitmap.Palette());
+    if (bitmap.Palette())
+        ::RealizePalette(dc);
+    if (stretched) {
+        if (imageReadRes_ != lMonoChrome)
+            ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, x, y, w, h, memory.get(), 0, 0, bitmap.Width(), bitmap.Height(), canvas.CopyMode);
+    } else {
+        ::BitBlt(dc, x, y, bitmap.Width(), bitmap.Height(), memory.get(), 0, 0, canvas.CopyMode);
+    }
+}
+
+void TPicView::DrawOverlayText(TCanvas& canvas, int x, int y, const std::string& text, COLORREF shadowColor,
+                               bool transparent, bool shadow, int angle)
+{
+    LOGFONTA logical{};
+    logical.lfHeight = font_.Height;
+    // Whole turns dropped: the same direction without overflowing tenths.
+    logical.lfEscapement = logical.lfOrientation = (angle % 360) * 10;
+    logical.lfWeight = (font_.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+    logical.lfItalic = (font_.Style & fsItalic) ? TRUE : FALSE;
+    logical.lfUnderline = (font_.Style & fsUnderline) ? TRUE : FALSE;
+    logical.lfStrikeOut = (font_.Style & fsStrikeOut) ? TRUE : FALSE;
+    logical.lfCharSet = ANSI_CHARSET;
+    logical.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logical.lfClipPrecision = CLIP_STROKE_PRECIS;
+    logical.lfQuality = PROOF_QUALITY;
+    logical.lfPitchAndFamily = PitchFlag(font_.Pitch);
+    font_.Name.copy(logical.lfFaceName, LF_FACESIZE - 1);
+    UniqueFont font(::CreateFontIndirectA(&logical));
+    HDC dc = canvas.Handle();
+    SelectedObject selected(dc, font.get());
+    ::SetBkMode(dc, transparent ? TRANSPARENT : OPAQUE);
+    if (shadow) {
+        ::SetTextColor(dc, shadowColor);
+        canvas.TextOut(x + 2, y + 2, text);
+    }
+    ::SetTextColor(dc, font_.Color);
+    canvas.TextOut(x, y, text);
+}

@@ -1,0 +1,107 @@
+#include "framework/WmfRecords.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void Put16(Bytes& b, unsigned v)
+{
+    b.push_back(static_cast<std::uint8_t>(v));
+    b.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void Put32(Bytes& b, std::uint32_t v)
+{
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
+
+// A record of the given function with `params` 16-bit parameters.
+void Record(Bytes& b, unsigned function, unsigned params, std::uint32_t sizeWords = 0)
+{
+    Put32(b, sizeWords ? sizeWords : 3 + params);
+    Put16(b, function);
+    for (unsigned i = 0; i < params; ++i)
+        Put16(b, i);
+}
+
+Bytes Metafile(bool placeable, bool withEscape)
+{
+    Bytes b;
+    if (placeable) {
+        Put32(b, 0x9AC6CDD7);
+        Put16(b, 0);
+        for (unsigned v : {0xFFF6u, 20u, 1000u, 520u, 1440u})  // left -10, top 20, right, bottom, inch
+            Put16(b, v);
+        Put32(b, 0);
+        Put16(b, 0);
+    }
+    Put16(b, 1);
+    Put16(b, 9);
+    Put16(b, 0x300);
+    Put32(b, 0);  // size, rewritten
+    Put16(b, 0);
+    Put32(b, 0);  // largest record, rewritten
+    Put16(b, 0);
+    Record(b, 0x020C, 2);  // SetWindowExt
+    if (withEscape)
+        Record(b, 0x0626, 8);  // Escape, e.g. SETABORTPROC
+    Record(b, 0x041B, 4);      // Rectangle
+    Record(b, 0x0000, 0);      // end of file
+    return b;
+}
+
+std::vector<unsigned> Functions(const Bytes& bits)
+{
+    std::vector<unsigned> functions;
+    for (std::size_t at = 18; at + 6 <= bits.size();) {
+        std::uint32_t words = bits[at] | bits[at + 1] << 8 | bits[at + 2] << 16 | bits[at + 3] << 24;
+        functions.push_back(bits[at + 4] | bits[at + 5] << 8);
+        at += words * 2;
+    }
+    return functions;
+}
+
+} // namespace
+
+TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsAndDropsEscapes)
+{
+    for (bool placeable : {false, true}) {
+        Bytes file = Metafile(placeable, true);
+        auto wmf = ReadWindowsMetafile(file.data(), file.size());
+        ASSERT_TRUE(wmf) << placeable;
+        EXPECT_EQ(Functions(wmf->bits), (std::vector<unsigned>{0x020C, 0x041B, 0x0000}));
+        EXPECT_EQ(wmf->bits.size(), Metafile(false, false).size());
+        EXPECT_EQ(wmf->bits[6] | wmf->bits[7] << 8, static_cast<int>(wmf->bits.size() / 2)) << "size in words";
+        EXPECT_EQ(wmf->bits[12], 7) << "largest record";
+        EXPECT_EQ(wmf->placeable.has_value(), placeable);
+    }
+}
+
+TEST(ReadWindowsMetafile, ReadsThePlaceableHeadersBoxAndUnits)
+{
+    Bytes file = Metafile(true, false);
+    auto wmf = ReadWindowsMetafile(file.data(), file.size());
+    ASSERT_TRUE(wmf && wmf->placeable);
+    EXPECT_EQ(wmf->placeable->left, -10);
+    EXPECT_EQ(wmf->placeable->top, 20);
+    EXPECT_EQ(wmf->placeable->right, 1000);
+    EXPECT_EQ(wmf->placeable->bottom, 520);
+    EXPECT_EQ(wmf->placeable->unitsPerInch, 1440);
+}
+
+TEST(ReadWindowsMetafile, RefusesBrokenFiles)
+{
+    Bytes good = Metafile(false, false);
+    Bytes tooLong = good;
+    tooLong[18] = 200;  // first record claims 200 words
+    Bytes tooShort = good;
+    tooShort[18] = 2;
+    Bytes noEnd(good.begin(), good.end() - 6);
+    Bytes notAMetafile = good;
+    notAMetafile[2] = 8;
+    for (const Bytes& bad : {tooLong, tooShort, noEnd, notAMetafile, Bytes(good.begin(), good.begin() + 10)})
+        EXPECT_FALSE(ReadWindowsMetafile(bad.data(), bad.size()));
+}

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "PictureTestSupport.h"
+#include "framework/Metafile.h"
+
+namespace {
+
+constexpr int kWidth = 30;
+constexpr int kHeight = 20;
+
+TBitmap TestPicture()
+{
+    return MakeBitmap(kWidth, kHeight, RGB(0, 128, 255), {{RECT{0, 0, 10, 10}, RGB(255, 0, 0)},
+                                                          {RECT{20, 10, 30, 20}, RGB(0, 255, 0)}});
+}
+
+// The control's picture at actual size, as pixels.
+std::vector<COLORREF> PixelsOf(TPicView& view)
+{
+    PixelCanvas canvas(kWidth, kHeight);
+    PrintClient(view, canvas);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            pixels.push_back(canvas.At(x, y));
+    return pixels;
+}
+
+std::vector<COLORREF> TestPixels()
+{
+    PicViewHost host;
+    TBitmap bitmap = TestPicture();
+    host.View.Picture().SetGraphic(&bitmap);
+    return PixelsOf(host.View);
+}
+
+void EmptyClipboard(HWND owner)
+{
+    ::OpenClipboard(owner);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+}
+
+// Runs one disabled peer test of this program in a second process while
+// this thread keeps pumping messages (the clipboard owner must answer).
+DWORD RunPeer(const std::string& test)
+{
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string commandLine = std::string("\"") + path +
+                              "\" --gtest_also_run_disabled_tests --gtest_filter=PicViewClipboardPeer.DISABLED_" + test;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 999;
+    UniqueKernelHandle thread(process.hThread);
+    UniqueKernelHandle child(process.hProcess);
+    while (::MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 60000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        PumpMessages();
+    DWORD exitCode = 998;
+    ::GetExitCodeProcess(child.get(), &exitCode);
+    return exitCode;
+}
+
+class PicViewProbe : public TPicView {
+public:
+    using TPicView::FCreditActive;
+    using TPicView::FSavedColor;
+    using TPicView::FScrollActive;
+};
+
+class PicViewClipboard : public ::testing::Test {
+protected:
+    PicViewClipboard() { EmptyClipboard(host.Handle()); }
+    void ShowTestPicture()
+    {
+        TBitmap bitmap = TestPicture();
+        host.View.Picture().SetGraphic(&bitmap);
+    }
+    void PressWithShiftState(UINT message, WPARAM key, bool shift, bool ctrl)
+    {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        state[VK_CONTROL] = ctrl ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        ::SendMessageA(host.View.Handle(), message, key, 0);
+        BYTE released[256] = {};
+        ::SetKeyboardState(released);
+    }
+
+    PicViewHost host;
+};
+
+} // namespace
+
+TEST_F(PicViewClipboard, CopyAndPasteGiveBackTheSamePixels)
+{
+    ShowTestPicture();
+    const std::vector<COLORREF> before = PixelsOf(host.View);
+    ::SendMessageA(host.View.Handle(), WM_COPY, 0, 0);
+    host.View.Picture().Clear();
+    ::SendMessageA(host.View.Handle(), WM_PASTE, 0, 0);
+    ASSERT_NE(host.View.Picture().HeldBitmap(), nullptr);
+    EXPECT_EQ(PixelsOf(host.View), before);
+}
+
+TEST_F(PicViewClipboard, TheKeysCopyCutAndPaste)
+{
+    struct Case {
+        const char* name;
+        UINT message;
+        WPARAM key;
+        bool shift, ctrl;
+        bool clipboardFilled, pictureKept;
+    };
+    for (const Case& c : {Case{"Ctrl+Insert", WM_KEYDOWN, VK_INSERT, false, true, true, true},
+                          Case{"Shift+Delete", WM_KEYDOWN, VK_DELETE, true, false, true, false},
+                          Case{"Ctrl+C", WM_CHAR, 3, false, false, true, true},
+                          Case{"Ctrl+X", WM_CHAR, 24, false, false, true, false},
+                          Case{"Delete alone", WM_KEYDOWN, VK_DELETE, false, false, false, true},
+                          Case{"Ctrl+Shift+Insert does not copy", WM_KEYDOWN, VK_INSERT, true, true, false, true}}) {
+        EmptyClipboard(host.Handle());
+        ShowTestPicture();
+        PressWithShiftState(c.message, c.key, c.shift, c.ctrl);
+        EXPECT_EQ(::IsClipboardFormatAvailable(CF_DIB) != FALSE, c.clipboardFilled) << c.name;
+        EXPECT_EQ(host.View.Picture().Graphic() != nullptr, c.pictureKept) << c.name;
+    }
+    ShowTestPicture();
+    PressWithShiftState(WM_KEYDOWN, VK_INSERT, false, true);
+    host.View.Picture().Clear();
+    PressWithShiftState(WM_CHAR, 22, false, false);
+    EXPECT_NE(host.View.Picture().Graphic(), nullptr) << "Ctrl+V";
+}
+
+TEST_F(PicViewClipboard, ShiftInsertEndsARunningMessageWithoutRestoringTheColour)
+{
+    PicViewProbe view;
+    view.Create(host.Handle(), 9);
+    ShowTestPicture();
+    host.View.CopyToClipboard();
+    view.FScrollActive = true;
+    view.FCreditActive = true;
+    view.FSavedColor = RGB(255, 0, 0);
+    view.SetColor(RGB(0, 0, 128));
+    BYTE state[256] = {};
+    state[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(state);
+    ::SendMessageA(view.Handle(), WM_KEYDOWN, VK_INSERT, 0);
+    BYTE released[256] = {};
+    ::SetKeyboardState(released);
+    EXPECT_FALSE(view.FScrollActive);
+    EXPECT_FALSE(view.FCreditActive);
+    EXPECT_EQ(view.Color(), RGB(0, 0, 128));
+    EXPECT_EQ(view.Picture().Width(), kWidth);
+}
+
+TEST_F(PicViewClipboard, GoesOutInTheFormatsOtherProgramsRead)
+{
+    TBitmap palettised;
+    ASSERT_TRUE(ReadBmpFile(WriteBmpFile("lumo-clip.bmp", 8, 8, RGB(200, 20, 20)), 8, 0, palettised));
+    TMetafile metafile;
+    metafile.LoadFromFile(WriteWmfFile("lumo-clip.wmf"));
+    TBitmap trueColour = TestPicture();
+    struct Case {
+        const char* name;
+        const TGraphic* graphic;
+        std::vector<UINT> present, absent;
+    };
+    for (const Case& c : {Case{"8 bits", &palettised, {CF_DIB, CF_BITMAP, CF_PALETTE}, {CF_ENHMETAFILE}},
+                          Case{"true colour", &trueColour, {CF_DIB}, {CF_PALETTE, CF_ENHMETAFILE}},
+                          Case{"metafile", &metafile, {CF_ENHMETAFILE}, {CF_DIB, CF_PALETTE}}}) {
+        host.View.Picture().SetGraphic(c.graphic);
+        host.View.CopyToClipboard();
+        for (UINT format : c.present)
+            EXPECT_TRUE(::IsClipboardFormatAvailable(format)) << c.name << " " << format;
+        for (UINT format : c.absent)
+            EXPECT_FALSE(::IsClipboardFormatAvailable(format)) << c.name << " " << format;
+        host.View.Picture().Clear();
+        host.View.PasteFromClipboard();
+        EXPECT_EQ(host.View.Picture().Width(), c.graphic->Width()) << c.name;
+    }
+}
+
+TEST_F(PicViewClipboard, PastesWhatAnotherInstanceCopiedAndTheOtherWayRound)
+{
+    ASSERT_EQ(RunPeer("CopiesTheTestPicture"), 0u);
+    host.View.PasteFromClipboard();
+    EXPECT_EQ(PixelsOf(host.View), TestPixels());
+    EmptyClipboard(host.Handle());
+    ShowTestPicture();
+    host.View.CopyToClipboard();
+    EXPECT_EQ(RunPeer("PastesTheTestPicture"), 0u);
+}
+
+// The second instance's side of the test above; never run on its own.
+TEST(PicViewClipboardPeer, DISABLED_CopiesTheTestPicture)
+{
+    PicViewHost host;
+    TBitmap bitmap = TestPicture();
+    host.View.Picture().SetGraphic(&bitmap);
+    host.View.CopyToClipboard();
+}
+
+TEST(PicViewClipboardPeer, DISABLED_PastesTheTestPicture)
+{
+    PicViewHost host;
+    host.View.PasteFromClipboard();
+    EXPECT_EQ(PixelsOf(host.View), TestPixels());
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "PictureTestSupport.h"
+#include "framework/Icon.h"
+#include "framework/Metafile.h"
+
+namespace {
+
+COLORREF FirstPixel(const TGraphic& graphic)
+{
+    PixelCanvas pixels(4, 4);
+    TCanvas canvas(pixels.dc());
+    canvas.StretchDraw(RECT{0, 0, 4, 4}, graphic);
+    return pixels.At(1, 1);
+}
+
+bool IsAlive(HGDIOBJ object) { return ::GetObjectType(object) != 0; }
+
+} // namespace
+
+TEST(PictureCopies, ShareThePixelsUntilOneOfThemChanges)
+{
+    PicViewHost preview;
+    PicViewHost fullScreen;
+    TBitmap bitmap = MakeBitmap(64, 48, RGB(255, 0, 0));
+    preview.View.Picture().SetGraphic(&bitmap);
+    fullScreen.View.SetPicture(preview.View.Picture());
+    const TBitmap* shown = preview.View.Picture().HeldBitmap();
+    const TBitmap* copy = fullScreen.View.Picture().HeldBitmap();
+    ASSERT_TRUE(shown && copy);
+    EXPECT_EQ(copy->Handle(), shown->Handle()) << "one pixel buffer for both";
+    EXPECT_EQ(bitmap.Handle(), shown->Handle());
+
+    TCanvas& canvas = fullScreen.View.Picture().Bitmap().Canvas();
+    canvas.SetBrushColor(RGB(0, 255, 0));
+    canvas.FillRect(RECT{0, 0, 64, 48});
+    EXPECT_NE(fullScreen.View.Picture().HeldBitmap()->Handle(), shown->Handle());
+    EXPECT_EQ(FirstPixel(*shown), RGB(255, 0, 0));
+    EXPECT_EQ(FirstPixel(*fullScreen.View.Picture().HeldBitmap()), RGB(0, 255, 0));
+}
+
+TEST(PictureCopies, ANewPaletteOnACopyLeavesTheOriginalAlone)
+{
+    TBitmap original;
+    ASSERT_TRUE(ReadBmpFile(WriteBmpFile("lumo-cow.bmp", 8, 8, RGB(0, 0, 200)), 8, 0, original));
+    ASSERT_NE(original.Palette(), nullptr);
+    HPALETTE palette = original.Palette();
+    TBitmap copy = original;
+    copy.SetPalette(nullptr);
+    EXPECT_EQ(original.Palette(), palette);
+    EXPECT_TRUE(IsAlive(palette));
+    EXPECT_NE(copy.Handle(), original.Handle()) << "the copy's own bitmap";
+}
+
+TEST(PictureHolder, AsABitmapReplacesAnotherKindByAnEmptyBitmap)
+{
+    TPicture picture;
+    int changes = 0;
+    picture.OnChange = [&] { ++changes; };
+    TMetafile metafile;
+    metafile.LoadFromFile(WriteWmfFile("lumo-kind.wmf"));
+    picture.SetGraphic(&metafile);
+    EXPECT_EQ(picture.Width(), 200);
+    EXPECT_EQ(picture.Height(), 100);
+    TBitmap& bitmap = picture.Bitmap();
+    EXPECT_TRUE(bitmap.Empty());
+    EXPECT_EQ(picture.Graphic(), &bitmap);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(PictureHolder, ReadsMetafilesWithAndWithoutThePlaceableHeader)
+{
+    for (bool placeable : {true, false}) {
+        TPicture picture;
+        picture.LoadFromFile(WriteWmfFile("lumo-plain.wmf", false, placeable));
+        ASSERT_NE(picture.Graphic(), nullptr);
+        EXPECT_GT(picture.Width(), 0) << placeable;
+        EXPECT_EQ(FirstPixel(*picture.Graphic()), RGB(255, 0, 0)) << placeable;
+    }
+}
+
+TEST(PictureControl, LeaksNoHandlesOver500LoadsOfMixedFiles)
+{
+    const std::vector<std::string> files = {
+        WriteBmpFile("lumo-mix.bmp", 16, 16, RGB(1, 2, 3)),  WriteResourceFile("PICVIEW_TIF", "lumo-mix.tif"),
+        WriteResourceFile("PICVIEW_GIF", "lumo-mix.gif"),    WriteResourceFile("PICVIEW_ICO", "lumo-mix.ico"),
+        WriteWmfFile("lumo-mix.wmf", true),                  "LOGO.RES",
+        WriteBmpFile("lumo-mix-cut.bmp", 16, 16, 0, 30),     TempFile("lumo-mix-missing.bmp")};
+    ScriptedDialogs dialogs;
+    std::vector<HGDIOBJ> objects;
+    std::vector<HICON> icons;
+    DWORD before = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    {
+        PicViewHost host;
+        for (int i = 0; i < 500; ++i) {
+            host.View.SetImageReadRes(i % 3 ? lAutoMatic : lColor256);
+            host.View.SetImageName(files[static_cast<std::size_t>(i) % files.size()]);
+            PixelCanvas canvas(32, 32);
+            PrintClient(host.View, canvas);
+            const TGraphic* graphic = host.View.Picture().Graphic();
+            if (auto* bitmap = dynamic_cast<const TBitmap*>(graphic)) {
+                objects.push_back(bitmap->Handle());
+                objects.push_back(bitmap->Palette());
+            } else if (auto* metafile = dynamic_cast<const TMetafile*>(graphic)) {
+                objects.push_back(metafile->Handle());
+            } else if (auto* icon = dynamic_cast<const TIcon*>(graphic)) {
+                icons.push_back(icon->Handle());
+            }
+        }
+    }
+    // Wine does not count GDI objects per process; Windows does.
+    if (before > 0) {
+        EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), before);
+    }
+    EXPECT_GE(objects.size(), 400u);
+    EXPECT_GE(icons.size(), 60u);
+    for (HGDIOBJ object : objects) {
+        if (object) {
+            EXPECT_FALSE(IsAlive(object)) << "a picture's handle outlived it";
+        }
+    }
+    ICONINFO info{};
+    for (HICON icon : icons)
+        EXPECT_FALSE(::GetIconInfo(icon, &info)) << "an icon outlived its picture";
+}
