@@ -2,8 +2,10 @@
 # Builds the decode core's libFuzzer targets with clang (ASan + UBSan) and
 # runs each one, starting from the seed corpus in fuzz/corpus/<target>/.
 #
-#   tools/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
+#   tools/fuzz.sh [--m32] [SECONDS_PER_TARGET] [TARGET...]
 #
+# --m32 builds and runs the targets as 32-bit programs (build/fuzz32/), where
+# sizes read from a file wrap at 2^32.
 # Targets: jpeg png gif tiff bmp pcx reduce dib_layout scroll_message
 # credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
@@ -14,9 +16,16 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$repo/tools/install-packages.sh" clang
 build=$repo/build/fuzz
+toolchain=()
+if [[ ${1:-} == --m32 ]]; then
+    shift
+    "$repo/tools/install-packages.sh" libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 libtiff-dev:i386
+    build=$repo/build/fuzz32
+    toolchain=(-DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-native-m32.cmake")
+fi
 all_targets=(jpeg png gif tiff bmp pcx reduce dib_layout scroll_message credit_message)
 
-cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolchain[@]}" >/dev/null
 cmake --build "$build" >/dev/null
 
 if [[ ${1:-} == --seeds ]]; then
