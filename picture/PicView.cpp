@@ -211,6 +211,12 @@ LRESULT TPicView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PASTE:
         PasteFromClipboard();
         return 0;
+    case kScrollStepMessage:
+        OnScrollStep();
+        return 0;
+    case kCreditStepMessage:
+        OnCreditStep();
+        return 0;
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;
