@@ -41,8 +41,8 @@ public:
     MessageProbe View;
 };
 
-// DejaVu Sans Mono: at height 20 each character is 10 pixels wide, at 8
-// points (height -11) 7 pixels.
+// DejaVu Sans Mono: at height 20 each character is 10 pixels wide; at -9
+// points (a cell height of 12) 6 pixels.
 std::string ScrollFile(const std::string& name, int speed, const std::string& text)
 {
     return WriteTextFile(name, std::string("/fc|65535/fh|20/fn|DejaVu Sans Mono/fs|/ft|/bc|") + kBackValue +
@@ -51,7 +51,7 @@ std::string ScrollFile(const std::string& name, int speed, const std::string& te
 
 std::string CreditFile(const std::string& name, const std::vector<std::string>& lines, bool withSpeed = true)
 {
-    std::string text = std::string("Credits\r\n65535\r\n-10\r\nDejaVu Sans Mono\r\n8\r\n\r\n") + kBackValue;
+    std::string text = std::string("Credits\r\n65535\r\n-10\r\nDejaVu Sans Mono\r\n-9\r\n\r\n") + kBackValue;
     if (withSpeed)
         text += "\r\n0";
     for (const std::string& line : lines)
@@ -71,19 +71,16 @@ protected:
         for (int i = 0; i < count; ++i)
             ::SendMessageA(view.Handle(), message, 0, 0);
     }
-    // Where the ink is on the window now: the steps draw outside of painting.
-    RECT InkShown()
+    // Whether the window shows ink inside the area and nowhere else; the
+    // steps draw on the window outside of painting.
+    bool InkShownOnlyIn(const RECT& area)
     {
         PixelCanvas pixels(kWidth, kHeight);
         WindowDC dc(view.Handle());
         ::BitBlt(pixels.dc(), 0, 0, kWidth, kHeight, dc.get(), 0, 0, SRCCOPY);
-        return BoundsOfColor(pixels, kWidth, kHeight, kInk);
-    }
-    static void ExpectInside(const RECT& ink, const RECT& area)
-    {
-        EXPECT_LE(ink.left, ink.right) << "no ink shown";
-        EXPECT_TRUE(ink.left >= area.left && ink.top >= area.top && ink.right < area.right && ink.bottom < area.bottom)
-            << ink.left << "," << ink.top << " - " << ink.right << "," << ink.bottom;
+        const RECT ink = BoundsOfColor(pixels, kWidth, kHeight, kInk);
+        return ink.left <= ink.right && ink.left >= area.left && ink.top >= area.top && ink.right < area.right &&
+               ink.bottom < area.bottom;
     }
 
     MessageHost host;
@@ -102,7 +99,7 @@ TEST_F(MessageDisplay, ScrollingTextEntersAtTheRightEdgeAndRestartsAfterLeaving)
     EXPECT_EQ(view.FMsgY, 122);
     EXPECT_EQ(view.Color(), kBack);
     Step(TPicView::kScrollStepMessage, 100);
-    ExpectInside(InkShown(), RECT{252, 122, 352, 142});
+    EXPECT_TRUE(InkShownOnlyIn(RECT{252, 122, 352, 142}));
     Step(TPicView::kScrollStepMessage, 452);
     EXPECT_EQ(view.FMsgXEnd, 0);
     Step(TPicView::kScrollStepMessage, 1);
@@ -134,10 +131,11 @@ TEST_F(MessageDisplay, CreditLinesAreSpacedAndWidenedButLoneSpacesKeepTheirWidth
     struct Case {
         const char* line;
         const char* shown;
-        int width;  // 7 pixels per character
+        int width;
     };
-    for (const Case& c : {Case{"Hello", "  Hello ", 56 + 56 / 6}, Case{" Hello ", " Hello ", 49 + 49 / 5},
-                          Case{" ", " ", 7}, Case{"  ", "  ", 14}}) {
+    // 6 pixels per character: 48 + 48 / 6, 42 + 42 / 5, and no widening at all.
+    for (const Case& c : {Case{"Hello", "  Hello ", 56}, Case{" Hello ", " Hello ", 50}, Case{" ", " ", 6},
+                          Case{"  ", "  ", 12}}) {
         Load(CreditFile("lumo-line.cms", {c.line}));
         ASSERT_TRUE(view.FCreditActive) << c.shown;
         EXPECT_EQ(view.FMsgText, c.shown);
@@ -153,7 +151,7 @@ TEST_F(MessageDisplay, TheFirstCreditLineRisesAgainAfterTheLast)
     const int x = view.FMsgX;
     const int h = view.FMsgHeight;
     Step(TPicView::kCreditStepMessage, 100);
-    ExpectInside(InkShown(), RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h});
+    EXPECT_TRUE(InkShownOnlyIn(RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
     const int stepsPerLine = kHeight + h + 6;
     Step(TPicView::kCreditStepMessage, stepsPerLine - 100);
     EXPECT_EQ(view.FCreditIndex, 1);
