@@ -71,14 +71,17 @@ protected:
         for (int i = 0; i < count; ++i)
             ::SendMessageA(view.Handle(), message, 0, 0);
     }
-    // Whether the window shows ink inside the area and nowhere else; the
-    // steps draw on the window outside of painting.
-    bool InkShownOnlyIn(const RECT& area)
+    // The bounds of the ink the window shows: the steps draw on the window
+    // outside of painting.
+    RECT InkShown()
     {
         PixelCanvas pixels(kWidth, kHeight);
         WindowDC dc(view.Handle());
         ::BitBlt(pixels.dc(), 0, 0, kWidth, kHeight, dc.get(), 0, 0, SRCCOPY);
-        const RECT ink = BoundsOfColor(pixels, kWidth, kHeight, kInk);
+        return BoundsOfColor(pixels, kWidth, kHeight, kInk);
+    }
+    static bool Inside(const RECT& ink, const RECT& area)
+    {
         return ink.left <= ink.right && ink.left >= area.left && ink.top >= area.top && ink.right < area.right &&
                ink.bottom < area.bottom;
     }
@@ -99,7 +102,8 @@ TEST_F(MessageDisplay, ScrollingTextEntersAtTheRightEdgeAndRestartsAfterLeaving)
     EXPECT_EQ(view.FMsgY, 122);
     EXPECT_EQ(view.Color(), kBack);
     Step(TPicView::kScrollStepMessage, 100);
-    EXPECT_TRUE(InkShownOnlyIn(RECT{252, 122, 352, 142}));
+    const RECT ink = InkShown();
+    EXPECT_TRUE(Inside(ink, RECT{252, 122, 352, 142}) && ink.left < 262) << "first letter at " << ink.left;
     Step(TPicView::kScrollStepMessage, 452);
     EXPECT_EQ(view.FMsgXEnd, 0);
     Step(TPicView::kScrollStepMessage, 1);
@@ -151,7 +155,7 @@ TEST_F(MessageDisplay, TheFirstCreditLineRisesAgainAfterTheLast)
     const int x = view.FMsgX;
     const int h = view.FMsgHeight;
     Step(TPicView::kCreditStepMessage, 100);
-    EXPECT_TRUE(InkShownOnlyIn(RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
+    EXPECT_TRUE(Inside(InkShown(), RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
     const int stepsPerLine = kHeight + h + 6;
     Step(TPicView::kCreditStepMessage, stepsPerLine - 100);
     EXPECT_EQ(view.FCreditIndex, 1);
