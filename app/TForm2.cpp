@@ -125,8 +125,9 @@ void TForm2::FormClick()
 LRESULT TForm2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SHOWWINDOW:
-        if (wParam)
+    case WM_WINDOWPOSCHANGING:
+        // Every showing, maximised ones included (those send no WM_SHOWWINDOW).
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && !::IsWindowVisible(Handle()))
             FormShow();
         break;
     case WM_KEYDOWN: {

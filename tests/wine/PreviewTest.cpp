@@ -16,6 +16,7 @@ protected:
     {
         if (f.FileListBox1.Directory() != folder.Path())
             f.FileListBox1.SetFileName(folder.Path());
+        f.FileListBox1.Update();
         f.FileListBox1.SetItemIndex(f.FileListBox1.IndexOfName(name));
         ::SendMessageA(f.FileListBox1.Handle(), WM_CHAR, '\r', 1);
     }
@@ -56,13 +57,17 @@ protected:
 TEST_F(PreviewTest, ShowsThePictureWithItsInformationLineAndTitle)
 {
     struct Case {
-        int width, height, bits;
+        int width, height, bits;  // none: a metafile, whose depth is unknown
         const char* info;
     };
+    // The library describes a high-colour bitmap as the 24-bit picture it reads.
     for (const Case& c : {Case{100, 50, 1, "Picture-Info:  100x50x2"}, Case{30, 20, 4, "Picture-Info:  30x20x16"},
-                          Case{30, 20, 16, "Picture-Info:  30x20xN/A"}, Case{30, 20, 24, "Picture-Info:  30x20x16M"}}) {
-        const std::string name = "depth" + std::to_string(c.bits) + ".bmp";
-        WriteDepthBmp(folder, name, c.width, c.height, c.bits);
+                          Case{30, 20, 16, "Picture-Info:  30x20x16M"}, Case{200, 100, 0, "Picture-Info:  200x100xN/A"}}) {
+        const std::string name = c.bits ? "depth" + std::to_string(c.bits) + ".bmp" : "drawing.wmf";
+        if (c.bits)
+            WriteDepthBmp(folder, name, c.width, c.height, c.bits);
+        else
+            ::CopyFileA(WriteWmfFile("lumo-preview.wmf").c_str(), (folder / name).c_str(), FALSE);
         Open(name);
         EXPECT_EQ(f.Panel5.Caption(), c.info);
         EXPECT_EQ(f.Caption(), "Lumoscope32 - [" + UpperAscii(name) + "]");
@@ -156,9 +161,10 @@ TEST_F(PreviewTest, AFailedLoadEmptiesThePreviewAndSaysSo)
     EXPECT_FALSE(dialogs.requests.empty()) << "a failed path can be tried again";
 }
 
-TEST_F(PreviewTest, AHeaderWithoutItsPixelsIsAFailedLoadInTheBusyState)
+TEST_F(PreviewTest, AHeaderTheLibraryCannotDecodeIsAFailedLoadInTheBusyState)
 {
-    WriteDepthBmp(folder, "cut.bmp", 200, 100, 24, 30000);
+    // Too large to decode: the header still reads, the control gets no picture.
+    WriteDepthBmp(folder, "cut.bmp", 40000, 40000, 24, false);
     bool busyDuringLoad = false;
     Application().SetDialogScript([&](const DialogRequest& request) {
         busyDuringLoad |= !::IsWindowEnabled(f.Handle()) && !f.ButtonExit.Enabled();

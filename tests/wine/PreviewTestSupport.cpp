@@ -5,7 +5,7 @@
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
-                          std::size_t cut)
+                          bool withPixels)
 {
     using namespace picdec::samples;
     BmpPlan plan;
@@ -15,11 +15,10 @@ std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, 
     if (bits <= 8)
         plan.palette = PatternPalette(1 << bits);
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 31) / 32 * 4;
-    plan.pixels.resize(rowBytes * static_cast<std::size_t>(height));
+    plan.pixels.resize(withPixels ? rowBytes * static_cast<std::size_t>(height) : 0);
     for (std::size_t i = 0; i < plan.pixels.size(); ++i)
         plan.pixels[i] = static_cast<std::uint8_t>(i * 7 + i / rowBytes);
-    File file = BmpFile(plan);
-    file.resize(file.size() - cut);
+    const File file = BmpFile(plan);
     const std::string path = folder / name;
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
                                                 static_cast<std::streamsize>(file.size()));

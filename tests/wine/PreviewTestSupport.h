@@ -18,9 +18,9 @@ struct ProgramWindows {
 };
 
 // An uncompressed BMP of the depth (1, 4, 8, 16 or 24 bits), a pattern of
-// colours; cut short by the given bytes.
+// colours; or its header alone.
 std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
-                          std::size_t cut = 0);
+                          bool withPixels = true);
 
 // The picture area and the panel around it, as width and height.
 SIZE SizeOf(HWND window);
