@@ -135,12 +135,16 @@ void TForm::RealignScrollBars()
 {
     if (!autoScroll_)
         return;
-    RECT client;
-    ::GetClientRect(Handle(), &client);
     ChildExtent extent{Handle(), 0, 0};
     ::EnumChildWindows(Handle(), MeasureChild, reinterpret_cast<LPARAM>(&extent));
-    SetScrollBar(Handle(), SB_HORZ, extent.right + scrollPosition_.x, client.right, scrollPosition_.x);
-    SetScrollBar(Handle(), SB_VERT, extent.bottom + scrollPosition_.y, client.bottom, scrollPosition_.y);
+    // Each bar takes room from the other's direction: a second pass settles
+    // a bar that the first pass measured while the other one still showed.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client;
+        ::GetClientRect(Handle(), &client);
+        SetScrollBar(Handle(), SB_HORZ, extent.right + scrollPosition_.x, client.right, scrollPosition_.x);
+        SetScrollBar(Handle(), SB_VERT, extent.bottom + scrollPosition_.y, client.bottom, scrollPosition_.y);
+    }
 }
 
 void TForm::OnScroll(int bar, int code)

@@ -107,13 +107,16 @@ TEST_F(PreviewTest, SizesThePreviewByTheFitRule)
 
 TEST_F(PreviewTest, StretchTwiceReturnsToActualSizeAndTheDarkIndicator)
 {
+    auto scrollBars = [&] { return ::GetWindowLongA(f.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
     WriteDepthBmp(folder, "wide.bmp", 640, 480, 24);
     Open("wide.bmp");
+    EXPECT_EQ(scrollBars(), WS_HSCROLL | WS_VSCROLL);
     ::SetFocus(f.Edit1.Handle());
     Click(f.BtnStretch);
     EXPECT_EQ(f.PanelLED.Color(), clRed);
     EXPECT_TRUE(f.PicView1.Stretch());
     EXPECT_EQ(SizeOf(f.PicView1.Handle()).cy, 265);
+    EXPECT_EQ(scrollBars(), 0) << "the fitted preview needs no scrolling";
     EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
     Click(f.BtnStretch);
     EXPECT_EQ(f.PanelLED.Color(), clMaroon);
