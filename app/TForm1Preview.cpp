@@ -93,6 +93,10 @@ void TForm1::LeaveBusyState()
 // False when the control could not read the file.
 bool TForm1::ShowLoadedPicture(const std::string& path)
 {
+    // The full-screen view lets go of the old pixels before the new ones are
+    // decoded: a load never holds two pictures.
+    if (Form2)
+        Form2->PicView1.Picture().Clear();
     PicView1.SetImageName(path);
     PicView1.GetImageInfo(path);
     // A header that reads well in front of pixels that do not still leaves

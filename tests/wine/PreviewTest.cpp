@@ -168,14 +168,21 @@ TEST_F(PreviewTest, AHeaderTheLibraryCannotDecodeIsAFailedLoadInTheBusyState)
 {
     // Too large to decode: the header still reads, the control gets no picture.
     WriteDepthBmp(folder, "cut.bmp", 40000, 40000, 24, false);
+    WriteDepthBmp(folder, "good.bmp", 300, 200, 24);
+    Open("good.bmp");
     bool busyDuringLoad = false;
+    bool oldPixelsHeldDuringLoad = false;
     Application().SetDialogScript([&](const DialogRequest& request) {
-        busyDuringLoad |= !::IsWindowEnabled(f.Handle()) && !f.ButtonExit.Enabled();
+        if (dialogs.requests.empty()) {
+            busyDuringLoad = !::IsWindowEnabled(f.Handle()) && !f.ButtonExit.Enabled();
+            oldPixelsHeldDuringLoad = BitmapOf(w.form2.PicView1) != nullptr;
+        }
         dialogs.requests.push_back(request);
         return DialogAnswer{mrOk, {}};
     });
     Open("cut.bmp");
     EXPECT_TRUE(busyDuringLoad);
+    EXPECT_FALSE(oldPixelsHeldDuringLoad) << "one picture at a time";
     ASSERT_FALSE(dialogs.requests.empty());
     EXPECT_EQ(dialogs.requests.back().text, "CUT.BMP is not a valid Bitmapfile !");
     ExpectEmptyPreview();
