@@ -13,7 +13,7 @@
 
 class AreaAverager {
 public:
-    // The largest source side: 255 times it still fits a 32-bit row sum.
+    // The largest source side: 255 times it still fits a 32-bit sum down a column.
     static constexpr int kMaxSide = 1 << 24;
 
     // True when 1 <= target <= source <= kMaxSide on both axes and the

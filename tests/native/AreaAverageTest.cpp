@@ -86,7 +86,7 @@ TEST(AreaAverage, TurnsOnePixelLinesGrey)
         for (int y = 0; y < s.sh; ++y)
             for (int x = 0; x < s.sw; ++x)
                 if ((columns ? x : y) % 2 == 0)
-                    std::fill_n(source.begin() + (std::ptrdiff_t(y) * s.sw + x) * 3, 3, 255);
+                    std::fill_n(source.begin() + (std::ptrdiff_t(y) * s.sw + x) * 3, 3, std::uint8_t(255));
         const std::vector<std::uint8_t> target = Averaged(source, s);
         const auto [darkest, lightest] = std::minmax_element(target.begin(), target.end());
         EXPECT_GE(*darkest, 89) << (columns ? "columns" : "rows");

@@ -22,7 +22,7 @@ std::string WriteLinesBmp()
     std::vector<std::vector<std::uint8_t>> rows(kHeight);
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
-            rows[y].insert(rows[y].end(), 3, White(x, y) ? 255 : 0);
+            rows[y].insert(rows[y].end(), 3, std::uint8_t(White(x, y) ? 255 : 0));
     picdec::samples::BmpPlan plan;
     plan.width = kWidth;
     plan.height = kHeight;
