@@ -57,6 +57,7 @@ void TPicView::Repaint()
 
 void TPicView::PictureChanged()
 {
+    shrunk_ = TBitmap();
     if (!Handle())
         return;
     if (autoSize_ && picture_.Width() > 0 && picture_.Height() > 0)

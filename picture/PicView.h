@@ -188,6 +188,9 @@ private:
     // Painting (PicViewPaint.cpp).
     void PaintGraphic(TCanvas& canvas);
     void DrawBitmap(TCanvas& canvas, const TBitmap& bitmap, int x, int y, int w, int h, bool stretched);
+    // What to draw for the bitmap in w x h: the bitmap itself, or shrunk
+    // smoothly where w or h is smaller than the picture.
+    const TBitmap& FitBitmap(const TBitmap& bitmap, int w, int h);
     void DrawOverlayText(TCanvas& canvas, int x, int y, const std::string& text, COLORREF shadowColor,
                          bool transparent, bool shadow, int angle);
     void FinishPaint(TCanvas& canvas);
@@ -223,4 +226,8 @@ private:
     bool textTransparent_ = true;
     COLORREF color_;
     TFont font_;
+    // The picture area-averaged to the size it was last drawn shrunk at,
+    // made once per picture and size: shrinking a large photograph at
+    // every paint would be slow.
+    TBitmap shrunk_;
 };
