@@ -1,0 +1,327 @@
+// The setup program of this build's architecture, run silently into a
+// scratch folder, and the uninstall run as a user runs it: the program with
+// "-U", answered through its real dialogs, and then LMUNINST.EXE.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <functional>
+#include <set>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "framework/Files.h"
+#include "system/FileBytes.h"
+#include "system/Registry.h"
+
+namespace {
+
+const std::string kGroup = "Lumoscope32";
+const std::string kAppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\LUMSC32.EXE";
+const std::set<std::string> kInstalledFiles = {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"};
+constexpr DWORD kUninstallerTime = 40000;  // it waits up to 30 s for the program to end
+
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
+{
+    for (DWORD waited = 0; !done(); waited += 50) {
+        if (waited >= milliseconds)
+            return false;
+        ::Sleep(50);
+    }
+    return true;
+}
+
+bool FolderExists(const std::string& path)
+{
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::set<std::string> NamesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
+            names.insert(found.cFileName);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+std::string WindowsDir()
+{
+    char path[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(path, MAX_PATH);
+    return path;
+}
+
+std::string UserGroupFolder()
+{
+    char path[MAX_PATH] = {};
+    ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
+    return std::string(path) + "\\" + kGroup;
+}
+
+std::string IniText(const std::string& file, const char* section, const std::string& key)
+{
+    char text[1024] = {};
+    ::GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
+    return text;
+}
+
+class Process {
+public:
+    explicit Process(std::string commandLine)
+    {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &started)) {
+            error_ = ::GetLastError();
+            return;
+        }
+        process_.reset(started.hProcess);
+        thread_.reset(started.hThread);
+        id_ = started.dwProcessId;
+    }
+    ~Process()
+    {
+        if (process_ && Wait(0) == STILL_ACTIVE)
+            ::TerminateProcess(process_.get(), 99);
+    }
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD StartError() const { return error_; }
+
+    // The exit code, or STILL_ACTIVE when it runs longer.
+    DWORD Wait(DWORD milliseconds) const
+    {
+        DWORD code = STILL_ACTIVE;
+        if (::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0)
+            ::GetExitCodeProcess(process_.get(), &code);
+        return code;
+    }
+
+    HWND WaitForWindow(const char* className) const
+    {
+        Search search{id_, className, nullptr};
+        WaitUntil([&] { return !::EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search)) || search.found; },
+                  10000);
+        return search.found;
+    }
+
+private:
+    struct Search {
+        DWORD process;
+        std::string className;
+        HWND found;
+    };
+
+    static BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter)
+    {
+        auto* search = reinterpret_cast<Search*>(parameter);
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        char className[64] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        if (process != search->process || search->className != className || !::IsWindowVisible(window))
+            return TRUE;
+        search->found = window;
+        return FALSE;
+    }
+
+    UniqueKernelHandle process_;
+    UniqueKernelHandle thread_;
+    DWORD id_ = 0;
+    DWORD error_ = 0;
+};
+
+// A shortcut's target, arguments and link flags (read from the file: Wine's
+// shell link does not report all of them).
+struct Shortcut {
+    std::string target;
+    std::string arguments;
+    DWORD flags = 0;
+};
+
+DWORD LinkFlags(const std::string& path)
+{
+    constexpr size_t kFlagsOffset = 0x14;
+    std::string bytes = ReadFileBytes(path).value_or("");
+    DWORD flags = 0;
+    if (bytes.size() >= kFlagsOffset + sizeof flags)
+        std::memcpy(&flags, bytes.data() + kFlagsOffset, sizeof flags);
+    return flags;
+}
+
+Shortcut ReadShortcut(const std::string& path)
+{
+    Shortcut shortcut;
+    IShellLinkA* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&link))))
+        return shortcut;
+    IPersistFile* file = nullptr;
+    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    std::wstring widePath(path.begin(), path.end());
+    if (file && SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
+        char text[MAX_PATH] = {};
+        link->GetPath(text, MAX_PATH, nullptr, 0);
+        shortcut.target = text;
+        link->GetArguments(text, MAX_PATH);
+        shortcut.arguments = text;
+        shortcut.flags = LinkFlags(path);
+    }
+    if (file)
+        file->Release();
+    link->Release();
+    return shortcut;
+}
+
+void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+// The uninstaller's message box, when it shows one.
+HWND UninstallerReport(DWORD milliseconds)
+{
+    HWND report = nullptr;
+    WaitUntil([&] { return (report = ::FindWindowA("#32770", "Lumoscope Uninstall")) != nullptr; }, milliseconds);
+    return report;
+}
+
+bool UninstallerRunning()
+{
+    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
+        if (::lstrcmpiA(entry.szExeFile, "LMUNINST.EXE") == 0)
+            return true;
+    return false;
+}
+
+// Until the uninstaller has ended, or waits with its report.
+bool WaitForTheUninstaller()
+{
+    return WaitUntil([] { return !UninstallerRunning() || UninstallerReport(0); }, kUninstallerTime);
+}
+
+class Setup : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::CoInitialize(nullptr);
+#ifndef LUMO_SETUP_PATH
+        GTEST_SKIP() << "Built without makensis: there is no setup program to test.";
+#else
+        Process setup(std::string("\"") + LUMO_SETUP_PATH + "\" /S /D=" + folder_);
+        if (setup.StartError() == ERROR_BAD_EXE_FORMAT)
+            GTEST_SKIP() << "This machine cannot run 32-bit programs, which the setup is: skipped.";
+        ASSERT_EQ(setup.StartError(), 0u);
+        ASSERT_EQ(setup.Wait(60000), 0u);
+#endif
+    }
+    void TearDown() override
+    {
+        if (HWND report = UninstallerReport(0))
+            Click(report, IDOK);
+        WaitUntil([] { return !UninstallerRunning(); }, 5000);
+        ScratchFolder::RemoveTree(UserGroupFolder());
+        ::CoUninitialize();
+    }
+
+    std::string Installed(const std::string& name) const { return folder_ + "\\" + name; }
+
+    void StartAndClose() const
+    {
+        Process program("\"" + Installed("LUMSC32.EXE") + "\"");
+        HWND main = program.WaitForWindow("TForm1");
+        ASSERT_TRUE(main);
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.Wait(10000), 0u);
+    }
+
+    // As from the group's uninstall shortcut: confirms the question, then
+    // the notice that hands over to LMUNINST.EXE.
+    void Uninstall() const
+    {
+        Process program("\"" + Installed("LUMSC32.EXE") + "\" -U");
+        HWND question = program.WaitForWindow("#32770");
+        ASSERT_TRUE(question);
+        Click(question, IDYES);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(question); }, 5000));
+        HWND notice = program.WaitForWindow("#32770");
+        ASSERT_TRUE(notice);
+        EXPECT_EQ(TextOf(notice), "Information");
+        Click(notice, IDOK);
+        EXPECT_EQ(program.Wait(10000), 0u);
+    }
+
+    ScratchFolder scratch_{"lumo-setup"};
+    std::string folder_ = scratch_ / "Picture Tools\\Lumoscope32";
+};
+
+} // namespace
+
+TEST_F(Setup, InstallsTheFilesItsLogAndTheUsersGroup)
+{
+    std::set<std::string> expected = kInstalledFiles;
+    expected.insert("UNINST.LOG");
+    EXPECT_EQ(NamesIn(folder_), expected);
+    EXPECT_TRUE(FileExists(WindowsDir() + "\\LMUNINST.EXE"));
+
+    const std::string log = Installed("UNINST.LOG");
+    EXPECT_EQ(IniText(log, "Group", "Name"), kGroup);
+    for (const std::string& name : kInstalledFiles)
+        EXPECT_EQ(IniText(log, "Files", name), Installed(name));
+    EXPECT_EQ(IniText(log, "Windows", "LMUNINST.EXE"), WindowsDir() + "\\LMUNINST.EXE");
+
+    const std::string group = UserGroupFolder();
+    EXPECT_EQ(NamesIn(group), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));
+    Shortcut viewer = ReadShortcut(group + "\\Lumoscope32.lnk");
+    EXPECT_EQ(viewer.target, Installed("LUMSC32.EXE"));
+    EXPECT_EQ(viewer.arguments, "");
+    Shortcut uninstall = ReadShortcut(group + "\\Uninstall Lumoscope32.lnk");
+    EXPECT_EQ(uninstall.target, Installed("LUMSC32.EXE"));
+    EXPECT_EQ(uninstall.arguments, "-U");
+    EXPECT_TRUE(uninstall.flags & SLDF_RUNAS_USER);
+}
+
+TEST_F(Setup, TheUninstallTakesTheRegistrationTheGroupAndEveryFile)
+{
+    StartAndClose();
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kAppPaths, ""), Installed("LUMSC32.EXE"));
+
+    Uninstall();
+    ASSERT_TRUE(WaitForTheUninstaller());
+    EXPECT_FALSE(UninstallerReport(0));
+    EXPECT_FALSE(FileExists(WindowsDir() + "\\LMUNINST.LOG"));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kAppPaths));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumoscope32"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Lumoscope32"));
+    EXPECT_FALSE(FolderExists(UserGroupFolder()));
+    EXPECT_FALSE(FolderExists(folder_));
+}
+
+TEST_F(Setup, TheUninstallKeepsAFileOfTheUsersOwnAndItsFolder)
+{
+    const std::string ownFile = Installed("My notes.txt");
+    ::CloseHandle(::CreateFileA(ownFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+
+    Uninstall();
+    ASSERT_TRUE(WaitForTheUninstaller());
+    HWND report = UninstallerReport(0);
+    ASSERT_TRUE(report);
+    EXPECT_NE(TextOf(::GetDlgItem(report, 0xFFFF)).find(folder_ + " (holds other files, left alone)"),
+              std::string::npos);
+    Click(report, IDOK);
+    EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"My notes.txt"});
+    EXPECT_FALSE(FolderExists(UserGroupFolder()));
+}
