@@ -1,8 +1,8 @@
 #!/bin/bash
 # Builds the Windows x86_64 program and saves the screenshots of the
-# documentation into docs/: each one starts the real program under Wine in a
-# private Xvfb, in a folder of sample pictures, waits for its window, saves
-# that window and ends the program.
+# documentation into docs/: each one starts the real program under Wine (in
+# a private Xvfb unless DISPLAY is set), in a folder of sample pictures, waits
+# for its window, saves that window and ends the program.
 #   tools/screenshots.sh
 set -euo pipefail
 . "$(dirname "$0")/build-all.sh"
@@ -15,7 +15,6 @@ prefix="$repo/build/x86_64/wineprefix"
 program="$repo/build/x86_64/bin/LUMSC32.EXE"
 samples="$repo/build/screenshots/Pictures"
 export WINEPREFIX="$prefix"
-unset DISPLAY  # a private screen: always the same size, no other windows
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; stop_display' EXIT
 start_display
