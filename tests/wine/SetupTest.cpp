@@ -218,6 +218,7 @@ protected:
     void SetUp() override
     {
         ::CoInitialize(nullptr);
+        hadUninstaller_ = FileExists(WindowsDir() + "\\LMUNINST.EXE");
 #ifndef LUMO_SETUP_PATH
         GTEST_SKIP() << "Built without makensis: there is no setup program to test.";
 #else
@@ -233,6 +234,8 @@ protected:
         if (HWND report = UninstallerReport(0))
             Click(report, IDOK);
         WaitUntil([] { return !UninstallerRunning(); }, 5000);
+        if (!hadUninstaller_)  // the uninstall leaves it in the Windows directory
+            ::DeleteFileA((WindowsDir() + "\\LMUNINST.EXE").c_str());
         ScratchFolder::RemoveTree(UserGroupFolder());
         ::CoUninitialize();
     }
@@ -264,6 +267,7 @@ protected:
         EXPECT_EQ(program.Wait(10000), 0u);
     }
 
+    bool hadUninstaller_ = false;
     ScratchFolder scratch_{"lumo-setup"};
     std::string folder_ = scratch_ / "Picture Tools\\Lumoscope32";
 };
