@@ -223,7 +223,7 @@ protected:
         GTEST_SKIP() << "Built without makensis: there is no setup program to test.";
 #else
         Process setup(std::string("\"") + LUMO_SETUP_PATH + "\" /S /D=" + folder_);
-        if (setup.StartError() == ERROR_BAD_EXE_FORMAT)
+        if (setup.StartError() == ERROR_BAD_EXE_FORMAT || setup.StartError() == ERROR_EXE_MACHINE_TYPE_MISMATCH)
             GTEST_SKIP() << "This machine cannot run 32-bit programs, which the setup is: skipped.";
         ASSERT_EQ(setup.StartError(), 0u);
         ASSERT_EQ(setup.Wait(60000), 0u);
