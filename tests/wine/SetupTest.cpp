@@ -15,12 +15,11 @@
 #include "framework/Files.h"
 #include "system/FileBytes.h"
 #include "system/Registry.h"
+#include "system/WindowsShell.h"
 
 namespace {
 
-const std::string kGroup = "Lumoscope32";
 const std::string kAppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\LUMSC32.EXE";
-const std::set<std::string> kInstalledFiles = {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"};
 constexpr DWORD kUninstallerTime = 40000;  // it waits up to 30 s for the program to end
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
@@ -44,28 +43,18 @@ std::set<std::string> NamesIn(const std::string& folder)
     std::set<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found))
+        if (found.cFileName[0] != '.')
             names.insert(found.cFileName);
-    } while (::FindNextFileA(search, &found));
     ::FindClose(search);
     return names;
-}
-
-std::string WindowsDir()
-{
-    char path[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(path, MAX_PATH);
-    return path;
 }
 
 std::string UserGroupFolder()
 {
     char path[MAX_PATH] = {};
     ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
-    return std::string(path) + "\\" + kGroup;
+    return std::string(path) + "\\Lumoscope32";
 }
 
 std::string IniText(const std::string& file, const char* section, const std::string& key)
@@ -73,6 +62,39 @@ std::string IniText(const std::string& file, const char* section, const std::str
     char text[1024] = {};
     ::GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
     return text;
+}
+
+// "target arguments" of a shortcut.
+std::string ShortcutCommand(const std::string& path)
+{
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    std::string command;
+    std::wstring widePath(path.begin(), path.end());
+    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                     reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
+        char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+        link->GetPath(target, MAX_PATH, nullptr, 0);
+        link->GetArguments(arguments, MAX_PATH);
+        command = std::string(target) + " " + arguments;
+    }
+    if (file)
+        file->Release();
+    if (link)
+        link->Release();
+    return command;
+}
+
+// Read from the file: Wine's shell link does not report every flag.
+bool RunsAsAdministrator(const std::string& shortcut)
+{
+    const std::string bytes = ReadFileBytes(shortcut).value_or("");
+    DWORD flags = 0;
+    if (bytes.size() >= 0x14 + sizeof flags)
+        std::memcpy(&flags, bytes.data() + 0x14, sizeof flags);
+    return flags & SLDF_RUNAS_USER;
 }
 
 class Process {
@@ -83,12 +105,10 @@ public:
         startup.cb = sizeof startup;
         PROCESS_INFORMATION started{};
         if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &started)) {
-            error_ = ::GetLastError();
-            return;
-        }
+                              &started))
+            startError = ::GetLastError();
         process_.reset(started.hProcess);
-        thread_.reset(started.hThread);
+        UniqueKernelHandle thread(started.hThread);
         id_ = started.dwProcessId;
     }
     ~Process()
@@ -96,10 +116,6 @@ public:
         if (process_ && Wait(0) == STILL_ACTIVE)
             ::TerminateProcess(process_.get(), 99);
     }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    DWORD StartError() const { return error_; }
 
     // The exit code, or STILL_ACTIVE when it runs longer.
     DWORD Wait(DWORD milliseconds) const
@@ -110,91 +126,39 @@ public:
         return code;
     }
 
-    HWND WaitForWindow(const char* className) const
+    // A visible top-level window of the process with this class.
+    HWND WaitForWindow(const std::string& className) const
     {
-        Search search{id_, className, nullptr};
-        WaitUntil([&] { return !::EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search)) || search.found; },
-                  10000);
-        return search.found;
+        std::pair<const Process*, const std::string*> search{this, &className};
+        found_ = nullptr;
+        WaitUntil([&] { return ::EnumWindows(Match, reinterpret_cast<LPARAM>(&search)), found_ != nullptr; }, 10000);
+        return found_;
     }
 
-private:
-    struct Search {
-        DWORD process;
-        std::string className;
-        HWND found;
-    };
+    DWORD startError = 0;
 
-    static BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter)
+private:
+    static BOOL CALLBACK Match(HWND window, LPARAM parameter)
     {
-        auto* search = reinterpret_cast<Search*>(parameter);
+        auto* search = reinterpret_cast<std::pair<const Process*, const std::string*>*>(parameter);
         DWORD process = 0;
         ::GetWindowThreadProcessId(window, &process);
         char className[64] = {};
         ::GetClassNameA(window, className, sizeof className);
-        if (process != search->process || search->className != className || !::IsWindowVisible(window))
+        if (process != search->first->id_ || *search->second != className || !::IsWindowVisible(window))
             return TRUE;
-        search->found = window;
+        search->first->found_ = window;
         return FALSE;
     }
 
     UniqueKernelHandle process_;
-    UniqueKernelHandle thread_;
     DWORD id_ = 0;
-    DWORD error_ = 0;
+    mutable HWND found_ = nullptr;
 };
-
-// A shortcut's target, arguments and link flags (read from the file: Wine's
-// shell link does not report all of them).
-struct Shortcut {
-    std::string target;
-    std::string arguments;
-    DWORD flags = 0;
-};
-
-DWORD LinkFlags(const std::string& path)
-{
-    constexpr size_t kFlagsOffset = 0x14;
-    std::string bytes = ReadFileBytes(path).value_or("");
-    DWORD flags = 0;
-    if (bytes.size() >= kFlagsOffset + sizeof flags)
-        std::memcpy(&flags, bytes.data() + kFlagsOffset, sizeof flags);
-    return flags;
-}
-
-Shortcut ReadShortcut(const std::string& path)
-{
-    Shortcut shortcut;
-    IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&link))))
-        return shortcut;
-    IPersistFile* file = nullptr;
-    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    std::wstring widePath(path.begin(), path.end());
-    if (file && SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
-        char text[MAX_PATH] = {};
-        link->GetPath(text, MAX_PATH, nullptr, 0);
-        shortcut.target = text;
-        link->GetArguments(text, MAX_PATH);
-        shortcut.arguments = text;
-        shortcut.flags = LinkFlags(path);
-    }
-    if (file)
-        file->Release();
-    link->Release();
-    return shortcut;
-}
 
 void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-// The uninstaller's message box, when it shows one.
-HWND UninstallerReport(DWORD milliseconds)
-{
-    HWND report = nullptr;
-    WaitUntil([&] { return (report = ::FindWindowA("#32770", "Lumoscope Uninstall")) != nullptr; }, milliseconds);
-    return report;
-}
+HWND UninstallerReport() { return ::FindWindowA("#32770", "Lumoscope Uninstall"); }
 
 bool UninstallerRunning()
 {
@@ -210,7 +174,7 @@ bool UninstallerRunning()
 // Until the uninstaller has ended, or waits with its report.
 bool WaitForTheUninstaller()
 {
-    return WaitUntil([] { return !UninstallerRunning() || UninstallerReport(0); }, kUninstallerTime);
+    return WaitUntil([] { return !UninstallerRunning() || UninstallerReport(); }, kUninstallerTime);
 }
 
 class Setup : public testing::Test {
@@ -218,24 +182,24 @@ protected:
     void SetUp() override
     {
         ::CoInitialize(nullptr);
-        hadUninstaller_ = FileExists(WindowsDir() + "\\LMUNINST.EXE");
+        hadUninstaller_ = FileExists(GetWindowsDir() + "\\LMUNINST.EXE");
 #ifndef LUMO_SETUP_PATH
         GTEST_SKIP() << "Built without makensis: there is no setup program to test.";
 #else
         Process setup(std::string("\"") + LUMO_SETUP_PATH + "\" /S /D=" + folder_);
-        if (setup.StartError() == ERROR_BAD_EXE_FORMAT || setup.StartError() == ERROR_EXE_MACHINE_TYPE_MISMATCH)
+        if (setup.startError == ERROR_BAD_EXE_FORMAT || setup.startError == ERROR_EXE_MACHINE_TYPE_MISMATCH)
             GTEST_SKIP() << "This machine cannot run 32-bit programs, which the setup is: skipped.";
-        ASSERT_EQ(setup.StartError(), 0u);
+        ASSERT_EQ(setup.startError, 0u);
         ASSERT_EQ(setup.Wait(60000), 0u);
 #endif
     }
     void TearDown() override
     {
-        if (HWND report = UninstallerReport(0))
+        if (HWND report = UninstallerReport())
             Click(report, IDOK);
         WaitUntil([] { return !UninstallerRunning(); }, 5000);
         if (!hadUninstaller_)  // the uninstall leaves it in the Windows directory
-            ::DeleteFileA((WindowsDir() + "\\LMUNINST.EXE").c_str());
+            ::DeleteFileA((GetWindowsDir() + "\\LMUNINST.EXE").c_str());
         ScratchFolder::RemoveTree(UserGroupFolder());
         ::CoUninitialize();
     }
@@ -276,26 +240,21 @@ protected:
 
 TEST_F(Setup, InstallsTheFilesItsLogAndTheUsersGroup)
 {
-    std::set<std::string> expected = kInstalledFiles;
-    expected.insert("UNINST.LOG");
-    EXPECT_EQ(NamesIn(folder_), expected);
-    EXPECT_TRUE(FileExists(WindowsDir() + "\\LMUNINST.EXE"));
+    EXPECT_EQ(NamesIn(folder_), (std::set<std::string>{"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO", "UNINST.LOG"}));
+    const std::string uninstaller = GetWindowsDir() + "\\LMUNINST.EXE";
+    EXPECT_TRUE(FileExists(uninstaller));
 
     const std::string log = Installed("UNINST.LOG");
-    EXPECT_EQ(IniText(log, "Group", "Name"), kGroup);
-    for (const std::string& name : kInstalledFiles)
+    EXPECT_EQ(IniText(log, "Group", "Name"), "Lumoscope32");
+    for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"})
         EXPECT_EQ(IniText(log, "Files", name), Installed(name));
-    EXPECT_EQ(IniText(log, "Windows", "LMUNINST.EXE"), WindowsDir() + "\\LMUNINST.EXE");
+    EXPECT_EQ(IniText(log, "Windows", "LMUNINST.EXE"), uninstaller);
 
     const std::string group = UserGroupFolder();
     EXPECT_EQ(NamesIn(group), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));
-    Shortcut viewer = ReadShortcut(group + "\\Lumoscope32.lnk");
-    EXPECT_EQ(viewer.target, Installed("LUMSC32.EXE"));
-    EXPECT_EQ(viewer.arguments, "");
-    Shortcut uninstall = ReadShortcut(group + "\\Uninstall Lumoscope32.lnk");
-    EXPECT_EQ(uninstall.target, Installed("LUMSC32.EXE"));
-    EXPECT_EQ(uninstall.arguments, "-U");
-    EXPECT_TRUE(uninstall.flags & SLDF_RUNAS_USER);
+    EXPECT_EQ(ShortcutCommand(group + "\\Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " ");
+    EXPECT_EQ(ShortcutCommand(group + "\\Uninstall Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " -U");
+    EXPECT_TRUE(RunsAsAdministrator(group + "\\Uninstall Lumoscope32.lnk"));
 }
 
 TEST_F(Setup, TheUninstallTakesTheRegistrationTheGroupAndEveryFile)
@@ -305,8 +264,8 @@ TEST_F(Setup, TheUninstallTakesTheRegistrationTheGroupAndEveryFile)
 
     Uninstall();
     ASSERT_TRUE(WaitForTheUninstaller());
-    EXPECT_FALSE(UninstallerReport(0));
-    EXPECT_FALSE(FileExists(WindowsDir() + "\\LMUNINST.LOG"));
+    EXPECT_FALSE(UninstallerReport());
+    EXPECT_FALSE(FileExists(GetWindowsDir() + "\\LMUNINST.LOG"));
     EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kAppPaths));
     EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumoscope32"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Lumoscope32"));
@@ -316,12 +275,11 @@ TEST_F(Setup, TheUninstallTakesTheRegistrationTheGroupAndEveryFile)
 
 TEST_F(Setup, TheUninstallKeepsAFileOfTheUsersOwnAndItsFolder)
 {
-    const std::string ownFile = Installed("My notes.txt");
-    ::CloseHandle(::CreateFileA(ownFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ::CloseHandle(::CreateFileA(Installed("My notes.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
 
     Uninstall();
     ASSERT_TRUE(WaitForTheUninstaller());
-    HWND report = UninstallerReport(0);
+    HWND report = UninstallerReport();
     ASSERT_TRUE(report);
     EXPECT_NE(TextOf(::GetDlgItem(report, 0xFFFF)).find(folder_ + " (holds other files, left alone)"),
               std::string::npos);

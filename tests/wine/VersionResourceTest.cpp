@@ -13,30 +13,22 @@ namespace {
 
 class VersionResource {
 public:
-    explicit VersionResource(const std::string& path)
+    explicit VersionResource(const std::string& path) : block_(::GetFileVersionInfoSizeA(path.c_str(), nullptr))
     {
-        DWORD ignored = 0;
-        block_.resize(::GetFileVersionInfoSizeA(path.c_str(), &ignored));
-        if (block_.empty() || !::GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block_.size()), block_.data()))
+        if (!::GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block_.size()), block_.data()))
             block_.clear();
     }
 
-    bool Exists() const { return !block_.empty(); }
+    const VS_FIXEDFILEINFO* Fixed() const { return static_cast<const VS_FIXEDFILEINFO*>(Query("\\")); }
 
-    const VS_FIXEDFILEINFO* Fixed() const
-    {
-        return static_cast<const VS_FIXEDFILEINFO*>(Query("\\"));
-    }
-
-    // A string of the first language the resource lists.
+    // A text of the first language the resource lists.
     std::string Text(const std::string& name) const
     {
         const auto* language = static_cast<const WORD*>(Query("\\VarFileInfo\\Translation"));
-        if (!language)
-            return {};
-        char path[64];
-        ::wsprintfA(path, "\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
-        const char* text = static_cast<const char*>(Query(path + name));
+        char path[32] = {};
+        if (language)
+            ::wsprintfA(path, "\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
+        const char* text = language ? static_cast<const char*>(Query(path + name)) : nullptr;
         return text ? text : "";
     }
 
@@ -45,28 +37,22 @@ private:
     {
         void* value = nullptr;
         UINT length = 0;
-        if (!::VerQueryValueA(block_.data(), path.c_str(), &value, &length) || length == 0)
-            return nullptr;
-        return value;
+        bool found = !block_.empty() && ::VerQueryValueA(block_.data(), path.c_str(), &value, &length) && length;
+        return found ? value : nullptr;
     }
 
     std::vector<char> block_;
 };
 
-std::string BesideProgram(const std::string& name)
-{
-    std::string path = LUMO_PROGRAM_PATH;
-    return path.substr(0, path.find_last_of("/\\") + 1) + name;
-}
-
 } // namespace
 
 TEST(VersionResource, ShowsTheProductItsVersionAndTheFileInEveryShippedFile)
 {
+    const std::string program = LUMO_PROGRAM_PATH;
+    const std::string folder = program.substr(0, program.find_last_of("/\\") + 1);
     for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL", "LMUNINST.EXE"}) {
         SCOPED_TRACE(name);
-        VersionResource resource(BesideProgram(name));
-        ASSERT_TRUE(resource.Exists());
+        VersionResource resource(folder + name);
         ASSERT_TRUE(resource.Fixed());
         EXPECT_EQ(resource.Fixed()->dwFileVersionMS, static_cast<DWORD>(MAKELONG(LUMO_VERSION_MINOR, LUMO_VERSION_MAJOR)));
         EXPECT_EQ(resource.Fixed()->dwProductVersionMS, resource.Fixed()->dwFileVersionMS);
