@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs what is missing, builds the Windows x86_64 program and starts it
-# under Wine with the sample picture of the build tree (when it has been
-# built and no other arguments are given). Without a display it runs
+# under Wine with the sample picture it draws into the build tree (when no
+# other arguments are given). Without a display it runs
 # headless under Xvfb: it waits for the picture to be shown, presses
 # STRETCH so the whole picture fits the preview, saves a screenshot into
 # the build tree, prints its path and ends the program.
@@ -10,7 +10,7 @@ set -euo pipefail
 . "$repo/tools/xvfb.sh"
 
 prepare
-build_windows x86_64 LUMSC32 LumoPressButton
+build_windows x86_64 LUMSC32 LumoPressButton lumo_sample_picture
 
 sample="$repo/build/x86_64/samples/sample.jpg"
 if [ $# -eq 0 ] && [ -f "$sample" ]; then
