@@ -24,5 +24,5 @@ void OpenCommandLinePicture(TForm1& form, const std::string& argument)
     Application().ProcessMessages();
     form.FileListBox1.SetFocus();
     StartupPicturePath = UpperAscii(JoinPath(directory, name));
-    // The picture itself is loaded here once the preview can show it.
+    form.LoadPicture(StartupPicturePath);
 }

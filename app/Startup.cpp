@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePicture.h"
 #include "app/TForm1.h"
+#include "app/TForm2.h"
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "system/SystemEntries.h"
@@ -25,6 +26,8 @@ int RunProgram(const std::vector<std::string>& commandLine)
         return 0;
     }
     TForm1 form1;
+    TForm2 form2(form1.PicView1);
+    form1.Form2 = &form2;
     OpenCommandLinePicture(form1, firstArgument);
     Application().Run();
     return 0;

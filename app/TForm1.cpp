@@ -9,7 +9,7 @@ namespace {
 
 enum ControlId {
     idPanel6 = 100, idDriveComboBox1, idEdit1, idFileListBox1, idPanel3, idBtnStretch, idPanelLED, idPanel4,
-    idButtonVollbild, idButtonExit, idButtonCpy, idPanel1, idPanel2, idLabel1, idLabel2, idPanel5
+    idButtonVollbild, idButtonExit, idButtonCpy, idPanel1, idPanel2, idLabel1, idLabel2, idPanel5, idPicView1
 };
 
 constexpr DWORD kButtonHelp = 120;
@@ -113,6 +113,14 @@ void TForm1::CreatePreviewAndInfo()
     preview.font = PreviewCaptionFont.get();
     preview.fontColor = clRed;
     Panel1.Create(Handle(), idPanel1, Bounds(236, 0, 360, 272), preview);
+    PicView1.SetLibPalette(false);
+    PicView1.SetImageDither(false);
+    PicView1.SetJPegSaveQuality(15);
+    PicView1.SetJPegSaveSmooth(0);
+    PicView1.SetUseTwainWindow(false);
+    PicView1.Create(Panel1.Handle(), idPicView1, 4, 4);
+    ::ShowWindow(PicView1.Handle(), SW_HIDE);
+    ResetPreviewSize();
 
     Panel2.Create(Handle(), idPanel2, Bounds(4, 0, 228, 36), LoweredPanel());
     Label1.Create({Panel2.Handle(), idLabel1, Bounds(100, 4, 25, 13), Font()}, "Path:");
@@ -127,11 +135,11 @@ void TForm1::CreatePreviewAndInfo()
 
 void TForm1::FormCreate()
 {
-    Application().SetTitle("Lumoscope32 - [Noname]");
-    SetCaption(Application().Title());
+    SetTitle("Lumoscope32 - [Noname]");
     SetAutoScroll(true);
     FileListBox1.SetItemIndex(0);
     RefreshPathLine();
+    PicView1.SetStretch(false);
     Panel5.SetCaption("Picture-Info:");
     LastGoodDrive = DriveComboBox1.Drive();
     ExtendSystemMenu();
@@ -164,17 +172,17 @@ void TForm1::FormPaint()
 
 void TForm1::OnCommand(int id, int notifyCode, HWND /*control*/)
 {
-    if (id == idButtonExit && notifyCode == BN_CLICKED)
-        ButtonExitClick();
-    else if (id == idEdit1 && notifyCode == EN_CHANGE)
+    if (notifyCode == BN_CLICKED) {
+        switch (id) {
+        case idButtonExit: ButtonExitClick(); return;
+        case idBtnStretch: BtnStretchClick(); return;
+        case idButtonVollbild: ButtonVollbildClick(); return;
+        case idButtonCpy: ButtonCpyClick(); return;
+        default: return;
+        }
+    }
+    if (id == idEdit1 && notifyCode == EN_CHANGE)
         Edit1Change();
-}
-
-void TForm1::LoadPicture(const std::string& path)
-{
-    if (path == CurrentPicturePath)
-        return;
-    CurrentPicturePath = path;
 }
 
 void TForm1::RefreshPathLine() { Label2.SetText(ShortenPath(FileListBox1.Directory(), kPathLineLength)); }

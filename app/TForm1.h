@@ -5,9 +5,13 @@
 #include "controls/TFileListBox.h"
 #include <string>
 
+#include "app/PreviewFit.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
 #include "framework/StdControls.h"
+#include "picture/PicView.h"
+
+class TForm2;
 
 class TForm1 : public TForm {
 public:
@@ -23,9 +27,15 @@ public:
 
     void AppMessage(MSG& message, bool& handled);
 
-    // Shows a picture in the preview. Until the picture control lands it
-    // only takes the path as the current picture.
+    // Shows a picture in the preview (and gives it to the full-screen view);
+    // a picture that cannot be read empties the preview and says so.
     void LoadPicture(const std::string& path);
+    // Sizes the preview to the picture: actual size, or fitted while Stretch.
+    void FitPreview();
+    void ResetPreviewSize();
+
+    // The full-screen view, created after this window.
+    TForm2* Form2 = nullptr;
 
     // Fonts first: the controls below use them.
     UniqueFont BrowserFont;
@@ -43,6 +53,7 @@ public:
     TButton ButtonExit;
     TButton ButtonCpy;
     TPanel Panel1;
+    TPicView PicView1;
     TPanel Panel2;
     TLabel Label1;
     TLabel Label2;
@@ -74,10 +85,23 @@ private:
     void FileListBox1KeyDown(WORD& key, TShiftState shift);
     void FileListBox1KeyPress(char& key);
     void FileListBox1DblClick(TFileListBox& sender);
+    std::string ListedPath(const std::string& name) const;
+    std::string SelectedEntryText() const;
     bool SelectedEntryIsFile() const;
     void DeleteSelectedFile();
     void RenameSelectedFile();
     void RereadKeepingIndex(int index);
+
+    // Picture loading and the picture buttons (TForm1Preview.cpp).
+    void BtnStretchClick();
+    void ButtonVollbildClick();
+    void ButtonCpyClick();
+    void EnterBusyState();
+    void LeaveBusyState();
+    bool ShowLoadedPicture(const std::string& path);
+    void EmptyPreview();
+    void SetPreviewSize(PreviewSize size);
+    void SetTitle(const std::string& title);
 
     // Takes the name field's keys.
     TControlHook Edit1Keys;

@@ -16,13 +16,30 @@ void Warn(const char* text)
     MessageDlg(text, mtWarning, mbOK);
 }
 
+bool IsAbsolutePath(const std::string& path)
+{
+    return path.find(':') != std::string::npos || (!path.empty() && path[0] == '\\');
+}
+
 } // namespace
+
+// Files are named by their full path: the process's current directory may
+// have moved away from the listed one (a dialog, another window).
+std::string TForm1::ListedPath(const std::string& name) const
+{
+    return IsAbsolutePath(name) ? name : JoinPath(FileListBox1.Directory(), name);
+}
+
+std::string TForm1::SelectedEntryText() const
+{
+    const int index = FileListBox1.ItemIndex();
+    return index >= 0 ? FileListBox1.Items()[static_cast<std::size_t>(index)].text : std::string();
+}
 
 // An entry whose attribute query fails counts as a directory.
 bool TForm1::SelectedEntryIsFile() const
 {
-    const int index = FileListBox1.ItemIndex();
-    return index >= 0 && FileExists(FileListBox1.Items()[static_cast<std::size_t>(index)].text);
+    return FileListBox1.ItemIndex() >= 0 && FileExists(ListedPath(SelectedEntryText()));
 }
 
 void TForm1::FileListBox1KeyDown(WORD& key, TShiftState /*shift*/)
@@ -38,11 +55,11 @@ void TForm1::FileListBox1KeyDown(WORD& key, TShiftState /*shift*/)
 void TForm1::DeleteSelectedFile()
 {
     const int index = FileListBox1.ItemIndex();
-    const std::string name = FileListBox1.Items()[static_cast<std::size_t>(index)].text;
+    const std::string name = SelectedEntryText();
     ::MessageBeep(MB_ICONQUESTION);
     if (MessageDlg("Delete File " + name + " ?", mtConfirmation, mbYes | mbNo) != mrYes)
         return;
-    if (::DeleteFileA(name.c_str()))
+    if (::DeleteFileA(ListedPath(name).c_str()))
         RereadKeepingIndex(index);
     else
         Warn("Error occured while deleting file !");
@@ -51,11 +68,11 @@ void TForm1::DeleteSelectedFile()
 void TForm1::RenameSelectedFile()
 {
     const int index = FileListBox1.ItemIndex();
-    const std::string name = FileListBox1.Items()[static_cast<std::size_t>(index)].text;
+    const std::string name = SelectedEntryText();
     std::string newName = name;
     if (!InputQuery("Rename File", "New Name:", newName))
         return;
-    if (::MoveFileA(name.c_str(), newName.c_str()))
+    if (::MoveFileA(ListedPath(name).c_str(), ListedPath(newName).c_str()))
         RereadKeepingIndex(index);
     else
         Warn("Error occured while renaming file !");

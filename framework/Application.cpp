@@ -39,13 +39,17 @@ void TApplication::ProcessMessages()
     }
 }
 
+void TApplication::HandleMessage()
+{
+    MSG message;
+    if (!ProcessMessage(message) && !terminated_)
+        ::WaitMessage();
+}
+
 void TApplication::Run()
 {
-    while (!terminated_) {
-        MSG message;
-        if (!ProcessMessage(message) && !terminated_)
-            ::WaitMessage();
-    }
+    while (!terminated_)
+        HandleMessage();
     terminated_ = false;  // the loop is over; a later Run starts afresh
 }
 

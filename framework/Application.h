@@ -25,6 +25,8 @@ public:
 
     // Processes every waiting message; returns at once when none waits.
     void ProcessMessages();
+    // Processes one message, waiting for one when none waits.
+    void HandleMessage();
     // The message loop: runs until Terminate() or WM_QUIT.
     void Run();
     void Terminate();

@@ -1,8 +1,10 @@
 #include "framework/Form.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/Application.h"
+#include "framework/Screen.h"
 
 namespace {
 
@@ -36,6 +38,21 @@ void SetScrollBar(HWND window, int bar, int extent, int page, int position)
     info.nPos = position;
     ::SetScrollInfo(window, bar, &info, TRUE);
     ::ShowScrollBar(window, bar, extent > page);
+}
+
+struct ThreadWindows {
+    HWND except;
+    std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableWindow(HWND window, LPARAM parameter)
+{
+    auto* windows = reinterpret_cast<ThreadWindows*>(parameter);
+    if (window != windows->except && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        ::EnableWindow(window, FALSE);
+        windows->disabled.push_back(window);
+    }
+    return TRUE;
 }
 
 } // namespace
@@ -74,8 +91,35 @@ void TForm::PaintContent(HDC dc)
     ::FillRect(dc, &client, brush_.get());
 }
 
+TModalResult TForm::ShowModal(int showCommand)
+{
+    const TCursor cursor = Screen().Cursor();
+    HWND previousActive = ::GetActiveWindow();
+    ThreadWindows others{Handle(), {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&others));
+    modal_ = true;
+    modalResult_ = mrNone;
+    ::ShowWindow(Handle(), showCommand);
+    ::SetActiveWindow(Handle());
+    while (modalResult_ == mrNone && !Application().Terminated())
+        Application().HandleMessage();
+    modal_ = false;
+    // Enabled before this form hides, so the activation can go back to them.
+    for (HWND window : others.disabled)
+        ::EnableWindow(window, TRUE);
+    ::ShowWindow(Handle(), SW_HIDE);
+    if (previousActive && ::IsWindow(previousActive))
+        ::SetActiveWindow(previousActive);
+    Screen().SetCursor(cursor);
+    return modalResult_;
+}
+
 void TForm::OnClose()
 {
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
     ::ShowWindow(Handle(), SW_HIDE);
     if (IsMainForm())
         Application().Terminate();
@@ -91,12 +135,16 @@ void TForm::RealignScrollBars()
 {
     if (!autoScroll_)
         return;
-    RECT client;
-    ::GetClientRect(Handle(), &client);
     ChildExtent extent{Handle(), 0, 0};
     ::EnumChildWindows(Handle(), MeasureChild, reinterpret_cast<LPARAM>(&extent));
-    SetScrollBar(Handle(), SB_HORZ, extent.right + scrollPosition_.x, client.right, scrollPosition_.x);
-    SetScrollBar(Handle(), SB_VERT, extent.bottom + scrollPosition_.y, client.bottom, scrollPosition_.y);
+    // Each bar takes room from the other's direction: a second pass settles
+    // a bar that the first pass measured while the other one still showed.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client;
+        ::GetClientRect(Handle(), &client);
+        SetScrollBar(Handle(), SB_HORZ, extent.right + scrollPosition_.x, client.right, scrollPosition_.x);
+        SetScrollBar(Handle(), SB_VERT, extent.bottom + scrollPosition_.y, client.bottom, scrollPosition_.y);
+    }
 }
 
 void TForm::OnScroll(int bar, int code)

@@ -5,6 +5,7 @@
 // (to a dialog or another program) gets it back when the form returns.
 #include <string>
 
+#include "framework/Dialogs.h"
 #include "framework/Graphics.h"
 #include "framework/Window.h"
 
@@ -39,6 +40,13 @@ public:
     // Fills the background.
     void PaintContent(HDC dc) override;
 
+    // Shows the form with the show command (SW_SHOWMAXIMIZED, say) and runs
+    // the messages until it closes; the program's other windows take no input
+    // meanwhile. The application-wide cursor in force at the start is put
+    // back at the end. Returns the modal result (mrCancel after a close).
+    TModalResult ShowModal(int showCommand = SW_SHOW);
+    void Close() { ::SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
 protected:
     void CreateForm(const FormParams& params);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -59,4 +67,6 @@ private:
     bool autoScroll_ = false;
     POINT scrollPosition_{0, 0};
     HWND focusedControl_ = nullptr;
+    bool modal_ = false;
+    TModalResult modalResult_ = mrNone;
 };

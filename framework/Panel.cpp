@@ -62,6 +62,15 @@ void TPanel::SetCaption(const std::string& caption)
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TPanel::SetColor(COLORREF color)
+{
+    if (color == style_.color)
+        return;
+    style_.color = color;
+    brush_.reset(::CreateSolidBrush(color));
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TPanel::PaintContent(HDC dc)
 {
     RECT rect;

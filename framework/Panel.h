@@ -26,6 +26,8 @@ public:
     void Create(HWND parent, int id, RECT bounds, const PanelStyle& style);
     const std::string& Caption() const { return style_.caption; }
     void SetCaption(const std::string& caption);
+    COLORREF Color() const { return style_.color; }
+    void SetColor(COLORREF color);
     void PaintContent(HDC dc) override;
 
 protected:

@@ -57,6 +57,7 @@ void TPicView::Repaint()
 
 void TPicView::PictureChanged()
 {
+    shrunk_ = TBitmap();
     if (!Handle())
         return;
     if (autoSize_ && picture_.Width() > 0 && picture_.Height() > 0)
@@ -210,6 +211,12 @@ LRESULT TPicView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_PASTE:
         PasteFromClipboard();
+        return 0;
+    case kScrollStepMessage:
+        OnScrollStep();
+        return 0;
+    case kCreditStepMessage:
+        OnCreditStep();
         return 0;
     case WM_KEYDOWN:
         KeyDown(wParam);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/Canvas.h"
 #include "framework/Font.h"
@@ -23,6 +24,11 @@ public:
 
     // Creates the window, 105 x 105 pixels at left, top.
     void Create(HWND parent, int id, int left = 0, int top = 0);
+
+    // Step messages of the message display: each may move a scrolling
+    // message (WM_USER+1) or a credit box (WM_USER+2) by one pixel.
+    static constexpr UINT kScrollStepMessage = WM_USER + 1;
+    static constexpr UINT kCreditStepMessage = WM_USER + 2;
 
     // Loader texts: the result of a missing file, and of a picture the
     // picture holder reads itself.
@@ -126,16 +132,43 @@ protected:
     bool FCreditActive = false;
     COLORREF FSavedColor = 0;
 
+    // The message display (PicViewMessage.cpp).
+    void LoadScrollMessage(const std::string& fileName);
+    void LoadCreditBox(const std::string& fileName);
+    void ShowCreditLine();
+    // True on every (divider + 1)-th call.
+    bool SpeedTick(int divider);
+    void OnScrollStep();
+    void OnCreditStep();
+
+    TFont FMsgFont;
+    COLORREF FMsgBackColor = 0;
+    int FMsgSpeed = 0;
+    std::string FMsgText;
+    std::vector<std::string> FCreditLines;
+    int FCreditIndex = 0;
+    TBitmap FMsgBitmap;
+    int FMsgX = 0;
+    int FMsgY = 0;
+    int FMsgXEnd = 0;
+    int FMsgWidth = 0;
+    int FMsgHeight = 0;
+    int FSavedWidth = 0;
+    int FSavedHeight = 0;
+    int FTickCount = 0;
+
 private:
     struct LoaderRow;
 
     std::string GetImageName();
     void LoadByReader(const LoaderRow& row, int depth, int dither);
     void LoadMessageFile(void (TPicView::*load)(const std::string&));
-    // The message display: its two loaders start a scrolling message and a
-    // credit box. Not built yet: they show nothing.
-    void LoadScrollMessage(const std::string& /*fileName*/) {}
-    void LoadCreditBox(const std::string& /*fileName*/) {}
+    // The message display's helpers (PicViewMessage.cpp).
+    SIZE MeasureMessageText(const std::string& text) const;
+    void RepaintNow();
+    void LayOutCreditLine();
+    void DrawCreditLine();
+    void DrawMessageBitmap();
     int ReaderDepth() const;
     void SetFailedInfo();
     void SetResourceInfo();
@@ -155,6 +188,9 @@ private:
     // Painting (PicViewPaint.cpp).
     void PaintGraphic(TCanvas& canvas);
     void DrawBitmap(TCanvas& canvas, const TBitmap& bitmap, int x, int y, int w, int h, bool stretched);
+    // What to draw for the bitmap in w x h: the bitmap itself, or shrunk
+    // smoothly where w or h is smaller than the picture.
+    const TBitmap& FitBitmap(const TBitmap& bitmap, int w, int h);
     void DrawOverlayText(TCanvas& canvas, int x, int y, const std::string& text, COLORREF shadowColor,
                          bool transparent, bool shadow, int angle);
     void FinishPaint(TCanvas& canvas);
@@ -190,4 +226,8 @@ private:
     bool textTransparent_ = true;
     COLORREF color_;
     TFont font_;
+    // The picture area-averaged to the size it was last drawn shrunk at,
+    // made once per picture and size: shrinking a large photograph at
+    // every paint would be slow.
+    TBitmap shrunk_;
 };

@@ -5,6 +5,9 @@
 #include "framework/Exceptions.h"
 #include "picture/PicGeometry.h"
 #include "picture/PicView.h"
+#include "picture/ShrinkBitmap.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -66,7 +69,9 @@ void TPicView::PaintGraphic(TCanvas& canvas)
     ::GetClientRect(Handle(), &client);
     RECT target = stretch_ ? client
                            : ToRect(ActualSizeRect(Width(), Height(), picture_.Width(), picture_.Height(), center_));
-    if (const TGraphic* graphic = picture_.Graphic())
+    if (const TBitmap* bitmap = picture_.HeldBitmap())
+        canvas.StretchDraw(target, FitBitmap(*bitmap, target.right - target.left, target.bottom - target.top));
+    else if (const TGraphic* graphic = picture_.Graphic())
         canvas.StretchDraw(target, *graphic);
     FinishPaint(canvas);
 }
@@ -80,8 +85,24 @@ void TPicView::FinishPaint(TCanvas& canvas)
         OnPaint(*this);
 }
 
-void TPicView::DrawBitmap(TCanvas& canvas, const TBitmap& bitmap, int x, int y, int w, int h, bool stretched)
+const TBitmap& TPicView::FitBitmap(const TBitmap& bitmap, int w, int h)
 {
+    const int pw = bitmap.Width(), ph = bitmap.Height();
+    if (w <= 0 || h <= 0 || (w >= pw && h >= ph))
+        return bitmap;
+    // Shrunk on the axes that shrink; the window system enlarges the other.
+    const int sw = std::min(w, pw), sh = std::min(h, ph);
+    if (shrunk_.Empty() || shrunk_.Width() != sw || shrunk_.Height() != sh) {
+        shrunk_.SetHandle(ShrinkBitmap(bitmap.Handle(), sw, sh));
+        shrunk_.SetPalette(DuplicatePalette(bitmap.Palette()));
+    }
+    return shrunk_.Empty() ? bitmap : shrunk_;
+}
+
+void TPicView::DrawBitmap(TCanvas& canvas, const TBitmap& picture, int x, int y, int w, int h, bool stretched)
+{
+    // A monochrome read keeps the device's own stretch mode, which keeps thin lines.
+    const TBitmap& bitmap = stretched && imageReadRes_ != lMonoChrome ? FitBitmap(picture, w, h) : picture;
     if (bitmap.Empty())
         return;
     HDC dc = canvas.Handle();

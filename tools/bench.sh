@@ -42,6 +42,8 @@ for picture in ["Pcx12MP", "Bmp12MP", "Reduce12MP"]:
     speedup = 1 / ratio(picture + "_Ours", picture + "_ImageMagick")
     limit = 3.0 if picture == "Reduce12MP" else 2.0
     print(f"{picture + ' vs ImageMagick':36} {speedup:8.2f}x faster >= {limit:.1f}x   {'ok' if speedup >= limit else 'MISSED'}")
+shrink, decode = results["AreaAverage24MP_To352x264"], results["Jpeg24MP_Ours"]
+print(f"{'AreaAverage24MP to 352x264':36} {shrink:.1f} ms, {shrink / decode:.2f}x the decode   <= 0.25x  {'ok' if shrink <= 0.25 * decode else 'MISSED'}")
 ours, theirs = counters["Reduce12MP_Ours"]["mse"], counters["Reduce12MP_ImageMagick"]["mse"]
 print(f"{'Reduce12MP mean squared error':36} ours {ours:.2f}, ImageMagick {theirs:.2f}   {'ok' if ours <= theirs else 'MISSED'}")
 PY

@@ -5,7 +5,22 @@
 # destroyed top-level window unless the X11 driver is told it is unmanaged.
 set -eu
 prefix=$(realpath -m "$1")
-[ -f "$prefix/.lumoscope-ready" ] && exit 0
+
+# Wine draws the caption buttons with its Marlett font, which Debian's Wine
+# does not load from its own font folder (the buttons then show the letters
+# 0, 1 and r); a copy in the prefix's Fonts folder is found. Prefixes made
+# before this get it too.
+add_marlett() {
+    fonts="$prefix/drive_c/windows/Fonts"
+    if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || echo "Marlett not found: caption buttons show letters" >&2
+    fi
+}
+
+if [ -f "$prefix/.lumoscope-ready" ]; then
+    add_marlett
+    exit 0
+fi
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
 mkdir -p "$prefix"
@@ -15,4 +30,5 @@ mkdir -p "$prefix"
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
     >>"$prefix/../wineboot.log" 2>&1
 /usr/lib/wine/wineserver -w
+add_marlett
 touch "$prefix/.lumoscope-ready"

@@ -50,9 +50,12 @@ int MapProc(thandle_t, void**, toff_t*) { return 0; }
 
 void UnmapProc(thandle_t, void*, toff_t) {}
 
-int OnError(TIFF*, void* user, const char*, const char*, va_list)
+int OnError(TIFF*, void* user, const char*, const char* format, va_list)
 {
-    static_cast<TiffMemory*>(user)->failed = true;
+    TiffMemory& memory = *static_cast<TiffMemory*>(user);
+    memory.failed = true;
+    if (format != nullptr && std::strstr(format, "Integer overflow") != nullptr)
+        memory.tooLarge = true;
     return 1;
 }
 
@@ -87,6 +90,8 @@ TiffFile::~TiffFile()
 
 Status TiffFile::Failure() const
 {
+    if (memory_.tooLarge)
+        return Status::OutOfMemory;
     return memory_.readPastEnd || memory_.file.size() < 8 ? Status::TruncatedData : Status::CorruptData;
 }
 

@@ -17,6 +17,9 @@ struct TiffMemory {
     toff_t at = 0;
     bool failed = false;
     bool readPastEnd = false;
+    // A size libtiff cannot represent in this build (its sizes have the
+    // width of a pointer): the picture is too large, not damaged.
+    bool tooLarge = false;
 };
 
 class TiffFile {

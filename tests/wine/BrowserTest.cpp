@@ -170,6 +170,30 @@ TEST_F(BrowserTest, RenameMovesTheFileOrWarnsAndKeepsBoth)
     EXPECT_EQ(form.FileListBox1.ItemIndex(), index);
 }
 
+TEST_F(BrowserTest, DeleteAndRenameActInTheListedDirectoryWhereverTheCurrentDirectoryIs)
+{
+    for (const char* directory : {"listed", "elsewhere"}) {
+        folder.Folder(directory);
+        for (const char* name : {"x.bmp", "z.bmp"})
+            folder.File(std::string(directory) + "\\" + name);
+    }
+    Browse(folder / "listed");
+    Select("x.bmp");
+    ::SetCurrentDirectoryA((folder / "elsewhere").c_str());
+    dialogs.Answer(mrYes);
+    Key(form.FileListBox1.Handle(), VK_DELETE);
+    EXPECT_FALSE(Exists(folder / "listed\\x.bmp"));
+    EXPECT_TRUE(Exists(folder / "elsewhere\\x.bmp"));
+
+    Select("z.bmp");
+    ::SetCurrentDirectoryA((folder / "elsewhere").c_str());
+    dialogs.Answer(mrOk, "y.bmp");
+    Key(form.FileListBox1.Handle(), VK_INSERT);
+    EXPECT_TRUE(Exists(folder / "listed\\y.bmp"));
+    EXPECT_TRUE(Exists(folder / "elsewhere\\z.bmp"));
+    EXPECT_FALSE(Exists(folder / "elsewhere\\y.bmp"));
+}
+
 TEST_F(BrowserTest, DeleteFailureWarnsAndLeavesTheList)
 {
     folder.File("locked.bmp");
@@ -228,9 +252,12 @@ TEST_F(BrowserTest, DoubleClickEntersDirectoriesAndOpensOnlyPictures)
     EXPECT_EQ(CurrentPicturePath, "");
     EXPECT_EQ(form.FileListBox1.Directory(), folder / "Holiday");
 
+    EXPECT_TRUE(dialogs.requests.empty());
     Select("beach.jpg");
     ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
-    EXPECT_EQ(CurrentPicturePath, folder / "Holiday\\beach.jpg");
+    ASSERT_FALSE(dialogs.requests.empty()) << "a picture is loaded (this one is not a valid one)";
+    EXPECT_EQ(dialogs.requests.back().text, "BEACH.JPG is not a valid Bitmapfile !");
+    dialogs.requests.clear();
 
     Select("[..]");
     const int height = form.FileListBox1.ItemHeight();
@@ -239,7 +266,7 @@ TEST_F(BrowserTest, DoubleClickEntersDirectoriesAndOpensOnlyPictures)
     EXPECT_EQ(form.FileListBox1.Directory(), folder.Path());
     EXPECT_EQ(form.FileListBox1.ItemIndex(), -1);
     EXPECT_EQ(form.Label2.Text(), ShortenPath(folder.Path(), 30));
-    EXPECT_EQ(CurrentPicturePath, folder / "Holiday\\beach.jpg");
+    EXPECT_TRUE(dialogs.requests.empty());
 }
 
 TEST_F(BrowserTest, ThePathLineStaysOneLineWhenThePathHasBlanks)

@@ -1,24 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "TestSupport.h"
+#include "PictureTestSupport.h"
+#include "PreviewTestSupport.h"
 #include "app/CommandLinePicture.h"
 #include "app/PathText.h"
-#include "app/ProgramValues.h"
-#include "app/TForm1.h"
 
 namespace {
-
-class PictureFile {
-public:
-    explicit PictureFile(std::string path) : path_(std::move(path)) { std::ofstream(path_) << "BM"; }
-    ~PictureFile() { ::DeleteFileA(path_.c_str()); }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 std::string CurrentDirectory()
 {
@@ -27,36 +14,96 @@ std::string CurrentDirectory()
     return directory;
 }
 
+// Picture and non-picture files around the C: drive for one test.
+class CommandLineFiles {
+public:
+    CommandLineFiles() : before_(CurrentDirectory())
+    {
+        ::CreateDirectoryA("C:\\PICS.OLD", nullptr);
+        ::CreateDirectoryA("C:\\lumo-cl", nullptr);
+        ::CopyFileA(WriteBmpFile("lumo-cl.bmp", 40, 30, RGB(0, 0, 255)).c_str(), "C:\\lumotest.bmp", FALSE);
+        ::CopyFileA(WriteResourceFile("PICVIEW_TIF", "lumo-cl.tif").c_str(), "C:\\lumo-cl\\photo.tiff", FALSE);
+        const std::string text = WriteTextFile("lumo-cl-readme", "text");
+        for (const char* name : {"C:\\lumo-cl\\README", "C:\\PICS.OLD\\README"})
+            ::CopyFileA(text.c_str(), name, FALSE);
+    }
+    ~CommandLineFiles()
+    {
+        ::SetCurrentDirectoryA(before_.c_str());
+        for (const char* name : {"C:\\lumotest.bmp", "C:\\lumo-cl\\photo.tiff", "C:\\lumo-cl\\README",
+                                 "C:\\PICS.OLD\\README"})
+            ::DeleteFileA(name);
+        ::RemoveDirectoryA("C:\\lumo-cl");
+        ::RemoveDirectoryA("C:\\PICS.OLD");
+    }
+
+private:
+    std::string before_;
+};
+
 } // namespace
 
-TEST(CommandLinePicture, MovesTheBrowserToThePictureInADriveRoot)
+TEST(CommandLinePicture, OpensOnlyAnExistingSupportedFile)
 {
-    std::string before = CurrentDirectory();
-    PictureFile picture("C:\\lumotest.bmp");
-    {
-        TForm1 form;
-        StartupPicturePath.clear();
-        OpenCommandLinePicture(form, picture.Path());
-        EXPECT_EQ(StartupPicturePath, "C:\\LUMOTEST.BMP");
-        EXPECT_EQ(form.FileListBox1.Directory(), "C:\\");
-        EXPECT_EQ(form.DriveComboBox1.Drive(), 'C');
-        EXPECT_EQ(form.Label2.Text(), "C:\\");
-        EXPECT_EQ(form.Edit1.Text(), "LUMOTEST.BMP");
-        EXPECT_EQ(form.FileListBox1.ItemIndex(), form.FileListBox1.IndexOfName("lumotest.bmp"));
-        EXPECT_EQ(::GetFocus(), form.FileListBox1.Handle());
+    struct Case {
+        const char* argument;
+        const char* shownAs;  // none: the start is as without an argument
+        const char* loadPath;
+    };
+    const Case cases[] = {
+        {"", nullptr, nullptr},
+        {"-U", nullptr, nullptr},
+        {"C:\\no-such-picture.bmp", nullptr, nullptr},
+        {"C:\\windows", nullptr, nullptr},
+        {"C:\\lumo-cl\\README", nullptr, nullptr},
+        {"C:\\PICS.OLD\\README", nullptr, nullptr},
+        {"c:\\lumo-cl\\photo.tiff", "PHOTO.TIFF", "C:\\LUMO-CL\\PHOTO.TIFF"},
+        {"C:\\lumotest.bmp", "LUMOTEST.BMP", "C:\\LUMOTEST.BMP"},
+    };
+    CommandLineFiles files;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        ScriptedDialogs dialogs;
+        ProgramWindows w;
+        CurrentPicturePath.clear();
+        StartupPicturePath = "untouched";
+        OpenCommandLinePicture(w.form1, c.argument);
+        EXPECT_TRUE(dialogs.requests.empty());
+        if (!c.shownAs) {
+            EXPECT_EQ(StartupPicturePath, "untouched");
+            EXPECT_EQ(w.form1.Caption(), "Lumoscope32 - [Noname]");
+            EXPECT_EQ(w.form1.Panel5.Caption(), "Picture-Info:");
+            continue;
+        }
+        EXPECT_EQ(StartupPicturePath, c.loadPath) << "one \"\\\" after a drive";
+        EXPECT_EQ(CurrentPicturePath, c.loadPath);
+        EXPECT_EQ(w.form1.Caption(), std::string("Lumoscope32 - [") + c.shownAs + "]");
+        EXPECT_EQ(w.form1.Edit1.Text(), c.shownAs);
+        EXPECT_EQ(w.form1.FileListBox1.ItemIndex(), w.form1.FileListBox1.IndexOfName(c.shownAs));
+        EXPECT_EQ(w.form1.Label2.Text(), ShortenPath(w.form1.FileListBox1.Directory(), 30));
+        EXPECT_EQ(::GetFocus(), w.form1.FileListBox1.Handle());
+        EXPECT_NE(BitmapOf(w.form2.PicView1), nullptr);
     }
-    ::SetCurrentDirectoryA(before.c_str());
 }
 
-TEST(CommandLinePicture, IgnoresMissingUnsupportedAndDirectoryArguments)
+TEST(CommandLinePicture, TheProgramOpensTheFirstArgumentAndIgnoresTheRest)
 {
-    PictureFile text("C:\\lumotest.txt");
-    TForm1 form;
-    std::string directory = form.FileListBox1.Directory();
-    for (const char* argument : {"", "C:\\no-such-picture.bmp", "C:\\lumotest.txt", "C:\\windows", "-U"}) {
-        StartupPicturePath = "untouched";
-        OpenCommandLinePicture(form, argument);
-        EXPECT_EQ(StartupPicturePath, "untouched") << argument;
-        EXPECT_EQ(form.FileListBox1.Directory(), directory) << argument;
+    CommandLineFiles files;
+    std::string commandLine = std::string("\"") + LUMO_PROGRAM_PATH + "\" C:\\lumotest.bmp c:\\lumo-cl\\photo.tiff";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &process));
+    UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
+    HWND window = nullptr;
+    for (int i = 0; i < 1000 && !window; ++i, ::Sleep(10))
+        window = ::FindWindowA("TForm1", "Lumoscope32 - [LUMOTEST.BMP]");
+    EXPECT_NE(window, nullptr);
+    if (window)
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.hProcess, 99);
+        ADD_FAILURE() << "the program did not end";
     }
 }

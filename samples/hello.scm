@@ -1,0 +1,1 @@
+/fc|65535/fh|-24/fn|Tahoma/fs|/ft|1000/bc|8388608/sp|0/sm| Welcome to Lumoscope32 - a small, fast picture viewer for BMP, GIF, ICO, JPEG, PCX, TIFF, WMF and PNG /eo|

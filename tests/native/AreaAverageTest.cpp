@@ -1,0 +1,111 @@
+#include "picture/AreaAverage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+struct Shrink {
+    int sw, sh, tw, th;
+    int channels = 3;
+};
+
+std::ostream& operator<<(std::ostream& out, const Shrink& s)
+{
+    return out << s.sw << " x " << s.sh << " -> " << s.tw << " x " << s.th << " (" << s.channels << ")";
+}
+
+std::vector<std::uint8_t> Averaged(const std::vector<std::uint8_t>& source, const Shrink& s)
+{
+    return AreaAverage(source.data(), std::ptrdiff_t(s.sw) * s.channels, s.sw, s.sh, s.tw, s.th, s.channels);
+}
+
+// The mean over the target pixel's area, integrated in floating point.
+double ExactMean(const std::vector<std::uint8_t>& source, const Shrink& s, int tx, int ty, int c)
+{
+    const double x0 = double(tx) * s.sw / s.tw, x1 = double(tx + 1) * s.sw / s.tw;
+    const double y0 = double(ty) * s.sh / s.th, y1 = double(ty + 1) * s.sh / s.th;
+    double sum = 0;
+    for (int y = int(y0); y < int(std::ceil(y1)); ++y) {
+        const double wy = std::min(y1, y + 1.0) - std::max(y0, double(y));
+        for (int x = int(x0); x < int(std::ceil(x1)); ++x) {
+            const double wx = std::min(x1, x + 1.0) - std::max(x0, double(x));
+            sum += wx * wy * source[(std::size_t(y) * s.sw + x) * s.channels + c];
+        }
+    }
+    return sum / ((x1 - x0) * (y1 - y0));
+}
+
+} // namespace
+
+TEST(AreaAverage, GivesTheRoundedMeanOfTheCoveredAreaAtAnyRatio)
+{
+    std::mt19937 random(7);
+    for (const Shrink& s : {Shrink{7, 5, 3, 2, 3}, Shrink{13, 17, 5, 1, 3}, Shrink{97, 61, 13, 7, 4},
+                            Shrink{1000, 1, 1, 1, 4}, Shrink{1, 1, 1, 1, 3}, Shrink{10, 9, 10, 9, 3},
+                            Shrink{601, 451, 352, 264, 3}}) {
+        std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * s.channels);
+        for (std::uint8_t& value : source)
+            value = std::uint8_t(random());
+        const std::vector<std::uint8_t> target = Averaged(source, s);
+        ASSERT_EQ(target.size(), std::size_t(s.tw) * s.th * s.channels) << s;
+        for (int y = 0; y < s.th; ++y)
+            for (int x = 0; x < s.tw; ++x)
+                for (int c = 0; c < s.channels; ++c)
+                    ASSERT_NEAR(target[(std::size_t(y) * s.tw + x) * s.channels + c], ExactMean(source, s, x, y, c),
+                                0.5 + 1e-9)
+                        << s << " at " << x << ", " << y << ", channel " << c;
+    }
+}
+
+TEST(AreaAverage, KeepsAFlatColourExact)
+{
+    for (const Shrink& s : {Shrink{3001, 7, 352, 3, 3}, Shrink{5, 3, 2, 2, 4}, Shrink{1, 1, 1, 1, 3}}) {
+        const std::uint8_t colour[4] = {17, 200, 255, 1};
+        std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * s.channels);
+        for (std::size_t i = 0; i < source.size(); ++i)
+            source[i] = colour[i % s.channels];
+        const std::vector<std::uint8_t> target = Averaged(source, s);
+        for (std::size_t i = 0; i < target.size(); ++i)
+            ASSERT_EQ(target[i], colour[i % s.channels]) << s << " at byte " << i;
+    }
+}
+
+TEST(AreaAverage, TurnsOnePixelLinesGrey)
+{
+    // Lines 1 pixel wide, black and white in turn, shrunk 2.84 times: each
+    // target pixel holds one or two white lines of 2.84, so it lies between
+    // 255 / 2.84 = 90 and 255 * 1.84 / 2.84 = 165, and all of them average
+    // to the middle grey.
+    for (bool columns : {true, false}) {
+        const Shrink s{1000, 800, 352, 282, 3};
+        std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * 3);
+        for (int y = 0; y < s.sh; ++y)
+            for (int x = 0; x < s.sw; ++x)
+                if ((columns ? x : y) % 2 == 0)
+                    std::fill_n(source.begin() + (std::ptrdiff_t(y) * s.sw + x) * 3, 3, std::uint8_t(255));
+        const std::vector<std::uint8_t> target = Averaged(source, s);
+        const auto [darkest, lightest] = std::minmax_element(target.begin(), target.end());
+        EXPECT_GE(*darkest, 89) << (columns ? "columns" : "rows");
+        EXPECT_LE(*lightest, 166) << (columns ? "columns" : "rows");
+        double mean = 0;
+        for (std::uint8_t value : target)
+            mean += value;
+        EXPECT_NEAR(mean / double(target.size()), 127.5, 1.0) << (columns ? "columns" : "rows");
+    }
+}
+
+TEST(AreaAverage, OnlyShrinksWithinCheckedSizes)
+{
+    constexpr int kMax = AreaAverager::kMaxSide;
+    EXPECT_TRUE(AreaAverager::Fits(1, 1, 1, 1));
+    EXPECT_TRUE(AreaAverager::Fits(kMax, kMax, 352, 264));
+    for (const Shrink& s : {Shrink{10, 10, 11, 10}, Shrink{10, 10, 10, 11}, Shrink{10, 10, 0, 5}, Shrink{10, 10, 5, 0},
+                            Shrink{10, 10, -1, 5}, Shrink{kMax + 1, 10, 352, 5}, Shrink{10, kMax + 1, 5, 264}})
+        EXPECT_FALSE(AreaAverager::Fits(s.sw, s.sh, s.tw, s.th)) << s;
+    EXPECT_THROW(AreaAverager(10, 10, 11, 10, 3), std::invalid_argument);
+    EXPECT_THROW(AreaAverager(10, 10, 5, 5, 2), std::invalid_argument);
+}

@@ -1,0 +1,289 @@
+// The setup program of this build's architecture, run silently into a
+// scratch folder, and the uninstall run as a user runs it: the program with
+// "-U", answered through its real dialogs, and then LMUNINST.EXE.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <functional>
+#include <set>
+
+#include "ScratchTestSupport.h"
+#include "TestSupport.h"
+#include "framework/Files.h"
+#include "system/FileBytes.h"
+#include "system/Registry.h"
+#include "system/WindowsShell.h"
+
+namespace {
+
+const std::string kAppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\LUMSC32.EXE";
+constexpr DWORD kUninstallerTime = 40000;  // it waits up to 30 s for the program to end
+
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
+{
+    for (DWORD waited = 0; !done(); waited += 50) {
+        if (waited >= milliseconds)
+            return false;
+        ::Sleep(50);
+    }
+    return true;
+}
+
+bool FolderExists(const std::string& path)
+{
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::set<std::string> NamesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found))
+        if (found.cFileName[0] != '.')
+            names.insert(found.cFileName);
+    ::FindClose(search);
+    return names;
+}
+
+std::string UserGroupFolder()
+{
+    char path[MAX_PATH] = {};
+    ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
+    return std::string(path) + "\\Lumoscope32";
+}
+
+std::string IniText(const std::string& file, const char* section, const std::string& key)
+{
+    char text[1024] = {};
+    ::GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
+    return text;
+}
+
+// "target arguments" of a shortcut.
+std::string ShortcutCommand(const std::string& path)
+{
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    std::string command;
+    std::wstring widePath(path.begin(), path.end());
+    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                     reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
+        char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+        link->GetPath(target, MAX_PATH, nullptr, 0);
+        link->GetArguments(arguments, MAX_PATH);
+        command = std::string(target) + " " + arguments;
+    }
+    if (file)
+        file->Release();
+    if (link)
+        link->Release();
+    return command;
+}
+
+// Read from the file: Wine's shell link does not report every flag.
+bool RunsAsAdministrator(const std::string& shortcut)
+{
+    const std::string bytes = ReadFileBytes(shortcut).value_or("");
+    DWORD flags = 0;
+    if (bytes.size() >= 0x14 + sizeof flags)
+        std::memcpy(&flags, bytes.data() + 0x14, sizeof flags);
+    return flags & SLDF_RUNAS_USER;
+}
+
+class Process {
+public:
+    explicit Process(std::string commandLine)
+    {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &started))
+            startError = ::GetLastError();
+        process_.reset(started.hProcess);
+        UniqueKernelHandle thread(started.hThread);
+        id_ = started.dwProcessId;
+    }
+    ~Process()
+    {
+        if (process_ && Wait(0) == STILL_ACTIVE)
+            ::TerminateProcess(process_.get(), 99);
+    }
+
+    // The exit code, or STILL_ACTIVE when it runs longer.
+    DWORD Wait(DWORD milliseconds) const
+    {
+        DWORD code = STILL_ACTIVE;
+        if (::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0)
+            ::GetExitCodeProcess(process_.get(), &code);
+        return code;
+    }
+
+    // A visible top-level window of the process with this class.
+    HWND WaitForWindow(const std::string& className) const
+    {
+        std::pair<const Process*, const std::string*> search{this, &className};
+        found_ = nullptr;
+        WaitUntil([&] { return ::EnumWindows(Match, reinterpret_cast<LPARAM>(&search)), found_ != nullptr; }, 10000);
+        return found_;
+    }
+
+    DWORD startError = 0;
+
+private:
+    static BOOL CALLBACK Match(HWND window, LPARAM parameter)
+    {
+        auto* search = reinterpret_cast<std::pair<const Process*, const std::string*>*>(parameter);
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        char className[64] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        if (process != search->first->id_ || *search->second != className || !::IsWindowVisible(window))
+            return TRUE;
+        search->first->found_ = window;
+        return FALSE;
+    }
+
+    UniqueKernelHandle process_;
+    DWORD id_ = 0;
+    mutable HWND found_ = nullptr;
+};
+
+void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+HWND UninstallerReport() { return ::FindWindowA("#32770", "Lumoscope Uninstall"); }
+
+bool UninstallerRunning()
+{
+    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
+        if (::lstrcmpiA(entry.szExeFile, "LMUNINST.EXE") == 0)
+            return true;
+    return false;
+}
+
+// Until the uninstaller has ended, or waits with its report.
+bool WaitForTheUninstaller()
+{
+    return WaitUntil([] { return !UninstallerRunning() || UninstallerReport(); }, kUninstallerTime);
+}
+
+class Setup : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::CoInitialize(nullptr);
+        hadUninstaller_ = FileExists(GetWindowsDir() + "\\LMUNINST.EXE");
+#ifndef LUMO_SETUP_PATH
+        GTEST_SKIP() << "Built without makensis: there is no setup program to test.";
+#else
+        Process setup(std::string("\"") + LUMO_SETUP_PATH + "\" /S /D=" + folder_);
+        if (setup.startError == ERROR_BAD_EXE_FORMAT || setup.startError == ERROR_EXE_MACHINE_TYPE_MISMATCH)
+            GTEST_SKIP() << "This machine cannot run 32-bit programs, which the setup is: skipped.";
+        ASSERT_EQ(setup.startError, 0u);
+        ASSERT_EQ(setup.Wait(60000), 0u);
+#endif
+    }
+    void TearDown() override
+    {
+        if (HWND report = UninstallerReport())
+            Click(report, IDOK);
+        WaitUntil([] { return !UninstallerRunning(); }, 5000);
+        if (!hadUninstaller_)  // the uninstall leaves it in the Windows directory
+            ::DeleteFileA((GetWindowsDir() + "\\LMUNINST.EXE").c_str());
+        ScratchFolder::RemoveTree(UserGroupFolder());
+        ::CoUninitialize();
+    }
+
+    std::string Installed(const std::string& name) const { return folder_ + "\\" + name; }
+
+    void StartAndClose() const
+    {
+        Process program("\"" + Installed("LUMSC32.EXE") + "\"");
+        HWND main = program.WaitForWindow("TForm1");
+        ASSERT_TRUE(main);
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.Wait(10000), 0u);
+    }
+
+    // As from the group's uninstall shortcut: confirms the question, then
+    // the notice that hands over to LMUNINST.EXE.
+    void Uninstall() const
+    {
+        Process program("\"" + Installed("LUMSC32.EXE") + "\" -U");
+        HWND question = program.WaitForWindow("#32770");
+        ASSERT_TRUE(question);
+        Click(question, IDYES);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(question); }, 5000));
+        HWND notice = program.WaitForWindow("#32770");
+        ASSERT_TRUE(notice);
+        EXPECT_EQ(TextOf(notice), "Information");
+        Click(notice, IDOK);
+        EXPECT_EQ(program.Wait(10000), 0u);
+    }
+
+    bool hadUninstaller_ = false;
+    ScratchFolder scratch_{"lumo-setup"};
+    std::string folder_ = scratch_ / "Picture Tools\\Lumoscope32";
+};
+
+} // namespace
+
+TEST_F(Setup, InstallsTheFilesItsLogAndTheUsersGroup)
+{
+    EXPECT_EQ(NamesIn(folder_), (std::set<std::string>{"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO", "UNINST.LOG"}));
+    const std::string uninstaller = GetWindowsDir() + "\\LMUNINST.EXE";
+    EXPECT_TRUE(FileExists(uninstaller));
+
+    const std::string log = Installed("UNINST.LOG");
+    EXPECT_EQ(IniText(log, "Group", "Name"), "Lumoscope32");
+    for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"})
+        EXPECT_EQ(IniText(log, "Files", name), Installed(name));
+    EXPECT_EQ(IniText(log, "Windows", "LMUNINST.EXE"), uninstaller);
+
+    const std::string group = UserGroupFolder();
+    EXPECT_EQ(NamesIn(group), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));
+    EXPECT_EQ(ShortcutCommand(group + "\\Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " ");
+    EXPECT_EQ(ShortcutCommand(group + "\\Uninstall Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " -U");
+    EXPECT_TRUE(RunsAsAdministrator(group + "\\Uninstall Lumoscope32.lnk"));
+}
+
+TEST_F(Setup, TheUninstallTakesTheRegistrationTheGroupAndEveryFile)
+{
+    StartAndClose();
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kAppPaths, ""), Installed("LUMSC32.EXE"));
+
+    Uninstall();
+    ASSERT_TRUE(WaitForTheUninstaller());
+    EXPECT_FALSE(UninstallerReport());
+    EXPECT_FALSE(FileExists(GetWindowsDir() + "\\LMUNINST.LOG"));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kAppPaths));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumoscope32"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Lumoscope32"));
+    EXPECT_FALSE(FolderExists(UserGroupFolder()));
+    EXPECT_FALSE(FolderExists(folder_));
+}
+
+TEST_F(Setup, TheUninstallKeepsAFileOfTheUsersOwnAndItsFolder)
+{
+    ::CloseHandle(::CreateFileA(Installed("My notes.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+
+    Uninstall();
+    ASSERT_TRUE(WaitForTheUninstaller());
+    HWND report = UninstallerReport();
+    ASSERT_TRUE(report);
+    EXPECT_NE(TextOf(::GetDlgItem(report, 0xFFFF)).find(folder_ + " (holds other files, left alone)"),
+              std::string::npos);
+    Click(report, IDOK);
+    EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"My notes.txt"});
+    EXPECT_FALSE(FolderExists(UserGroupFolder()));
+}

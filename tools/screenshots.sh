@@ -1,0 +1,68 @@
+#!/bin/bash
+# Builds the Windows x86_64 program and saves the screenshots of the
+# documentation into docs/: each one starts the real program under Wine (in
+# a private Xvfb unless DISPLAY is set), in a folder of sample pictures, waits
+# for its window, saves that window and ends the program.
+#   tools/screenshots.sh
+set -euo pipefail
+. "$(dirname "$0")/build-all.sh"
+. "$repo/tools/xvfb.sh"
+
+prepare
+build_windows x86_64 LUMSC32 PICDEC32
+
+prefix="$repo/build/x86_64/wineprefix"
+program="$repo/build/x86_64/bin/LUMSC32.EXE"
+samples="$repo/build/screenshots/Pictures"
+export WINEPREFIX="$prefix"
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; stop_display' EXIT
+start_display
+"$repo/tools/wine-prefix.sh" "$prefix"
+
+# A few pictures of every kind the file list shows, from ImageMagick's own.
+make_samples() {
+    mkdir -p "$samples"
+    convert rose: -resize 300% "$samples/Rose.bmp"
+    convert logo: -resize 50% "$samples/Logo.gif"
+    convert wizard: "$samples/Wizard.jpg"
+    convert granite: -resize 400% "$samples/Granite.pcx"
+    convert netscape: -resize 300% "$samples/Colours.tif"
+}
+
+# The X window whose name begins with TITLE, waiting up to 30 s.
+wait_for_window() {
+    for _ in $(seq 300); do
+        window=$(xwininfo -root -tree | awk -v title="\"$1" 'index($0, title) { print $1; exit }')
+        [ -n "$window" ] && { echo "$window"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# shoot NAME TITLE [ARGUMENTS...]: starts the program with the arguments,
+# saves its window whose caption begins with TITLE as docs/NAME.png.
+shoot() {
+    local name=$1 title=$2 window
+    shift 2
+    (cd "$samples" && "$repo/tools/wine-run.sh" "$prefix" "$program" "$@" >/dev/null 2>&1) &
+    if ! window=$(wait_for_window "$title"); then
+        echo "no window \"$title\" for $name" >&2
+        return 1
+    fi
+    sleep 1  # let it paint
+    import -window "$window" "$repo/docs/$name.png"
+    echo "$repo/docs/$name.png"
+    /usr/lib/wine/wineserver -k  # ends the program
+    wait
+}
+
+make_samples
+mkdir -p "$repo/docs"
+
+# The main window, as it opens.
+shoot main-window "Lumoscope32 - [Noname]"
+
+# To come once the preview and the full-screen view exist, each a line here:
+#   a picture in the preview:   shoot picture-in-preview "Lumoscope32 - [ROSE.BMP]" Rose.bmp
+#   the full-screen view:       (open a picture, press FULLVIEW, save the screen)
