@@ -84,7 +84,7 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
-// Every pixel as a literal code, with a clear code before every 256 of them,
+// Every pixel as a literal code, with a clear code before every 128 of them,
 // so the code table never grows far enough to widen the codes.
 File HandCodedGif(const GifPlan& plan)
 {
@@ -104,7 +104,7 @@ File HandCodedGif(const GifPlan& plan)
     const unsigned clear = 1u << plan.lzwCodeSize;
     CodeStream codes(plan.lzwCodeSize + 1);
     for (std::size_t i = 0; i < plan.indices.size(); ++i) {
-        if (i % 256 == 0)
+        if (i % 128 == 0)
             codes.Put(clear);
         codes.Put(plan.indices[i]);
     }
