@@ -90,6 +90,7 @@ TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
         SCOPED_TRACE(codeSize);
         GifPlan plan = PatternGif(300, 7, 8);
         plan.lzwCodeSize = codeSize;
+        plan.localColourMap = codeSize == 11;
         const File file = GifFile(plan);
         const Decoded decoded = DecodeFile(file);
         if (codeSize > 12) {

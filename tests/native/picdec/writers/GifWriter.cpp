@@ -86,20 +86,31 @@ private:
 
 // Every pixel as a literal code, with a clear code before every 128 of them,
 // so the code table never grows far enough to widen the codes.
+void PutColourMap(File& file, const GifPlan& plan)
+{
+    for (int i = 0; i < 1 << plan.colourBits; ++i) {
+        const Colour c = static_cast<std::size_t>(i) < plan.palette.size() ? plan.palette[static_cast<std::size_t>(i)] : Colour{};
+        file.insert(file.end(), {c.red, c.green, c.blue});
+    }
+}
+
+// Rows are written in stored order: interlaced plans give them in that order.
 File HandCodedGif(const GifPlan& plan)
 {
     File file{'G', 'I', 'F', '8', '9', 'a'};
     Put16(file, static_cast<unsigned>(plan.screenWidth));
     Put16(file, static_cast<unsigned>(plan.screenHeight));
-    file.insert(file.end(), {static_cast<std::uint8_t>(0x80 | (plan.colourBits - 1) << 4 | (plan.colourBits - 1)), 0, 0});
-    for (int i = 0; i < 1 << plan.colourBits; ++i) {
-        const Colour c = static_cast<std::size_t>(i) < plan.palette.size() ? plan.palette[static_cast<std::size_t>(i)] : Colour{};
-        file.insert(file.end(), {c.red, c.green, c.blue});
-    }
+    const auto mapFlags = static_cast<std::uint8_t>(0x80 | (plan.colourBits - 1));
+    file.insert(file.end(), {static_cast<std::uint8_t>(plan.localColourMap ? 0 : mapFlags | (plan.colourBits - 1) << 4),
+                             static_cast<std::uint8_t>(plan.background), 0});
+    if (!plan.localColourMap)
+        PutColourMap(file, plan);
     file.push_back(0x2C);
     for (const int value : {plan.left, plan.top, plan.width, plan.height})
         Put16(file, static_cast<unsigned>(value));
-    file.push_back(0);
+    file.push_back(static_cast<std::uint8_t>((plan.localColourMap ? mapFlags : 0) | (plan.interlaced ? 0x40 : 0)));
+    if (plan.localColourMap)
+        PutColourMap(file, plan);
     file.push_back(static_cast<std::uint8_t>(plan.lzwCodeSize));
     const unsigned clear = 1u << plan.lzwCodeSize;
     CodeStream codes(plan.lzwCodeSize + 1);
