@@ -46,12 +46,24 @@ std::string Description(TiffFile& file, const TiffLayout& layout)
     return ShortDescription(text);
 }
 
+struct UprightSize {
+    std::uint32_t width;
+    std::uint32_t height;
+};
+
+UprightSize UprightSizeOf(const TiffLayout& layout)
+{
+    if (SwapsAxes(layout.orientation))
+        return {layout.height, layout.width};
+    return {layout.width, layout.height};
+}
+
 void FillInfo(TiffFile& file, const TiffLayout& layout, PictureInfo& info)
 {
     info.format = PictureFormat::Tiff;
-    const bool swapped = SwapsAxes(layout.orientation);
-    info.width = swapped ? layout.height : layout.width;
-    info.height = swapped ? layout.width : layout.height;
+    const UprightSize size = UprightSizeOf(layout);
+    info.width = size.width;
+    info.height = size.height;
     const int samples = ColourSamples(layout);
     if (samples >= 3)
         SetColourDepth(info, layout.hasAlpha || samples == 4);
@@ -138,9 +150,8 @@ Status DecodeTiff(Bytes file, const PictureInfo& info, const DibView& target)
     TiffLayout layout;
     if (const Status status = ReadTiffLayout(tiff, layout); status != Status::Ok)
         return status;
-    PictureInfo upright;
-    FillInfo(tiff, layout, upright);
-    if (upright.width != info.width || upright.height != info.height || target.bitsPerPixel != TiffNativeDepth(layout))
+    const UprightSize size = UprightSizeOf(layout);
+    if (size.width != info.width || size.height != info.height || target.bitsPerPixel != TiffNativeDepth(layout))
         return Status::CorruptData;
     return DecodeUpright(layout.orientation, target,
                          [&](const DibView& stored) { return DecodeRows(tiff, layout, stored); });

@@ -100,8 +100,9 @@ TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
         ASSERT_EQ(decoded.status, Status::Ok);
         const RgbPicture expected = IndexedPicture(300, 7, plan.palette);
         EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
-        if (const auto reference = ImageMagickPixels(file, 300, 7, ".gif"))
+        if (const auto reference = ImageMagickPixels(file, 300, 7, ".gif")) {
             EXPECT_EQ(reference->pixels, expected.pixels) << "ImageMagick";
+        }
     }
 }
 

@@ -256,8 +256,9 @@ TEST(TiffVariants, ShowWhatTheReferenceDecodersShow)
         EXPECT_LE(samples::LargestDifference(decoded.bitmap, variant.expected), variant.tolerance);
         if (variant.referenceTolerance < 0)
             continue;
-        if (const auto reference = ImageMagickPixels(file, variant.plan.width, variant.plan.height, ".tif"))
+        if (const auto reference = ImageMagickPixels(file, variant.plan.width, variant.plan.height, ".tif")) {
             EXPECT_LE(LargestDifference(*reference, variant.expected), variant.referenceTolerance) << "ImageMagick";
+        }
     }
 }
 
