@@ -16,6 +16,9 @@ namespace picdec::samples {
 inline std::optional<RgbPicture> ImageMagickPixels(const File& file, std::uint32_t width, std::uint32_t height,
                                                    const std::string& extension)
 {
+#ifdef _WIN32
+    return std::nullopt;  // under Wine the Linux program cannot be started
+#endif
     const std::filesystem::path convert = "/usr/bin/convert";
     if (!std::filesystem::exists(convert))
         return std::nullopt;
