@@ -78,7 +78,8 @@ Variant AssociatedAlpha(bool grey, int bits, bool planar, bool tiled)
     const std::string name = std::string(grey ? "grey" : "RGB") + " associated alpha " + std::to_string(bits) +
                              (planar ? " planar" : " contiguous") + (tiled ? " tiled" : " stripped");
     return Build(name, plan, 1, [=](std::uint32_t x, std::uint32_t y, std::vector<std::uint8_t>& row) {
-        const Colour c = grey ? Colour{} : PatternColour(x, y);
+        const Colour pattern = PatternColour(x, y);
+        const Colour c = grey ? Colour{pattern.green, pattern.green, pattern.green} : pattern;
         const std::uint8_t alpha = AlphaAt(x, y);
         const double max = bits == 8 ? 255.0 : 65535.0;
         const double a = alpha / 255.0;
