@@ -87,6 +87,8 @@ Status ReadTiffLayout(TiffFile& file, TiffLayout& layout)
     layout.bitsPerSample = file.Tag16(TIFFTAG_BITSPERSAMPLE, 1);
     layout.samplesPerPixel = file.Tag16(TIFFTAG_SAMPLESPERPIXEL, 1);
     layout.compression = file.Tag16(TIFFTAG_COMPRESSION, COMPRESSION_NONE);
+    if (TIFFIsCODECConfigured(static_cast<std::uint16_t>(layout.compression)) != 1)
+        return Status::UnsupportedVariant;
     std::uint16_t photometric = 0;
     if (TIFFGetField(file.Handle(), TIFFTAG_PHOTOMETRIC, &photometric) != 1)
         photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;

@@ -78,6 +78,8 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
         TIFFSetField(tiff, TIFFTAG_COLORMAP, plan.colourMap.data(), plan.colourMap.data() + n,
                      plan.colourMap.data() + 2 * n);
     }
+    if (plan.compression == COMPRESSION_WEBP)
+        TIFFSetField(tiff, TIFFTAG_WEBP_LOSSLESS, 1);
     if (plan.compression == COMPRESSION_JPEG && plan.photometric == PHOTOMETRIC_YCBCR)
         TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
 }
@@ -118,7 +120,12 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan, const std::vector<std::vector<
 void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
     SetFields(tiff, plan);
-    if (!plan.rawTile.empty()) {
+    if (plan.compression == COMPRESSION_JBIG) {  // its encoder takes a whole strip at once
+        std::vector<std::uint8_t> strip;
+        for (const std::vector<std::uint8_t>& row : plan.rows)
+            strip.insert(strip.end(), row.begin(), row.end());
+        TIFFWriteEncodedStrip(tiff, 0, strip.data(), static_cast<tmsize_t>(strip.size()));
+    } else if (!plan.rawTile.empty()) {
         for (ttile_t tile = 0; tile < TIFFNumberOfTiles(tiff); ++tile)
             TIFFWriteRawTile(tiff, tile, const_cast<std::uint8_t*>(plan.rawTile.data()),
                              static_cast<tmsize_t>(plan.rawTile.size()));
