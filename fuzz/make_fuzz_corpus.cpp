@@ -140,6 +140,17 @@ void TiffVariantSeeds(const std::filesystem::path& dir)
     floats.compression = 8;
     floats.rows.assign(3, std::vector<std::uint8_t>(96, 0x3F));
     Save(dir, "tiff", "rgb-float32-predictor.tif", TiffFile(floats));
+    TiffPlan packed;
+    packed.width = 8;
+    packed.height = 4;
+    packed.samplesPerPixel = 3;
+    packed.photometric = 2;
+    packed.rows.assign(4, std::vector<std::uint8_t>(24, 0x5A));
+    for (const auto& [compression, name] : {std::pair{34925, "rgb-lzma.tif"}, std::pair{50000, "rgb-zstd.tif"},
+                                            std::pair{50001, "rgb-webp.tif"}}) {
+        packed.compression = compression;
+        Save(dir, "tiff", name, TiffFile(packed));
+    }
 }
 
 void TiffSeeds(const std::filesystem::path& dir)
