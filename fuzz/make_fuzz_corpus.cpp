@@ -47,6 +47,9 @@ void JpegSeeds(const std::filesystem::path& dir)
     options = {};
     options.cmyk = true;
     Save(dir, "jpeg", "cmyk.jpg", JpegFile(picture, options));
+    options = {};
+    options.exifOrientation = 6;
+    Save(dir, "jpeg", "exif-orientation6.jpg", JpegFile(picture, options));
 }
 
 void PngSeeds(const std::filesystem::path& dir)
@@ -83,6 +86,71 @@ void GifSeeds(const std::filesystem::path& dir)
     plan.interlaced = false;
     plan.localColourMap = true;
     Save(dir, "gif", "local-map.gif", GifFile(plan));
+    plan.lzwCodeSize = 12;
+    Save(dir, "gif", "code-size-12.gif", GifFile(plan));
+    plan.lzwCodeSize = 10;
+    plan.localColourMap = false;
+    Save(dir, "gif", "code-size-10.gif", GifFile(plan));
+}
+
+// Pages read sample by sample, a BigTIFF and a turned page.
+void TiffVariantSeeds(const std::filesystem::path& dir)
+{
+    TiffPlan alpha;
+    alpha.width = 20;
+    alpha.height = 9;
+    alpha.bitsPerSample = 16;
+    alpha.samplesPerPixel = 4;
+    alpha.photometric = 2;
+    alpha.alpha = true;
+    alpha.alphaKind = 1;  // associated
+    alpha.planar = true;
+    alpha.tileSize = 16;
+    alpha.compression = 8;
+    alpha.rows.assign(9, std::vector<std::uint8_t>(160, 0x61));
+    Save(dir, "tiff", "rgba16-associated-planar-tiled.tif", TiffFile(alpha));
+    TiffPlan lab;
+    lab.width = 6;
+    lab.height = 4;
+    lab.samplesPerPixel = 3;
+    lab.photometric = 8;
+    lab.orientation = 6;
+    lab.rows.assign(4, std::vector<std::uint8_t>(18, 0x9E));
+    Save(dir, "tiff", "lab8-orientation6.tif", TiffFile(lab));
+    TiffPlan grey;
+    grey.width = 10;
+    grey.height = 5;
+    grey.bitsPerSample = 12;
+    grey.compression = 5;
+    grey.rows.assign(5, std::vector<std::uint8_t>(15, 0x3C));
+    Save(dir, "tiff", "grey12-lzw.tif", TiffFile(grey));
+    grey.bitsPerSample = 16;
+    grey.sampleFormat = 2;
+    grey.bigTiff = true;
+    grey.rows.assign(5, std::vector<std::uint8_t>(20, 0x83));
+    Save(dir, "tiff", "grey16-signed-bigtiff.tif", TiffFile(grey));
+    TiffPlan floats;
+    floats.width = 8;
+    floats.height = 3;
+    floats.bitsPerSample = 32;
+    floats.samplesPerPixel = 3;
+    floats.photometric = 2;
+    floats.sampleFormat = 3;
+    floats.predictor = 3;
+    floats.compression = 8;
+    floats.rows.assign(3, std::vector<std::uint8_t>(96, 0x3F));
+    Save(dir, "tiff", "rgb-float32-predictor.tif", TiffFile(floats));
+    TiffPlan packed;
+    packed.width = 8;
+    packed.height = 4;
+    packed.samplesPerPixel = 3;
+    packed.photometric = 2;
+    packed.rows.assign(4, std::vector<std::uint8_t>(24, 0x5A));
+    for (const auto& [compression, name] : {std::pair{34925, "rgb-lzma.tif"}, std::pair{50000, "rgb-zstd.tif"},
+                                            std::pair{50001, "rgb-webp.tif"}}) {
+        packed.compression = compression;
+        Save(dir, "tiff", name, TiffFile(packed));
+    }
 }
 
 void TiffSeeds(const std::filesystem::path& dir)
@@ -137,6 +205,7 @@ void TiffSeeds(const std::filesystem::path& dir)
     tall.tileSize = 0;
     tall.rowsPerStrip = 4096;
     Save(dir, "tiff", "rgb-tall-strip-deflate.tif", TiffFile(tall));
+    TiffVariantSeeds(dir);
 }
 
 void BmpSeeds(const std::filesystem::path& dir)

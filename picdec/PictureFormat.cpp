@@ -34,6 +34,8 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
     static constexpr std::array<std::uint8_t, 6> gif89{'G', 'I', 'F', '8', '9', 'a'};
     static constexpr std::array<std::uint8_t, 4> tiffIntel{'I', 'I', 42, 0};
     static constexpr std::array<std::uint8_t, 4> tiffMotorola{'M', 'M', 0, 42};
+    static constexpr std::array<std::uint8_t, 4> bigTiffIntel{'I', 'I', 43, 0};
+    static constexpr std::array<std::uint8_t, 4> bigTiffMotorola{'M', 'M', 0, 43};
     static constexpr std::array<std::uint8_t, 2> bmp{'B', 'M'};
 
     if (StartsWith(bytes, jpeg))
@@ -42,7 +44,8 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
         return PictureFormat::Png;
     if (StartsWith(bytes, gif87) || StartsWith(bytes, gif89))
         return PictureFormat::Gif;
-    if (StartsWith(bytes, tiffIntel) || StartsWith(bytes, tiffMotorola))
+    if (StartsWith(bytes, tiffIntel) || StartsWith(bytes, tiffMotorola) || StartsWith(bytes, bigTiffIntel) ||
+        StartsWith(bytes, bigTiffMotorola))
         return PictureFormat::Tiff;
     if (StartsWith(bytes, bmp))
         return PictureFormat::Bmp;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the static image decoder libraries Lumoscope32 links against
-# (zlib, libjpeg-turbo, libpng, giflib, libtiff) for one mingw-w64 target,
+# (zlib, libjpeg-turbo, libpng, giflib, libtiff with the compressions of
+# liblzma, libzstd, libwebp and jbigkit) for one mingw-w64 target,
 # from Debian bookworm's source packages (Debian patches applied).
 #
 #   tools/build-mingw-deps.sh ARCH PREFIX
@@ -51,7 +52,7 @@ SRC_CACHE=$TOP/src-cache
 WORK=$TOP/build-$ARCH
 LOGS=$WORK/logs
 HOST=$ARCH-w64-mingw32
-SOURCE_PACKAGES=(zlib libjpeg-turbo libpng1.6 giflib tiff)
+SOURCE_PACKAGES=(zlib libjpeg-turbo libpng1.6 giflib tiff xz-utils libzstd libwebp jbigkit)
 SUITE=bookworm
 
 export DEBIAN_FRONTEND=noninteractive
@@ -314,19 +315,82 @@ cp "$bld/libgif.a" "$PREFIX/lib/"
 cp "$src/gif_lib.h" "$PREFIX/include/"
 step_done giflib
 
+# ---------------------------------------------------------------- liblzma
+step_start liblzma
+src=$(unpack xz-utils)
+bld=$WORK/liblzma
+cmake_configure liblzma "$src" "$bld" -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF
+run liblzma cmake --build "$bld" --target liblzma
+cp "$bld/liblzma.a" "$PREFIX/lib/"
+cp -r "$src/src/liblzma/api/lzma.h" "$src/src/liblzma/api/lzma" "$PREFIX/include/"
+step_done liblzma
+
+# ---------------------------------------------------------------- libzstd
+step_start libzstd
+src=$(unpack libzstd)
+bld=$WORK/libzstd
+cmake_configure libzstd "$src/build/cmake" "$bld" \
+    -DZSTD_BUILD_STATIC=ON -DZSTD_BUILD_SHARED=OFF -DZSTD_BUILD_PROGRAMS=OFF -DZSTD_BUILD_TESTS=OFF \
+    -DZSTD_BUILD_CONTRIB=OFF -DZSTD_MULTITHREAD_SUPPORT=OFF -DZSTD_LEGACY_SUPPORT=OFF
+run libzstd cmake --build "$bld" --target libzstd_static
+cp "$bld/lib/libzstd.a" "$PREFIX/lib/"
+cp "$src/lib/zstd.h" "$src/lib/zstd_errors.h" "$PREFIX/include/"
+step_done libzstd
+
+# ---------------------------------------------------------------- libwebp
+step_start libwebp
+src=$(unpack libwebp)
+bld=$WORK/libwebp
+cmake_configure libwebp "$src" "$bld" -DBUILD_SHARED_LIBS=OFF -DWEBP_USE_THREAD=OFF \
+    -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF -DWEBP_BUILD_GIF2WEBP=OFF \
+    -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF -DWEBP_BUILD_WEBPMUX=OFF \
+    -DWEBP_BUILD_EXTRAS=OFF
+run libwebp cmake --build "$bld" --target webp
+cp "$bld/libwebp.a" "$PREFIX/lib/"
+mkdir -p "$PREFIX/include/webp"
+cp "$src/src/webp/decode.h" "$src/src/webp/encode.h" "$src/src/webp/types.h" "$PREFIX/include/webp/"
+step_done libwebp
+
+# ---------------------------------------------------------------- jbigkit
+# jbigkit only has a Makefile; compile the library sources directly.
+step_start jbigkit
+src=$(unpack jbigkit)
+bld=$WORK/jbigkit
+mkdir -p "$bld"
+for f in jbig jbig_ar; do
+    run jbigkit "$CC_BIN" $OPT_FLAGS -I"$src/libjbig" -c "$src/libjbig/$f.c" -o "$bld/$f.o"
+done
+run jbigkit "$AR_BIN" rcs "$bld/libjbig.a" "$bld/jbig.o" "$bld/jbig_ar.o"
+cp "$bld/libjbig.a" "$PREFIX/lib/"
+cp "$src/libjbig/jbig.h" "$src/libjbig/jbig_ar.h" "$PREFIX/include/"
+step_done jbigkit
+
+CODEC_ARGS=(
+    -DLIBLZMA_LIBRARY:FILEPATH="$PREFIX/lib/liblzma.a" -DLIBLZMA_INCLUDE_DIR:PATH="$PREFIX/include"
+    -DZSTD_LIBRARY_RELEASE:FILEPATH="$PREFIX/lib/libzstd.a" -DZSTD_INCLUDE_DIR:PATH="$PREFIX/include"
+    -DWebP_LIBRARY_RELEASE:FILEPATH="$PREFIX/lib/libwebp.a" -DWebP_INCLUDE_DIR:PATH="$PREFIX/include"
+    -DJBIG_LIBRARY_RELEASE:FILEPATH="$PREFIX/lib/libjbig.a" -DJBIG_INCLUDE_DIR:PATH="$PREFIX/include"
+)
+
 # ---------------------------------------------------------------- libtiff
 step_start libtiff
 src=$(unpack tiff)
 bld=$WORK/libtiff
-cmake_configure libtiff "$src" "$bld" "${ZLIB_ARGS[@]}" "${JPEG_ARGS[@]}" \
+# LZMA_API_STATIC: lzma.h otherwise declares its functions as DLL imports.
+cmake_configure libtiff "$src" "$bld" "${ZLIB_ARGS[@]}" "${JPEG_ARGS[@]}" "${CODEC_ARGS[@]}" \
+    -DCMAKE_C_FLAGS="$OPT_LEVEL -DLZMA_API_STATIC" \
     -DBUILD_SHARED_LIBS=OFF \
     -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-docs=OFF -Dtiff-contrib=OFF \
     -Dtiff-opengl=OFF -Dcxx=OFF \
     -Dzlib=ON -Djpeg=ON -Dold-jpeg=ON -Djpeg12=OFF \
     -Dlzw=ON -Dccitt=ON -Dpackbits=ON -Dpixarlog=ON -Dthunder=ON -Dnext=ON -Dlogluv=ON -Dmdi=ON \
-    -Dlzma=OFF -Dzstd=OFF -Dwebp=OFF -Djbig=OFF -Dlerc=OFF -Dlibdeflate=OFF
+    -Dlzma=ON -Dzstd=ON -Dwebp=ON -Djbig=ON -Dlerc=OFF -Dlibdeflate=OFF
 run libtiff cmake --build "$bld"
 run libtiff cmake --install "$bld"
+for codec in LZMA ZSTD WEBP JBIG; do
+    cat "$bld/libtiff/tif_config.h" "$bld/libtiff/tiffconf.h" | grep -Eq "^#define ${codec}_SUPPORT\b" \
+        || die "libtiff was configured without $codec"
+done
 step_done libtiff
 
 # ---------------------------------------------------------------- check
@@ -335,7 +399,7 @@ for f in zlib.h zconf.h jpeglib.h jconfig.h jmorecfg.h jerror.h png.h pngconf.h 
          pnglibconf.h gif_lib.h tiff.h tiffio.h tiffconf.h tiffvers.h; do
     [[ -f $PREFIX/include/$f ]] || die "missing include/$f"
 done
-for f in libz.a libjpeg.a libpng16.a libgif.a libtiff.a; do
+for f in libz.a libjpeg.a libpng16.a libgif.a libtiff.a liblzma.a libzstd.a libwebp.a libjbig.a; do
     [[ -f $PREFIX/lib/$f ]] || die "missing lib/$f"
 done
 if compgen -G "$PREFIX/lib/*.dll.a" >/dev/null || compgen -G "$PREFIX/bin/*.dll" >/dev/null; then

@@ -19,6 +19,15 @@ int ReadGifBytes(GifFileType* gif, GifByteType* out, int count)
 
 namespace {
 
+constexpr std::size_t kDescriptorSize = 9;
+constexpr std::uint8_t kLocalMapFlag = 0x80;
+constexpr std::uint8_t kInterlaceFlag = 0x40;
+
+std::size_t LocalMapBytes(std::uint8_t flags)
+{
+    return (flags & kLocalMapFlag) != 0 ? std::size_t{3} << ((flags & 7) + 1) : 0;
+}
+
 Palette PaletteOf(const ColorMapObject* map)
 {
     if (map == nullptr)
@@ -90,6 +99,8 @@ Status GifFile::OpenFirstFrame(GifFrame& frame)
         }
         if (record != IMAGE_DESC_RECORD_TYPE)
             return Status::CorruptData;
+        if (const int codeSize = PeekCodeSize(); codeSize > 8)
+            return OpenWideCodeFrame(frame, codeSize);
         if (DGifGetImageDesc(gif_) == GIF_ERROR)
             return LastError();
         const GifImageDesc& desc = gif_->Image;
@@ -108,8 +119,53 @@ Status GifFile::OpenFirstFrame(GifFrame& frame)
     }
 }
 
+// The minimum code size that follows the image descriptor at at_; 0 when
+// the file ends before it.
+int GifFile::PeekCodeSize() const
+{
+    if (file_.size() - at_ < kDescriptorSize)
+        return 0;
+    const std::size_t codeSizeAt = at_ + kDescriptorSize + LocalMapBytes(file_[at_ + kDescriptorSize - 1]);
+    return codeSizeAt < file_.size() ? file_[codeSizeAt] : 0;
+}
+
+// The descriptor read here, the image data decoded by GifLzw.
+Status GifFile::OpenWideCodeFrame(GifFrame& frame, int codeSize)
+{
+    if (codeSize > GifLzw::kLargestCodeSize)
+        return Status::CorruptData;
+    const std::uint8_t* descriptor = file_.data() + at_;
+    const auto number = [descriptor](int at) { return descriptor[at] | descriptor[at + 1] << 8; };
+    frame.left = number(0);
+    frame.top = number(2);
+    frame.width = number(4);
+    frame.height = number(6);
+    const std::uint8_t flags = descriptor[8];
+    frame.interlaced = (flags & kInterlaceFlag) != 0;
+    if ((flags & kLocalMapFlag) != 0) {
+        frame.colourBits = (flags & 7) + 1;
+        frame.fileColourCount = std::size_t{1} << frame.colourBits;
+        frame.palette.resize(frame.fileColourCount);
+        for (std::size_t i = 0; i < frame.palette.size(); ++i) {
+            const std::uint8_t* rgb = descriptor + kDescriptorSize + i * 3;
+            frame.palette[i] = Colour{rgb[0], rgb[1], rgb[2]};
+        }
+    } else {
+        frame.colourBits = gif_->SColorMap != nullptr ? std::clamp(gif_->SColorMap->BitsPerPixel, 1, 8) : 8;
+        frame.fileColourCount = gif_->SColorMap != nullptr ? static_cast<std::size_t>(gif_->SColorMap->ColorCount) : 0;
+        frame.palette = PaletteOf(gif_->SColorMap);
+    }
+    if (frame.transparentIndex >= 0 && static_cast<std::size_t>(frame.transparentIndex) < frame.palette.size())
+        frame.palette[static_cast<std::size_t>(frame.transparentIndex)] = Colour{255, 255, 255};
+    const std::size_t dataAt = at_ + kDescriptorSize + LocalMapBytes(flags) + 1;
+    wideCodes_ = std::make_unique<GifLzw>(file_.subspan(dataAt), codeSize);
+    return Status::Ok;
+}
+
 Status GifFile::ReadLine(std::uint8_t* line, int width)
 {
+    if (wideCodes_ != nullptr)
+        return wideCodes_->ReadLine(line, width);
     return DGifGetLine(gif_, line, width) == GIF_ERROR ? LastError() : Status::Ok;
 }
 

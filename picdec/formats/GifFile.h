@@ -2,11 +2,13 @@
 // A giflib decoder over bytes in memory, positioned at the first frame.
 
 #include <cstddef>
+#include <memory>
 
 #include <gif_lib.h>
 
 #include "picdec/Palette.h"
 #include "picdec/formats/Codec.h"
+#include "picdec/formats/GifLzw.h"
 
 namespace picdec {
 
@@ -41,6 +43,8 @@ public:
 private:
     Status LastError() const;
     Status ReadExtension(GifFrame& frame);
+    int PeekCodeSize() const;
+    Status OpenWideCodeFrame(GifFrame& frame, int codeSize);
 
     Bytes file_;
     std::size_t at_ = 0;
@@ -48,6 +52,7 @@ private:
     bool version89_ = false;
     int openError_ = 0;
     GifFileType* gif_ = nullptr;
+    std::unique_ptr<GifLzw> wideCodes_;  // frames of code sizes giflib refuses
 
     friend int ReadGifBytes(GifFileType* gif, GifByteType* out, int count);
 };

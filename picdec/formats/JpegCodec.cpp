@@ -4,6 +4,8 @@
 #include <string>
 
 #include "picdec/ClearRows.h"
+#include "picdec/Orientation.h"
+#include "picdec/formats/ExifOrientation.h"
 #include "picdec/formats/JpegSession.h"
 
 namespace picdec {
@@ -31,11 +33,12 @@ const char* Subsampling(const jpeg_decompress_struct& jpeg)
     return "other sampling";
 }
 
-void FillInfo(const jpeg_decompress_struct& jpeg, PictureInfo& info)
+void FillInfo(const jpeg_decompress_struct& jpeg, int orientation, PictureInfo& info)
 {
     info.format = PictureFormat::Jpeg;
-    info.width = jpeg.image_width;
-    info.height = jpeg.image_height;
+    const bool swapped = SwapsAxes(orientation);
+    info.width = swapped ? jpeg.image_height : jpeg.image_width;
+    info.height = swapped ? jpeg.image_width : jpeg.image_height;
     if (jpeg.num_components == 1)
         SetIndexedDepth(info, 1, 8);
     else
@@ -58,13 +61,13 @@ void InkToBgr(const JSAMPLE* ink, JDIMENSION width, std::uint8_t* bgr)
     }
 }
 
-Status ReadHeaderInto(JpegSession& session, PictureInfo& info)
+Status ReadHeaderInto(JpegSession& session, int orientation, PictureInfo& info)
 {
     jpeg_decompress_struct& jpeg = session.Decompressor();
     if (setjmp(session.Errors().jump))
         return session.Errors().FatalStatus();
     jpeg_read_header(&jpeg, TRUE);
-    FillInfo(jpeg, info);
+    FillInfo(jpeg, orientation, info);
     return Status::Ok;
 }
 
@@ -95,13 +98,14 @@ Status ReadInkRows(jpeg_decompress_struct& jpeg, const DibView& target, JSAMPLE*
     return Status::Ok;
 }
 
-Status RunDecode(JpegSession& session, const PictureInfo& info, const DibView& target)
+// Decodes the picture as stored into a target of the stored shape.
+Status RunDecode(JpegSession& session, const DibView& target)
 {
     jpeg_decompress_struct& jpeg = session.Decompressor();
     if (setjmp(session.Errors().jump))
         return session.Errors().FatalStatus();
     jpeg_read_header(&jpeg, TRUE);
-    if (jpeg.image_width != info.width || jpeg.image_height != info.height)
+    if (jpeg.image_width != target.width || jpeg.image_height != target.height)
         return Status::CorruptData;
     jpeg.out_color_space = IsGrey(jpeg) ? JCS_GRAYSCALE : IsInk(jpeg) ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&jpeg);
@@ -125,18 +129,20 @@ Status RunDecode(JpegSession& session, const PictureInfo& info, const DibView& t
 Status ReadJpegInfo(Bytes file, PictureInfo& info)
 {
     JpegSession session(file);
-    return ReadHeaderInto(session, info);
+    return ReadHeaderInto(session, JpegExifOrientation(file), info);
 }
 
 Status DecodeJpeg(Bytes file, const PictureInfo& info, const DibView& target)
 {
     if (target.bitsPerPixel != info.nativeBitsPerPixel)
         return Status::CorruptData;
-    JpegSession session(file);
-    const Status status = RunDecode(session, info, target);
-    if (status != Status::Ok)
-        ClearRowsFrom(target, session.Decompressor().output_scanline);
-    return status;
+    return DecodeUpright(JpegExifOrientation(file), target, [file](const DibView& stored) {
+        JpegSession session(file);
+        const Status status = RunDecode(session, stored);
+        if (status != Status::Ok)
+            ClearRowsFrom(stored, session.Decompressor().output_scanline);
+        return status;
+    });
 }
 
 }  // namespace picdec

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "picdec/Orientation.h"
 #include "picdec/PixelRows.h"
 #include "picdec/formats/TiffLayout.h"
+#include "picdec/formats/TiffPixels.h"
 #include "picdec/formats/TiffRgba.h"
 
 namespace picdec {
@@ -27,6 +29,10 @@ std::string CompressionName(int compression)
     case COMPRESSION_ADOBE_DEFLATE:
     case COMPRESSION_DEFLATE: return "Deflate";
     case COMPRESSION_PACKBITS: return "PackBits";
+    case COMPRESSION_LZMA: return "LZMA";
+    case COMPRESSION_ZSTD: return "ZSTD";
+    case COMPRESSION_WEBP: return "WebP";
+    case COMPRESSION_JBIG: return "JBIG";
     default: return "Compression " + std::to_string(compression);
     }
 }
@@ -40,18 +46,24 @@ std::string Description(TiffFile& file, const TiffLayout& layout)
     return ShortDescription(text);
 }
 
-int ColourSamples(const TiffLayout& layout)
+struct UprightSize {
+    std::uint32_t width;
+    std::uint32_t height;
+};
+
+UprightSize UprightSizeOf(const TiffLayout& layout)
 {
-    if (layout.photometric == PHOTOMETRIC_SEPARATED)
-        return 4;
-    return layout.samplesPerPixel - (layout.hasAlpha ? 1 : 0);
+    if (SwapsAxes(layout.orientation))
+        return {layout.height, layout.width};
+    return {layout.width, layout.height};
 }
 
 void FillInfo(TiffFile& file, const TiffLayout& layout, PictureInfo& info)
 {
     info.format = PictureFormat::Tiff;
-    info.width = layout.width;
-    info.height = layout.height;
+    const UprightSize size = UprightSizeOf(layout);
+    info.width = size.width;
+    info.height = size.height;
     const int samples = ColourSamples(layout);
     if (samples >= 3)
         SetColourDepth(info, layout.hasAlpha || samples == 4);
@@ -71,8 +83,9 @@ public:
     {
     }
 
-    void operator()(std::uint32_t y, const std::uint8_t* source)
+    void operator()(std::uint32_t y, const std::uint8_t* const* planes)
     {
+        const std::uint8_t* source = planes[0];
         std::uint8_t* row = target_.Row(y);
         if (bits_ == 2) {
             UnpackTwoBit(source, target_.width, indices_.data());
@@ -105,9 +118,16 @@ void RgbToBgr(const std::uint8_t* source, std::uint32_t width, std::uint8_t* row
 
 Status DecodeRows(TiffFile& file, const TiffLayout& layout, const DibView& target)
 {
+    if (layout.kind == TiffKind::ViaRgba)
+        return DecodeTiffViaRgba(file, target);
     if (layout.kind == TiffKind::Rgb8)
-        return file.ForEachRow(
-            [&target](std::uint32_t y, const std::uint8_t* source) { RgbToBgr(source, target.width, target.Row(y)); });
+        return file.ForEachRow([&target](std::uint32_t y, const std::uint8_t* const* planes) {
+            RgbToBgr(planes[0], target.width, target.Row(y));
+        });
+    if (layout.kind == TiffKind::Samples) {
+        const TiffPixelWriter writer(layout, target);
+        return file.ForEachRow(std::cref(writer));
+    }
     IndexRowWriter writer(layout, target);
     return file.ForEachRow(std::ref(writer));
 }
@@ -130,11 +150,11 @@ Status DecodeTiff(Bytes file, const PictureInfo& info, const DibView& target)
     TiffLayout layout;
     if (const Status status = ReadTiffLayout(tiff, layout); status != Status::Ok)
         return status;
-    if (layout.width != info.width || layout.height != info.height || target.bitsPerPixel != TiffNativeDepth(layout))
+    const UprightSize size = UprightSizeOf(layout);
+    if (size.width != info.width || size.height != info.height || target.bitsPerPixel != TiffNativeDepth(layout))
         return Status::CorruptData;
-    if (layout.kind == TiffKind::ViaRgba)
-        return DecodeTiffViaRgba(tiff, target);
-    return DecodeRows(tiff, layout, target);
+    return DecodeUpright(layout.orientation, target,
+                         [&](const DibView& stored) { return DecodeRows(tiff, layout, stored); });
 }
 
 }  // namespace picdec

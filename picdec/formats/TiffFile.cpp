@@ -107,6 +107,13 @@ std::uint32_t TiffFile::Tag32(ttag_t tag, std::uint32_t fallback) const
     return TIFFGetFieldDefaulted(tiff_, tag, &value) == 1 ? value : fallback;
 }
 
+int TiffFile::PlaneCount() const
+{
+    if (Tag16(TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) != PLANARCONFIG_SEPARATE)
+        return 1;
+    return std::max<int>(1, Tag16(TIFFTAG_SAMPLESPERPIXEL, 1));
+}
+
 Status TiffFile::ForEachRow(const RowConsumer& consume)
 {
     return TIFFIsTiled(tiff_) ? ForEachTileRow(consume) : ForEachStripRow(consume);
@@ -130,14 +137,27 @@ Status TiffFile::ForEachStripRow(const RowConsumer& consume)
     const CheckedSize scanline = TIFFScanlineSize64(tiff_);
     if (scanline.Value() == 0)
         return Status::CorruptData;
-    std::vector<std::uint8_t> strip(SizeForAllocation(scanline * rowsPerStrip));
+    const int planes = PlaneCount();
+    const CheckedSize allStrips = scanline * rowsPerStrip * static_cast<std::uint64_t>(planes);
+    if (!allStrips.AtMost(static_cast<std::uint64_t>(kMaxSingleAllocation)))
+        return Status::OutOfMemory;
+    std::vector<std::uint8_t> strips(SizeForAllocation(allStrips));
     const auto rowBytes = static_cast<std::size_t>(scanline.Value());
-    for (std::uint32_t y = 0, index = 0; y < height; y += rowsPerStrip, ++index) {
+    const std::size_t stripBytes = rowBytes * rowsPerStrip;
+    std::vector<const std::uint8_t*> planeRows(static_cast<std::size_t>(planes));
+    for (std::uint32_t y = 0; y < height; y += rowsPerStrip) {
         const std::uint32_t rows = std::min(rowsPerStrip, height - y);
-        if (TIFFReadEncodedStrip(tiff_, index, strip.data(), static_cast<tmsize_t>(rowBytes * rows)) < 0)
-            return ReadFailure(index);
-        for (std::uint32_t r = 0; r < rows; ++r)
-            consume(y + r, strip.data() + r * rowBytes);
+        for (int p = 0; p < planes; ++p) {
+            const std::uint32_t index = TIFFComputeStrip(tiff_, y, static_cast<std::uint16_t>(p));
+            std::uint8_t* strip = strips.data() + static_cast<std::size_t>(p) * stripBytes;
+            if (TIFFReadEncodedStrip(tiff_, index, strip, static_cast<tmsize_t>(rowBytes * rows)) < 0)
+                return ReadFailure(index);
+        }
+        for (std::uint32_t r = 0; r < rows; ++r) {
+            for (int p = 0; p < planes; ++p)
+                planeRows[static_cast<std::size_t>(p)] = strips.data() + static_cast<std::size_t>(p) * stripBytes + r * rowBytes;
+            consume(y + r, planeRows.data());
+        }
     }
     return Status::Ok;
 }
@@ -146,7 +166,6 @@ Status TiffFile::ForEachStripRow(const RowConsumer& consume)
 // than the picture costs no more memory than one that fits.
 Status TiffFile::ForEachTileRow(const RowConsumer& consume)
 {
-    const std::uint32_t width = Tag32(TIFFTAG_IMAGEWIDTH, 0);
     const std::uint32_t height = Tag32(TIFFTAG_IMAGELENGTH, 0);
     const std::uint32_t tileWidth = Tag32(TIFFTAG_TILEWIDTH, 0);
     const std::uint32_t tileHeight = Tag32(TIFFTAG_TILELENGTH, 0);
@@ -156,32 +175,56 @@ Status TiffFile::ForEachTileRow(const RowConsumer& consume)
         !(tileRow * tileHeight).AtMost(TIFFTileSize64(tiff_)))
         return Status::CorruptData;
     const std::uint32_t bandRows = std::min(tileHeight, height);
+    const int planes = PlaneCount();
     // The tile's width comes from the file, not from the picture: a tile row
     // may be far longer than a picture row. It keeps libtiff's own bound.
     const CheckedSize tileBytes = tileRow * bandRows;
-    if (!tileBytes.AtMost(static_cast<std::uint64_t>(kMaxSingleAllocation)))
+    const CheckedSize bandBytes = scanline * bandRows;
+    const auto limit = static_cast<std::uint64_t>(kMaxSingleAllocation);
+    if (!tileBytes.AtMost(limit) || !(bandBytes * static_cast<std::uint64_t>(planes)).AtMost(limit))
         return Status::OutOfMemory;
     std::vector<std::uint8_t> tile(SizeForAllocation(tileBytes));
-    std::vector<std::uint8_t> band(SizeForAllocation(scanline * bandRows));
+    std::vector<std::uint8_t> bands(SizeForAllocation(bandBytes * static_cast<std::uint64_t>(planes)));
     const auto rowBytes = static_cast<std::size_t>(scanline.Value());
-    const auto tileRowBytes = static_cast<std::size_t>(tileRow.Value());
+    const auto planeBytes = static_cast<std::size_t>(bandBytes.Value());
+    std::vector<const std::uint8_t*> planeRows(static_cast<std::size_t>(planes));
     for (std::uint32_t y = 0; y < height; y += tileHeight) {
         const std::uint32_t rows = std::min(tileHeight, height - y);
-        for (std::uint32_t x = 0; x < width; x += tileWidth) {
-            const std::uint32_t index = TIFFComputeTile(tiff_, x, y, 0, 0);
-            if (TIFFReadEncodedTile(tiff_, index, tile.data(), static_cast<tmsize_t>(tileRowBytes * rows)) < 0)
-                return ReadFailure(index);
-            // Tile widths are multiples of 16 pixels, so tiles start on a byte.
-            const CheckedSize column = tileRow * (x / tileWidth);
-            if (!column.AtMost(rowBytes - 1))
-                break;
-            const auto start = static_cast<std::size_t>(column.Value());
-            const std::size_t bytes = std::min(tileRowBytes, rowBytes - start);
-            for (std::uint32_t r = 0; r < rows; ++r)
-                std::memcpy(band.data() + r * rowBytes + start, tile.data() + r * tileRowBytes, bytes);
+        for (int p = 0; p < planes; ++p) {
+            std::uint8_t* band = bands.data() + static_cast<std::size_t>(p) * planeBytes;
+            if (const Status status = ReadTileBand(y, rows, p, tile, band); status != Status::Ok)
+                return status;
         }
+        for (std::uint32_t r = 0; r < rows; ++r) {
+            for (int p = 0; p < planes; ++p)
+                planeRows[static_cast<std::size_t>(p)] = bands.data() + static_cast<std::size_t>(p) * planeBytes + r * rowBytes;
+            consume(y + r, planeRows.data());
+        }
+    }
+    return Status::Ok;
+}
+
+// The rows y to y + rows of one plane, from the tiles that cover them.
+Status TiffFile::ReadTileBand(std::uint32_t y, std::uint32_t rows, int plane, std::vector<std::uint8_t>& tile,
+                              std::uint8_t* band)
+{
+    const std::uint32_t width = Tag32(TIFFTAG_IMAGEWIDTH, 0);
+    const std::uint32_t tileWidth = Tag32(TIFFTAG_TILEWIDTH, 0);
+    const auto rowBytes = static_cast<std::size_t>(TIFFScanlineSize64(tiff_));
+    const CheckedSize tileRow = TIFFTileRowSize64(tiff_);
+    const auto tileRowBytes = static_cast<std::size_t>(tileRow.Value());
+    for (std::uint32_t x = 0; x < width; x += tileWidth) {
+        const std::uint32_t index = TIFFComputeTile(tiff_, x, y, 0, static_cast<std::uint16_t>(plane));
+        if (TIFFReadEncodedTile(tiff_, index, tile.data(), static_cast<tmsize_t>(tileRowBytes * rows)) < 0)
+            return ReadFailure(index);
+        // Tile widths are multiples of 16 pixels, so tiles start on a byte.
+        const CheckedSize column = tileRow * (x / tileWidth);
+        if (!column.AtMost(rowBytes - 1))
+            break;
+        const auto start = static_cast<std::size_t>(column.Value());
+        const std::size_t bytes = std::min(tileRowBytes, rowBytes - start);
         for (std::uint32_t r = 0; r < rows; ++r)
-            consume(y + r, band.data() + r * rowBytes);
+            std::memcpy(band + r * rowBytes + start, tile.data() + r * tileRowBytes, bytes);
     }
     return Status::Ok;
 }

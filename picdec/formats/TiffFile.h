@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <tiffio.h>
 
@@ -36,14 +37,20 @@ public:
     std::uint16_t Tag16(ttag_t tag, std::uint16_t fallback) const;
     std::uint32_t Tag32(ttag_t tag, std::uint32_t fallback) const;
 
-    // Calls consume(y, row) for every row of the first page, top to bottom,
-    // with the samples as libtiff decodes them (planar configuration 1).
-    using RowConsumer = std::function<void(std::uint32_t y, const std::uint8_t* row)>;
+    // Samples stored apart, one plane each (planar configuration 2), or 1.
+    int PlaneCount() const;
+
+    // Calls consume(y, planes) for every row of the first page, top to bottom,
+    // with the samples as libtiff decodes them: planes[p] is the row of plane
+    // p, for every p below PlaneCount().
+    using RowConsumer = std::function<void(std::uint32_t y, const std::uint8_t* const* planes)>;
     Status ForEachRow(const RowConsumer& consume);
 
 private:
     Status ForEachStripRow(const RowConsumer& consume);
     Status ForEachTileRow(const RowConsumer& consume);
+    Status ReadTileBand(std::uint32_t y, std::uint32_t rows, int plane, std::vector<std::uint8_t>& tile,
+                        std::uint8_t* band);
     Status ReadFailure(std::uint32_t index) const;
 
     TiffMemory memory_;

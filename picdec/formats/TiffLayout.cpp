@@ -2,34 +2,72 @@
 
 #include <algorithm>
 
+#include "picdec/formats/TiffSamples.h"
+
 namespace picdec {
 
 namespace {
 
+// More samples than this are left to libtiff's RGBA conversion.
+constexpr int kMaxSamples = 16;
+
 bool IsIndexDepth(int bits) { return bits == 1 || bits == 2 || bits == 4 || bits == 8; }
 
-TiffKind ChooseKind(const TiffLayout& layout, bool contiguous)
+bool IsGrey(const TiffLayout& layout)
 {
-    const bool single = layout.samplesPerPixel == 1;
-    if (layout.photometric == PHOTOMETRIC_PALETTE && single && IsIndexDepth(layout.bitsPerSample))
-        return TiffKind::Paletted;
-    const bool grey = layout.photometric == PHOTOMETRIC_MINISBLACK || layout.photometric == PHOTOMETRIC_MINISWHITE;
-    if (grey && single && (IsIndexDepth(layout.bitsPerSample) || layout.bitsPerSample == 16))
-        return TiffKind::Grey;
-    const bool plainRgb = layout.photometric == PHOTOMETRIC_RGB && layout.samplesPerPixel == 3 &&
-                          layout.bitsPerSample == 8 && contiguous && layout.compression != COMPRESSION_OJPEG;
-    return plainRgb ? TiffKind::Rgb8 : TiffKind::ViaRgba;
+    return layout.photometric == PHOTOMETRIC_MINISBLACK || layout.photometric == PHOTOMETRIC_MINISWHITE;
 }
 
-bool HasAlphaSample(TiffFile& file)
+bool ReadsSampleBySample(TiffFile& file, const TiffLayout& layout)
+{
+    if (layout.compression == COMPRESSION_OJPEG || layout.samplesPerPixel > kMaxSamples ||
+        layout.samplesPerPixel < ColourSamples(layout) || (layout.hasAlpha && layout.alphaSample < ColourSamples(layout)) || !TiffSamples::Supports(layout.bitsPerSample, layout.sampleFormat))
+        return false;
+    switch (layout.photometric) {
+    case PHOTOMETRIC_MINISBLACK:
+    case PHOTOMETRIC_MINISWHITE:
+    case PHOTOMETRIC_RGB: return true;
+    case PHOTOMETRIC_SEPARATED: return file.Tag16(TIFFTAG_INKSET, INKSET_CMYK) == INKSET_CMYK;
+    case PHOTOMETRIC_CIELAB: return layout.bitsPerSample == 8 || layout.bitsPerSample == 16;
+    default: return false;
+    }
+}
+
+TiffKind ChooseKind(TiffFile& file, const TiffLayout& layout)
+{
+    const bool single = layout.samplesPerPixel == 1;
+    const bool unsignedIntegers = layout.sampleFormat == SAMPLEFORMAT_UINT;
+    if (layout.photometric == PHOTOMETRIC_PALETTE && single && IsIndexDepth(layout.bitsPerSample))
+        return TiffKind::Paletted;
+    if (IsGrey(layout) && single && unsignedIntegers && (IsIndexDepth(layout.bitsPerSample) || layout.bitsPerSample == 16))
+        return TiffKind::Grey;
+    if (layout.photometric == PHOTOMETRIC_RGB && layout.samplesPerPixel == 3 && layout.bitsPerSample == 8 &&
+        unsignedIntegers && !layout.planar && layout.compression != COMPRESSION_OJPEG)
+        return TiffKind::Rgb8;
+    return ReadsSampleBySample(file, layout) ? TiffKind::Samples : TiffKind::ViaRgba;
+}
+
+// The first extra sample that is an alpha, if any.
+void ReadAlpha(TiffFile& file, TiffLayout& layout)
 {
     std::uint16_t count = 0;
     std::uint16_t* kinds = nullptr;
     if (TIFFGetField(file.Handle(), TIFFTAG_EXTRASAMPLES, &count, &kinds) != 1)
-        return false;
-    return std::any_of(kinds, kinds + count, [](std::uint16_t kind) {
-        return kind == EXTRASAMPLE_ASSOCALPHA || kind == EXTRASAMPLE_UNASSALPHA;
-    });
+        return;
+    for (int i = 0; i < count; ++i) {
+        if (kinds[i] == EXTRASAMPLE_ASSOCALPHA || kinds[i] == EXTRASAMPLE_UNASSALPHA) {
+            layout.hasAlpha = true;
+            layout.alphaSample = layout.samplesPerPixel - count + i;
+            layout.associatedAlpha = kinds[i] == EXTRASAMPLE_ASSOCALPHA;
+            return;
+        }
+    }
+}
+
+int ReadOrientation(TiffFile& file)
+{
+    const int orientation = file.Tag16(TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
+    return orientation >= ORIENTATION_TOPLEFT && orientation <= ORIENTATION_LEFTBOT ? orientation : ORIENTATION_TOPLEFT;
 }
 
 // Colour maps hold 16-bit values; some writers put 8-bit values in them.
@@ -49,13 +87,17 @@ Status ReadTiffLayout(TiffFile& file, TiffLayout& layout)
     layout.bitsPerSample = file.Tag16(TIFFTAG_BITSPERSAMPLE, 1);
     layout.samplesPerPixel = file.Tag16(TIFFTAG_SAMPLESPERPIXEL, 1);
     layout.compression = file.Tag16(TIFFTAG_COMPRESSION, COMPRESSION_NONE);
+    if (TIFFIsCODECConfigured(static_cast<std::uint16_t>(layout.compression)) != 1)
+        return Status::UnsupportedVariant;
     std::uint16_t photometric = 0;
     if (TIFFGetField(file.Handle(), TIFFTAG_PHOTOMETRIC, &photometric) != 1)
         photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
     layout.photometric = photometric;
-    layout.hasAlpha = HasAlphaSample(file);
-    const bool contiguous = file.Tag16(TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) == PLANARCONFIG_CONTIG;
-    layout.kind = ChooseKind(layout, contiguous);
+    layout.sampleFormat = file.Tag16(TIFFTAG_SAMPLEFORMAT, SAMPLEFORMAT_UINT);
+    layout.planar = file.Tag16(TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) == PLANARCONFIG_SEPARATE;
+    layout.orientation = ReadOrientation(file);
+    ReadAlpha(file, layout);
+    layout.kind = ChooseKind(file, layout);
     if (layout.kind == TiffKind::ViaRgba) {
         char message[1024] = {};
         if (TIFFRGBAImageOK(file.Handle(), message) != 1)
@@ -64,8 +106,29 @@ Status ReadTiffLayout(TiffFile& file, TiffLayout& layout)
     return Status::Ok;
 }
 
+int ColourSamples(const TiffLayout& layout)
+{
+    switch (layout.photometric) {
+    case PHOTOMETRIC_SEPARATED: return 4;
+    case PHOTOMETRIC_RGB:
+    case PHOTOMETRIC_CIELAB:
+    case PHOTOMETRIC_YCBCR: return 3;
+    case PHOTOMETRIC_MINISBLACK:
+    case PHOTOMETRIC_MINISWHITE:
+    case PHOTOMETRIC_PALETTE: return 1;
+    default: return layout.samplesPerPixel - (layout.hasAlpha ? 1 : 0);
+    }
+}
+
+bool IsGreyWithoutAlpha(const TiffLayout& layout)
+{
+    return layout.kind == TiffKind::Samples && IsGrey(layout) && !layout.hasAlpha;
+}
+
 Palette TiffPalette(TiffFile& file, const TiffLayout& layout)
 {
+    if (IsGreyWithoutAlpha(layout))
+        return GreyPalette(8);
     if (layout.kind == TiffKind::Grey)
         return GreyPalette(std::min(layout.bitsPerSample, 8), layout.photometric == PHOTOMETRIC_MINISWHITE);
     if (layout.kind != TiffKind::Paletted)
@@ -89,7 +152,7 @@ int TiffNativeDepth(const TiffLayout& layout)
 {
     if (layout.kind == TiffKind::Paletted || layout.kind == TiffKind::Grey)
         return PaletteDibDepth(std::min(layout.bitsPerSample, 8));
-    return 24;
+    return IsGreyWithoutAlpha(layout) ? 8 : 24;
 }
 
 }  // namespace picdec

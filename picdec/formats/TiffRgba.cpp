@@ -16,6 +16,8 @@ public:
     {
         char message[1024] = {};
         started_ = TIFFRGBAImageBegin(&image_, tiff, 0, message) == 1;
+        // Rows as stored: the caller turns the picture upright.
+        image_.orientation = ORIENTATION_TOPLEFT;
         image_.req_orientation = ORIENTATION_TOPLEFT;
     }
     ~RgbaImage()
@@ -44,10 +46,11 @@ void ToBgr(const std::uint32_t* abgr, std::uint32_t width, std::uint8_t* row)
 {
     for (std::uint32_t x = 0; x < width; ++x) {
         const std::uint32_t pixel = abgr[x];
-        const auto alpha = static_cast<std::uint8_t>(TIFFGetA(pixel));
-        row[x * 3] = OnWhite(static_cast<std::uint8_t>(TIFFGetB(pixel)), alpha);
-        row[x * 3 + 1] = OnWhite(static_cast<std::uint8_t>(TIFFGetG(pixel)), alpha);
-        row[x * 3 + 2] = OnWhite(static_cast<std::uint8_t>(TIFFGetR(pixel)), alpha);
+        // libtiff premultiplies every alpha, so white fills only the rest.
+        const unsigned white = 255 - TIFFGetA(pixel);
+        row[x * 3] = static_cast<std::uint8_t>(std::min(255u, TIFFGetB(pixel) + white));
+        row[x * 3 + 1] = static_cast<std::uint8_t>(std::min(255u, TIFFGetG(pixel) + white));
+        row[x * 3 + 2] = static_cast<std::uint8_t>(std::min(255u, TIFFGetR(pixel) + white));
     }
 }
 

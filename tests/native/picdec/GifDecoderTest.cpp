@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "picdec/formats/GifLzw.h"
 #include "tests/native/picdec/DecodeHelpers.h"
+#include "tests/native/picdec/ReferenceDecoder.h"
 #include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
@@ -78,6 +80,44 @@ TEST(GifDecoder, GrowsTheScreenToAFrameThatLiesOutsideIt)
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().width, 7u);
     EXPECT_EQ(decoded.bitmap.View().height, 5u);
+}
+
+// The format allows minimum code sizes up to 8; the field's tools read up to
+// 12, and so does ImageMagick (compared where it is installed).
+TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
+{
+    for (const int codeSize : {8, 9, 11, 12, 13}) {
+        SCOPED_TRACE(codeSize);
+        GifPlan plan = PatternGif(300, 7, 8);
+        plan.lzwCodeSize = codeSize;
+        plan.localColourMap = codeSize == 11;
+        const File file = GifFile(plan);
+        const Decoded decoded = DecodeFile(file);
+        if (codeSize > 12) {
+            EXPECT_EQ(decoded.status, Status::CorruptData);
+            continue;
+        }
+        ASSERT_EQ(decoded.status, Status::Ok);
+        const RgbPicture expected = IndexedPicture(300, 7, plan.palette);
+        EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
+        if (const auto reference = ImageMagickPixels(file, 300, 7, ".gif")) {
+            EXPECT_EQ(reference->pixels, expected.pixels) << "ImageMagick";
+        }
+    }
+}
+
+// The decoder of wide codes decodes as giflib encodes, table codes included.
+TEST(GifDecoder, WideCodeDecoderReadsGiflibsCodes)
+{
+    GifPlan plan = PatternGif(300, 40, 8);
+    const File file = GifFile(plan);
+    const std::size_t codeSizeAt = 13 + 3 * 256 + 10;  // header, colour map, image descriptor
+    ASSERT_EQ(file[codeSizeAt], 8);
+    GifLzw lzw(Bytes(file).subspan(codeSizeAt + 1), 8);
+    std::vector<std::uint8_t> pixels(plan.indices.size());
+    for (int y = 0; y < plan.height; ++y)
+        ASSERT_EQ(lzw.ReadLine(pixels.data() + y * plan.width, plan.width), Status::Ok);
+    EXPECT_EQ(pixels, plan.indices);
 }
 
 }  // namespace

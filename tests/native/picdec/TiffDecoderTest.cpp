@@ -218,5 +218,43 @@ TEST(TiffDecoder, DecodesJpegCompressedYCbCrPages)
     EXPECT_LE(LargestDifference(decoded.bitmap, picture), 20);  // libtiff encodes at quality 75
 }
 
+TEST(TiffDecoder, DecodesLzmaZstdWebpAndJbigPages)
+{
+    const RgbPicture picture = PatternPicture(kWidth, kHeight);
+    for (const int compression : {COMPRESSION_LZMA, COMPRESSION_ZSTD, COMPRESSION_WEBP}) {
+        SCOPED_TRACE(compression);
+        const Decoded decoded = DecodeFile(TiffFile(RgbTiff(picture, compression, false)));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
+    }
+    TiffPlan jbigPlan = IndexedTiff(1, PHOTOMETRIC_MINISBLACK, COMPRESSION_JBIG);
+    jbigPlan.rowsPerStrip = kHeight;  // libtiff writes JBIG as one strip only
+    const Decoded jbig = DecodeFile(TiffFile(jbigPlan));
+    ASSERT_EQ(jbig.status, Status::Ok);
+    EXPECT_TRUE(ShowsPicture(jbig.bitmap, IndexedPicture(kWidth, kHeight, GreyPalette(1))));
+}
+
+// The compression entry of a classic little-endian TIFF's first directory.
+void SetCompression(File& file, std::uint16_t compression)
+{
+    std::uint32_t directory = 0;
+    std::memcpy(&directory, file.data() + 4, 4);
+    std::uint16_t count = 0;
+    std::memcpy(&count, file.data() + directory, 2);
+    for (std::uint32_t entry = directory + 2; entry < directory + 2 + count * 12u; entry += 12) {
+        std::uint16_t tag = 0;
+        std::memcpy(&tag, file.data() + entry, 2);
+        if (tag == TIFFTAG_COMPRESSION)
+            std::memcpy(file.data() + entry + 8, &compression, 2);
+    }
+}
+
+TEST(TiffDecoder, RefusesACompressionWithoutADecoderAsAnUnreadableVariant)
+{
+    File file = TiffFile(IndexedTiff(8, PHOTOMETRIC_PALETTE, COMPRESSION_NONE));
+    SetCompression(file, COMPRESSION_JP2000);
+    EXPECT_EQ(DecodeFile(file).status, Status::UnsupportedVariant);
+}
+
 }  // namespace
 }  // namespace picdec::samples

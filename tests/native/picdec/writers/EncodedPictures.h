@@ -14,6 +14,7 @@ struct JpegOptions {
     bool fullChroma = true;  // 4:4:4, else 4:2:0
     bool progressive = false;
     bool cmyk = false;       // Adobe-style inverted CMYK
+    int exifOrientation = 0;  // 1 to 8 adds an Exif block with that orientation
 };
 File JpegFile(const RgbPicture& picture, const JpegOptions& options = {});
 
@@ -45,10 +46,12 @@ struct GifPlan {
     int background = 0;
     bool interlaced = false;
     bool localColourMap = false;
+    int lzwCodeSize = 0;  // 9 to 13: written by hand with this minimum code size
 };
 File GifFile(const GifPlan& plan);
 
-// Rows hold samples as libtiff takes them (packed bits, 16-bit native order).
+// Rows hold samples as libtiff takes them (packed bits, wider samples in
+// native order), pixel by pixel; planar pages are split into planes on writing.
 struct TiffPlan {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
@@ -60,6 +63,12 @@ struct TiffPlan {
     std::uint32_t tileSize = 0;    // 0: strips
     std::uint32_t tileHeight = 0;  // 0: square tiles
     bool alpha = false;
+    int alphaKind = 2;  // EXTRASAMPLE_UNASSALPHA
+    int sampleFormat = 1;
+    bool planar = false;
+    int predictor = 1;
+    int orientation = 1;
+    bool bigTiff = false;
     int pages = 1;
     std::vector<std::uint16_t> colourMap;  // red entries, then green, then blue
     std::vector<std::vector<std::uint8_t>> rows;

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -24,6 +25,17 @@ std::vector<JSAMPLE> RowSamples(const RgbPicture& picture, std::uint32_t y, cons
         }
     }
     return row;
+}
+
+// An Exif block whose first directory holds only the orientation.
+std::vector<JOCTET> ExifOrientation(int orientation)
+{
+    return {'E', 'x', 'i', 'f', 0, 0,                    // Exif header
+            'I', 'I', 42, 0, 8, 0, 0, 0,                  // little-endian TIFF header, directory at 8
+            1, 0,                                         // one entry
+            0x12, 0x01, 3, 0, 1, 0, 0, 0,                 // orientation, SHORT, count 1
+            static_cast<JOCTET>(orientation), 0, 0, 0,    // value
+            0, 0, 0, 0};                                  // no further directory
 }
 
 }  // namespace
@@ -53,6 +65,10 @@ File JpegFile(const RgbPicture& picture, const JpegOptions& options)
     if (options.progressive)
         jpeg_simple_progression(&jpeg);
     jpeg_start_compress(&jpeg, TRUE);
+    if (options.exifOrientation != 0) {
+        const std::vector<JOCTET> exif = ExifOrientation(options.exifOrientation);
+        jpeg_write_marker(&jpeg, JPEG_APP0 + 1, exif.data(), static_cast<unsigned>(exif.size()));
+    }
     for (std::uint32_t y = 0; y < picture.height; ++y) {
         std::vector<JSAMPLE> row = RowSamples(picture, y, options);
         JSAMPROW rows[1] = {row.data()};

@@ -58,7 +58,11 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
     TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, plan.samplesPerPixel);
     TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, plan.photometric);
     TIFFSetField(tiff, TIFFTAG_COMPRESSION, plan.compression);
-    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_SAMPLEFORMAT, plan.sampleFormat);
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, plan.orientation);
+    if (plan.predictor != 1)
+        TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
     if (plan.tileSize != 0) {
         TIFFSetField(tiff, TIFFTAG_TILEWIDTH, plan.tileSize);
         TIFFSetField(tiff, TIFFTAG_TILELENGTH, TileHeight(plan));
@@ -66,7 +70,7 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, plan.rowsPerStrip);
     }
     if (plan.alpha) {
-        const std::uint16_t kind = EXTRASAMPLE_UNASSALPHA;
+        const auto kind = static_cast<std::uint16_t>(plan.alphaKind);
         TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &kind);
     }
     if (!plan.colourMap.empty()) {
@@ -74,13 +78,30 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
         TIFFSetField(tiff, TIFFTAG_COLORMAP, plan.colourMap.data(), plan.colourMap.data() + n,
                      plan.colourMap.data() + 2 * n);
     }
+    if (plan.compression == COMPRESSION_WEBP)
+        TIFFSetField(tiff, TIFFTAG_WEBP_LOSSLESS, 1);
     if (plan.compression == COMPRESSION_JPEG && plan.photometric == PHOTOMETRIC_YCBCR)
         TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
 }
 
-void WriteTiles(TIFF* tiff, const TiffPlan& plan)
+// The rows of one sample, for a planar page (whole bytes per sample only).
+std::vector<std::vector<std::uint8_t>> PlaneRows(const TiffPlan& plan, int sample)
 {
-    const auto rowBytes = plan.rows[0].size();
+    const std::size_t bytes = static_cast<std::size_t>(plan.bitsPerSample / 8);
+    const std::size_t pixel = bytes * static_cast<std::size_t>(plan.samplesPerPixel);
+    std::vector<std::vector<std::uint8_t>> rows;
+    for (const std::vector<std::uint8_t>& row : plan.rows) {
+        std::vector<std::uint8_t>& plane = rows.emplace_back();
+        for (std::size_t at = bytes * static_cast<std::size_t>(sample); at < row.size(); at += pixel)
+            plane.insert(plane.end(), row.begin() + static_cast<std::ptrdiff_t>(at),
+                         row.begin() + static_cast<std::ptrdiff_t>(at + bytes));
+    }
+    return rows;
+}
+
+void WriteTiles(TIFF* tiff, const TiffPlan& plan, const std::vector<std::vector<std::uint8_t>>& rows, int sample)
+{
+    const auto rowBytes = rows[0].size();
     const auto tileRow = static_cast<std::size_t>(TIFFTileRowSize(tiff));
     std::vector<std::uint8_t> tile(static_cast<std::size_t>(TIFFTileSize(tiff)));
     const std::uint32_t tileHeight = TileHeight(plan);
@@ -89,9 +110,9 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan)
             std::fill(tile.begin(), tile.end(), std::uint8_t{0});
             const std::size_t column = (x / plan.tileSize) * tileRow;
             for (std::uint32_t r = 0; r < tileHeight && y + r < plan.height; ++r)
-                std::memcpy(tile.data() + r * tileRow, plan.rows[y + r].data() + column,
+                std::memcpy(tile.data() + r * tileRow, rows[y + r].data() + column,
                             std::min(tileRow, rowBytes - column));
-            TIFFWriteTile(tiff, tile.data(), x, y, 0, 0);
+            TIFFWriteTile(tiff, tile.data(), x, y, 0, static_cast<std::uint16_t>(sample));
         }
     }
 }
@@ -99,15 +120,26 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan)
 void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
     SetFields(tiff, plan);
-    if (!plan.rawTile.empty()) {
+    if (plan.compression == COMPRESSION_JBIG) {  // its encoder takes a whole strip at once
+        std::vector<std::uint8_t> strip;
+        for (const std::vector<std::uint8_t>& row : plan.rows)
+            strip.insert(strip.end(), row.begin(), row.end());
+        TIFFWriteEncodedStrip(tiff, 0, strip.data(), static_cast<tmsize_t>(strip.size()));
+    } else if (!plan.rawTile.empty()) {
         for (ttile_t tile = 0; tile < TIFFNumberOfTiles(tiff); ++tile)
             TIFFWriteRawTile(tiff, tile, const_cast<std::uint8_t*>(plan.rawTile.data()),
                              static_cast<tmsize_t>(plan.rawTile.size()));
-    } else if (plan.tileSize != 0) {
-        WriteTiles(tiff, plan);
     } else {
-        for (std::uint32_t y = 0; y < plan.height; ++y)
-            TIFFWriteScanline(tiff, const_cast<std::uint8_t*>(plan.rows[y].data()), y, 0);
+        const int planes = plan.planar ? plan.samplesPerPixel : 1;
+        for (int sample = 0; sample < planes; ++sample) {
+            const std::vector<std::vector<std::uint8_t>> rows = plan.planar ? PlaneRows(plan, sample) : plan.rows;
+            if (plan.tileSize != 0) {
+                WriteTiles(tiff, plan, rows, sample);
+                continue;
+            }
+            for (std::uint32_t y = 0; y < plan.height; ++y)
+                TIFFWriteScanline(tiff, const_cast<std::uint8_t*>(rows[y].data()), y, static_cast<std::uint16_t>(sample));
+        }
     }
     TIFFWriteDirectory(tiff);
 }
@@ -117,7 +149,7 @@ void WritePage(TIFF* tiff, const TiffPlan& plan)
 File TiffFile(const TiffPlan& plan)
 {
     Stream stream;
-    TIFF* tiff = TIFFClientOpen("test", "w", &stream, Read, Write, Seek, Close, Size, Map, Unmap);
+    TIFF* tiff = TIFFClientOpen("test", plan.bigTiff ? "w8" : "w", &stream, Read, Write, Seek, Close, Size, Map, Unmap);
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);

@@ -1,0 +1,35 @@
+#pragma once
+// Writes rows of a Samples page (see TiffLayout.h) into the target: grey
+// without alpha as 8-bit levels, everything else as blue-green-red with the
+// alpha composed on white.
+
+#include <cstdint>
+
+#include "picdec/DibView.h"
+#include "picdec/formats/TiffLayout.h"
+#include "picdec/formats/TiffSamples.h"
+
+namespace picdec {
+
+class TiffPixelWriter {
+public:
+    TiffPixelWriter(const TiffLayout& layout, const DibView& target);
+
+    void operator()(std::uint32_t y, const std::uint8_t* const* planes) const;
+
+private:
+    struct Where {
+        const std::uint8_t* row;
+        std::size_t index;
+    };
+    Where Locate(const std::uint8_t* const* planes, std::uint32_t x, int sample) const;
+    std::uint8_t Level(const std::uint8_t* const* planes, std::uint32_t x, int sample) const;
+    Colour ColourAt(const std::uint8_t* const* planes, std::uint32_t x) const;
+    Colour LabAt(const std::uint8_t* const* planes, std::uint32_t x) const;
+
+    const TiffLayout& layout_;
+    const DibView& target_;
+    TiffSamples samples_;
+};
+
+}  // namespace picdec
