@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"

@@ -1,6 +1,6 @@
 // The browser panel's file operations: delete and rename with Del and Ins,
 // opening directories and pictures with Enter and a double click.
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Dialogs.h"

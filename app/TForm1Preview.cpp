@@ -1,7 +1,7 @@
 // Picture loading and the preview: the busy state around a load, the
 // information line, the title, the full-screen view's copy of the picture,
 // and the three picture buttons.
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"

@@ -1,6 +1,6 @@
 // The picture control's loader: a file name becomes the picture by its
 // extension key, and the information fields are filled for it.
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "framework/DibSize.h"
 #include "framework/Dialogs.h"
 #include "framework/Files.h"

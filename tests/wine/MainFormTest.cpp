@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "TestSupport.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Screen.h"
