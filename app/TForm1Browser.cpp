@@ -5,6 +5,7 @@
 #include "app/TypeAheadSearch.h"
 #include "controls/ErrorModeGuard.h"
 #include "framework/Dialogs.h"
+#include "text/AsciiCase.h"
 
 namespace {
 
@@ -13,8 +14,7 @@ constexpr char kCarriageReturn = '\r';
 // Asks for the volume size without letting the platform show a box.
 bool DriveAnswers(char drive)
 {
-    const char upper = drive >= 'a' && drive <= 'z' ? static_cast<char>(drive - 'a' + 'A') : drive;
-    const std::string root{upper, ':', '\\'};
+    const std::string root{UpperAscii(drive), ':', '\\'};
     ErrorModeGuard noCriticalErrors;
     DWORD sectors, bytes, freeClusters, clusters;
     return ::GetDiskFreeSpaceA(root.c_str(), &sectors, &bytes, &freeClusters, &clusters) != FALSE;
@@ -37,7 +37,6 @@ void TForm1::DriveComboBox1Change(TDriveComboBox& /*sender*/)
 {
     const char drive = DriveComboBox1.Drive();
     if (!DriveAnswers(drive)) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
         MessageDlg(std::string("Access Error on Drive ") + drive + ":" + " !", mtWarning, mbOK);
         DriveComboBox1.SetDrive(LastGoodDrive);
         return;

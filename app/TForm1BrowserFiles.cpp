@@ -12,7 +12,6 @@ constexpr char kCarriageReturn = '\r';
 
 void Warn(const char* text)
 {
-    ::MessageBeep(MB_ICONEXCLAMATION);
     MessageDlg(text, mtWarning, mbOK);
 }
 
@@ -56,7 +55,6 @@ void TForm1::DeleteSelectedFile()
 {
     const int index = FileListBox1.ItemIndex();
     const std::string name = SelectedEntryText();
-    ::MessageBeep(MB_ICONQUESTION);
     if (MessageDlg("Delete File " + name + " ?", mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     if (::DeleteFileA(ListedPath(name).c_str()))

@@ -65,7 +65,6 @@ void TForm1::LoadPicture(const std::string& path)
     }
     if (!shown) {
         EmptyPreview();
-        ::MessageBeep(MB_ICONHAND);
         MessageDlg(UpperAscii(FileNamePart(path)) + " is not a valid Bitmapfile !", mtError, mbOK);
     }
     LeaveBusyState();

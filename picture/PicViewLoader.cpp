@@ -24,7 +24,6 @@ bool IsOwnFileKey(const std::string& key)
 
 void ShowInformation(const std::string& text)
 {
-    ::MessageBeep(MB_ICONINFORMATION);
     MessageDlg(text, mtInformation, mbOK);
 }
 
