@@ -41,4 +41,5 @@ fi
 for arch in "${arches[@]}"; do
     ctest --test-dir "$repo/build/$arch" --output-on-failure --timeout 300 || status=1
 done
+"$repo/tools/test-ratio.sh"  # informational
 exit $status
