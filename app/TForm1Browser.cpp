@@ -58,7 +58,7 @@ void TForm1::DriveComboBox1KeyPress(char& key)
 void TForm1::Edit1KeyPress(char& key)
 {
     if (key != kCarriageReturn) {
-        Edit1.Tag = 1;
+        Edit1Typing = true;
         return;
     }
     FileListBox1DblClick(FileListBox1);
@@ -68,16 +68,16 @@ void TForm1::Edit1KeyPress(char& key)
 
 void TForm1::Edit1KeyUp(WORD& /*key*/, TShiftState /*shift*/)
 {
-    Edit1.Tag = 1;
+    Edit1Typing = true;
     Edit1Change();
 }
 
 void TForm1::Edit1Change()
 {
-    if (Edit1.Tag == 1) {
+    if (Edit1Typing) {
         const auto& items = FileListBox1.Items();
         FileListBox1.SetItemIndex(TypeAheadIndex(Edit1.Text(), items.size(),
                                                  [&items](std::size_t i) -> std::string_view { return items[i].text; }));
     }
-    Edit1.Tag = 0;
+    Edit1Typing = false;
 }

@@ -81,8 +81,8 @@ void TForm1::EnterBusyState()
 void TForm1::LeaveBusyState()
 {
     Screen().SetCursor(crDefault);
-    ButtonCpy.SetEnabled(ButtonCpy.Tag == 0);
-    ButtonVollbild.SetEnabled(ButtonVollbild.Tag == 0);
+    ButtonCpy.SetEnabled(!NoPictureLoaded);
+    ButtonVollbild.SetEnabled(!NoPictureLoaded);
     BtnStretch.SetEnabled(true);
     ButtonExit.SetEnabled(true);
     ::EnableWindow(Handle(), TRUE);
@@ -109,8 +109,7 @@ bool TForm1::ShowLoadedPicture(const std::string& path)
     SetTitle("Lumoscope32 - [" + UpperAscii(FileNamePart(path)) + "]");
     if (Form2)
         Form2->PicView1.SetPicture(PicView1.Picture());
-    ButtonVollbild.Tag = 0;
-    ButtonCpy.Tag = 0;
+    NoPictureLoaded = false;
     return true;
 }
 
@@ -124,8 +123,7 @@ void TForm1::EmptyPreview()
     CurrentPicturePath.clear();
     Panel5.SetCaption("Picture-Info:");
     SetTitle("Lumoscope32 - [Noname]");
-    ButtonVollbild.Tag = 1;
-    ButtonCpy.Tag = 1;
+    NoPictureLoaded = true;
     ResetPreviewSize();
 }
 
