@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/CommandLinePicture.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Application.h"

@@ -2,4 +2,3 @@
 
 std::string StartupPicturePath;
 std::string CurrentPicturePath;
-char LastGoodDrive = 'C';

@@ -5,5 +5,3 @@
 extern std::string StartupPicturePath;
 // The picture shown in the preview.
 extern std::string CurrentPicturePath;
-// The drive letter that last passed the access probe.
-extern char LastGoodDrive;

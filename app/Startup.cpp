@@ -12,7 +12,6 @@
 
 bool ConfirmUninstall()
 {
-    ::MessageBeep(MB_ICONQUESTION);
     return MessageDlg(kUninstallQuestion, mtConfirmation, mbYes | mbNo) == mrYes;
 }
 

@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
@@ -96,12 +96,10 @@ void TForm1::CreateButtonPanels()
     Panel4.Create(Handle(), idPanel4, Bounds(132, 322, 88, 36), LoweredPanel(1));
     ButtonVollbild.Create({Panel4.Handle(), idButtonVollbild, Bounds(8, 6, 72, 24), Font(), kButtonHelp}, "&FULLVIEW");
     ButtonVollbild.SetEnabled(false);
-    ButtonVollbild.Tag = 1;
 
     ButtonExit.Create({Handle(), idButtonExit, Bounds(16, 408, 204, 24), Font(), kButtonHelp}, "E &X I T");
     ButtonCpy.Create({Handle(), idButtonCpy, Bounds(16, 360, 204, 24), Font(), kButtonHelp}, "&COPY TO CLIPBOARD");
     ButtonCpy.SetEnabled(false);
-    ButtonCpy.Tag = 1;
 }
 
 void TForm1::CreatePreviewAndInfo()

@@ -41,23 +41,33 @@ public:
     UniqueFont BrowserFont;
     UniqueFont PreviewCaptionFont;
 
-    TPanel Panel6;
-    TDriveComboBox DriveComboBox1;
-    TEdit Edit1;
-    TFileListBox FileListBox1;
-    TPanel Panel3;
-    TButton BtnStretch;
-    TPanel PanelLED;
-    TPanel Panel4;
-    TButton ButtonVollbild;
-    TButton ButtonExit;
-    TButton ButtonCpy;
-    TPanel Panel1;
-    TPicView PicView1;
-    TPanel Panel2;
-    TLabel Label1;
-    TLabel Label2;
-    TPanel Panel5;
+    TPanel Panel6;                 // the browser panel around the next three
+    TDriveComboBox DriveComboBox1; // the drive box
+    TEdit Edit1;                   // the name field: mask, or typed name for the type-ahead search
+    TFileListBox FileListBox1;     // the file list of the current directory
+    TPanel Panel3;                 // holds the stretch button and its lamp
+    TButton BtnStretch;            // switches fitting the preview to its panel
+    TPanel PanelLED;               // the lamp: lit while the preview is stretched
+    TPanel Panel4;                 // holds the full-screen button
+    TButton ButtonVollbild;        // shows the picture in the full-screen view
+    TButton ButtonExit;            // closes the program
+    TButton ButtonCpy;             // copies the picture to the clipboard
+    TPanel Panel1;                 // the preview panel, black with its caption while empty
+    TPicView PicView1;             // the preview picture
+    TPanel Panel2;                 // holds the path line
+    TLabel Label1;                 // the path line's title "Path:"
+    TLabel Label2;                 // the path line: the shortened current directory
+    TPanel Panel5;                 // the picture-information line
+
+    // The drive that last answered the access probe; a failing drive goes
+    // back to it.
+    char LastGoodDrive = 'C';
+    // ButtonVollbild's and ButtonCpy's Tag: no picture is loaded, so the two
+    // stay disabled after busy work.
+    bool NoPictureLoaded = true;
+    // Edit1's Tag: a key the user typed is being processed, so the change
+    // runs the type-ahead search (a text the file list writes does not).
+    bool Edit1Typing = false;
 
 protected:
     void OnPaint() override;

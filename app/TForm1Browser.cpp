@@ -5,6 +5,7 @@
 #include "app/TypeAheadSearch.h"
 #include "controls/ErrorModeGuard.h"
 #include "framework/Dialogs.h"
+#include "text/AsciiCase.h"
 
 namespace {
 
@@ -13,8 +14,7 @@ constexpr char kCarriageReturn = '\r';
 // Asks for the volume size without letting the platform show a box.
 bool DriveAnswers(char drive)
 {
-    const char upper = drive >= 'a' && drive <= 'z' ? static_cast<char>(drive - 'a' + 'A') : drive;
-    const std::string root{upper, ':', '\\'};
+    const std::string root{UpperAscii(drive), ':', '\\'};
     ErrorModeGuard noCriticalErrors;
     DWORD sectors, bytes, freeClusters, clusters;
     return ::GetDiskFreeSpaceA(root.c_str(), &sectors, &bytes, &freeClusters, &clusters) != FALSE;
@@ -37,7 +37,6 @@ void TForm1::DriveComboBox1Change(TDriveComboBox& /*sender*/)
 {
     const char drive = DriveComboBox1.Drive();
     if (!DriveAnswers(drive)) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
         MessageDlg(std::string("Access Error on Drive ") + drive + ":" + " !", mtWarning, mbOK);
         DriveComboBox1.SetDrive(LastGoodDrive);
         return;
@@ -59,7 +58,7 @@ void TForm1::DriveComboBox1KeyPress(char& key)
 void TForm1::Edit1KeyPress(char& key)
 {
     if (key != kCarriageReturn) {
-        Edit1.Tag = 1;
+        Edit1Typing = true;
         return;
     }
     FileListBox1DblClick(FileListBox1);
@@ -69,16 +68,16 @@ void TForm1::Edit1KeyPress(char& key)
 
 void TForm1::Edit1KeyUp(WORD& /*key*/, TShiftState /*shift*/)
 {
-    Edit1.Tag = 1;
+    Edit1Typing = true;
     Edit1Change();
 }
 
 void TForm1::Edit1Change()
 {
-    if (Edit1.Tag == 1) {
+    if (Edit1Typing) {
         const auto& items = FileListBox1.Items();
         FileListBox1.SetItemIndex(TypeAheadIndex(Edit1.Text(), items.size(),
                                                  [&items](std::size_t i) -> std::string_view { return items[i].text; }));
     }
-    Edit1.Tag = 0;
+    Edit1Typing = false;
 }

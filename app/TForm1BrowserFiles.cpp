@@ -1,6 +1,6 @@
 // The browser panel's file operations: delete and rename with Del and Ins,
 // opening directories and pictures with Enter and a double click.
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Dialogs.h"
@@ -12,7 +12,6 @@ constexpr char kCarriageReturn = '\r';
 
 void Warn(const char* text)
 {
-    ::MessageBeep(MB_ICONEXCLAMATION);
     MessageDlg(text, mtWarning, mbOK);
 }
 
@@ -56,7 +55,6 @@ void TForm1::DeleteSelectedFile()
 {
     const int index = FileListBox1.ItemIndex();
     const std::string name = SelectedEntryText();
-    ::MessageBeep(MB_ICONQUESTION);
     if (MessageDlg("Delete File " + name + " ?", mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     if (::DeleteFileA(ListedPath(name).c_str()))

@@ -1,7 +1,7 @@
 // Picture loading and the preview: the busy state around a load, the
 // information line, the title, the full-screen view's copy of the picture,
 // and the three picture buttons.
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"
@@ -65,7 +65,6 @@ void TForm1::LoadPicture(const std::string& path)
     }
     if (!shown) {
         EmptyPreview();
-        ::MessageBeep(MB_ICONHAND);
         MessageDlg(UpperAscii(FileNamePart(path)) + " is not a valid Bitmapfile !", mtError, mbOK);
     }
     LeaveBusyState();
@@ -82,8 +81,8 @@ void TForm1::EnterBusyState()
 void TForm1::LeaveBusyState()
 {
     Screen().SetCursor(crDefault);
-    ButtonCpy.SetEnabled(ButtonCpy.Tag == 0);
-    ButtonVollbild.SetEnabled(ButtonVollbild.Tag == 0);
+    ButtonCpy.SetEnabled(!NoPictureLoaded);
+    ButtonVollbild.SetEnabled(!NoPictureLoaded);
     BtnStretch.SetEnabled(true);
     ButtonExit.SetEnabled(true);
     ::EnableWindow(Handle(), TRUE);
@@ -110,8 +109,7 @@ bool TForm1::ShowLoadedPicture(const std::string& path)
     SetTitle("Lumoscope32 - [" + UpperAscii(FileNamePart(path)) + "]");
     if (Form2)
         Form2->PicView1.SetPicture(PicView1.Picture());
-    ButtonVollbild.Tag = 0;
-    ButtonCpy.Tag = 0;
+    NoPictureLoaded = false;
     return true;
 }
 
@@ -125,8 +123,7 @@ void TForm1::EmptyPreview()
     CurrentPicturePath.clear();
     Panel5.SetCaption("Picture-Info:");
     SetTitle("Lumoscope32 - [Noname]");
-    ButtonVollbild.Tag = 1;
-    ButtonCpy.Tag = 1;
+    NoPictureLoaded = true;
     ResetPreviewSize();
 }
 

@@ -38,7 +38,6 @@ void TForm1::AppMessage(MSG& message, bool& handled)
 
 void TForm1::ShowAbout()
 {
-    ::MessageBeep(MB_ICONINFORMATION);
     MessageDlg(kAboutText, mtInformation, mbOK);
 }
 

@@ -1,12 +1,10 @@
 #include "app/TypeAheadSearch.h"
 
+#include "text/AsciiCase.h"
+
 namespace {
 
-unsigned char UpperCode(char c)
-{
-    auto u = static_cast<unsigned char>(c);
-    return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
-}
+unsigned char UpperCode(char c) { return static_cast<unsigned char>(UpperAscii(c)); }
 
 unsigned char CodeAt(std::string_view text, std::size_t position)
 {

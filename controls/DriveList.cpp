@@ -4,21 +4,14 @@
 #include <winnetwk.h>
 
 #include "controls/ErrorModeGuard.h"
+#include "text/AsciiCase.h"
 
 namespace {
 
-bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
-
 // Letters a to z only: other bytes of a UTF-8 label stay as they are.
-std::string InCaseOf(char letter, std::string text)
+std::string InCaseOf(char letter, std::string_view text)
 {
-    for (char& c : text) {
-        if (IsLowerLetter(letter) && c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        else if (!IsLowerLetter(letter) && IsLowerLetter(c))
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
+    return LowerAscii(letter) == letter ? LowerAscii(text) : UpperAscii(text);
 }
 
 std::string RootOf(char letter) { return std::string{letter, ':', '\\'}; }

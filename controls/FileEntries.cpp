@@ -3,33 +3,12 @@
 #include <algorithm>
 #include <array>
 
+#include "text/PathText.h"
+
 namespace {
 
-unsigned char LowerAscii(char c)
-{
-    auto u = static_cast<unsigned char>(c);
-    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
-
-std::string LowerAsciiText(std::string_view text)
-{
-    std::string result(text.size(), '\0');
-    std::transform(text.begin(), text.end(), result.begin(), [](char c) { return static_cast<char>(LowerAscii(c)); });
-    return result;
-}
-
-// The text from the last "." after the last "\" or ":", or empty.
-std::string_view Extension(std::string_view name)
-{
-    for (auto i = name.size(); i > 0; --i) {
-        char c = name[i - 1];
-        if (c == '.')
-            return name.substr(i - 1);
-        if (c == '\\' || c == ':')
-            break;
-    }
-    return {};
-}
+// Compared as unsigned bytes, so names with UTF-8 letters sort after ASCII.
+unsigned char LowerCode(char c) { return static_cast<unsigned char>(LowerAscii(c)); }
 
 } // namespace
 
@@ -48,7 +27,7 @@ std::vector<std::string> SplitMask(std::string_view mask)
 bool IsExecutableName(std::string_view name)
 {
     static constexpr std::array<std::string_view, 4> kExecutable = {".exe", ".com", ".bat", ".pif"};
-    const std::string extension = LowerAsciiText(Extension(name));
+    const std::string extension = LowerAscii(ExtensionPart(name));
     return std::find(kExecutable.begin(), kExecutable.end(), extension) != kExecutable.end();
 }
 
@@ -62,13 +41,13 @@ FileEntry MakeFileEntry(std::string_view name, bool isDirectory, bool showGlyphs
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerCode(x) == LowerCode(y); });
 }
 
 bool EntryLess(const FileEntry& a, const FileEntry& b)
 {
     return std::lexicographical_compare(a.text.begin(), a.text.end(), b.text.begin(), b.text.end(),
-                                        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+                                        [](char x, char y) { return LowerCode(x) < LowerCode(y); });
 }
 
 void SortEntries(std::vector<FileEntry>& entries) { std::stable_sort(entries.begin(), entries.end(), EntryLess); }

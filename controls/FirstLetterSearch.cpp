@@ -1,17 +1,15 @@
 #include "controls/FirstLetterSearch.h"
 
+#include "text/AsciiCase.h"
+
 namespace {
 
-unsigned char UpperAscii(char c)
-{
-    auto u = static_cast<unsigned char>(c);
-    return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
-}
+unsigned char UpperCode(char c) { return static_cast<unsigned char>(UpperAscii(c)); }
 
 bool NameStartsWith(const FileEntry& entry, unsigned char typed)
 {
     const std::size_t first = entry.isDirectory ? 1 : 0;
-    return entry.text.size() > first && UpperAscii(entry.text[first]) == typed;
+    return entry.text.size() > first && UpperCode(entry.text[first]) == typed;
 }
 
 } // namespace

@@ -7,19 +7,18 @@
 #include "controls/Glyphs.h"
 #include "framework/Graphics.h"
 #include "framework/Window.h"
+#include "text/AsciiCase.h"
 
 namespace {
 
 constexpr DWORD kBoxStyle = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP;
 constexpr int kDropDownHeight = 200;
 
-char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 } // namespace
 
 TDriveComboBox::TDriveComboBox()
-    : drive_(LowerLetter(CurrentDirectory().empty() ? 'c' : CurrentDirectory()[0])),
+    : drive_(LowerAscii(CurrentDirectory().empty() ? 'c' : CurrentDirectory()[0])),
       glyphs_{LoadGlyph("FLOPPY"), LoadGlyph("HARD"), LoadGlyph("NETWORK"), LoadGlyph("CDROM"), LoadGlyph("RAM")}
 {
 }
@@ -41,7 +40,7 @@ void TDriveComboBox::Create(HWND parent, int id, RECT bounds, HFONT font)
 
 char TDriveComboBox::InTextCase(char letter) const
 {
-    return textCase_ == tcUpperCase ? UpperLetter(letter) : LowerLetter(letter);
+    return textCase_ == tcUpperCase ? UpperAscii(letter) : LowerAscii(letter);
 }
 
 void TDriveComboBox::UpdateItemHeight()
@@ -80,12 +79,12 @@ int TDriveComboBox::ItemIndex() const
 
 void TDriveComboBox::SetDrive(char drive)
 {
-    if (ItemIndex() >= 0 && LowerLetter(drive) == LowerLetter(drive_))
+    if (ItemIndex() >= 0 && LowerAscii(drive) == LowerAscii(drive_))
         return;
     drive_ = InTextCase(drive);
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const std::string& text = items_[i].text;
-        if (text.size() >= 2 && LowerLetter(text[0]) == LowerLetter(drive_) && text[1] == ':') {
+        if (text.size() >= 2 && LowerAscii(text[0]) == LowerAscii(drive_) && text[1] == ':') {
             ::SendMessageA(Handle(), CB_SETCURSEL, i, 0);
             break;
         }

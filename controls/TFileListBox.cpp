@@ -5,6 +5,7 @@
 #include "controls/Glyphs.h"
 #include "framework/Graphics.h"
 #include "framework/Window.h"
+#include "text/PathText.h"
 
 namespace {
 
@@ -100,8 +101,7 @@ std::string TFileListBox::FileName() const
     if (index < 0)
         return {};
     const std::string& text = items_[static_cast<std::size_t>(index)].text;
-    const char* separator = !directory_.empty() && directory_.back() == '\\' ? "" : "\\";
-    return directory_ + separator + text;
+    return JoinPath(directory_, text);
 }
 
 int TFileListBox::ItemIndex() const

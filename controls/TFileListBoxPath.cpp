@@ -4,6 +4,7 @@
 #include "framework/ErrorText.h"
 #include "framework/Exceptions.h"
 #include "framework/Files.h"
+#include "text/PathText.h"
 
 namespace {
 
@@ -14,12 +15,6 @@ struct SplitPath {
 };
 
 bool HasWildcard(const std::string& text) { return text.find_first_of("*?") != std::string::npos; }
-
-std::string AfterLastSeparator(const std::string& path)
-{
-    auto separator = path.find_last_of("\\:");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
 
 // The directory part relative to the drive's current directory: "\" for a
 // part like "\NAME", the part without its file, or the current directory.
@@ -49,7 +44,7 @@ SplitPath ProcessPath(const std::string& text)
     }
     if (saved.empty() || split.drive != saved[0])
         ChangeDirectory(std::string{split.drive, ':'});
-    split.file = AfterLastSeparator(split.directory);
+    split.file = FileNamePart(split.directory);
     split.directory = DirectoryOnDrive(split.directory, split.file);
     if (!split.directory.empty())
         ChangeDirectory(split.directory);
@@ -76,8 +71,7 @@ void TFileListBox::ApplyFilePath(const std::string& text)
     if (split.file.empty())
         return;
     SelectByName(split.file);
-    const char* separator = !Directory().empty() && Directory().back() == '\\' ? "" : "\\";
-    if (!FileExists(Directory() + separator + split.file))
+    if (!FileExists(JoinPath(Directory(), split.file)))
         throw EInvalidOperation(InvalidFileNameText(text));
     if (ItemIndex() < 0) {
         SetMask(split.file);

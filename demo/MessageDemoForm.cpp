@@ -1,6 +1,6 @@
 #include "demo/MessageDemoForm.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

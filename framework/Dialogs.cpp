@@ -14,10 +14,26 @@ std::string MsgDlgCaption(TMsgDlgType type)
     return {};
 }
 
+namespace {
+
+TDialogBeep BeepOf(TMsgDlgType type)
+{
+    switch (type) {
+    case mtWarning: return dbWarning;
+    case mtError: return dbError;
+    case mtInformation: return dbInformation;
+    case mtConfirmation: return dbQuestion;
+    }
+    return dbNone;
+}
+
+} // namespace
+
 DialogAnswer ShowDialog(const DialogRequest& request)
 {
     if (const DialogScript& script = Application().DialogScriptHook())
         return script(request);
+    SoundDialogBeep(request.beep);
     switch (request.kind) {
     case DialogRequest::Message: return {ShowRealMessageDialog(request), {}};
     case DialogRequest::Input: return ShowRealInputDialog(request);
@@ -32,6 +48,7 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     DialogRequest request;
     request.kind = DialogRequest::Message;
     request.type = type;
+    request.beep = BeepOf(type);
     request.buttons = buttons;
     request.caption = MsgDlgCaption(type);
     request.text = text;

@@ -7,6 +7,9 @@
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation };
 
+// The system beep sounded just before a dialog shows.
+enum TDialogBeep { dbNone, dbError, dbQuestion, dbWarning, dbInformation };
+
 enum TMsgDlgBtn : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
 using TMsgDlgButtons = unsigned;
 
@@ -15,8 +18,8 @@ enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
 std::string MsgDlgCaption(TMsgDlgType type);
 
-// Shows a message dialog (the caller sounds its beep first) and returns the
-// TModalResult of the button pressed.
+// Sounds the beep of the dialog's type, shows the message dialog and returns
+// the TModalResult of the button pressed.
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
 
 // The text-input dialog: at most 255 characters, "OK" and "Abbrechen", the
@@ -32,6 +35,7 @@ struct DialogRequest {
     enum Kind { Message, Input, ErrorBox, FatalError } kind = Message;
     TMsgDlgType type = mtInformation;
     TMsgDlgButtons buttons = 0;
+    TDialogBeep beep = dbNone;
     std::string caption;
     std::string text;   // message text, or the input prompt
     std::string value;  // initial input text

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "framework/DibSize.h"
-#include "imagelib/DibLayout.h"
+#include "framework/DibLayout.h"
 
 namespace {
 

@@ -46,6 +46,17 @@ int ShowMessageBox(const DialogRequest& request, UINT style)
 
 } // namespace
 
+void SoundDialogBeep(TDialogBeep beep)
+{
+    switch (beep) {
+    case dbNone: return;
+    case dbError: ::MessageBeep(MB_ICONERROR); return;
+    case dbQuestion: ::MessageBeep(MB_ICONQUESTION); return;
+    case dbWarning: ::MessageBeep(MB_ICONWARNING); return;
+    case dbInformation: ::MessageBeep(MB_ICONINFORMATION); return;
+    }
+}
+
 int ShowRealMessageDialog(const DialogRequest& request)
 {
     return ShowMessageBox(request, IconStyle(request.type) | ButtonStyle(request.buttons));

@@ -1,16 +1,11 @@
 #include "framework/PictureFileKind.h"
 
+#include "text/PathText.h"
+
 std::string RealExtension(std::string_view fileName)
 {
-    const auto separator = fileName.find_last_of("\\:");
-    const auto dot = fileName.rfind('.');
-    if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
-        return {};
-    std::string extension(fileName.substr(dot + 1));
-    for (char& c : extension)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return extension;
+    const std::string_view extension = ExtensionPart(fileName);
+    return extension.empty() ? std::string() : LowerAscii(extension.substr(1));
 }
 
 PictureFileKind PictureKindOf(std::string_view fileName)

@@ -4,6 +4,7 @@
 
 #include "framework/Dialogs.h"
 
+void SoundDialogBeep(TDialogBeep beep);
 int ShowRealMessageDialog(const DialogRequest& request);
 DialogAnswer ShowRealInputDialog(const DialogRequest& request);
 int ShowRealErrorBox(const DialogRequest& request, UINT style);

@@ -22,8 +22,6 @@ public:
     void SetEnabled(bool enabled) { ::EnableWindow(Handle(), enabled ? TRUE : FALSE); }
     void SetFocus() { ::SetFocus(Handle()); }
 
-    int Tag = 0;
-
 protected:
     void CreateControl(const char* className, const std::string& text, DWORD style, DWORD exStyle,
                        const ControlPlacement& placement);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "imagelib/DibLayout.h"
+#include "framework/DibLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

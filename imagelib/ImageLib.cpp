@@ -106,7 +106,6 @@ void ShowDecoderError(short code)
 {
     char text[256] = {};
     ::LoadStringA(DecoderModule(), static_cast<unsigned short>(code), text, sizeof text);
-    ::MessageBeep(MB_ICONERROR);
     MessageDlg(text, mtError, mbOK);
 }
 

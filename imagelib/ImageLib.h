@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/Bitmap.h"
-#include "imagelib/DibLayout.h"
+#include "framework/DibLayout.h"
 #include "imagelib/NameText.h"
 
 enum TLoadResolution { lColorVga, lMonoChrome, lColor16, lColor256, lColorTrue, lAutoMatic };

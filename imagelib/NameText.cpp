@@ -2,11 +2,11 @@
 
 #include <cctype>
 
+#include "text/PathText.h"
+
 std::string StripFilePath(std::string_view fileName)
 {
-    auto separator = fileName.find_last_of("\\:");
-    std::string_view name = separator == std::string_view::npos ? fileName : fileName.substr(separator + 1);
-    return std::string(name.substr(0, 64));
+    return FileNamePart(fileName).substr(0, 64);
 }
 
 std::string FileNameStem(std::string_view fileName)

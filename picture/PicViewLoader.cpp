@@ -1,6 +1,6 @@
 // The picture control's loader: a file name becomes the picture by its
 // extension key, and the information fields are filled for it.
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "framework/DibSize.h"
 #include "framework/Dialogs.h"
 #include "framework/Files.h"
@@ -24,7 +24,6 @@ bool IsOwnFileKey(const std::string& key)
 
 void ShowInformation(const std::string& text)
 {
-    ::MessageBeep(MB_ICONINFORMATION);
     MessageDlg(text, mtInformation, mbOK);
 }
 

@@ -1,6 +1,6 @@
 #include "system/EntryTexts.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 std::string OpenCommand(std::string_view programPath)
 {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& text)

@@ -3,7 +3,7 @@
 // rewrite of the file for lines that live in the file itself.
 #include <windows.h>
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "framework/Handles.h"
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"

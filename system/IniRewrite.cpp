@@ -1,6 +1,6 @@
 #include "system/IniRewrite.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "system/ProgramFiles.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 bool IsProgramFileName(std::string_view name)
 {

@@ -1,6 +1,6 @@
 #include "system/ProgramLocation.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 ProgramLocation LocateProgram(std::string_view programPath)
 {

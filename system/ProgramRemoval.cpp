@@ -1,6 +1,6 @@
 #include "system/ProgramRemoval.h"
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "system/ProgramFiles.h"
 #include "system/SafePaths.h"
 

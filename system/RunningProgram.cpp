@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "framework/Handles.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

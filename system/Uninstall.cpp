@@ -38,7 +38,6 @@ void WriteLog(UniqueFile log, const std::string& text)
 
 void ReportManualRemoval(const std::string& programDir)
 {
-    ::MessageBeep(MB_ICONERROR);
     MessageDlg(kUninstallError + programDir + "\r\r", mtError, mbOK);
 }
 
@@ -54,7 +53,6 @@ void HandOverToUninstaller(const UninstallPlace& place)
         return;
     }
     WriteLog(std::move(log), UninstallLogText(place.programDir));
-    ::MessageBeep(MB_ICONINFORMATION);
     MessageDlg(kUninstallInformation, mtInformation, mbOK);
     ShellRun(uninstaller, logPath, "", SW_SHOW);
 }

@@ -18,7 +18,8 @@
 # and the same ARCH, nothing is done.  Any change to this script rebuilds.
 #
 # Runs as root on a plain Debian 12 machine: adds a deb-src entry if there is
-# none, and installs the build tools it needs if they are missing.
+# none, and installs the build tools it needs if they are missing (through
+# tools/install-packages.sh, like every other script).
 
 set -euo pipefail
 
@@ -86,9 +87,7 @@ ensure_tools() {
     command -v make >/dev/null || missing+=(make)
     if [[ ${#missing[@]} -gt 0 ]]; then
         say "installing ${missing[*]}"
-        apt_update_once
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
-            || die "apt-get install ${missing[*]} failed"
+        "$(dirname "$SCRIPT_PATH")/install-packages.sh" "${missing[@]}" || die "installing ${missing[*]} failed"
     fi
 }
 

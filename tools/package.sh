@@ -7,7 +7,7 @@
 # and prints the sizes of the shipped files with and without it.
 #   tools/package.sh
 set -euo pipefail
-. "$(dirname "$0")/build-all.sh"
+. "$(dirname "$0")/build-lib.sh"
 
 prepare
 dist="$repo/build/dist"

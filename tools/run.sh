@@ -6,7 +6,7 @@
 # STRETCH so the whole picture fits the preview, saves a screenshot into
 # the build tree, prints its path and ends the program.
 set -euo pipefail
-. "$(dirname "$0")/build-all.sh"
+. "$(dirname "$0")/build-lib.sh"
 . "$repo/tools/xvfb.sh"
 
 prepare

@@ -5,7 +5,7 @@
 # for its window, saves that window and ends the program.
 #   tools/screenshots.sh
 set -euo pipefail
-. "$(dirname "$0")/build-all.sh"
+. "$(dirname "$0")/build-lib.sh"
 . "$repo/tools/xvfb.sh"
 
 prepare

@@ -4,7 +4,7 @@
 # private display. Where this machine cannot run 32-bit programs, the 32-bit
 # tests are skipped with one line and the rest runs.
 set -euo pipefail
-. "$(dirname "$0")/build-all.sh"
+. "$(dirname "$0")/build-lib.sh"
 . "$repo/tools/xvfb.sh"
 
 prepare
@@ -41,4 +41,5 @@ fi
 for arch in "${arches[@]}"; do
     ctest --test-dir "$repo/build/$arch" --output-on-failure --timeout 300 || status=1
 done
+"$repo/tools/test-ratio.sh"  # informational
 exit $status

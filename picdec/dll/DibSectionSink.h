@@ -3,7 +3,7 @@
 // pictures of 256 colours or fewer. Both handles pass to the caller.
 #include <windows.h>
 
-#include "framework/Handles.h"
+#include "picdec/dll/DllHandles.h"
 #include "picdec/BitmapSink.h"
 
 class DibSectionSink : public picdec::BitmapSink {

@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "framework/Handles.h"
 #include "picdec/Status.h"
-
-using UniqueFileView = UniqueHandle<handle_traits::NullInvalid<LPCVOID, ::UnmapViewOfFile>>;
+#include "picdec/dll/DllHandles.h"
 
 class MappedFile {
 public:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "imagelib/DibLayout.h"
+#include "framework/DibLayout.h"
 #include "imagelib/NameText.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 
@@ -90,7 +90,7 @@ TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
     form.FileListBox1.SetItemIndex(IndexOf("BETA.GIF"));
     form.Edit1.SetText("A");
     EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("BETA.GIF"));
-    EXPECT_EQ(form.Edit1.Tag, 0);
+    EXPECT_FALSE(form.Edit1Typing);
     ::SendMessageA(form.Edit1.Handle(), WM_KEYUP, VK_END, 0xC0000001);
     EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("ALPHA.BMP")) << "a key released in the field searches";
 }
@@ -214,7 +214,7 @@ TEST_F(BrowserTest, AnUnreadableDriveWarnsAndReturnsToTheLastGoodDrive)
     ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
     ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
     form.DriveComboBox1.SetDrive('R');
-    ASSERT_EQ(LastGoodDrive, 'R');
+    ASSERT_EQ(form.LastGoodDrive, 'R');
     form.DriveComboBox1.SetDrive('A');
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].text, "Access Error on Drive A: !");
@@ -223,7 +223,7 @@ TEST_F(BrowserTest, AnUnreadableDriveWarnsAndReturnsToTheLastGoodDrive)
     EXPECT_EQ(form.DriveComboBox1.Drive(), 'R');
     EXPECT_EQ(form.FileListBox1.Directory(), "R:\\");
     EXPECT_EQ(form.Label2.Text(), "R:\\");
-    EXPECT_EQ(LastGoodDrive, 'R');
+    EXPECT_EQ(form.LastGoodDrive, 'R');
 }
 
 TEST_F(BrowserTest, EnterMovesFromDriveBoxToNameFieldToList)

@@ -2,7 +2,7 @@
 
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 

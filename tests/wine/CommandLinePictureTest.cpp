@@ -3,7 +3,7 @@
 #include "PictureTestSupport.h"
 #include "PreviewTestSupport.h"
 #include "app/CommandLinePicture.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

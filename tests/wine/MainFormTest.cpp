@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "TestSupport.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Screen.h"
@@ -153,10 +153,9 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
     EXPECT_EQ(f.Panel5.Caption(), "Picture-Info:");
     EXPECT_FALSE(f.ButtonVollbild.Enabled());
     EXPECT_FALSE(f.ButtonCpy.Enabled());
-    EXPECT_EQ(f.ButtonVollbild.Tag, 1);
-    EXPECT_EQ(f.ButtonCpy.Tag, 1);
+    EXPECT_TRUE(f.NoPictureLoaded);
     EXPECT_FALSE(::IsWindowEnabled(f.PanelLED.Handle()));
-    EXPECT_EQ(LastGoodDrive, f.DriveComboBox1.Drive());
+    EXPECT_EQ(f.LastGoodDrive, f.DriveComboBox1.Drive());
     EXPECT_EQ(::GetWindowContextHelpId(f.ButtonExit.Handle()), 120u);
     EXPECT_EQ(::GetWindowContextHelpId(f.Edit1.Handle()), 130u);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PictureTestSupport.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "framework/Exceptions.h"
 #include "framework/Files.h"
 #include "framework/Icon.h"

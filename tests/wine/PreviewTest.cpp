@@ -4,7 +4,7 @@
 
 #include "PictureTestSupport.h"
 #include "PreviewTestSupport.h"
-#include "app/PathText.h"
+#include "text/PathText.h"
 #include "framework/Screen.h"
 
 namespace {

@@ -4,11 +4,14 @@
 #include <string>
 #include <string_view>
 
-std::string UpperAscii(std::string_view text);
+#include "text/AsciiCase.h"
 
 // The extension key: the text from the last "." that follows the last "\" or
 // ":", dot included, in upper case and cut to its first four characters.
 std::string ExtensionKey(std::string_view name);
+// The text from the last "." that follows the last "\" or ":", dot included
+// (empty when there is none).
+std::string_view ExtensionPart(std::string_view name);
 
 // True when the extension key is one of the seven picture extensions the
 // shell opens.

@@ -1,4 +1,5 @@
-# Sourced by the run and test scripts: installs what is missing and builds.
+# A library of shell functions, sourced (not run) by the run, test, package
+# and screenshot scripts: installs what is missing and builds.
 #   prepare, prepare_32bit, build_native, build_native32, build_windows ARCH [TARGET...]
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,4 @@
-#include "app/PathText.h"
+#include "text/PathText.h"
 
 #include <array>
 
@@ -16,26 +16,19 @@ std::string_view::size_type LastSeparator(std::string_view path)
 
 } // namespace
 
-std::string UpperAscii(std::string_view text)
-{
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return result;
-}
-
-std::string ExtensionKey(std::string_view name)
+std::string_view ExtensionPart(std::string_view name)
 {
     for (auto i = name.size(); i > 0; --i) {
         char c = name[i - 1];
         if (c == '.')
-            return UpperAscii(name.substr(i - 1, 4));
+            return name.substr(i - 1);
         if (IsPathSeparator(c))
             break;
     }
     return {};
 }
+
+std::string ExtensionKey(std::string_view name) { return UpperAscii(ExtensionPart(name).substr(0, 4)); }
 
 bool IsSupportedExtension(std::string_view name)
 {

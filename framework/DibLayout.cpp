@@ -1,4 +1,4 @@
-#include "imagelib/DibLayout.h"
+#include "framework/DibLayout.h"
 
 namespace {
 
