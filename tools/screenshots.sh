@@ -2,16 +2,16 @@
 # Builds the Windows x86_64 program and saves the screenshots of the
 # documentation into docs/: each one starts the real program under Wine (in
 # a private Xvfb unless DISPLAY is set), in a folder of sample pictures, waits
-# for its window, saves that window and ends the program.
+# for its window, saves that window (or the screen) and ends the program.
 #   tools/screenshots.sh
 set -euo pipefail
 . "$(dirname "$0")/build-lib.sh"
 . "$repo/tools/xvfb.sh"
 
 prepare
-build_windows x86_64 LUMSC32 PICDEC32
+build_windows x86_64 LUMSC32 PICDEC32 LumoPressButton lumo_sample_picture
 
-prefix="$repo/build/x86_64/wineprefix"
+prefix="$repo/build/screenshots/wineprefix"  # its own: the shots never see test state
 program="$repo/build/x86_64/bin/LUMSC32.EXE"
 samples="$repo/build/screenshots/Pictures"
 export WINEPREFIX="$prefix"
@@ -28,6 +28,11 @@ make_samples() {
     convert wizard: "$samples/Wizard.jpg"
     convert granite: -resize 400% "$samples/Granite.pcx"
     convert netscape: -resize 300% "$samples/Colours.tif"
+    cp "$repo/build/x86_64/samples/sample.jpg" "$samples/Landscape.jpg"
+}
+
+press() {
+    "$repo/tools/wine-run.sh" "$prefix" "$repo/build/x86_64/bin/LumoPressButton.exe" "$1" "$2"
 }
 
 # The X window whose name begins with TITLE, waiting up to 30 s.
@@ -40,18 +45,28 @@ wait_for_window() {
     return 1
 }
 
-# shoot NAME TITLE [ARGUMENTS...]: starts the program with the arguments,
-# saves its window whose caption begins with TITLE as docs/NAME.png.
+# shoot NAME TITLE [BUTTON...] [-- ARGUMENTS...]: starts the program with
+# the arguments, presses the buttons in the window whose caption begins with
+# TITLE and saves that window as docs/NAME.png (the whole screen when a
+# button is "&FULLVIEW").
 shoot() {
-    local name=$1 title=$2 window
+    local name=$1 title=$2 window buttons=() target
     shift 2
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do buttons+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
     (cd "$samples" && "$repo/tools/wine-run.sh" "$prefix" "$program" "$@" >/dev/null 2>&1) &
     if ! window=$(wait_for_window "$title"); then
         echo "no window \"$title\" for $name" >&2
         return 1
     fi
     sleep 1  # let it paint
-    import -window "$window" "$repo/docs/$name.png"
+    target=$window
+    for button in "${buttons[@]}"; do
+        press "$title" "$button" &
+        [ "$button" = "&FULLVIEW" ] && target=root
+        sleep 2
+    done
+    import -window "$target" "$repo/docs/$name.png"
     echo "$repo/docs/$name.png"
     /usr/lib/wine/wineserver -k  # ends the program
     wait
@@ -63,6 +78,6 @@ mkdir -p "$repo/docs"
 # The main window, as it opens.
 shoot main-window "Lumoscope32 - [Noname]"
 
-# To come once the preview and the full-screen view exist, each a line here:
-#   a picture in the preview:   shoot picture-in-preview "Lumoscope32 - [ROSE.BMP]" Rose.bmp
-#   the full-screen view:       (open a picture, press FULLVIEW, save the screen)
+# A picture fitted in the preview, and the same picture on the full screen.
+shoot picture-in-preview "Lumoscope32 - [LANDSCAPE.JPG]" "&STRETCH" -- Landscape.jpg
+shoot full-screen-view "Lumoscope32 - [LANDSCAPE.JPG]" "&FULLVIEW" -- Landscape.jpg
