@@ -8,7 +8,11 @@
 #include "app/TForm2.h"
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
-#include "system/SystemEntries.h"
+#include "system/DdeClient.h"
+#include "system/ProgramPaths.h"
+#include "system/Registration.h"
+#include "system/Uninstall.h"
+#include "system/WindowsShell.h"
 
 bool ConfirmUninstall()
 {
@@ -18,13 +22,17 @@ bool ConfirmUninstall()
 int RunProgram(const std::vector<std::string>& commandLine)
 {
     const DdeClient ddeClient;
-    RegisterSystemEntries();
+    // The shell's entries are written at every start, even one that goes on
+    // to uninstall.
+    const ProgramLocation program = ThisProgram();
+    WriteSystemEntries(program);
+    Application().ProcessMessages();
     const std::string firstArgument = commandLine.size() > 1 ? commandLine[1] : std::string();
     if (IsUninstallSwitch(firstArgument) && ConfirmUninstall()) {
-        UninstallSystemEntries(ddeClient);
+        Uninstall(ddeClient, {program.dir, GetWindowsDir()});
         return 0;
     }
-    TForm1 form1;
+    TForm1 form1(program);
     TForm2 form2(form1.PicView1);
     form1.Form2 = &form2;
     OpenCommandLinePicture(form1, firstArgument);

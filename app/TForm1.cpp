@@ -33,7 +33,7 @@ void KeepOnOneLine(HWND label)
 
 } // namespace
 
-TForm1::TForm1()
+TForm1::TForm1(const ProgramLocation& program) : Program(program)
 {
     FormParams params;
     params.className = "TForm1";

@@ -10,6 +10,7 @@
 #include "framework/Panel.h"
 #include "framework/StdControls.h"
 #include "picture/PicView.h"
+#include "system/ProgramPaths.h"
 
 class TForm2;
 
@@ -21,8 +22,9 @@ public:
     static constexpr const char* kAboutText =
         "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files";
 
-    // Creates the window and its controls, runs FormCreate and shows it.
-    TForm1();
+    // Creates the window and its controls, runs FormCreate and shows it; the
+    // help files are looked for beside the program.
+    explicit TForm1(const ProgramLocation& program = ThisProgram());
     ~TForm1() override;
 
     void AppMessage(MSG& message, bool& handled);
@@ -33,6 +35,8 @@ public:
     // Sizes the preview to the picture: actual size, or fitted while Stretch.
     void FitPreview();
     void ResetPreviewSize();
+
+    const ProgramLocation Program;
 
     // The full-screen view, created after this window.
     TForm2* Form2 = nullptr;

@@ -3,7 +3,6 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Files.h"
-#include "system/ProgramPaths.h"
 
 void TForm1::ExtendSystemMenu()
 {
@@ -17,8 +16,8 @@ void TForm1::ExtendSystemMenu()
 
 void TForm1::CheckHelpFiles()
 {
-    if (FileExists(HelpFilePath) && FileExists(ProgramDir + "\\LUMSC32.CNT"))
-        Application().SetHelpFile(HelpFilePath + ">Window1");
+    if (FileExists(Program.helpFile) && FileExists(Program.dir + "\\LUMSC32.CNT"))
+        Application().SetHelpFile(Program.helpFile + ">Window1");
     else
         ::EnableMenuItem(::GetSystemMenu(Handle(), FALSE), kHelpCommand, MF_BYCOMMAND | MF_GRAYED);
 }
@@ -43,7 +42,7 @@ void TForm1::ShowAbout()
 
 void TForm1::ShowHelpContents()
 {
-    Application().SetHelpFile(HelpFilePath + ">main");
+    Application().SetHelpFile(Program.helpFile + ">main");
     Application().HelpCommand(HELP_FINDER, 0);
-    Application().SetHelpFile(HelpFilePath + ">Window1");
+    Application().SetHelpFile(Program.helpFile + ">Window1");
 }

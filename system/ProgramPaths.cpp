@@ -4,10 +4,6 @@
 
 #include "system/ProgramLocation.h"
 
-std::string ProgramPath;
-std::string ProgramDir;
-std::string HelpFilePath;
-
 namespace {
 
 std::string ModuleFileName()
@@ -22,10 +18,4 @@ std::string ModuleFileName()
 
 } // namespace
 
-void ComputeProgramPaths()
-{
-    ProgramLocation location = LocateProgram(ModuleFileName());
-    ProgramPath = location.path;
-    ProgramDir = location.dir;
-    HelpFilePath = location.helpFile;
-}
+ProgramLocation ThisProgram() { return LocateProgram(ModuleFileName()); }

@@ -1,10 +1,5 @@
 #pragma once
-#include <string>
+#include "system/ProgramLocation.h"
 
-// Set by RegisterSystemEntries at every start.
-extern std::string ProgramPath;   // full path of LUMSC32.EXE
-extern std::string ProgramDir;    // its directory, without a trailing "\"
-extern std::string HelpFilePath;  // ProgramDir + "\LUMSC32.HLP"
-
-// Computes the three paths from the running program's file name.
-void ComputeProgramPaths();
+// Where the running program lies, from its own module file name.
+ProgramLocation ThisProgram();

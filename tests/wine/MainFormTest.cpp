@@ -32,19 +32,19 @@ public:
         ::GetTempPathA(MAX_PATH, temp);
         directory_ = std::string(temp) + "lumo-help-" + std::to_string(::GetCurrentProcessId());
         ::CreateDirectoryA(directory_.c_str(), nullptr);
-        ProgramDir = directory_;
-        HelpFilePath = directory_ + "\\LUMSC32.HLP";
         if (withHelp)
-            std::ofstream(HelpFilePath) << "help";
+            std::ofstream(Location().helpFile) << "help";
         if (withContents)
             std::ofstream(directory_ + "\\LUMSC32.CNT") << "contents";
     }
     ~ProgramDirectory()
     {
-        ::DeleteFileA(HelpFilePath.c_str());
+        ::DeleteFileA(Location().helpFile.c_str());
         ::DeleteFileA((directory_ + "\\LUMSC32.CNT").c_str());
         ::RemoveDirectoryA(directory_.c_str());
     }
+
+    ProgramLocation Location() const { return LocateProgram(directory_ + "\\LUMSC32.EXE"); }
 
 private:
     std::string directory_;
@@ -84,7 +84,7 @@ protected:
 TEST_F(MainFormTest, HasTheDesignClientSizeAndAFixedBorder)
 {
     ProgramDirectory directory(false, false);
-    TForm1 form;
+    TForm1 form(directory.Location());
     RECT client;
     ::GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 598);
@@ -101,7 +101,7 @@ TEST_F(MainFormTest, HasTheDesignClientSizeAndAFixedBorder)
 TEST_F(MainFormTest, PlacesEveryControlAsDesigned)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     HWND w = f.Handle();
     ExpectPlacement(f.Panel6.Handle(), w, 16, 38, 204, 280, "Panel6");
     ExpectPlacement(f.DriveComboBox1.Handle(), f.Panel6.Handle(), 20, 8, 164, 22, "DriveComboBox1");
@@ -124,7 +124,7 @@ TEST_F(MainFormTest, PlacesEveryControlAsDesigned)
 TEST_F(MainFormTest, KeepsTheDesignTabOrder)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     std::vector<HWND> expected = {f.Panel6.Handle(), f.Panel3.Handle(),    f.Panel4.Handle(), f.ButtonExit.Handle(),
                                   f.ButtonCpy.Handle(), f.Panel1.Handle(), f.Panel2.Handle(), f.Panel5.Handle()};
     std::vector<HWND> actual;
@@ -139,7 +139,7 @@ TEST_F(MainFormTest, KeepsTheDesignTabOrder)
 TEST_F(MainFormTest, ShowsTheStartTexts)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     EXPECT_EQ(f.Caption(), "Lumoscope32 - [Noname]");
     EXPECT_EQ(Application().Title(), "Lumoscope32 - [Noname]");
     EXPECT_EQ(f.BtnStretch.Text(), "&STRETCH");
@@ -163,7 +163,7 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
 TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     PixelCanvas form(598, 449);
     f.PaintContent(form.dc());
     EXPECT_EQ(form.At(300, 440), clOlive);
@@ -184,7 +184,7 @@ TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
 TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelp)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     HMENU menu = ::GetSystemMenu(f.Handle(), FALSE);
     int count = ::GetMenuItemCount(menu);
     ASSERT_GE(count, 3);
@@ -201,22 +201,22 @@ TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)
     for (auto [withHelp, withContents] : {std::pair{false, false}, {true, false}, {false, true}}) {
         ProgramDirectory directory(withHelp, withContents);
         Application().SetHelpFile("");
-        TForm1 f;
+        TForm1 f(directory.Location());
         UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
         EXPECT_TRUE(state & MF_GRAYED) << withHelp << withContents;
         EXPECT_EQ(Application().HelpFile(), "");
     }
     ProgramDirectory directory(true, true);
-    TForm1 f;
+    TForm1 f(directory.Location());
     UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
     EXPECT_FALSE(state & MF_GRAYED);
-    EXPECT_EQ(Application().HelpFile(), HelpFilePath + ">Window1");
+    EXPECT_EQ(Application().HelpFile(), directory.Location().helpFile + ">Window1");
 }
 
 TEST_F(MainFormTest, AboutShowsTheOneLineInformation)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     ScriptedDialogs dialogs;
     ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 272, 0);
     PumpMessages();
@@ -232,7 +232,7 @@ TEST_F(MainFormTest, AboutShowsTheOneLineInformation)
 TEST_F(MainFormTest, HelpOpensTheContentsInWindowMainEveryTime)
 {
     ProgramDirectory directory(true, true);
-    TForm1 f;
+    TForm1 f(directory.Location());
     for (int i = 0; i < 2; ++i) {
         ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 288, 0);
         PumpMessages();
@@ -240,28 +240,28 @@ TEST_F(MainFormTest, HelpOpensTheContentsInWindowMainEveryTime)
     ASSERT_EQ(helpCalls.size(), 2u);
     for (const HelpCall& call : helpCalls) {
         EXPECT_EQ(call.command, static_cast<UINT>(HELP_FINDER));
-        EXPECT_EQ(call.file, HelpFilePath + ">main");
+        EXPECT_EQ(call.file, directory.Location().helpFile + ">main");
     }
-    EXPECT_EQ(Application().HelpFile(), HelpFilePath + ">Window1");
+    EXPECT_EQ(Application().HelpFile(), directory.Location().helpFile + ">Window1");
 }
 
 TEST_F(MainFormTest, F1OpensContextHelpOfTheFocusedControl)
 {
     ProgramDirectory directory(true, true);
-    TForm1 f;
+    TForm1 f(directory.Location());
     ::SetFocus(f.ButtonExit.Handle());
     MSG key{f.ButtonExit.Handle(), WM_KEYDOWN, VK_F1, 0, 0, {}};
     ::PostMessageA(key.hwnd, key.message, key.wParam, key.lParam);
     PumpMessages();
     ASSERT_EQ(helpCalls.size(), 1u);
     EXPECT_EQ(helpCalls[0].command, static_cast<UINT>(HELP_CONTEXT));
-    EXPECT_EQ(helpCalls[0].file, HelpFilePath + ">Window1");
+    EXPECT_EQ(helpCalls[0].file, directory.Location().helpFile + ">Window1");
 }
 
 TEST_F(MainFormTest, OtherSystemCommandsAreLeftAlone)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     ScriptedDialogs dialogs;
     MSG message{f.Handle(), WM_SYSCOMMAND, 273, 0, 0, {}};
     bool handled = false;
@@ -277,14 +277,14 @@ TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
 {
     ProgramDirectory directory(false, false);
     {
-        TForm1 f;
+        TForm1 f(directory.Location());
         TakeQuitMessage();
         ::SendMessageA(f.ButtonExit.Handle(), BM_CLICK, 0, 0);
         EXPECT_TRUE(TakeQuitMessage());
         EXPECT_FALSE(::IsWindowVisible(f.Handle()));
     }
     {
-        TForm1 f;
+        TForm1 f(directory.Location());
         ::SendMessageA(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_TRUE(TakeQuitMessage());
         EXPECT_FALSE(::IsWindowVisible(f.Handle()));
@@ -294,7 +294,7 @@ TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
 TEST_F(MainFormTest, DestroyClosesTheHelpWindow)
 {
     ProgramDirectory directory(false, false);
-    { TForm1 f; }
+    { TForm1 f(directory.Location()); }
     ASSERT_FALSE(helpCalls.empty());
     EXPECT_EQ(helpCalls.back().command, static_cast<UINT>(HELP_QUIT));
 }
@@ -302,7 +302,7 @@ TEST_F(MainFormTest, DestroyClosesTheHelpWindow)
 TEST_F(MainFormTest, PaintingPutsTheDefaultCursorBack)
 {
     ProgramDirectory directory(false, false);
-    TForm1 f;
+    TForm1 f(directory.Location());
     Screen().SetCursor(crHourGlass);
     ::InvalidateRect(f.Handle(), nullptr, TRUE);
     ::UpdateWindow(f.Handle());

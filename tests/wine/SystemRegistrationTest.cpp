@@ -15,7 +15,6 @@
 #include "system/ProgramPaths.h"
 #include "system/Registration.h"
 #include "system/Registry.h"
-#include "system/SystemEntries.h"
 
 namespace {
 
@@ -272,16 +271,17 @@ TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
     EXPECT_TRUE(KeyExists(HKLM, kHelpKey));
 }
 
-TEST_F(Registration, EveryStartRegistersTheRunningProgram)
+TEST_F(Registration, TheRunningProgramRegistersItsOwnFile)
 {
-    RegisterSystemEntries();
+    const ProgramLocation program = ThisProgram();
+    WriteSystemEntries(program);
     char module[MAX_PATH];
     ::GetModuleFileNameA(nullptr, module, MAX_PATH);
-    EXPECT_EQ(ProgramPath, module);
-    EXPECT_EQ(ProgramDir + "\\" + "wine_tests.exe", module);
-    EXPECT_EQ(HelpFilePath, ProgramDir + "\\LUMSC32.HLP");
+    EXPECT_EQ(program.path, module);
+    EXPECT_EQ(program.dir + "\\" + "wine_tests.exe", module);
+    EXPECT_EQ(program.helpFile, program.dir + "\\LUMSC32.HLP");
     EXPECT_EQ(StoredText(HKLM, kAppPathsKey, nullptr), module);
-    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, "Path"), ProgramDir);
+    EXPECT_EQ(StoredText(HKLM, kAppPathsKey, "Path"), program.dir);
     ExpectClaimed("WMF", module);
 }
 
