@@ -17,12 +17,22 @@ add_marlett() {
     fi
 }
 
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
+
+# A prefix made before Wine's 32-bit loader was installed lacks the 32-bit
+# system files: an update adds them.
+bits=64
+[ -x /usr/lib/wine/wine ] && bits=32+64
 if [ -f "$prefix/.lumoscope-ready" ]; then
+    if [ "$(cat "$prefix/.lumoscope-ready")" != "$bits" ]; then
+        /usr/lib/wine/wine64 wineboot -u >>"$prefix/../wineboot.log" 2>&1
+        /usr/lib/wine/wineserver -w
+        echo "$bits" >"$prefix/.lumoscope-ready"
+    fi
     add_marlett
     exit 0
 fi
-export WINEPREFIX="$prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
 mkdir -p "$prefix"
 /usr/lib/wine/wine64 wineboot -i >"$prefix/../wineboot.log" 2>&1
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix/../wineboot.log" 2>&1
@@ -31,4 +41,4 @@ mkdir -p "$prefix"
     >>"$prefix/../wineboot.log" 2>&1
 /usr/lib/wine/wineserver -w
 add_marlett
-touch "$prefix/.lumoscope-ready"
+echo "$bits" >"$prefix/.lumoscope-ready"
