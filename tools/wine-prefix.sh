@@ -21,17 +21,16 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
 
 # A prefix made before Wine's 32-bit loader was installed lacks the 32-bit
-# system files: an update adds them.
+# system files, and an update does not add them: it is made anew.
 bits=64
 [ -x /usr/lib/wine/wine ] && bits=32+64
 if [ -f "$prefix/.lumoscope-ready" ]; then
-    if [ "$(cat "$prefix/.lumoscope-ready")" != "$bits" ]; then
-        /usr/lib/wine/wine64 wineboot -u >>"$prefix/../wineboot.log" 2>&1
-        /usr/lib/wine/wineserver -w
-        echo "$bits" >"$prefix/.lumoscope-ready"
+    if [ "$(cat "$prefix/.lumoscope-ready")" = "$bits" ]; then
+        add_marlett
+        exit 0
     fi
-    add_marlett
-    exit 0
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    rm -rf "$prefix"
 fi
 mkdir -p "$prefix"
 /usr/lib/wine/wine64 wineboot -i >"$prefix/../wineboot.log" 2>&1
