@@ -21,7 +21,9 @@ tmsize_t ReadProc(thandle_t handle, void* out, tmsize_t size)
     const auto count = std::min<toff_t>(static_cast<toff_t>(size), available);
     if (count < static_cast<toff_t>(size))
         memory.readPastEnd = true;
-    std::memcpy(out, memory.file.data() + memory.at, count);
+    if (count == 0)
+        return 0;  // a seek past the end: no pointer into the file is formed
+    std::memcpy(out, memory.file.data() + static_cast<std::size_t>(memory.at), static_cast<std::size_t>(count));
     memory.at += count;
     return static_cast<tmsize_t>(count);
 }
