@@ -55,6 +55,7 @@ shoot() {
     while [ $# -gt 0 ] && [ "$1" != -- ]; do buttons+=("$1"); shift; done
     [ $# -gt 0 ] && shift
     (cd "$samples" && "$repo/tools/wine-run.sh" "$prefix" "$program" "$@" >/dev/null 2>&1) &
+    local started=$!
     if ! window=$(wait_for_window "$title"); then
         echo "no window \"$title\" for $name" >&2
         return 1
@@ -62,14 +63,14 @@ shoot() {
     sleep 1  # let it paint
     target=$window
     for button in "${buttons[@]}"; do
-        press "$title" "$button" &
+        press "$title" "$button" >/dev/null &
         [ "$button" = "&FULLVIEW" ] && target=root
         sleep 2
     done
     import -window "$target" "$repo/docs/$name.png"
     echo "$repo/docs/$name.png"
     /usr/lib/wine/wineserver -k  # ends the program
-    wait
+    wait "$started" || true  # not a plain wait: the private Xvfb is a child too
 }
 
 make_samples
