@@ -387,7 +387,9 @@ cmake_configure libtiff "$src" "$bld" "${ZLIB_ARGS[@]}" "${JPEG_ARGS[@]}" "${COD
 run libtiff cmake --build "$bld"
 run libtiff cmake --install "$bld"
 for codec in LZMA ZSTD WEBP JBIG; do
-    cat "$bld/libtiff/tif_config.h" "$bld/libtiff/tiffconf.h" | grep -Eq "^#define ${codec}_SUPPORT\b" \
+    # No pipe: grep -q may stop reading early, and pipefail would take the
+    # writer's broken pipe for a missing codec.
+    grep -Eq "^#define ${codec}_SUPPORT\b" "$bld/libtiff/tif_config.h" "$bld/libtiff/tiffconf.h" \
         || die "libtiff was configured without $codec"
 done
 step_done libtiff
