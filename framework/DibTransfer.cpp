@@ -25,28 +25,6 @@ int ClipboardBitCount(const BITMAP& info)
     }
 }
 
-class SelectedPalette {
-public:
-    SelectedPalette(HDC dc, HPALETTE palette) : dc_(dc)
-    {
-        if (palette) {
-            previous_ = ::SelectPalette(dc, palette, FALSE);
-            ::RealizePalette(dc);
-        }
-    }
-    ~SelectedPalette()
-    {
-        if (previous_)
-            ::SelectPalette(dc_, previous_, FALSE);
-    }
-    SelectedPalette(const SelectedPalette&) = delete;
-    SelectedPalette& operator=(const SelectedPalette&) = delete;
-
-private:
-    HDC dc_;
-    HPALETTE previous_ = nullptr;
-};
-
 UniquePalette PaletteFromTable(const RGBQUAD* table, int count)
 {
     if (count <= 0)
@@ -98,7 +76,7 @@ UniqueGlobal PackedDibOf(HBITMAP bitmap, HPALETTE palette)
     int lines = 0;
     {
         WindowDC screen(nullptr);
-        SelectedPalette selected(screen.get(), palette);
+        SelectedPalette selected(screen.get(), palette, SelectedPalette::kRealise);
         lines = ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(info.bmHeight), dib + headerBytes,
                             reinterpret_cast<BITMAPINFO*>(dib), DIB_RGB_COLORS);
     }

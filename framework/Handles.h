@@ -135,3 +135,29 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+// Selects a palette into a device context while it lives (and realises it
+// when asked); no palette selects nothing.
+class SelectedPalette {
+public:
+    enum Realise { kKeep, kRealise };
+    SelectedPalette(HDC dc, HPALETTE palette, Realise realise = kKeep) : dc_(dc)
+    {
+        if (!palette)
+            return;
+        previous_ = ::SelectPalette(dc, palette, FALSE);
+        if (realise == kRealise)
+            ::RealizePalette(dc);
+    }
+    ~SelectedPalette()
+    {
+        if (previous_)
+            ::SelectPalette(dc_, previous_, FALSE);
+    }
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+
+private:
+    HDC dc_;
+    HPALETTE previous_ = nullptr;
+};

@@ -13,27 +13,6 @@ namespace {
 
 RECT ToRect(const PaintRect& r) { return RECT{r.x, r.y, r.x + r.w, r.y + r.h}; }
 
-// Selects a palette into a device context while it lives; none selects nothing.
-class PaletteSelection {
-public:
-    PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc)
-    {
-        if (palette)
-            previous_ = ::SelectPalette(dc, palette, FALSE);
-    }
-    ~PaletteSelection()
-    {
-        if (previous_)
-            ::SelectPalette(dc_, previous_, FALSE);
-    }
-    PaletteSelection(const PaletteSelection&) = delete;
-    PaletteSelection& operator=(const PaletteSelection&) = delete;
-
-private:
-    HDC dc_;
-    HPALETTE previous_ = nullptr;
-};
-
 } // namespace
 
 void TPicView::PaintContent(HDC dc)
@@ -110,10 +89,8 @@ void TPicView::DrawBitmap(TCanvas& canvas, const TBitmap& picture, int x, int y,
     if (!memory)
         throw EOutOfResources(OutOfResourcesText());
     SelectedObject selected(memory.get(), bitmap.Handle());
-    PaletteSelection canvasPalette(dc, bitmap.Palette());
-    PaletteSelection memoryPalette(memory.get(), bitmap.Palette());
-    if (bitmap.Palette())
-        ::RealizePalette(dc);
+    SelectedPalette memoryPalette(memory.get(), bitmap.Palette());
+    SelectedPalette canvasPalette(dc, bitmap.Palette(), SelectedPalette::kRealise);
     if (stretched) {
         if (imageReadRes_ != lMonoChrome)
             ::SetStretchBltMode(dc, COLORONCOLOR);
