@@ -4,8 +4,9 @@
 
 ClipboardSession::ClipboardSession(HWND owner)
 {
-    // Another program may hold it for a moment.
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    // Another program (a clipboard manager copying what we put there, on a
+    // busy machine) may hold it for a moment: wait up to a second.
+    for (int attempt = 0; attempt < 50; ++attempt) {
         if (::OpenClipboard(owner))
             return;
         ::Sleep(20);
