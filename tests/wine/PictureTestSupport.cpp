@@ -106,23 +106,11 @@ TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<Color
     return bitmap;
 }
 
-PicViewHost::PicViewHost(int clientWidth, int clientHeight)
-{
-    FormParams params;
-    params.className = "LumoTestPicViewHost";
-    params.clientWidth = 800;
-    params.clientHeight = 600;
-    CreateForm(params);
-    View.Create(Handle(), 1, 4, 4);
-    SetClientSize(clientWidth, clientHeight);
-    ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-}
-
-void PicViewHost::SetClientSize(int width, int height)
+void SetViewClientSize(TPicView& view, int width, int height)
 {
     RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(View.Handle(), GWL_STYLE)), FALSE, 0);
-    ::SetWindowPos(View.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(view.Handle(), GWL_STYLE)), FALSE, 0);
+    ::SetWindowPos(view.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
