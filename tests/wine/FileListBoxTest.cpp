@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "controls/TFileListBox.h"
@@ -180,22 +182,19 @@ TEST_F(FileListBoxTest, ReportsAMissingFileAndAFailedDirectoryChange)
 {
     folder.File("HOUSE.BMP");
     Open(folder.Path());
-    const std::string missing = folder / "MISSING.BMP";
-    try {
-        list.SetFileName(missing);
-        ADD_FAILURE() << "no error";
-    } catch (const EInOutError& error) {
-        EXPECT_TRUE(error.ErrorCode() == ERROR_FILE_NOT_FOUND || error.ErrorCode() == ERROR_PATH_NOT_FOUND)
-            << "entering MISSING.BMP as a directory fails: " << error.ErrorCode();
-    }
+    auto errorOf = [](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const EInOutError& error) {
+            return error.ErrorCode();
+        }
+        return 0;
+    };
+    const int missing = errorOf([&] { list.SetFileName(folder / "MISSING.BMP"); });
+    EXPECT_TRUE(missing == ERROR_FILE_NOT_FOUND || missing == ERROR_PATH_NOT_FOUND)
+        << "entering MISSING.BMP as a directory fails: " << missing;
     EXPECT_EQ(list.Directory(), folder.Path());
-
-    try {
-        list.SetDirectory(folder / "nowhere");
-        ADD_FAILURE() << "no error";
-    } catch (const EInOutError& error) {
-        EXPECT_NE(error.ErrorCode(), 0);
-    }
+    EXPECT_NE(errorOf([&] { list.SetDirectory(folder / "nowhere"); }), 0);
     EXPECT_EQ(list.Directory(), folder.Path()) << "the directory stays";
     EXPECT_TRUE(Lists(list, "HOUSE.BMP"));
 

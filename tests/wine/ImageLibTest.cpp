@@ -69,14 +69,21 @@ constexpr int kStripe = 8;
 constexpr int kStripesWidth = 32 * kStripe;
 constexpr int kStripesHeight = 8;
 
-std::uint8_t StripeGrey(int x) { return static_cast<std::uint8_t>(x / kStripe * 8); }
-
 std::vector<std::vector<std::uint8_t>> StripeRows()
 {
     std::vector<std::uint8_t> row;
     for (int x = 0; x < kStripesWidth; ++x)
-        row.push_back(StripeGrey(x));
+        row.push_back(static_cast<std::uint8_t>(x / kStripe * 8));
     return std::vector<std::vector<std::uint8_t>>(kStripesHeight, row);
+}
+
+template <typename Plan>
+Plan StripesPlan()
+{
+    Plan plan;
+    plan.width = kStripesWidth;
+    plan.height = kStripesHeight;
+    return plan;
 }
 
 picdec::samples::File StripesJpeg()
@@ -93,45 +100,16 @@ picdec::samples::File StripesJpeg()
 
 picdec::samples::File StripesGif()
 {
-    picdec::samples::GifPlan plan;
-    plan.screenWidth = plan.width = kStripesWidth;
-    plan.screenHeight = plan.height = kStripesHeight;
+    auto plan = StripesPlan<picdec::samples::GifPlan>();
+    plan.screenWidth = kStripesWidth;
+    plan.screenHeight = kStripesHeight;
     plan.colourBits = 5;
-    for (int x = 0; x < kStripesWidth; x += kStripe)
-        plan.palette.push_back({StripeGrey(x), StripeGrey(x), StripeGrey(x)});
+    for (int i = 0; i < 32; ++i)
+        plan.palette.push_back({std::uint8_t(i * 8), std::uint8_t(i * 8), std::uint8_t(i * 8)});
     for (const auto& row : StripeRows())
         for (std::uint8_t grey : row)
             plan.indices.push_back(static_cast<std::uint8_t>(grey / 8));
     return picdec::samples::GifFile(plan);
-}
-
-picdec::samples::File StripesPcx()
-{
-    picdec::samples::PcxPlan plan;
-    plan.width = kStripesWidth;
-    plan.height = kStripesHeight;
-    plan.endPalette = picdec::GreyPalette(8);
-    plan.lines = StripeRows();
-    return picdec::samples::PcxFile(plan);
-}
-
-picdec::samples::File StripesPng()
-{
-    picdec::samples::PngPlan plan;
-    plan.width = kStripesWidth;
-    plan.height = kStripesHeight;
-    plan.colourType = 0;
-    plan.rows = StripeRows();
-    return picdec::samples::PngFile(plan);
-}
-
-picdec::samples::File StripesTiff()
-{
-    picdec::samples::TiffPlan plan;
-    plan.width = kStripesWidth;
-    plan.height = kStripesHeight;
-    plan.rows = StripeRows();
-    return picdec::samples::TiffFile(plan);
 }
 
 // Dithering shows as a stripe of one grey that came out in more than one colour.
@@ -145,9 +123,9 @@ bool StripesDithered(const std::vector<DWORD>& pixels)
     return false;
 }
 
-// Calls visit(name, ordinal, slot) for each function this program imports
-// from a DLL: the name (null when imported by ordinal), the ordinal (0 when
-// imported by name) and the import slot the loader filled in.
+// Calls visit(name, ordinal) for each function this program imports from a
+// DLL: the name (null when imported by ordinal), the ordinal (0 when
+// imported by name).
 template <typename Visit>
 void ForEachImport(const char* dllName, Visit visit)
 {
@@ -160,14 +138,13 @@ void ForEachImport(const char* dllName, Visit visit)
         if (::lstrcmpiA(reinterpret_cast<const char*>(base + import->Name), dllName) != 0)
             continue;
         auto* lookup = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
-        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
-        for (; lookup->u1.Ordinal; ++lookup, ++slot) {
-            if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal)) {
-                visit(nullptr, static_cast<unsigned>(IMAGE_ORDINAL(lookup->u1.Ordinal)), *slot);
-            } else {
-                auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + lookup->u1.AddressOfData);
-                visit(reinterpret_cast<const char*>(byName->Name), 0u, *slot);
-            }
+        for (; lookup->u1.Ordinal; ++lookup) {
+            if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal))
+                visit(nullptr, static_cast<unsigned>(IMAGE_ORDINAL(lookup->u1.Ordinal)));
+            else
+                visit(reinterpret_cast<const char*>(
+                          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + lookup->u1.AddressOfData)->Name),
+                      0u);
         }
     }
 }
@@ -189,7 +166,7 @@ TEST(ImageLibrary, ImportsEachEntryByItsOrdinal)
         EXPECT_EQ(entry, address(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal)))) << ordinal;
     std::set<unsigned> ordinals;
     bool anyByName = false;
-    ForEachImport("PICDEC32.DLL", [&](const char* name, unsigned ordinal, IMAGE_THUNK_DATA&) {
+    ForEachImport("PICDEC32.DLL", [&](const char* name, unsigned ordinal) {
         anyByName = anyByName || name;
         ordinals.insert(ordinal);
     });
@@ -202,6 +179,15 @@ TEST(ImageLibrary, ImportsEachEntryByItsOrdinal)
 // dither flag that goes astray shows in the stripes.
 TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
 {
+    using namespace picdec::samples;
+    auto pcx = StripesPlan<PcxPlan>();
+    pcx.endPalette = picdec::GreyPalette(8);
+    pcx.lines = StripeRows();
+    auto png = StripesPlan<PngPlan>();
+    png.colourType = 0;
+    png.rows = StripeRows();
+    auto tiff = StripesPlan<TiffPlan>();
+    tiff.rows = StripeRows();
     struct Case {
         const char* name;
         decltype(&ReadGifFile) read;
@@ -212,9 +198,9 @@ TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
     const Case cases[] = {
         {"lumo-stripes.jpg", ReadJpgFile, StripesJpeg(), 4, 0},
         {"lumo-stripes.gif", ReadGifFile, StripesGif(), 4, 1},
-        {"lumo-stripes.pcx", ReadPcxFile, StripesPcx(), 1, 0},
-        {"lumo-stripes.png", ReadPngFile, StripesPng(), 4, 1},
-        {"lumo-stripes.tif", ReadTifFile, StripesTiff(), 4, 0},
+        {"lumo-stripes.pcx", ReadPcxFile, PcxFile(pcx), 1, 0},
+        {"lumo-stripes.png", ReadPngFile, PngFile(png), 4, 1},
+        {"lumo-stripes.tif", ReadTifFile, TiffFile(tiff), 4, 0},
     };
     for (const Case& c : cases) {
         std::string path = WriteTempFile(c.name, c.file);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "text/PathText.h"
 #include "app/ProgramValues.h"
@@ -11,31 +10,18 @@
 
 namespace {
 
-// A program directory in the temp folder, with or without help files.
-class ProgramDirectory {
-public:
+// A program folder in the temp folder, with or without the help files.
+struct ProgramDirectory {
     ProgramDirectory(bool withHelp, bool withContents)
     {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        directory_ = std::string(temp) + "lumo-help-" + std::to_string(::GetCurrentProcessId());
-        ::CreateDirectoryA(directory_.c_str(), nullptr);
         if (withHelp)
-            std::ofstream(Location().helpFile) << "help";
+            folder.File("LUMSC32.HLP", "help");
         if (withContents)
-            std::ofstream(directory_ + "\\LUMSC32.CNT") << "contents";
+            folder.File("LUMSC32.CNT", "contents");
     }
-    ~ProgramDirectory()
-    {
-        ::DeleteFileA(Location().helpFile.c_str());
-        ::DeleteFileA((directory_ + "\\LUMSC32.CNT").c_str());
-        ::RemoveDirectoryA(directory_.c_str());
-    }
+    ProgramLocation Location() const { return LocateProgram(folder / "LUMSC32.EXE"); }
 
-    ProgramLocation Location() const { return LocateProgram(directory_ + "\\LUMSC32.EXE"); }
-
-private:
-    std::string directory_;
+    ScratchFolder folder{"lumo-help"};
 };
 
 std::string MenuText(HMENU menu, int position)
@@ -116,7 +102,7 @@ TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
     EXPECT_EQ(led.At(6, 6), clMaroon);
 }
 
-TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelp)
+TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelpAndAboutShowsTheOneLineInformation)
 {
     ProgramDirectory directory(false, false);
     TForm1 f(directory.Location());
@@ -129,6 +115,17 @@ TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelp)
     EXPECT_EQ(MenuText(menu, count - 2), "About &Lumoscope ...");
     EXPECT_EQ(::GetMenuItemID(menu, count - 1), 288u);
     EXPECT_EQ(MenuText(menu, count - 1), "Lumoscope &Help");
+
+    ScriptedDialogs dialogs;
+    ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 272, 0);
+    PumpMessages();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    const DialogRequest& about = dialogs.requests[0];
+    EXPECT_EQ(about.kind, DialogRequest::Message);
+    EXPECT_EQ(about.type, mtInformation);
+    EXPECT_EQ(about.buttons, static_cast<TMsgDlgButtons>(mbOK));
+    EXPECT_EQ(about.caption, "Information");
+    EXPECT_EQ(about.text, "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files");
 }
 
 TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)
@@ -146,22 +143,6 @@ TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)
     UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
     EXPECT_FALSE(state & MF_GRAYED);
     EXPECT_EQ(Application().HelpFile(), directory.Location().helpFile + ">Window1");
-}
-
-TEST_F(MainFormTest, AboutShowsTheOneLineInformation)
-{
-    ProgramDirectory directory(false, false);
-    TForm1 f(directory.Location());
-    ScriptedDialogs dialogs;
-    ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 272, 0);
-    PumpMessages();
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    const DialogRequest& about = dialogs.requests[0];
-    EXPECT_EQ(about.kind, DialogRequest::Message);
-    EXPECT_EQ(about.type, mtInformation);
-    EXPECT_EQ(about.buttons, static_cast<TMsgDlgButtons>(mbOK));
-    EXPECT_EQ(about.caption, "Information");
-    EXPECT_EQ(about.text, "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files");
 }
 
 TEST_F(MainFormTest, HelpOpensTheContentsInWindowMainEveryTime)

@@ -96,17 +96,6 @@ protected:
 
 } // namespace
 
-TEST_F(PicViewClipboard, CopyAndPasteGiveBackTheSamePixels)
-{
-    ShowTestPicture();
-    const std::vector<COLORREF> before = PixelsOf(host.View);
-    ::SendMessageA(host.View.Handle(), WM_COPY, 0, 0);
-    host.View.Picture().Clear();
-    ::SendMessageA(host.View.Handle(), WM_PASTE, 0, 0);
-    ASSERT_NE(host.View.Picture().HeldBitmap(), nullptr);
-    EXPECT_EQ(PixelsOf(host.View), before);
-}
-
 TEST_F(PicViewClipboard, TheKeysCopyCutAndPaste)
 {
     struct Case {

@@ -40,17 +40,6 @@ std::optional<std::string> WinIniExtension(const char* ext)
     return std::string(text) == "\x01" ? std::nullopt : std::optional<std::string>(text);
 }
 
-bool KeyExists(HKEY root, const std::string& key)
-{
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(opened);
-    return true;
-}
-
-void DeleteTree(HKEY root, const std::string& key) { ::RegDeleteTreeA(root, key.c_str()); }
-
 // A key with a default value that everyone may read (and delete, for the
 // clean-up) but not write: what a standard user meets under HKCR.
 void MakeReadOnlyKey(HKEY root, const std::string& key, const char* defaultValue)
@@ -71,12 +60,12 @@ void MakeReadOnlyKey(HKEY root, const std::string& key, const char* defaultValue
 
 void WipeEntries()
 {
-    DeleteTree(HKLM, kAppPathsKey);
+    for (const char* key : {kAppPathsKey, kUninstallKey})
+        ::RegDeleteTreeA(HKLM, key);
     ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
-    DeleteTree(HKLM, kUninstallKey);
-    DeleteTree(HKCR, kClassName);
+    ::RegDeleteTreeA(HKCR, kClassName);
     for (const char* ext : kExtensions) {
-        DeleteTree(HKCR, std::string(".") + ext);
+        ::RegDeleteTreeA(HKCR, (std::string(".") + ext).c_str());
         ::RegDeleteKeyValueA(HKLM, kExtensionsKey, (std::string(".") + ext).c_str());
         ::WritePrivateProfileStringA("Extensions", ext, nullptr, "WIN.INI");
     }
@@ -195,11 +184,11 @@ TEST_F(Registration, AnExtensionOfAnotherProgramKeepsItsEntriesThroughRegistrati
         ExpectClaimed(ext, kProgram);
 
     RemoveSystemEntries();
-    EXPECT_FALSE(KeyExists(HKLM, kAppPathsKey));
-    EXPECT_FALSE(KeyExists(HKLM, kUninstallKey));
-    EXPECT_FALSE(KeyExists(HKCR, "Lumoscope32"));
+    EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey));
+    EXPECT_FALSE(RegKeyExists(HKLM, kUninstallKey));
+    EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
     for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"}) {
-        EXPECT_FALSE(KeyExists(HKCR, std::string(".") + ext)) << ext;
+        EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
         ExpectUntouched(ext);
     }
     EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
@@ -215,7 +204,7 @@ TEST_F(Registration, TheProgramsClassInAnyCaseCountsAsItsOwn)
 
     ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "LUMOSCOPE32"));
     RemoveSystemEntries();
-    EXPECT_FALSE(KeyExists(HKCR, ".JPG"));
+    EXPECT_FALSE(RegKeyExists(HKCR, ".JPG"));
     ExpectUntouched("JPG");
 }
 
@@ -230,15 +219,15 @@ TEST_F(Registration, AnExtensionKeyWithoutATextDefaultIsLeftAlone)
 
     WriteSystemEntries(LocateProgram(kProgram));
     EXPECT_FALSE(StoredText(HKCR, ".PCX", nullptr));
-    EXPECT_TRUE(KeyExists(HKCR, ".PCX\\ShellNew"));
+    EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
     EXPECT_FALSE(StoredText(HKCR, ".TIF", nullptr));
     ExpectUntouched("PCX");
     ExpectUntouched("TIF");
     ExpectClaimed("BMP", kProgram);
 
     RemoveSystemEntries();
-    EXPECT_TRUE(KeyExists(HKCR, ".PCX\\ShellNew"));
-    EXPECT_TRUE(KeyExists(HKCR, ".TIF"));
+    EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
+    EXPECT_TRUE(RegKeyExists(HKCR, ".TIF"));
 }
 
 TEST_F(Registration, ExtensionKeysThatMayOnlyBeReadAreStillRecognised)
@@ -268,7 +257,7 @@ TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
     ::DeleteFileA(program.helpFile.c_str());
     WriteSystemEntries(program);
     EXPECT_FALSE(StoredText(HKLM, kHelpKey, "LUMSC32.HLP"));
-    EXPECT_TRUE(KeyExists(HKLM, kHelpKey));
+    EXPECT_TRUE(RegKeyExists(HKLM, kHelpKey));
 }
 
 TEST_F(Registration, TheRunningProgramRegistersItsOwnFile)
