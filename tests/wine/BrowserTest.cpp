@@ -69,17 +69,6 @@ TEST_F(BrowserTest, TypeAheadWalksTheRootListAsTheUserTypes)
     EXPECT_EQ(form.FileListBox1.ItemIndex(), 0) << "an empty field selects the first entry";
 }
 
-TEST_F(BrowserTest, TypeAheadInASubDirectoryRanksBracketsAboveLetters)
-{
-    for (const char* name : {"ALPHA.BMP", "BETA.GIF"})
-        folder.File(name);
-    Browse(folder.Path());
-    ::SendMessageA(form.Edit1.Handle(), EM_SETSEL, 0, -1);
-    Type('z');
-    EXPECT_EQ(form.FileListBox1.ItemIndex(), 0);
-    EXPECT_EQ(form.FileListBox1.Items()[0].text, "[..]");
-}
-
 TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
 {
     for (const char* name : {"ALPHA.BMP", "BETA.GIF"})

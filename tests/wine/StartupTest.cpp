@@ -70,8 +70,9 @@ TEST(Startup, AsksTheUninstallQuestionOnlyForTheSwitch)
         StartResult result = Start(c.commandLine);
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.windowCreated, c.window);
-        if (!c.window)
+        if (!c.window) {
             EXPECT_EQ(::FindWindowA("TForm1", nullptr), nullptr);
+        }
         ASSERT_EQ(dialogs.requests.size(), c.messages);
         if (c.messages == 0)
             continue;
@@ -82,7 +83,8 @@ TEST(Startup, AsksTheUninstallQuestionOnlyForTheSwitch)
         EXPECT_EQ(question.caption, "Bestätigen");
         EXPECT_EQ(question.text, "Lumoscope -32 is going to delete itself from your system.\r"
                                  "Do you want to proceed the Uninstall process ?");
-        if (c.messages == 2)
+        if (c.messages == 2) {
             EXPECT_EQ(dialogs.requests[1].type, mtError);
+        }
     }
 }

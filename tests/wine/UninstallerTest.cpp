@@ -53,8 +53,9 @@ protected:
         const std::string built = LUMO_PROGRAM_PATH;
         const std::string folder = built.substr(0, built.find_last_of("\\/") + 1);
         for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL"})
-            if (FileExists(folder + name))
+            if (FileExists(folder + name)) {
                 ASSERT_TRUE(::CopyFileA((folder + name).c_str(), Program(name).c_str(), FALSE));
+            }
     }
 
     ScratchFolder root{"lumo uninstaller"};
