@@ -169,78 +169,51 @@ TEST_F(Registration, ASecondStartAddsNothingAndAMovedProgramUpdatesItsPaths)
         ExpectClaimed(ext, moved);
 }
 
-TEST_F(Registration, AnExtensionOfAnotherProgramKeepsItsEntriesThroughRegistrationAndUninstall)
+// An extension is the program's own when its key is missing or its default
+// text names the program's class in any case, even where the key may only be
+// read. Every other keeps its entries through registration and uninstall.
+TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
     const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.GIF";
     ASSERT_TRUE(WriteRegString(HKCR, ".GIF", "", "Other.Picture"));
     ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".GIF", foreign));
     ASSERT_TRUE(::WritePrivateProfileStringA("Extensions", "GIF", foreign.c_str(), "WIN.INI"));
-
-    WriteSystemEntries(LocateProgram(kProgram));
-    EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
-    EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
-    EXPECT_EQ(WinIniExtension("GIF"), foreign);
-    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"})
-        ExpectClaimed(ext, kProgram);
-
-    RemoveSystemEntries();
-    EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey));
-    EXPECT_FALSE(RegKeyExists(HKLM, kUninstallKey));
-    EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
-    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"}) {
-        EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
-        ExpectUntouched(ext);
-    }
-    EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
-    EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
-    EXPECT_EQ(WinIniExtension("GIF"), foreign);
-}
-
-TEST_F(Registration, TheProgramsClassInAnyCaseCountsAsItsOwn)
-{
     ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "lUMOSCOPE32"));
-    WriteSystemEntries(LocateProgram(kProgram));
-    ExpectClaimed("JPG", kProgram);
-
-    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "LUMOSCOPE32"));
-    RemoveSystemEntries();
-    EXPECT_FALSE(RegKeyExists(HKCR, ".JPG"));
-    ExpectUntouched("JPG");
-}
-
-TEST_F(Registration, AnExtensionKeyWithoutATextDefaultIsLeftAlone)
-{
     HKEY key = nullptr;
     ASSERT_EQ(::RegCreateKeyExA(HKCR, ".PCX\\ShellNew", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     ::RegCloseKey(key);
     const DWORD number = 7;
     ASSERT_EQ(::RegSetKeyValueA(HKCR, ".TIF", nullptr, REG_DWORD, &number, sizeof number), ERROR_SUCCESS);
+    MakeReadOnlyKey(HKCR, ".ICO", "Other.Picture");
+    MakeReadOnlyKey(HKCR, ".BMP", "Lumoscope32");
+    auto expectForeignGif = [&] {
+        EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
+        EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
+        EXPECT_EQ(WinIniExtension("GIF"), foreign);
+    };
 
     WriteSystemEntries(LocateProgram(kProgram));
+    for (const char* ext : {"BMP", "JPG", "WMF"})
+        ExpectClaimed(ext, kProgram);
+    for (const char* ext : {"ICO", "PCX", "TIF"})
+        ExpectUntouched(ext);
+    expectForeignGif();
     EXPECT_FALSE(StoredText(HKCR, ".PCX", nullptr));
-    EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
     EXPECT_FALSE(StoredText(HKCR, ".TIF", nullptr));
-    ExpectUntouched("PCX");
-    ExpectUntouched("TIF");
-    ExpectClaimed("BMP", kProgram);
 
+    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "LUMOSCOPE32"));
     RemoveSystemEntries();
+    EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey));
+    EXPECT_FALSE(RegKeyExists(HKLM, kUninstallKey));
+    EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
+    for (const char* ext : {"JPG", "WMF"})
+        EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
+    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"})
+        ExpectUntouched(ext);
     EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
     EXPECT_TRUE(RegKeyExists(HKCR, ".TIF"));
-}
-
-TEST_F(Registration, ExtensionKeysThatMayOnlyBeReadAreStillRecognised)
-{
-    MakeReadOnlyKey(HKCR, ".GIF", "Other.Picture");
-    MakeReadOnlyKey(HKCR, ".BMP", "Lumoscope32");
-    WriteSystemEntries(LocateProgram(kProgram));
-    ExpectUntouched("GIF");
-    EXPECT_EQ(WinIniExtension("BMP"), kProgram + " ^.BMP");
-
-    RemoveSystemEntries();
-    EXPECT_FALSE(WinIniExtension("BMP"));
-    EXPECT_FALSE(StoredText(HKLM, kExtensionsKey, ".BMP"));
+    expectForeignGif();
 }
 
 TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
