@@ -77,15 +77,13 @@ TEST_F(FileListBoxTest, ListsADriveRootWithoutDotEntriesAndJoinsNamesWithOneBack
 
 TEST_F(FileListBoxTest, ListsHiddenFilesAndDirectoriesButNotSystemFiles)
 {
-    folder.File("plain.txt");
-    folder.File("hidden.txt");
-    folder.File("system.txt");
-    folder.File("readonly.txt");
     folder.Folder("secret");
-    folder.Attributes("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
-    folder.Attributes("system.txt", FILE_ATTRIBUTE_SYSTEM);
-    folder.Attributes("readonly.txt", FILE_ATTRIBUTE_READONLY);
     folder.Attributes("secret", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+    for (auto [name, attributes] : {std::pair{"plain.txt", FILE_ATTRIBUTE_NORMAL}, {"hidden.txt", FILE_ATTRIBUTE_HIDDEN},
+                                    {"system.txt", FILE_ATTRIBUTE_SYSTEM}, {"readonly.txt", FILE_ATTRIBUTE_READONLY}}) {
+        folder.File(name);
+        folder.Attributes(name, attributes);
+    }
     Open(folder.Path());
     EXPECT_TRUE(Lists(list, "plain.txt"));
     EXPECT_TRUE(Lists(list, "hidden.txt"));
