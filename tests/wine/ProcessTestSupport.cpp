@@ -1,5 +1,7 @@
 #include "ProcessTestSupport.h"
 
+#include <tlhelp32.h>
+
 #include "TestSupport.h"
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
@@ -100,4 +102,16 @@ std::vector<std::string> Process::AnswerUntilEnd(DWORD milliseconds) const
         },
         milliseconds);
     return messages;
+}
+
+std::vector<DWORD> ProcessesNamed(const char* exeName)
+{
+    std::vector<DWORD> ids;
+    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
+        if (::lstrcmpiA(entry.szExeFile, exeName) == 0)
+            ids.push_back(entry.th32ProcessID);
+    return ids;
 }

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <future>
 #include <mutex>
 #include <thread>
 
+#include "ProcessTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Files.h"
@@ -142,14 +142,9 @@ bool ProgramManagerAnswers(const DdeClient& client)
 // Ends the processes running from a file of this name; their number.
 int EndProcessesNamed(const char* exeName)
 {
-    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
     int ended = 0;
-    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry)) {
-        if (::lstrcmpiA(entry.szExeFile, exeName) != 0)
-            continue;
-        UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
+    for (DWORD id : ProcessesNamed(exeName)) {
+        UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
         if (process && ::TerminateProcess(process.get(), 0)) {
             ::WaitForSingleObject(process.get(), 5000);
             ++ended;

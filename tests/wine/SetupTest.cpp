@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <set>
@@ -14,6 +13,7 @@
 #include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/FileBytes.h"
+#include "system/IniFiles.h"
 #include "system/Registry.h"
 #include "system/WindowsShell.h"
 
@@ -45,13 +45,6 @@ std::string UserGroupFolder()
     char path[MAX_PATH] = {};
     ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
     return std::string(path) + "\\Lumoscope32";
-}
-
-std::string IniText(const std::string& file, const char* section, const std::string& key)
-{
-    char text[1024] = {};
-    ::GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
-    return text;
 }
 
 // "target arguments" of a shortcut.
@@ -91,16 +84,7 @@ void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CL
 
 HWND UninstallerReport() { return ::FindWindowA("#32770", "Lumoscope Uninstall"); }
 
-bool UninstallerRunning()
-{
-    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
-        if (::lstrcmpiA(entry.szExeFile, "LMUNINST.EXE") == 0)
-            return true;
-    return false;
-}
+bool UninstallerRunning() { return !ProcessesNamed("LMUNINST.EXE").empty(); }
 
 // Until the uninstaller has ended, or waits with its report.
 bool WaitForTheUninstaller()
@@ -173,10 +157,10 @@ TEST_F(Setup, InstallsTheFilesItsLogAndTheUsersGroup)
     EXPECT_TRUE(FileExists(uninstaller));
 
     const std::string log = Installed("UNINST.LOG");
-    EXPECT_EQ(IniText(log, "Group", "Name"), "Lumoscope32");
+    EXPECT_EQ(ReadIniString(log, "Group", "Name"), "Lumoscope32");
     for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"})
-        EXPECT_EQ(IniText(log, "Files", name), Installed(name));
-    EXPECT_EQ(IniText(log, "Windows", "LMUNINST.EXE"), uninstaller);
+        EXPECT_EQ(ReadIniString(log, "Files", name), Installed(name));
+    EXPECT_EQ(ReadIniString(log, "Windows", "LMUNINST.EXE"), uninstaller);
 
     const std::string group = UserGroupFolder();
     EXPECT_EQ(NamesIn(group), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));
