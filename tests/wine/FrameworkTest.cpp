@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
+#include "ProcessTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Panel.h"
@@ -78,14 +80,9 @@ private:
 };
 
 // Processes this thread's messages until the condition holds (at most 2 s).
-template <typename Condition>
-bool PumpUntil(Condition condition)
+bool PumpUntil(const std::function<bool()>& condition)
 {
-    for (int i = 0; i < 200 && !condition(); ++i) {
-        PumpMessages();
-        ::Sleep(10);
-    }
-    return condition();
+    return WaitUntil([&] { return PumpMessages(), condition(); }, 2000);
 }
 
 } // namespace
