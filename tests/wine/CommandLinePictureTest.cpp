@@ -2,6 +2,7 @@
 
 #include "PictureTestSupport.h"
 #include "PreviewTestSupport.h"
+#include "ProcessTestSupport.h"
 #include "app/CommandLinePicture.h"
 #include "text/PathText.h"
 
@@ -89,21 +90,10 @@ TEST(CommandLinePicture, OpensOnlyAnExistingSupportedFile)
 TEST(CommandLinePicture, TheProgramOpensTheFirstArgumentAndIgnoresTheRest)
 {
     CommandLineFiles files;
-    std::string commandLine = std::string("\"") + LUMO_PROGRAM_PATH + "\" C:\\lumotest.bmp c:\\lumo-cl\\photo.tiff";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process));
-    UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
-    HWND window = nullptr;
-    for (int i = 0; i < 1000 && !window; ++i, ::Sleep(10))
-        window = ::FindWindowA("TForm1", "Lumoscope32 - [LUMOTEST.BMP]");
-    EXPECT_NE(window, nullptr);
-    if (window)
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
-        ::TerminateProcess(process.hProcess, 99);
-        ADD_FAILURE() << "the program did not end";
-    }
+    Process program(ProgramCommand("C:\\lumotest.bmp c:\\lumo-cl\\photo.tiff"));
+    HWND main = program.WaitForWindow("TForm1");
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(main) == "Lumoscope32 - [LUMOTEST.BMP]"; }, 10000)) << TextOf(main);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.Wait(), 0u);
 }

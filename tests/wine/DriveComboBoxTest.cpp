@@ -26,14 +26,22 @@ std::string Letters(const TDriveComboBox& box)
 class DriveComboBoxTest : public ::testing::Test {
 protected:
     // A drive mapped to the scratch folder takes its label from this file.
-    DriveComboBoxTest()
+    DriveComboBoxTest() { folder.File(".windows-label", "Holiday"); }
+
+    void Create(bool upperCase = true)
     {
-        ::SetCurrentDirectoryA(folder.Path().c_str());
-        folder.File(".windows-label", "Holiday");
+        if (upperCase)
+            box.SetTextCase(tcUpperCase);
+        box.OnChange = [&](TDriveComboBox&) { ++changes; };
+        box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
     }
 
     ScratchFolder folder{"lumo-drive"};
     HostForm host;
+    // The box takes the current drive when it is made: the scratch folder's.
+    const BOOL inFolder = ::SetCurrentDirectoryA(folder.Path().c_str());
+    TDriveComboBox box;
+    int changes = 0;
 };
 
 } // namespace
@@ -42,9 +50,7 @@ TEST_F(DriveComboBoxTest, ListsEveryDriveWithItsTypeLabelAndGlyphInLetterOrder)
 {
     ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
     ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
-    TDriveComboBox box;
-    box.SetTextCase(tcUpperCase);
-    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    Create();
     EXPECT_EQ(Letters(box), "ACRZ");
     ASSERT_TRUE(EntryOf(box, 'A'));
     EXPECT_EQ(EntryOf(box, 'A')->text, "A:") << "the medium is not read";
@@ -61,14 +67,11 @@ TEST_F(DriveComboBoxTest, ListsEveryDriveWithItsTypeLabelAndGlyphInLetterOrder)
 TEST_F(DriveComboBoxTest, WritesLettersAndLabelsInTheTextCase)
 {
     ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
-    TDriveComboBox box;
-    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    Create(false);
     EXPECT_EQ(box.Drive(), 'c') << "lower case by default";
     EXPECT_EQ(EntryOf(box, 'r')->text, "r: [holiday]");
-    int changes = 0;
-    box.OnChange = [&](TDriveComboBox&) { ++changes; };
     box.SetTextCase(tcUpperCase);
-    EXPECT_EQ(changes, 1) << "the rebuilt list selects the drive again";
+    EXPECT_EQ(changes, 2) << "the rebuilt list selects the drive again";
     EXPECT_EQ(box.Drive(), 'C');
     EXPECT_EQ(EntryOf(box, 'R')->text, "R: [HOLIDAY]");
 }
@@ -76,11 +79,7 @@ TEST_F(DriveComboBoxTest, WritesLettersAndLabelsInTheTextCase)
 TEST_F(DriveComboBoxTest, SelectsADriveAndRaisesOnChangeOnlyWhenItChanges)
 {
     ScratchDrive fixed('R', folder.Path(), DRIVE_FIXED);
-    TDriveComboBox box;
-    box.SetTextCase(tcUpperCase);
-    int changes = 0;
-    box.OnChange = [&](TDriveComboBox&) { ++changes; };
-    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    Create();
     EXPECT_EQ(changes, 1) << "creation selects the drive and reports it";
     box.SetDrive('c');
     EXPECT_EQ(changes, 1) << "same drive, ignoring case";
@@ -102,9 +101,7 @@ TEST_F(DriveComboBoxTest, SelectsADriveAndRaisesOnChangeOnlyWhenItChanges)
 
 TEST_F(DriveComboBoxTest, DrawsTheGlyphTransparentlyAndTheTextAfterIt)
 {
-    TDriveComboBox box;
-    box.SetTextCase(tcUpperCase);
-    box.Create(host.Handle(), 1, Bounds(8, 8, 164, 22), nullptr);
+    Create();
     const COLORREF window = ::GetSysColor(COLOR_WINDOW);
     PixelCanvas canvas(164, 16);
     box.DrawItem(canvas.dc(), 0, RECT{0, 0, 164, 16}, {});

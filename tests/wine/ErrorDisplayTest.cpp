@@ -33,28 +33,22 @@ private:
 
 } // namespace
 
-TEST(DefaultErrorDisplay, ShowsTheMessageWithAFinalPeriodUnderTheTitle)
+TEST(DefaultErrorDisplay, ShowsTheMessageWithOneFinalPeriodUnderTheTitle)
 {
     Application().SetTitle("Lumoscope32 - [Noname]");
     ScriptedDialogs dialogs;
     FailingWindow window("Something broke");
+    FailingWindow withPeriod("Already ends with a period.");
     ::SendMessageA(window.Handle(), WM_USER, 0, 0);
     ::SendMessageA(window.Handle(), WM_USER + 1, 5, 0);
-    ASSERT_EQ(dialogs.requests.size(), 2u);
+    ::SendMessageA(withPeriod.Handle(), WM_USER, 0, 0);
+    ASSERT_EQ(dialogs.requests.size(), 3u);
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::ErrorBox);
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
     EXPECT_EQ(dialogs.requests[0].text, "Something broke.");
     EXPECT_EQ(dialogs.requests[1].text, "Dateizugriff verweigert.");
+    EXPECT_EQ(dialogs.requests[2].text, "Already ends with a period.");
     EXPECT_TRUE(::IsWindow(window.Handle())) << "the program goes on";
-}
-
-TEST(DefaultErrorDisplay, AddsNoSecondPeriod)
-{
-    ScriptedDialogs dialogs;
-    FailingWindow window("Already ends with a period.");
-    ::SendMessageA(window.Handle(), WM_USER, 0, 0);
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].text, "Already ends with a period.");
 }
 
 TEST(DefaultErrorDisplay, CatchesErrorsOfTheMessageHook)

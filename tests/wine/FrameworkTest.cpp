@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
+#include "ProcessTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Panel.h"
@@ -43,24 +45,6 @@ TEST(ScreenCursor, OverridesEveryWindowsCursorWhileSet)
     EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
 }
 
-TEST(Utf8CodePage, LetsTheAnsiFunctionsHandleEveryFileName)
-{
-    EXPECT_EQ(::GetACP(), 65001u);
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string name = "\xc3\xa9t\xc3\xa9_\xe6\x97\xa5\xe6\x9c\xac.jpg";  // été_日本.jpg
-    const std::string path = std::string(temp) + name;
-    {
-        UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        ASSERT_TRUE(file);
-    }
-    WIN32_FIND_DATAA found{};
-    UniqueFind search(::FindFirstFileA(path.c_str(), &found));
-    ASSERT_TRUE(search);
-    EXPECT_EQ(std::string(found.cFileName), name);
-    EXPECT_TRUE(::DeleteFileA(path.c_str()));
-}
-
 namespace {
 
 // A top-level window of its own thread, with its own input queue, as
@@ -96,14 +80,9 @@ private:
 };
 
 // Processes this thread's messages until the condition holds (at most 2 s).
-template <typename Condition>
-bool PumpUntil(Condition condition)
+bool PumpUntil(const std::function<bool()>& condition)
 {
-    for (int i = 0; i < 200 && !condition(); ++i) {
-        PumpMessages();
-        ::Sleep(10);
-    }
-    return condition();
+    return WaitUntil([&] { return PumpMessages(), condition(); }, 2000);
 }
 
 } // namespace

@@ -123,12 +123,10 @@ TEST_F(FullScreenTest, KeysScrollALargePictureByTheirRules)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
         ShowPicture(c.extraWidth, c.extraHeight);
-        ASSERT_EQ(Position().x, 0);
-        ASSERT_EQ(Position().y, 0);
+        ASSERT_EQ(Position(), (POINT{0, 0}));
         for (std::size_t i = 0; i < c.keys.size(); ++i) {
             Key(c.keys[i]);
-            EXPECT_EQ(Position().x, c.after[i].x) << "key " << i;
-            EXPECT_EQ(Position().y, c.after[i].y) << "key " << i;
+            EXPECT_EQ(Position(), c.after[i]) << "key " << i;
         }
         ::ShowWindow(w.form2.Handle(), SW_HIDE);
     }
@@ -162,7 +160,7 @@ TEST_F(FullScreenTest, AClickOnThePictureClosesAndTheMainWindowGetsItsFocusBack)
     } during{};
     MessageProbe probe([&] {
         during = {!::IsWindowEnabled(w.form1.Handle()), ::IsZoomed(w.form2.Handle()) != FALSE,
-                  Screen().Cursor() == crNone, Position().x == 0 && Position().y == 0};
+                  Screen().Cursor() == crNone, Position() == POINT{0, 0}};
         // A real click over the disabled picture, through the input queue.
         ::SetCursorPos(10, 10);
         INPUT clicks[2]{};

@@ -25,22 +25,6 @@ public:
     using TPicView::LoadCreditBox;
 };
 
-class MessageHost : public TForm {
-public:
-    MessageHost()
-    {
-        FormParams params;
-        params.className = "LumoTestMessageHost";
-        params.clientWidth = kWidth;
-        params.clientHeight = kHeight;
-        CreateForm(params);
-        View.Create(Handle(), 1);
-        ::SetWindowPos(View.Handle(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-        ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    }
-    MessageProbe View;
-};
-
 // DejaVu Sans Mono: at height 20 each character is 10 pixels wide; at -9
 // points (a cell height of 12) 6 pixels.
 std::string ScrollFile(const std::string& name, int speed, const std::string& text)
@@ -86,7 +70,7 @@ protected:
                ink.bottom < area.bottom;
     }
 
-    MessageHost host;
+    BasicPicViewHost<MessageProbe> host;
     MessageProbe& view = host.View;
     ScriptedDialogs dialogs;
 };

@@ -59,11 +59,7 @@ TEST_F(PicViewPaint, StretchRatioKeepsTheShape)
         Show(MakeBitmap(c.pw, c.ph, kPicture));
         PixelCanvas canvas(352, 264);
         PrintClient(host.View, canvas);
-        RECT drawn = BoundsOfColor(canvas, 352, 264, kPicture);
-        EXPECT_EQ(drawn.left, c.expected.left) << c.pw << " x " << c.ph;
-        EXPECT_EQ(drawn.top, c.expected.top) << c.pw << " x " << c.ph;
-        EXPECT_EQ(drawn.right, c.expected.right) << c.pw << " x " << c.ph;
-        EXPECT_EQ(drawn.bottom, c.expected.bottom) << c.pw << " x " << c.ph;
+        EXPECT_EQ(BoundsOfColor(canvas, 352, 264, kPicture), c.expected) << c.pw << " x " << c.ph;
         EXPECT_EQ(canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
     }
 }

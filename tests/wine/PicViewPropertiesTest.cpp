@@ -60,11 +60,7 @@ TEST_F(PicViewProperties, AutoSizeTakesThePicturesSizeWhenThereIsOne)
     EXPECT_EQ(View().Height(), 60);
     TBitmap bitmap = MakeBitmap(640, 480, clBlack);
     View().Picture().SetGraphic(&bitmap);
-    RECT rect = RectInParent(View().Handle());
-    EXPECT_EQ(rect.left, 10);
-    EXPECT_EQ(rect.top, 20);
-    EXPECT_EQ(View().Width(), 640);
-    EXPECT_EQ(View().Height(), 480);
+    EXPECT_EQ(RectInParent(View().Handle()), (RECT{10, 20, 650, 500}));
 }
 
 TEST_F(PicViewProperties, IsOpaqueExactlyWhileABitmapCoversIt)

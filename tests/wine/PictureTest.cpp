@@ -37,19 +37,17 @@ TEST(PictureCopies, ShareThePixelsUntilOneOfThemChanges)
     EXPECT_NE(fullScreen.View.Picture().HeldBitmap()->Handle(), shown->Handle());
     EXPECT_EQ(FirstPixel(*shown), RGB(255, 0, 0));
     EXPECT_EQ(FirstPixel(*fullScreen.View.Picture().HeldBitmap()), RGB(0, 255, 0));
-}
 
-TEST(PictureCopies, ANewPaletteOnACopyLeavesTheOriginalAlone)
-{
+    // A new palette on a copy, too.
     TBitmap original;
     ASSERT_TRUE(ReadBmpFile(WriteBmpFile("lumo-cow.bmp", 8, 8, RGB(0, 0, 200)), 8, 0, original));
-    ASSERT_NE(original.Palette(), nullptr);
     HPALETTE palette = original.Palette();
-    TBitmap copy = original;
-    copy.SetPalette(nullptr);
+    ASSERT_NE(palette, nullptr);
+    TBitmap paletteCopy = original;
+    paletteCopy.SetPalette(nullptr);
     EXPECT_EQ(original.Palette(), palette);
     EXPECT_TRUE(IsAlive(palette));
-    EXPECT_NE(copy.Handle(), original.Handle()) << "the copy's own bitmap";
+    EXPECT_NE(paletteCopy.Handle(), original.Handle()) << "the copy's own bitmap";
 }
 
 TEST(PictureHolder, AsABitmapReplacesAnotherKindByAnEmptyBitmap)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "tests/native/picdec/writers/HandBuiltPictures.h"
+
 std::string TempFile(const std::string& name)
 {
     char temp[MAX_PATH];
@@ -36,24 +38,15 @@ void Put(std::string& bytes, std::uint32_t value, int size)
 
 std::string WriteBmpFile(const std::string& name, int width, int height, COLORREF color, std::size_t cut)
 {
-    const int row = (width * 3 + 3) / 4 * 4;
-    std::string bytes = "BM";
-    Put(bytes, 54 + row * height, 4);
-    Put(bytes, 0, 4);
-    Put(bytes, 54, 4);
-    for (auto [value, size] : {std::pair{40u, 4}, {static_cast<unsigned>(width), 4}, {static_cast<unsigned>(height), 4},
-                               {1u, 2}, {24u, 2}, {0u, 4}, {0u, 4}, {0u, 4}, {0u, 4}, {0u, 4}, {0u, 4}})
-        Put(bytes, value, size);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            bytes += static_cast<char>(GetBValue(color));
-            bytes += static_cast<char>(GetGValue(color));
-            bytes += static_cast<char>(GetRValue(color));
-        }
-        bytes.append(static_cast<std::size_t>(row - width * 3), '\0');
-    }
-    bytes.resize(bytes.size() - cut);
-    return WriteTextFile(name, bytes);
+    picdec::samples::BmpPlan plan;
+    plan.width = width;
+    plan.height = height;
+    std::vector<std::uint8_t> row;
+    for (int x = 0; x < width; ++x)
+        row.insert(row.end(), {GetBValue(color), GetGValue(color), GetRValue(color)});
+    plan.pixels = picdec::samples::BmpRows(std::vector<std::vector<std::uint8_t>>(static_cast<std::size_t>(height), row));
+    const picdec::samples::File bytes = picdec::samples::BmpFile(plan);
+    return WriteTextFile(name, std::string(bytes.begin(), bytes.end() - static_cast<std::ptrdiff_t>(cut)));
 }
 
 std::string WriteWmfFile(const std::string& name, bool withEscape, bool placeable)
@@ -106,23 +99,11 @@ TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<Color
     return bitmap;
 }
 
-PicViewHost::PicViewHost(int clientWidth, int clientHeight)
-{
-    FormParams params;
-    params.className = "LumoTestPicViewHost";
-    params.clientWidth = 800;
-    params.clientHeight = 600;
-    CreateForm(params);
-    View.Create(Handle(), 1, 4, 4);
-    SetClientSize(clientWidth, clientHeight);
-    ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-}
-
-void PicViewHost::SetClientSize(int width, int height)
+void SetViewClientSize(TPicView& view, int width, int height)
 {
     RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(View.Handle(), GWL_STYLE)), FALSE, 0);
-    ::SetWindowPos(View.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(view.Handle(), GWL_STYLE)), FALSE, 0);
+    ::SetWindowPos(view.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

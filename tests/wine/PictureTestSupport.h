@@ -28,13 +28,29 @@ struct ColorMark {
 // A bitmap filled with one colour and marked with rectangles of others.
 TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks = {});
 
-// A form holding one picture control with a client area of the given size.
-class PicViewHost : public TForm {
+// Sizes a picture control so that its client area has the given size.
+void SetViewClientSize(TPicView& view, int width, int height);
+
+// A form holding one picture control (or a probe derived from it) with a
+// client area of the given size.
+template <typename ViewType = TPicView>
+class BasicPicViewHost : public TForm {
 public:
-    explicit PicViewHost(int clientWidth = 352, int clientHeight = 264);
-    void SetClientSize(int width, int height);
-    TPicView View;
+    explicit BasicPicViewHost(int clientWidth = 352, int clientHeight = 264)
+    {
+        FormParams params;
+        params.className = "LumoTestPicViewHost";
+        params.clientWidth = 800;
+        params.clientHeight = 600;
+        CreateForm(params);
+        View.Create(Handle(), 1, 4, 4);
+        SetClientSize(clientWidth, clientHeight);
+        ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    }
+    void SetClientSize(int width, int height) { SetViewClientSize(View, width, height); }
+    ViewType View;
 };
+using PicViewHost = BasicPicViewHost<>;
 
 // The control's client area drawn through WM_PRINTCLIENT, background included.
 void PrintClient(TPicView& view, PixelCanvas& canvas);

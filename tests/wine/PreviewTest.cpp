@@ -92,10 +92,8 @@ TEST_F(PreviewTest, SizesThePreviewByTheFitRule)
         if (f.PicView1.Stretch() != c.stretch)
             Click(f.BtnStretch);
         Open(name);
-        EXPECT_EQ(SizeOf(f.PicView1.Handle()).cx, c.view.cx) << name;
-        EXPECT_EQ(SizeOf(f.PicView1.Handle()).cy, c.view.cy) << name;
-        EXPECT_EQ(SizeOf(f.Panel1.Handle()).cx, c.view.cx + 8) << name;
-        EXPECT_EQ(SizeOf(f.Panel1.Handle()).cy, c.view.cy + 8) << name;
+        EXPECT_EQ(SizeOf(f.PicView1.Handle()), c.view) << name;
+        EXPECT_EQ(SizeOf(f.Panel1.Handle()), (SIZE{c.view.cx + 8, c.view.cy + 8})) << name;
         const LONG style = ::GetWindowLongA(f.Handle(), GWL_STYLE);
         EXPECT_EQ((style & WS_HSCROLL) != 0, c.width == 1024) << "the window scrolls to a large picture";
     }
@@ -117,8 +115,7 @@ TEST_F(PreviewTest, StretchTwiceReturnsToActualSizeAndTheDarkIndicator)
     Click(f.BtnStretch);
     EXPECT_EQ(f.PanelLED.Color(), clMaroon);
     EXPECT_FALSE(f.PicView1.Stretch());
-    EXPECT_EQ(SizeOf(f.PicView1.Handle()).cx, 640);
-    EXPECT_EQ(SizeOf(f.PicView1.Handle()).cy, 480);
+    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (SIZE{640, 480}));
 }
 
 TEST_F(PreviewTest, TheSamePathAgainDoesNothing)

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
-#include <tlhelp32.h>
 
+#include <cstring>
 #include <future>
 #include <mutex>
 #include <thread>
 
+#include "ProcessTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Files.h"
@@ -141,14 +142,9 @@ bool ProgramManagerAnswers(const DdeClient& client)
 // Ends the processes running from a file of this name; their number.
 int EndProcessesNamed(const char* exeName)
 {
-    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
     int ended = 0;
-    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry)) {
-        if (::lstrcmpiA(entry.szExeFile, exeName) != 0)
-            continue;
-        UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID));
+    for (DWORD id : ProcessesNamed(exeName)) {
+        UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
         if (process && ::TerminateProcess(process.get(), 0)) {
             ::WaitForSingleObject(process.get(), 5000);
             ++ended;
@@ -161,40 +157,35 @@ const std::string kInstallerLog = "[Setup]\r\nTitle=Lumoscope\r\n[Group]\r\nName
 
 } // namespace
 
+// A server that ignores a connect without a topic, as Wine's does, is asked
+// again with "PROGMAN"; the command goes with its zero byte; a name that
+// would change the command is not sent at all.
 TEST(ProgramGroup, SendsTheDeleteCommandWithTheLoggedGroupName)
 {
+    struct Case {
+        std::string log;
+        bool answersWithoutTopic;
+        std::vector<std::string> topics;
+        const char* command;  // none: nothing sent
+    };
+    const Case cases[] = {
+        {kInstallerLog, false, {"", "PROGMAN"}, "[DeleteGroup(Lumoscope 32 \xC3\xA9t\xC3\xA9)]\r\n"},
+        {"[Group]\r\nTitle=no name\r\n", true, {""}, "[DeleteGroup()]\r\n"},
+        {"[Group]\r\nName=X)][DeleteGroup(Startup\r\n", true, {}, nullptr},
+    };
     ScratchFolder scratch("lumo-group");
-    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), kInstallerLog));
-    TestProgramManager manager;
-    DdeClient client;
-    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), manager.Service());
-    // Like Wine's, this server ignores a connect without a topic.
-    EXPECT_EQ(manager.Topics(), (std::vector<std::string>{"", "PROGMAN"}));
-    const char command[] = "[DeleteGroup(Lumoscope 32 \xC3\xA9t\xC3\xA9)]\r\n";  // sent with its zero byte
-    EXPECT_EQ(manager.Executes(), std::vector<std::string>{std::string(command, sizeof command)});
-}
-
-TEST(ProgramGroup, AServerTakingTheEmptyTopicIsUsedAtOnce)
-{
-    ScratchFolder scratch("lumo-group");
-    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), "[Group]\r\nTitle=no name\r\n"));
-    TestProgramManager manager(true);
-    DdeClient client;
-    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), manager.Service());
-    EXPECT_EQ(manager.Topics(), std::vector<std::string>{""});
-    const char command[] = "[DeleteGroup()]\r\n";
-    EXPECT_EQ(manager.Executes(), std::vector<std::string>{std::string(command, sizeof command)});
-}
-
-TEST(ProgramGroup, ANameThatWouldChangeTheCommandIsNotSent)
-{
-    ScratchFolder scratch("lumo-group");
-    ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), "[Group]\r\nName=X)][DeleteGroup(Startup\r\n"));
-    TestProgramManager manager(true);
-    DdeClient client;
-    RemoveProgramGroup(client, (scratch / "UNINST.LOG"), manager.Service());
-    EXPECT_TRUE(manager.Topics().empty());
-    EXPECT_TRUE(manager.Executes().empty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log);
+        ASSERT_TRUE(WriteFileBytes((scratch / "UNINST.LOG"), c.log));
+        TestProgramManager manager(c.answersWithoutTopic);
+        DdeClient client;
+        RemoveProgramGroup(client, (scratch / "UNINST.LOG"), manager.Service());
+        EXPECT_EQ(manager.Topics(), c.topics);
+        std::vector<std::string> executes;
+        if (c.command)
+            executes.emplace_back(c.command, std::strlen(c.command) + 1);
+        EXPECT_EQ(manager.Executes(), executes);
+    }
 }
 
 TEST(ProgramGroup, GivesUpWithinFiveSecondsOnAProgramManagerThatStartsButNeverAnswers)

@@ -3,6 +3,8 @@
 
 #include <functional>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
@@ -71,91 +73,80 @@ void Key(HWND window, WORD key)
 
 } // namespace
 
-TEST(RealMessageDialog, HasTheGermanCaptionAndButtons)
+TEST(RealMessageDialog, HasTheGermanCaptionAndButtonsOfItsType)
 {
-    std::string caption, yes, no;
-    int result;
-    {
-        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-            caption = TextOf(dialog);
-            yes = TextOf(::GetDlgItem(dialog, IDYES));
-            no = TextOf(::GetDlgItem(dialog, IDNO));
-            Click(dialog, IDNO);
-        });
-        result = MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo);
+    struct Case {
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+        int click;
+        int result;
+        const char* caption;
+        std::vector<std::pair<int, std::string>> shown;  // button id and text
+        int absent;
+    };
+    const Case cases[] = {
+        {mtConfirmation, mbYes | mbNo, IDNO, mrNo, "Bestätigen", {{IDYES, "&Ja"}, {IDNO, "&Nein"}}, IDOK},
+        {mtWarning, mbOK, IDOK, mrOk, "Warnung", {{IDOK, "OK"}}, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        std::string caption;
+        std::vector<std::pair<int, std::string>> shown;
+        bool absentShown = true;
+        int result;
+        {
+            DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+                caption = TextOf(dialog);
+                for (const auto& button : c.shown)
+                    shown.emplace_back(button.first, TextOf(::GetDlgItem(dialog, button.first)));
+                HWND absent = ::GetDlgItem(dialog, c.absent);
+                absentShown = absent != nullptr && absent != ::GetDlgItem(dialog, c.click);
+                Click(dialog, c.click);
+            });
+            result = MessageDlg("Delete File A.BMP ?", c.type, c.buttons);
+        }
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(caption, c.caption);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_FALSE(absentShown);
     }
-    EXPECT_EQ(result, mrNo);
-    EXPECT_EQ(caption, "Bestätigen");
-    EXPECT_EQ(yes, "&Ja");
-    EXPECT_EQ(no, "&Nein");
 }
 
-TEST(RealMessageDialog, WarningHasOneOkButton)
+TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewTextOnlyOnOk)
 {
-    std::string caption, ok;
-    bool hasCancel = true;
-    {
-        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-            caption = TextOf(dialog);
-            ok = TextOf(::GetDlgItem(dialog, IDOK));
-            hasCancel = ::GetDlgItem(dialog, IDCANCEL) != nullptr && ::GetDlgItem(dialog, IDCANCEL) != ::GetDlgItem(dialog, IDOK);
-            Click(dialog, IDOK);
-        });
-        EXPECT_EQ(MessageDlg("Access Error on Drive A: !", mtWarning, mbOK), mrOk);
+    for (int button : {IDOK, IDCANCEL}) {
+        std::string caption, prompt, initial, ok, cancel;
+        DWORD selectionStart = 1, selectionEnd = 0;
+        LRESULT limit = 0;
+        std::string value = "HOUSE.BMP";
+        bool accepted;
+        {
+            DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+                caption = TextOf(dialog);
+                prompt = TextOf(::GetDlgItem(dialog, 100));
+                HWND edit = ::GetDlgItem(dialog, 101);
+                initial = TextOf(edit);
+                ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                               reinterpret_cast<LPARAM>(&selectionEnd));
+                limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
+                ok = TextOf(::GetDlgItem(dialog, IDOK));
+                cancel = TextOf(::GetDlgItem(dialog, IDCANCEL));
+                ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("GARDEN.BMP"));
+                Click(dialog, button);
+            });
+            accepted = InputQuery("Rename File", "New Name:", value);
+        }
+        EXPECT_EQ(accepted, button == IDOK);
+        EXPECT_EQ(value, button == IDOK ? "GARDEN.BMP" : "HOUSE.BMP");
+        EXPECT_EQ(caption, "Rename File");
+        EXPECT_EQ(prompt, "New Name:");
+        EXPECT_EQ(initial, "HOUSE.BMP");
+        EXPECT_EQ(selectionStart, 0u);
+        EXPECT_EQ(selectionEnd, 9u);
+        EXPECT_EQ(limit, 255);
+        EXPECT_EQ(ok, "OK");
+        EXPECT_EQ(cancel, "Abbrechen");
     }
-    EXPECT_EQ(caption, "Warnung");
-    EXPECT_EQ(ok, "OK");
-    EXPECT_FALSE(hasCancel);
-}
-
-TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewText)
-{
-    std::string caption, prompt, initial, ok, cancel;
-    DWORD selectionStart = 1, selectionEnd = 0;
-    LRESULT limit = 0;
-    std::string value = "HOUSE.BMP";
-    bool accepted;
-    {
-        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-            caption = TextOf(dialog);
-            prompt = TextOf(::GetDlgItem(dialog, 100));
-            HWND edit = ::GetDlgItem(dialog, 101);
-            initial = TextOf(edit);
-            ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
-                           reinterpret_cast<LPARAM>(&selectionEnd));
-            limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
-            ok = TextOf(::GetDlgItem(dialog, IDOK));
-            cancel = TextOf(::GetDlgItem(dialog, IDCANCEL));
-            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("GARDEN.BMP"));
-            Click(dialog, IDOK);
-        });
-        accepted = InputQuery("Rename File", "New Name:", value);
-    }
-    EXPECT_TRUE(accepted);
-    EXPECT_EQ(value, "GARDEN.BMP");
-    EXPECT_EQ(caption, "Rename File");
-    EXPECT_EQ(prompt, "New Name:");
-    EXPECT_EQ(initial, "HOUSE.BMP");
-    EXPECT_EQ(selectionStart, 0u);
-    EXPECT_EQ(selectionEnd, 9u);
-    EXPECT_EQ(limit, 255);
-    EXPECT_EQ(ok, "OK");
-    EXPECT_EQ(cancel, "Abbrechen");
-}
-
-TEST(RealInputDialog, CancelKeepsTheValue)
-{
-    std::string value = "HOUSE.BMP";
-    bool accepted;
-    {
-        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-            ::SendMessageA(::GetDlgItem(dialog, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("OTHER.BMP"));
-            Click(dialog, IDCANCEL);
-        });
-        accepted = InputQuery("Rename File", "New Name:", value);
-    }
-    EXPECT_FALSE(accepted);
-    EXPECT_EQ(value, "HOUSE.BMP");
 }
 
 TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)

@@ -4,16 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
-#include <tlhelp32.h>
 
 #include <cstring>
-#include <functional>
 #include <set>
 
+#include "ProcessTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/FileBytes.h"
+#include "system/IniFiles.h"
 #include "system/Registry.h"
 #include "system/WindowsShell.h"
 
@@ -22,19 +22,9 @@ namespace {
 const std::string kAppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\LUMSC32.EXE";
 constexpr DWORD kUninstallerTime = 40000;  // it waits up to 30 s for the program to end
 
-bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
-{
-    for (DWORD waited = 0; !done(); waited += 50) {
-        if (waited >= milliseconds)
-            return false;
-        ::Sleep(50);
-    }
-    return true;
-}
-
 bool FolderExists(const std::string& path)
 {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -55,13 +45,6 @@ std::string UserGroupFolder()
     char path[MAX_PATH] = {};
     ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
     return std::string(path) + "\\Lumoscope32";
-}
-
-std::string IniText(const std::string& file, const char* section, const std::string& key)
-{
-    char text[1024] = {};
-    ::GetPrivateProfileStringA(section, key.c_str(), "", text, sizeof text, file.c_str());
-    return text;
 }
 
 // "target arguments" of a shortcut.
@@ -97,79 +80,11 @@ bool RunsAsAdministrator(const std::string& shortcut)
     return flags & SLDF_RUNAS_USER;
 }
 
-class Process {
-public:
-    explicit Process(std::string commandLine)
-    {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &started))
-            startError = ::GetLastError();
-        process_.reset(started.hProcess);
-        UniqueKernelHandle thread(started.hThread);
-        id_ = started.dwProcessId;
-    }
-    ~Process()
-    {
-        if (process_ && Wait(0) == STILL_ACTIVE)
-            ::TerminateProcess(process_.get(), 99);
-    }
-
-    // The exit code, or STILL_ACTIVE when it runs longer.
-    DWORD Wait(DWORD milliseconds) const
-    {
-        DWORD code = STILL_ACTIVE;
-        if (::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0)
-            ::GetExitCodeProcess(process_.get(), &code);
-        return code;
-    }
-
-    // A visible top-level window of the process with this class.
-    HWND WaitForWindow(const std::string& className) const
-    {
-        std::pair<const Process*, const std::string*> search{this, &className};
-        found_ = nullptr;
-        WaitUntil([&] { return ::EnumWindows(Match, reinterpret_cast<LPARAM>(&search)), found_ != nullptr; }, 10000);
-        return found_;
-    }
-
-    DWORD startError = 0;
-
-private:
-    static BOOL CALLBACK Match(HWND window, LPARAM parameter)
-    {
-        auto* search = reinterpret_cast<std::pair<const Process*, const std::string*>*>(parameter);
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        char className[64] = {};
-        ::GetClassNameA(window, className, sizeof className);
-        if (process != search->first->id_ || *search->second != className || !::IsWindowVisible(window))
-            return TRUE;
-        search->first->found_ = window;
-        return FALSE;
-    }
-
-    UniqueKernelHandle process_;
-    DWORD id_ = 0;
-    mutable HWND found_ = nullptr;
-};
-
 void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 HWND UninstallerReport() { return ::FindWindowA("#32770", "Lumoscope Uninstall"); }
 
-bool UninstallerRunning()
-{
-    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
-        if (::lstrcmpiA(entry.szExeFile, "LMUNINST.EXE") == 0)
-            return true;
-    return false;
-}
+bool UninstallerRunning() { return !ProcessesNamed("LMUNINST.EXE").empty(); }
 
 // Until the uninstaller has ended, or waits with its report.
 bool WaitForTheUninstaller()
@@ -220,15 +135,12 @@ protected:
     void Uninstall() const
     {
         Process program("\"" + Installed("LUMSC32.EXE") + "\" -U");
-        HWND question = program.WaitForWindow("#32770");
-        ASSERT_TRUE(question);
-        Click(question, IDYES);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(question); }, 5000));
+        ASSERT_NE(program.AnswerMessage(IDYES), "<no message>");
         HWND notice = program.WaitForWindow("#32770");
         ASSERT_TRUE(notice);
         EXPECT_EQ(TextOf(notice), "Information");
         Click(notice, IDOK);
-        EXPECT_EQ(program.Wait(10000), 0u);
+        EXPECT_EQ(program.Wait(), 0u);
     }
 
     bool hadUninstaller_ = false;
@@ -245,10 +157,10 @@ TEST_F(Setup, InstallsTheFilesItsLogAndTheUsersGroup)
     EXPECT_TRUE(FileExists(uninstaller));
 
     const std::string log = Installed("UNINST.LOG");
-    EXPECT_EQ(IniText(log, "Group", "Name"), "Lumoscope32");
+    EXPECT_EQ(ReadIniString(log, "Group", "Name"), "Lumoscope32");
     for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"})
-        EXPECT_EQ(IniText(log, "Files", name), Installed(name));
-    EXPECT_EQ(IniText(log, "Windows", "LMUNINST.EXE"), uninstaller);
+        EXPECT_EQ(ReadIniString(log, "Files", name), Installed(name));
+    EXPECT_EQ(ReadIniString(log, "Windows", "LMUNINST.EXE"), uninstaller);
 
     const std::string group = UserGroupFolder();
     EXPECT_EQ(NamesIn(group), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));

@@ -39,73 +39,52 @@ StartResult Start(std::vector<std::string> commandLine)
     return {exitCode, windowSeen};
 }
 
-void ExpectUninstallQuestion(const DialogRequest& request)
-{
-    EXPECT_EQ(request.kind, DialogRequest::Message);
-    EXPECT_EQ(request.type, mtConfirmation);
-    EXPECT_EQ(request.buttons, static_cast<TMsgDlgButtons>(mbYes | mbNo));
-    EXPECT_EQ(request.caption, "Bestätigen");
-    EXPECT_EQ(request.text, "Lumoscope -32 is going to delete itself from your system.\r"
-                            "Do you want to proceed the Uninstall process ?");
-}
-
 } // namespace
 
-TEST(Startup, UninstallAnsweredYesEndsWithoutAWindow)
+// The switch "-U" or "-u" asks first; Yes ends without a window (in the
+// test prefix, which has no LMUNINST.EXE, with the uninstall's error), No
+// starts as usual. Anything else starts at once, silently.
+TEST(Startup, AsksTheUninstallQuestionOnlyForTheSwitch)
 {
-    ScriptedDialogs dialogs;
-    dialogs.Answer(mrYes);
-    StartResult result = Start({"LUMSC32.EXE", "-U"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_FALSE(result.windowCreated);
-    EXPECT_EQ(::FindWindowA("TForm1", nullptr), nullptr);
-    // The test prefix has no LMUNINST.EXE: the uninstall ends with its error message.
-    ASSERT_EQ(dialogs.requests.size(), 2u);
-    ExpectUninstallQuestion(dialogs.requests[0]);
-    EXPECT_EQ(dialogs.requests[1].type, mtError);
-}
-
-TEST(Startup, LowerCaseSwitchAsksTheSameQuestion)
-{
-    ScriptedDialogs dialogs;
-    dialogs.Answer(mrYes);
-    Start({"LUMSC32.EXE", "-u", "ignored", "arguments"});
-    ASSERT_EQ(dialogs.requests.size(), 2u);
-    ExpectUninstallQuestion(dialogs.requests[0]);
-}
-
-TEST(Startup, UninstallAnsweredNoStartsNormallyWithoutFurtherMessages)
-{
-    ScriptedDialogs dialogs;
-    dialogs.Answer(mrNo);
-    StartResult result = Start({"LUMSC32.EXE", "-U"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.windowCreated);
-    EXPECT_EQ(dialogs.requests.size(), 1u);
-}
-
-TEST(Startup, OtherSwitchesAskNothing)
-{
-    for (const char* argument : {"-UX", "/U", "-U ", "U"}) {
+    struct Case {
+        std::vector<std::string> commandLine;
+        int answer;
+        bool window;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {{"LUMSC32.EXE", "-U"}, mrYes, false, 2},
+        {{"LUMSC32.EXE", "-u", "ignored", "arguments"}, mrYes, false, 2},
+        {{"LUMSC32.EXE", "-U"}, mrNo, true, 1},
+        {{"LUMSC32.EXE"}, mrOk, true, 0},
+        {{"LUMSC32.EXE", "C:\\NO\\SUCH\\PICTURE.BMP"}, mrOk, true, 0},
+        {{"LUMSC32.EXE", "-UX"}, mrOk, true, 0},
+        {{"LUMSC32.EXE", "/U"}, mrOk, true, 0},
+        {{"LUMSC32.EXE", "-U "}, mrOk, true, 0},
+        {{"LUMSC32.EXE", "U"}, mrOk, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.commandLine.back() + " answered " + std::to_string(c.answer));
         ScriptedDialogs dialogs;
-        StartResult result = Start({"LUMSC32.EXE", argument});
-        EXPECT_TRUE(result.windowCreated) << argument;
-        EXPECT_TRUE(dialogs.requests.empty()) << argument;
+        dialogs.Answer(c.answer);
+        StartResult result = Start(c.commandLine);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.windowCreated, c.window);
+        if (!c.window) {
+            EXPECT_EQ(::FindWindowA("TForm1", nullptr), nullptr);
+        }
+        ASSERT_EQ(dialogs.requests.size(), c.messages);
+        if (c.messages == 0)
+            continue;
+        const DialogRequest& question = dialogs.requests[0];
+        EXPECT_EQ(question.kind, DialogRequest::Message);
+        EXPECT_EQ(question.type, mtConfirmation);
+        EXPECT_EQ(question.buttons, static_cast<TMsgDlgButtons>(mbYes | mbNo));
+        EXPECT_EQ(question.caption, "Bestätigen");
+        EXPECT_EQ(question.text, "Lumoscope -32 is going to delete itself from your system.\r"
+                                 "Do you want to proceed the Uninstall process ?");
+        if (c.messages == 2) {
+            EXPECT_EQ(dialogs.requests[1].type, mtError);
+        }
     }
-}
-
-TEST(Startup, NoArgumentStartsWithNoPictureAndNoMessage)
-{
-    ScriptedDialogs dialogs;
-    StartResult result = Start({"LUMSC32.EXE"});
-    EXPECT_TRUE(result.windowCreated);
-    EXPECT_TRUE(dialogs.requests.empty());
-}
-
-TEST(Startup, MissingOrUnsupportedPicturesAreIgnoredSilently)
-{
-    ScriptedDialogs dialogs;
-    StartResult result = Start({"LUMSC32.EXE", "C:\\NO\\SUCH\\PICTURE.BMP"});
-    EXPECT_TRUE(result.windowCreated);
-    EXPECT_TRUE(dialogs.requests.empty());
 }

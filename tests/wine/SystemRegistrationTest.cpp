@@ -40,17 +40,6 @@ std::optional<std::string> WinIniExtension(const char* ext)
     return std::string(text) == "\x01" ? std::nullopt : std::optional<std::string>(text);
 }
 
-bool KeyExists(HKEY root, const std::string& key)
-{
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(opened);
-    return true;
-}
-
-void DeleteTree(HKEY root, const std::string& key) { ::RegDeleteTreeA(root, key.c_str()); }
-
 // A key with a default value that everyone may read (and delete, for the
 // clean-up) but not write: what a standard user meets under HKCR.
 void MakeReadOnlyKey(HKEY root, const std::string& key, const char* defaultValue)
@@ -71,12 +60,12 @@ void MakeReadOnlyKey(HKEY root, const std::string& key, const char* defaultValue
 
 void WipeEntries()
 {
-    DeleteTree(HKLM, kAppPathsKey);
+    for (const char* key : {kAppPathsKey, kUninstallKey})
+        ::RegDeleteTreeA(HKLM, key);
     ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
-    DeleteTree(HKLM, kUninstallKey);
-    DeleteTree(HKCR, kClassName);
+    ::RegDeleteTreeA(HKCR, kClassName);
     for (const char* ext : kExtensions) {
-        DeleteTree(HKCR, std::string(".") + ext);
+        ::RegDeleteTreeA(HKCR, (std::string(".") + ext).c_str());
         ::RegDeleteKeyValueA(HKLM, kExtensionsKey, (std::string(".") + ext).c_str());
         ::WritePrivateProfileStringA("Extensions", ext, nullptr, "WIN.INI");
     }
@@ -180,78 +169,51 @@ TEST_F(Registration, ASecondStartAddsNothingAndAMovedProgramUpdatesItsPaths)
         ExpectClaimed(ext, moved);
 }
 
-TEST_F(Registration, AnExtensionOfAnotherProgramKeepsItsEntriesThroughRegistrationAndUninstall)
+// An extension is the program's own when its key is missing or its default
+// text names the program's class in any case, even where the key may only be
+// read. Every other keeps its entries through registration and uninstall.
+TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
     const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.GIF";
     ASSERT_TRUE(WriteRegString(HKCR, ".GIF", "", "Other.Picture"));
     ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".GIF", foreign));
     ASSERT_TRUE(::WritePrivateProfileStringA("Extensions", "GIF", foreign.c_str(), "WIN.INI"));
-
-    WriteSystemEntries(LocateProgram(kProgram));
-    EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
-    EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
-    EXPECT_EQ(WinIniExtension("GIF"), foreign);
-    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"})
-        ExpectClaimed(ext, kProgram);
-
-    RemoveSystemEntries();
-    EXPECT_FALSE(KeyExists(HKLM, kAppPathsKey));
-    EXPECT_FALSE(KeyExists(HKLM, kUninstallKey));
-    EXPECT_FALSE(KeyExists(HKCR, "Lumoscope32"));
-    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"}) {
-        EXPECT_FALSE(KeyExists(HKCR, std::string(".") + ext)) << ext;
-        ExpectUntouched(ext);
-    }
-    EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
-    EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
-    EXPECT_EQ(WinIniExtension("GIF"), foreign);
-}
-
-TEST_F(Registration, TheProgramsClassInAnyCaseCountsAsItsOwn)
-{
     ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "lUMOSCOPE32"));
-    WriteSystemEntries(LocateProgram(kProgram));
-    ExpectClaimed("JPG", kProgram);
-
-    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "LUMOSCOPE32"));
-    RemoveSystemEntries();
-    EXPECT_FALSE(KeyExists(HKCR, ".JPG"));
-    ExpectUntouched("JPG");
-}
-
-TEST_F(Registration, AnExtensionKeyWithoutATextDefaultIsLeftAlone)
-{
     HKEY key = nullptr;
     ASSERT_EQ(::RegCreateKeyExA(HKCR, ".PCX\\ShellNew", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     ::RegCloseKey(key);
     const DWORD number = 7;
     ASSERT_EQ(::RegSetKeyValueA(HKCR, ".TIF", nullptr, REG_DWORD, &number, sizeof number), ERROR_SUCCESS);
-
-    WriteSystemEntries(LocateProgram(kProgram));
-    EXPECT_FALSE(StoredText(HKCR, ".PCX", nullptr));
-    EXPECT_TRUE(KeyExists(HKCR, ".PCX\\ShellNew"));
-    EXPECT_FALSE(StoredText(HKCR, ".TIF", nullptr));
-    ExpectUntouched("PCX");
-    ExpectUntouched("TIF");
-    ExpectClaimed("BMP", kProgram);
-
-    RemoveSystemEntries();
-    EXPECT_TRUE(KeyExists(HKCR, ".PCX\\ShellNew"));
-    EXPECT_TRUE(KeyExists(HKCR, ".TIF"));
-}
-
-TEST_F(Registration, ExtensionKeysThatMayOnlyBeReadAreStillRecognised)
-{
-    MakeReadOnlyKey(HKCR, ".GIF", "Other.Picture");
+    MakeReadOnlyKey(HKCR, ".ICO", "Other.Picture");
     MakeReadOnlyKey(HKCR, ".BMP", "Lumoscope32");
-    WriteSystemEntries(LocateProgram(kProgram));
-    ExpectUntouched("GIF");
-    EXPECT_EQ(WinIniExtension("BMP"), kProgram + " ^.BMP");
+    auto expectForeignGif = [&] {
+        EXPECT_EQ(StoredText(HKCR, ".GIF", nullptr), "Other.Picture");
+        EXPECT_EQ(StoredText(HKLM, kExtensionsKey, ".GIF"), foreign);
+        EXPECT_EQ(WinIniExtension("GIF"), foreign);
+    };
 
+    WriteSystemEntries(LocateProgram(kProgram));
+    for (const char* ext : {"BMP", "JPG", "WMF"})
+        ExpectClaimed(ext, kProgram);
+    for (const char* ext : {"ICO", "PCX", "TIF"})
+        ExpectUntouched(ext);
+    expectForeignGif();
+    EXPECT_FALSE(StoredText(HKCR, ".PCX", nullptr));
+    EXPECT_FALSE(StoredText(HKCR, ".TIF", nullptr));
+
+    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "LUMOSCOPE32"));
     RemoveSystemEntries();
-    EXPECT_FALSE(WinIniExtension("BMP"));
-    EXPECT_FALSE(StoredText(HKLM, kExtensionsKey, ".BMP"));
+    EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey));
+    EXPECT_FALSE(RegKeyExists(HKLM, kUninstallKey));
+    EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
+    for (const char* ext : {"JPG", "WMF"})
+        EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
+    for (const char* ext : {"BMP", "ICO", "JPG", "PCX", "TIF", "WMF"})
+        ExpectUntouched(ext);
+    EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
+    EXPECT_TRUE(RegKeyExists(HKCR, ".TIF"));
+    expectForeignGif();
 }
 
 TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
@@ -268,7 +230,7 @@ TEST_F(Registration, TheHelpValueIsWrittenOrRemovedWithTheHelpFile)
     ::DeleteFileA(program.helpFile.c_str());
     WriteSystemEntries(program);
     EXPECT_FALSE(StoredText(HKLM, kHelpKey, "LUMSC32.HLP"));
-    EXPECT_TRUE(KeyExists(HKLM, kHelpKey));
+    EXPECT_TRUE(RegKeyExists(HKLM, kHelpKey));
 }
 
 TEST_F(Registration, TheRunningProgramRegistersItsOwnFile)
@@ -283,62 +245,4 @@ TEST_F(Registration, TheRunningProgramRegistersItsOwnFile)
     EXPECT_EQ(StoredText(HKLM, kAppPathsKey, nullptr), module);
     EXPECT_EQ(StoredText(HKLM, kAppPathsKey, "Path"), program.dir);
     ExpectClaimed("WMF", module);
-}
-
-TEST(RegistryUtilities, StoreAndReadTextsWithTheirTerminatingZero)
-{
-    const std::string key = "Software\\Lumoscope32 registry test";
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
-    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\a\\b", "", "default"));
-    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\a\\b", "Name", "\xC3\xA9t\xC3\xA9"));
-    DWORD type = 0, size = 0;
-    ::RegGetValueA(HKEY_CURRENT_USER, (key + "\\a\\b").c_str(), "Name", RRF_RT_ANY, &type, nullptr, &size);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(size, sizeof "\xC3\xA9t\xC3\xA9");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key + "\\a\\b", ""), "default");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key + "\\a\\b", "Name"), "\xC3\xA9t\xC3\xA9");
-
-    const char twoTexts[] = "first\0second";
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Two", REG_SZ, twoTexts, sizeof twoTexts);
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Expand", REG_EXPAND_SZ, "%PATH%", 7);
-    const DWORD number = 1;
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Number", REG_DWORD, &number, sizeof number);
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Two"), "first");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Expand"), "");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Number"), "");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key, "Missing"), "");
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, key + "\\missing", ""), "");
-
-    EXPECT_TRUE(DeleteRegValue(HKEY_CURRENT_USER, key, "Two"));
-    EXPECT_FALSE(DeleteRegValue(HKEY_CURRENT_USER, key, "Two"));
-    EXPECT_FALSE(DeleteRegValue(HKEY_CURRENT_USER, key + "\\missing", "Two"));
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
-}
-
-TEST(RegistryUtilities, DeleteKeysWithEverythingBelowButNeverARoot)
-{
-    const std::string key = "Software\\Lumoscope32 registry test";
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\shell\\open\\command", "", "x"));
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, key, "Version", "1.1"));
-    EXPECT_TRUE(RegKeyExists(HKEY_CURRENT_USER, key + "\\shell\\open"));
-    EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, ""));
-    EXPECT_TRUE(RegKeyExists(HKEY_CURRENT_USER, "Software"));
-    EXPECT_TRUE(DeleteRegKey(HKEY_CURRENT_USER, key));
-    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, key));
-    EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, key));
-}
-
-// Without this, Windows would send a standard user's registry writes to a
-// virtual store of its own instead of failing them.
-TEST(ProgramManifests, BothProgramsRunAsTheInvoker)
-{
-    for (const char* program : {LUMO_PROGRAM_PATH, LUMO_UNINSTALLER_PATH}) {
-        UniqueModule module(::LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
-        ASSERT_TRUE(module) << program;
-        HRSRC found = ::FindResourceA(module.get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
-        ASSERT_TRUE(found) << program;
-        const std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(module.get(), found))),
-                                   ::SizeofResource(module.get(), found));
-        EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos) << program;
-    }
 }

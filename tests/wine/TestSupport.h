@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,17 @@ inline RECT RectInParent(HWND window)
 }
 
 std::string TextOf(HWND window);
+
+// Points, sizes and rectangles compared and printed as a whole.
+inline bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+inline bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
+inline std::ostream& operator<<(std::ostream& out, const POINT& p) { return out << p.x << ", " << p.y; }
+inline std::ostream& operator<<(std::ostream& out, const SIZE& s) { return out << s.cx << " x " << s.cy; }
+inline std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << r.left << ", " << r.top << " - " << r.right << ", " << r.bottom;
+}
 
 // The pixels a paint function draws into a 32-bit top-down bitmap.
 class PixelCanvas {

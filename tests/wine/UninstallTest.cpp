@@ -27,16 +27,6 @@ const char* const kErrorText = "Error running LMUNINST.EXE with the LOG-File !\r
                                "the Program-Path of Lumoscope manually.\r"
                                "The Files are located in the Path: C:\\APPS\r\r";
 
-void ExpectErrorMessage(const std::vector<DialogRequest>& requests)
-{
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].kind, DialogRequest::Message);
-    EXPECT_EQ(requests[0].type, mtError);
-    EXPECT_EQ(requests[0].buttons, static_cast<TMsgDlgButtons>(mbOK));
-    EXPECT_EQ(requests[0].caption, "Fehler");
-    EXPECT_EQ(requests[0].text, kErrorText);
-}
-
 } // namespace
 
 TEST(Uninstall, WritesTheTenLineLogBeforeItTellsTheUser)
@@ -68,24 +58,25 @@ TEST(Uninstall, WritesTheTenLineLogBeforeItTellsTheUser)
     EXPECT_EQ(ReadFileBytes((windows / "LMUNINST.LOG")), kLogForApps);
 }
 
-TEST(Uninstall, WithoutTheUninstallerTellsWhereTheFilesAreAndLeavesAnEmptyLog)
+// Without the uninstaller, or without a log it can write, the uninstall
+// tells where the files are; an old log is left empty.
+TEST(Uninstall, ThatCannotHandOverTellsWhereTheFilesAre)
 {
-    ScratchFolder windows("lumo-windows");
-    ASSERT_TRUE(WriteFileBytes((windows / "LMUNINST.LOG"), "an old log"));
-    DdeClient client;
-    ScriptedDialogs dialogs;
-    Uninstall(client, {"C:\\APPS", windows.Path()});
-    ExpectErrorMessage(dialogs.requests);
-    EXPECT_EQ(ReadFileBytes((windows / "LMUNINST.LOG")), "");
-}
-
-TEST(Uninstall, ALogThatCannotBeCreatedEndsInTheSameMessage)
-{
-    ScratchFolder windows("lumo-windows");
-    ASSERT_TRUE(WriteFileBytes((windows / "LMUNINST.EXE"), ""));
-    DdeClient client;
-    ScriptedDialogs dialogs;
-    Uninstall(client, {"C:\\APPS", windows.Path() + "\\missing"});
-    ExpectErrorMessage(dialogs.requests);
-    EXPECT_FALSE(FileExists(windows.Path() + "\\missing\\LMUNINST.LOG"));
+    for (bool uninstallerMissing : {true, false}) {
+        SCOPED_TRACE(uninstallerMissing ? "no LMUNINST.EXE" : "no folder for the log");
+        ScratchFolder windows("lumo-windows");
+        ASSERT_TRUE(WriteFileBytes((windows / (uninstallerMissing ? "LMUNINST.LOG" : "LMUNINST.EXE")), "an old log"));
+        const std::string folder = uninstallerMissing ? windows.Path() : windows / "missing";
+        DdeClient client;
+        ScriptedDialogs dialogs;
+        Uninstall(client, {"C:\\APPS", folder});
+        ASSERT_EQ(dialogs.requests.size(), 1u);
+        EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
+        EXPECT_EQ(dialogs.requests[0].type, mtError);
+        EXPECT_EQ(dialogs.requests[0].buttons, static_cast<TMsgDlgButtons>(mbOK));
+        EXPECT_EQ(dialogs.requests[0].caption, "Fehler");
+        EXPECT_EQ(dialogs.requests[0].text, kErrorText);
+        const std::optional<std::string> log = ReadFileBytes(folder + "\\LMUNINST.LOG");
+        EXPECT_EQ(log, uninstallerMissing ? std::optional<std::string>("") : std::nullopt);
+    }
 }

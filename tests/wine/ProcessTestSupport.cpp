@@ -1,0 +1,117 @@
+#include "ProcessTestSupport.h"
+
+#include <tlhelp32.h>
+
+#include "TestSupport.h"
+
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
+{
+    for (DWORD waited = 0; !done(); waited += 10) {
+        if (waited >= milliseconds)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
+Process::Process(std::string commandLine, WORD showCommand)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (showCommand) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = showCommand;
+    }
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &started)) {
+        startError = ::GetLastError();
+        return;
+    }
+    process_.reset(started.hProcess);
+    UniqueKernelHandle thread(started.hThread);
+    id_ = started.dwProcessId;
+}
+
+Process::~Process()
+{
+    if (Running())
+        ::TerminateProcess(process_.get(), 99);
+}
+
+bool Process::Running() const { return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+
+DWORD Process::Wait(DWORD milliseconds) const
+{
+    DWORD code = STILL_ACTIVE;
+    if (process_ && ::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD process;
+    const std::string& className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (process != search->process || search->className != name || !::IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+} // namespace
+
+HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) const
+{
+    WindowSearch search{id_, className, nullptr};
+    WaitUntil([&] { return ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)), search.found || !Running(); },
+              milliseconds);
+    return search.found;
+}
+
+std::string Process::AnswerMessage(int button, DWORD milliseconds) const
+{
+    HWND dialog = WaitForWindow("#32770", milliseconds);
+    if (!dialog)
+        return "<no message>";
+    std::string text = TextOf(::GetDlgItem(dialog, 0xFFFF));
+    ::PostMessageA(::GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !::IsWindow(dialog); }, 2000);
+    return text;
+}
+
+std::vector<std::string> Process::AnswerUntilEnd(DWORD milliseconds) const
+{
+    std::vector<std::string> messages;
+    WaitUntil(
+        [&] {
+            if (WaitForWindow("#32770", 0))
+                messages.push_back(AnswerMessage());
+            return !Running();
+        },
+        milliseconds);
+    return messages;
+}
+
+std::vector<DWORD> ProcessesNamed(const char* exeName)
+{
+    std::vector<DWORD> ids;
+    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
+        if (::lstrcmpiA(entry.szExeFile, exeName) == 0)
+            ids.push_back(entry.th32ProcessID);
+    return ids;
+}
