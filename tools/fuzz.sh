@@ -11,7 +11,8 @@
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
 # the committed corpus is only read. Inputs are kept to 4 KiB (the seeds are
 # far smaller), so large finds in the work directory do not slow every run. `tools/fuzz.sh --seeds` rewrites the
-# committed seed corpus instead.
+# generated seeds of the committed corpus instead, keeping the seeds added by
+# hand and the regression inputs.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -30,7 +31,6 @@ cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolc
 cmake --build "$build" >/dev/null
 
 if [[ ${1:-} == --seeds ]]; then
-    rm -rf "$repo/fuzz/corpus"
     "$build/make_fuzz_corpus" "$repo/fuzz/corpus"
     exit 0
 fi
