@@ -107,11 +107,10 @@ void TransposeNibbles(const DibView& stored, const DibView& upright)
 {
     for (std::uint32_t uy = 0; uy < upright.height; ++uy) {
         std::uint8_t* row = upright.Row(uy);
-        const int sourceShift = uy % 2 == 0 ? 4 : 0;
-        for (std::uint32_t ux = 0; ux < upright.width; ++ux) {
-            const auto value = static_cast<std::uint8_t>((stored.Row(ux)[uy / 2] >> sourceShift) & 0x0F);
-            row[ux / 2] |= static_cast<std::uint8_t>(ux % 2 == 0 ? value << 4 : value);
-        }
+        const int shift = uy % 2 == 0 ? 4 : 0;
+        const auto nibble = [&](std::uint32_t ux) { return (stored.Row(ux)[uy / 2] >> shift) & 0x0F; };
+        for (std::uint32_t ux = 0; ux < upright.width; ux += 2)
+            row[ux / 2] = static_cast<std::uint8_t>(nibble(ux) << 4 | (ux + 1 < upright.width ? nibble(ux + 1) : 0));
     }
 }
 
@@ -127,7 +126,7 @@ void TransposeBytes(const DibView& stored, const DibView& upright)
     }
 }
 
-// upright(x, y) = stored(y, x); upright comes zeroed from the sink.
+// upright(x, y) = stored(y, x).
 void Transpose(const DibView& stored, const DibView& upright)
 {
     switch (stored.bitsPerPixel) {
