@@ -9,8 +9,10 @@
 # Targets: jpeg png gif tiff bmp pcx reduce dib_layout scroll_message
 # credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
-# the committed corpus is only read. `tools/fuzz.sh --seeds` rewrites the
-# committed seed corpus instead.
+# the committed corpus is only read. Inputs are kept to 4 KiB (the seeds are
+# far smaller), so large finds in the work directory do not slow every run. `tools/fuzz.sh --seeds` rewrites the
+# generated seeds of the committed corpus instead, keeping the seeds added by
+# hand and the regression inputs.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,7 +31,6 @@ cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolc
 cmake --build "$build" >/dev/null
 
 if [[ ${1:-} == --seeds ]]; then
-    rm -rf "$repo/fuzz/corpus"
     "$build/make_fuzz_corpus" "$repo/fuzz/corpus"
     exit 0
 fi
@@ -45,7 +46,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$work"
     echo "== $target: ${seconds}s"
     "$build/fuzz_$target" "$work" "$repo/fuzz/corpus/$target" \
-        -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+        -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 -timeout=20 \
         -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 \
         >"$build/$target.log" 2>&1 || { echo "!! $target found a failure, see $build/$target.log"; }
     grep -E '^stat::number_of_executed_units|^Done' "$build/$target.log" | tail -2

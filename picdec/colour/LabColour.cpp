@@ -1,6 +1,7 @@
 #include "picdec/colour/LabColour.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace picdec {
@@ -18,11 +19,27 @@ double InverseCompand(double f)
     return cube > kEpsilon ? cube : (116.0 * f - 16.0) / kKappa;
 }
 
+double Linear(double encoded)
+{
+    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+}
+
+// The linear intensity from which each level 1 to 255 is the nearest; a
+// search of these takes the place of a power per sample.
+using LevelStarts = std::array<double, 255>;
+
+LevelStarts MakeLevelStarts()
+{
+    LevelStarts starts{};
+    for (std::size_t level = 1; level <= starts.size(); ++level)
+        starts[level - 1] = Linear((static_cast<double>(level) - 0.5) / 255.0);
+    return starts;
+}
+
 std::uint8_t Encoded(double linear)
 {
-    linear = std::clamp(linear, 0.0, 1.0);
-    const double encoded = linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
-    return static_cast<std::uint8_t>(encoded * 255.0 + 0.5);
+    static const LevelStarts starts = MakeLevelStarts();
+    return static_cast<std::uint8_t>(std::upper_bound(starts.begin(), starts.end(), linear) - starts.begin());
 }
 
 }  // namespace

@@ -89,6 +89,9 @@ Status ReadTiffLayout(TiffFile& file, TiffLayout& layout)
     layout.compression = file.Tag16(TIFFTAG_COMPRESSION, COMPRESSION_NONE);
     if (TIFFIsCODECConfigured(static_cast<std::uint16_t>(layout.compression)) != 1)
         return Status::UnsupportedVariant;
+    // The JPEG library is built for 8-bit samples only (no 12- or 16-bit JPEG).
+    if (layout.compression == COMPRESSION_JPEG && layout.bitsPerSample != 8)
+        return Status::UnsupportedVariant;
     std::uint16_t photometric = 0;
     if (TIFFGetField(file.Handle(), TIFFTAG_PHOTOMETRIC, &photometric) != 1)
         photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;

@@ -1,10 +1,9 @@
 // Pictures stored turned or mirrored are shown upright: a stored picture of
-// six coloured blocks,  A B C  over  D E F,  must show the blocks as each
-// orientation's row of the table says.
+// six blocks,  A B C  over  D E F,  must show the blocks as each
+// orientation's row of the table says, at every depth the picture is kept in.
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include <tiffio.h>
@@ -15,7 +14,7 @@
 namespace picdec::samples {
 namespace {
 
-constexpr std::uint32_t kBlock = 15;  // odd, so neighbouring 4-bit pixels in one byte may differ
+constexpr std::uint32_t kBlock = 15;  // odd, so blocks start inside the bytes of packed pixels
 
 struct Case {
     int orientation;
@@ -27,64 +26,62 @@ const Case kCases[] = {
     {5, {"AD", "BE", "CF"}},  {6, {"DA", "EB", "FC"}},  {7, {"FC", "EB", "DA"}},  {8, {"CF", "BE", "AD"}},
 };
 
-const std::map<char, Colour> kBlockColours{{'A', {220, 30, 30}},  {'B', {30, 200, 30}},  {'C', {30, 30, 220}},
-                                           {'D', {230, 230, 40}}, {'E', {200, 40, 200}}, {'F', {40, 210, 210}}};
+const std::vector<std::string> kStored{"ABC", "DEF"};
 
-RgbPicture Blocks(const std::vector<std::string>& rows)
+// Blocks A to F in six colours; with two colours (A and B dark, the rest
+// light) the eight orientations still differ.
+std::vector<Colour> Colours(int bits)
+{
+    if (bits == 1)
+        return {{20, 20, 20}, {240, 240, 240}};
+    return {{220, 30, 30}, {30, 200, 30}, {30, 30, 220}, {230, 230, 40}, {200, 40, 200}, {40, 210, 210}};
+}
+
+std::uint8_t IndexOf(char block, int bits) { return static_cast<std::uint8_t>(bits == 1 ? block > 'B' : block - 'A'); }
+
+RgbPicture Blocks(const std::vector<std::string>& rows, int bits)
 {
     RgbPicture picture{static_cast<std::uint32_t>(rows[0].size()) * kBlock, static_cast<std::uint32_t>(rows.size()) * kBlock, {}};
     for (std::uint32_t y = 0; y < picture.height; ++y)
         for (std::uint32_t x = 0; x < picture.width; ++x)
-            picture.pixels.push_back(kBlockColours.at(rows[y / kBlock][x / kBlock]));
+            picture.pixels.push_back(Colours(bits)[IndexOf(rows[y / kBlock][x / kBlock], bits)]);
     return picture;
 }
 
-File OrientedTiff(const RgbPicture& stored, int orientation)
+// RGB for 24 bits, else palette indices, which share bytes below 8 bits.
+File OrientedTiff(int bits, int orientation)
 {
+    const RgbPicture stored = Blocks(kStored, bits);
     TiffPlan plan;
     plan.width = stored.width;
     plan.height = stored.height;
-    plan.samplesPerPixel = 3;
-    plan.photometric = PHOTOMETRIC_RGB;
     plan.orientation = orientation;
-    for (std::uint32_t y = 0; y < stored.height; ++y) {
-        std::vector<std::uint8_t>& row = plan.rows.emplace_back();
-        for (std::uint32_t x = 0; x < stored.width; ++x)
-            row.insert(row.end(), {stored.At(x, y).red, stored.At(x, y).green, stored.At(x, y).blue});
-    }
-    return TiffFile(plan);
-}
-
-// The same blocks as 4-bit palette indices, which share their bytes.
-File OrientedPalettedTiff(const std::vector<std::string>& blocks, int orientation)
-{
-    TiffPlan plan;
-    plan.width = static_cast<std::uint32_t>(blocks[0].size()) * kBlock;
-    plan.height = static_cast<std::uint32_t>(blocks.size()) * kBlock;
-    plan.bitsPerSample = 4;
-    plan.photometric = PHOTOMETRIC_PALETTE;
-    plan.orientation = orientation;
-    plan.colourMap.assign(3 * 16, 0);
-    for (const auto& [letter, colour] : kBlockColours) {
-        const int index = letter - 'A';
-        plan.colourMap[index] = static_cast<std::uint16_t>(colour.red * 257);
-        plan.colourMap[16 + index] = static_cast<std::uint16_t>(colour.green * 257);
-        plan.colourMap[32 + index] = static_cast<std::uint16_t>(colour.blue * 257);
+    plan.samplesPerPixel = bits == 24 ? 3 : 1;
+    plan.bitsPerSample = bits == 24 ? 8 : bits;
+    plan.photometric = bits == 24 ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE;
+    const std::vector<Colour> colours = Colours(bits);
+    if (bits != 24) {
+        const std::size_t entries = std::size_t{1} << bits;
+        plan.colourMap.assign(3 * entries, 0);
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            plan.colourMap[i] = static_cast<std::uint16_t>(colours[i].red * 257);
+            plan.colourMap[entries + i] = static_cast<std::uint16_t>(colours[i].green * 257);
+            plan.colourMap[2 * entries + i] = static_cast<std::uint16_t>(colours[i].blue * 257);
+        }
     }
     for (std::uint32_t y = 0; y < plan.height; ++y) {
-        std::vector<std::uint8_t> indices;
-        for (std::uint32_t x = 0; x < plan.width; ++x)
-            indices.push_back(static_cast<std::uint8_t>(blocks[y / kBlock][x / kBlock] - 'A'));
-        plan.rows.push_back(PackRow(indices, 4));
+        std::vector<std::uint8_t> samples;
+        for (std::uint32_t x = 0; x < plan.width; ++x) {
+            const char block = kStored[y / kBlock][x / kBlock];
+            const Colour c = colours[IndexOf(block, bits)];
+            if (bits == 24)
+                samples.insert(samples.end(), {c.red, c.green, c.blue});
+            else
+                samples.push_back(IndexOf(block, bits));
+        }
+        plan.rows.push_back(bits == 24 ? samples : PackRow(samples, bits));
     }
     return TiffFile(plan);
-}
-
-File OrientedJpeg(const RgbPicture& stored, int orientation)
-{
-    JpegOptions options;
-    options.exifOrientation = orientation;
-    return JpegFile(stored, options);
 }
 
 // Largest difference away from the blocks' edges, where JPEG blurs.
@@ -102,24 +99,24 @@ int BlockInsideDifference(const MemoryBitmap& bitmap, const RgbPicture& expected
     return largest;
 }
 
+constexpr int kJpeg = 0;
+
 TEST(Orientation, EveryTiffAndJpegOrientationIsShownUpright)
 {
-    const RgbPicture stored = Blocks({"ABC", "DEF"});
     for (const Case& c : kCases) {
-        for (const std::string kind : {"TIFF", "paletted TIFF", "JPEG"}) {
-            SCOPED_TRACE(testing::Message() << kind << " orientation " << c.orientation);
-            const bool jpeg = kind == "JPEG";
-            const File file = jpeg                       ? OrientedJpeg(stored, c.orientation)
-                              : kind == "paletted TIFF" ? OrientedPalettedTiff({"ABC", "DEF"}, c.orientation)
-                                                        : OrientedTiff(stored, c.orientation);
-            const RgbPicture upright = Blocks(c.upright);
+        for (const int bits : {24, 1, 4, 8, kJpeg}) {
+            SCOPED_TRACE(testing::Message() << (bits == kJpeg ? "JPEG" : "TIFF") << " of " << bits << " bits, orientation " << c.orientation);
+            JpegOptions exif;
+            exif.exifOrientation = c.orientation;
+            const File file = bits == kJpeg ? JpegFile(Blocks(kStored, 24), exif) : OrientedTiff(bits, c.orientation);
+            const RgbPicture upright = Blocks(c.upright, bits == kJpeg ? 24 : bits);
             const PictureInfo info = InfoOf(file);
             EXPECT_EQ(info.width, upright.width);
             EXPECT_EQ(info.height, upright.height);
             const Decoded decoded = DecodeFile(file);
             ASSERT_EQ(decoded.status, Status::Ok);
             ASSERT_EQ(decoded.bitmap.View().width, upright.width);
-            if (jpeg)
+            if (bits == kJpeg)
                 EXPECT_LE(BlockInsideDifference(decoded.bitmap, upright), 16);  // quality 95; a wrong block is 150 off
             else
                 EXPECT_TRUE(ShowsPicture(decoded.bitmap, upright));
