@@ -4,7 +4,8 @@
 # them, and prints one summary line plus a breakdown per folder. Counts only
 # the product folders' sources and headers the native build compiles, never
 # the tests, the sample picture or GoogleTest. A file compiled but not linked
-# into the tests counts with all its lines unexecuted.
+# into the tests counts with all its lines unexecuted. The lines left
+# unexecuted are listed in build/coverage/uncovered.txt.
 # Usage: tools/coverage.sh [extra arguments for native_tests, e.g. --gtest_filter=...]
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,6 +44,9 @@ for doc in sys.stdin:
         for line in f["lines"]:
             n = line["line_number"]
             seen[n] = seen.get(n, 0) + line["count"]
+with open(sys.argv[3], "w") as out:
+    for rel in sorted(lines):
+        out.writelines("%s:%d\n" % (rel, n) for n, c in sorted(lines[rel].items()) if c == 0)
 per_folder = {}
 for rel, seen in lines.items():
     total, hit = per_folder.get(os.path.dirname(rel), (0, 0))
@@ -55,5 +59,5 @@ for folder in sorted(per_folder):
     t, h = per_folder[folder]
     print("  %-16s %5.1f%% (%d of %d lines)" % (folder, share(h, t), h, t))
 print("portable code line coverage: %.1f%% (%d of %d lines)" % (share(hit, total), hit, total))
-' "$repo" "$product"
+' "$repo" "$product" "$build/uncovered.txt"
 exit $status
