@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/picdec/writers/TestPictures.h"
+
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void Put16(Bytes& b, unsigned v)
-{
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(Bytes& b, std::uint32_t v)
-{
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
+using Bytes = picdec::samples::File;
+using picdec::samples::Put16;
+using picdec::samples::Put32;
 
 // A record of the given function with `params` 16-bit parameters.
 void Record(Bytes& b, unsigned function, unsigned params, std::uint32_t sizeWords = 0)

@@ -34,6 +34,21 @@ void PutInfoHeader(File& file, const BmpPlan& plan)
         file.push_back(0);
 }
 
+// PCX run-length encoding of one line.
+void AppendPcxRuns(File& file, std::span<const std::uint8_t> line)
+{
+    std::size_t i = 0;
+    while (i < line.size()) {
+        std::size_t run = 1;
+        while (i + run < line.size() && run < 63 && line[i + run] == line[i])
+            ++run;
+        if (run > 1 || (line[i] & 0xC0) == 0xC0)
+            file.push_back(static_cast<std::uint8_t>(0xC0 | run));
+        file.push_back(line[i]);
+        i += run;
+    }
+}
+
 }  // namespace
 
 File BmpFile(const BmpPlan& plan)
@@ -80,20 +95,6 @@ unsigned PcxBytesPerLine(const PcxPlan& plan)
         return plan.bytesPerLine;
     const unsigned bytes = (plan.width * static_cast<unsigned>(plan.bitsPerPlane) + 7) / 8;
     return (bytes + 1) & ~1u;
-}
-
-void AppendPcxRuns(File& file, std::span<const std::uint8_t> line)
-{
-    std::size_t i = 0;
-    while (i < line.size()) {
-        std::size_t run = 1;
-        while (i + run < line.size() && run < 63 && line[i + run] == line[i])
-            ++run;
-        if (run > 1 || (line[i] & 0xC0) == 0xC0)
-            file.push_back(static_cast<std::uint8_t>(0xC0 | run));
-        file.push_back(line[i]);
-        i += run;
-    }
 }
 
 File PcxFile(const PcxPlan& plan)

@@ -43,7 +43,4 @@ struct PcxPlan {
 File PcxFile(const PcxPlan& plan);
 unsigned PcxBytesPerLine(const PcxPlan& plan);
 
-// PCX run-length encoding of one line.
-void AppendPcxRuns(File& file, std::span<const std::uint8_t> line);
-
 }  // namespace picdec::samples
