@@ -114,8 +114,8 @@ inline Rows SampleRows(const RgbPicture& picture, std::string_view order, int by
         for (std::uint32_t x = 0; x < picture.width; ++x) {
             const Colour c = picture.At(x, y);
             for (const char channel : order) {
-                row.push_back(channel == 'r' ? c.red : channel == 'g' ? c.green : channel == 'b' ? c.blue
-                                                                                                  : RampAlpha(x, picture.width));
+                const std::uint8_t alpha = RampAlpha(x, picture.width);
+                row.push_back(channel == 'r' ? c.red : channel == 'g' ? c.green : channel == 'b' ? c.blue : alpha);
                 if (bytesPerSample == 2)
                     row.push_back(0x5A);
             }

@@ -43,8 +43,8 @@ TEST(Limits, RefuseOversizedAndEmptyPicturesOfEveryFormatBeforeAllocating)
         {"65536 high", BmpOfSize(1, 65536, 1), 0, Status::DimensionTooLarge},
         {"empty", BmpOfSize(0, 5, 24), 0, Status::EmptyPicture},
         {"PCX", PcxFile({.width = 40000, .height = 20000}), 0, Status::BitmapTooLarge},
-        {"GIF screen", GifFile({.screenWidth = 65535, .screenHeight = 20000, .width = 1, .height = 1, .indices = {0}}), 0,
-         Status::BitmapTooLarge},
+        {"GIF screen", GifFile({.screenWidth = 65535, .screenHeight = 20000, .width = 1, .height = 1, .indices = {0}}),
+         0, Status::BitmapTooLarge},
     };
     for (const Case& c : cases) {
         CountingSink sink;
@@ -88,7 +88,8 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
     // Every proper prefix fails, and those past the headers as truncated.
     for (const auto& [file, headers] : files) {
         for (std::size_t size = 0; size < file.size(); size += std::max<std::size_t>(1, file.size() / 40)) {
-            const Status status = DecodeFile(File(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size))).status;
+            const auto end = file.begin() + static_cast<std::ptrdiff_t>(size);
+            const Status status = DecodeFile(File(file.begin(), end)).status;
             EXPECT_FALSE(Succeeded(status)) << "prefix " << size << " of " << file.size();
             if (size > headers) {
                 EXPECT_EQ(status, Status::TruncatedData) << "prefix " << size << " of " << file.size();
@@ -111,7 +112,8 @@ TEST(CorruptFiles, DamagedDataFailsAsCorrupt)
     File png = PngFile({.width = 8, .height = 8, .rows = Rows(8, std::vector<std::uint8_t>(24, 1))});
     png[40] ^= 0x55;  // inside IDAT: its CRC no longer matches
     EXPECT_EQ(DecodeFile(png).status, Status::CorruptData);
-    BmpPlan rle{.width = 4, .height = 2, .bitsPerPixel = 8, .compression = 1, .palette = GreyPalette(8), .pixels = {0, 0, 0, 0}};
+    BmpPlan rle{.width = 4, .height = 2, .bitsPerPixel = 8, .compression = 1, .palette = GreyPalette(8),
+                .pixels = {0, 0, 0, 0}};
     EXPECT_EQ(DecodeFile(BmpFile(rle)).status, Status::Ok);  // two line ends, no end of picture: fine
     rle.compression = 2;                                      // RLE4 with 8 bits per pixel
     EXPECT_EQ(DecodeFile(BmpFile(rle)).status, Status::CorruptData);

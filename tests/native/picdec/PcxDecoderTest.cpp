@@ -67,7 +67,7 @@ TEST(PcxDecoder, ReadsTwentyFourBitPicturesFromThreeOrFourPlanes)
         PcxPlan plan{.planes = planes, .width = kWidth, .height = kHeight};
         const unsigned bytesPerLine = PcxBytesPerLine(plan);
         for (std::uint32_t y = 0; y < kHeight; ++y) {
-            std::vector<std::uint8_t>& line = plan.lines.emplace_back(bytesPerLine * static_cast<unsigned>(planes), 0x80);
+            auto& line = plan.lines.emplace_back(bytesPerLine * static_cast<unsigned>(planes), std::uint8_t{0x80});
             for (std::uint32_t x = 0; x < kWidth; ++x) {
                 const Colour c = picture.At(x, y);
                 line[x] = c.red;

@@ -9,7 +9,10 @@
 namespace picdec::samples {
 namespace {
 
-Rows Filled(std::size_t count, std::size_t bytes, std::uint8_t value = 0) { return Rows(count, std::vector<std::uint8_t>(bytes, value)); }
+Rows Filled(std::size_t count, std::size_t bytes, std::uint8_t value = 0)
+{
+    return Rows(count, std::vector<std::uint8_t>(bytes, value));
+}
 
 TEST(PictureInfo, DescribesEachFormatsFiles)
 {
@@ -20,13 +23,12 @@ TEST(PictureInfo, DescribesEachFormatsFiles)
         int factor1, factor2, paletteSize;
         std::string_view description;
     };
-    const PcxPlan ega{.bitsPerPlane = 1, .planes = 4, .width = 9, .height = 2, .lines = Filled(2, 8)};
     const Case cases[] = {
         {JpegFile(GradientPicture(33, 17), {.fullChroma = false, .progressive = true}), "JPEG", 33, 17, 3, 8, 0,
          "Progressive 4:2:0"},
         {JpegFile(GradientPicture(8, 9), {.grey = true}), "JPEG", 8, 9, 1, 8, 0, "Baseline grey"},
-        {PngFile({.width = 5, .height = 3, .colourType = 3, .bitDepth = 4, .interlaced = true, .rows = Filled(3, 3, 0x12),
-                  .palette = PatternPalette(12)}),
+        {PngFile({.width = 5, .height = 3, .colourType = 3, .bitDepth = 4, .interlaced = true,
+                  .rows = Filled(3, 3, 0x12), .palette = PatternPalette(12)}),
          "PNG", 5, 3, 1, 4, 12, "Deflate, interlaced"},
         {PngFile({.width = 2, .height = 2, .colourType = 6, .bitDepth = 16, .rows = Filled(2, 16, 9)}), "PNG", 2, 2, 4,
          8, 0, "Deflate"},
@@ -41,7 +43,8 @@ TEST(PictureInfo, DescribesEachFormatsFiles)
          "BMP", 3, 2, 1, 4, 16, "RLE4, V3 header"},
         {BmpFile({.headerSize = 124, .width = 2, .height = 1, .bitsPerPixel = 16, .pixels = {0, 0, 0, 0}}), "BMP", 2, 1,
          3, 8, 0, "Uncompressed, V5 header"},
-        {PcxFile(ega), "PCX", 9, 2, 4, 1, 16, "RLE, version 5"},
+        {PcxFile({.bitsPerPlane = 1, .planes = 4, .width = 9, .height = 2, .lines = Filled(2, 8)}), "PCX", 9, 2, 4, 1,
+         16, "RLE, version 5"},
         {PcxFile({.bitsPerPlane = 8, .planes = 3, .width = 9, .height = 2, .lines = Filled(2, 30)}), "PCX", 9, 2, 3, 8,
          0, "RLE, version 5"},
         {PcxFile({.bitsPerPlane = 1, .planes = 3, .width = 9, .height = 2, .lines = Filled(2, 8)}), "PCX", 9, 2, 1, 4,

@@ -12,15 +12,16 @@ namespace {
 
 File TrueColourBmp(const RgbPicture& picture)
 {
-    return BmpFile({.width = static_cast<std::int32_t>(picture.width), .height = static_cast<std::int32_t>(picture.height),
-                    .pixels = BmpRows(SampleRows(picture, "bgr"))});
+    const auto width = static_cast<std::int32_t>(picture.width), height = static_cast<std::int32_t>(picture.height);
+    return BmpFile({.width = width, .height = height, .pixels = BmpRows(SampleRows(picture, "bgr"))});
 }
 
-File PalettedGif(int colourBits, int width, int height)
+File PalettedGif(int colourBits, std::uint32_t width, std::uint32_t height)
 {
-    GifPlan plan{.screenWidth = width, .screenHeight = height, .width = width, .height = height,
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    GifPlan plan{.screenWidth = w, .screenHeight = h, .width = w, .height = h,
                  .colourBits = colourBits, .palette = PatternPalette(1 << colourBits)};
-    for (const std::vector<std::uint8_t>& row : PatternRows(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 8, 1 << colourBits))
+    for (const std::vector<std::uint8_t>& row : PatternRows(width, height, 8, 1 << colourBits))
         plan.indices.insert(plan.indices.end(), row.begin(), row.end());
     return GifFile(plan);
 }
@@ -124,10 +125,12 @@ TEST(ColourReduction, DitheringChangesPixelsAndKeepsTheAverageColour)
             double original = 0, withNearest = 0, withDither = 0;
             for (std::uint32_t dy = 0; dy < 4; ++dy) {
                 for (std::uint32_t dx = 0; dx < 4; ++dx) {
-                    changed += nearest.bitmap.PixelColour(x + dx, y + dy) != dithered.bitmap.PixelColour(x + dx, y + dy);
+                    const Colour a = nearest.bitmap.PixelColour(x + dx, y + dy);
+                    const Colour b = dithered.bitmap.PixelColour(x + dx, y + dy);
+                    changed += a != b;
                     original += Gradient().At(x + dx, y + dy).red;
-                    withNearest += nearest.bitmap.PixelColour(x + dx, y + dy).red;
-                    withDither += dithered.bitmap.PixelColour(x + dx, y + dy).red;
+                    withNearest += a.red;
+                    withDither += b.red;
                 }
             }
             nearestError += (withNearest - original) * (withNearest - original);

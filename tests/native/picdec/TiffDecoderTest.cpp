@@ -38,7 +38,8 @@ TEST(TiffDecoder, KeepsPalettesAndGreyOfEveryDepthAndCompression)
 {
     std::vector<TiffPlan> plans;
     for (const int photometric : {PHOTOMETRIC_PALETTE, PHOTOMETRIC_MINISBLACK, PHOTOMETRIC_MINISWHITE})
-        for (const int compression : {COMPRESSION_NONE, COMPRESSION_PACKBITS, COMPRESSION_LZW, COMPRESSION_ADOBE_DEFLATE})
+        for (const int compression :
+             {COMPRESSION_NONE, COMPRESSION_PACKBITS, COMPRESSION_LZW, COMPRESSION_ADOBE_DEFLATE})
             for (const int bits : {1, 2, 4, 8})
                 plans.push_back(IndexedTiff(bits, photometric, compression));
     plans.push_back(IndexedTiff(8, PHOTOMETRIC_PALETTE, COMPRESSION_LZW));
@@ -65,7 +66,8 @@ TEST(TiffDecoder, ReadsRgbOfEveryCompressionAndComposesAlphaOnWhite)
          {COMPRESSION_NONE, COMPRESSION_LZW, COMPRESSION_LZMA, COMPRESSION_ZSTD, COMPRESSION_WEBP}) {
         for (const bool alpha : {false, true}) {
             SCOPED_TRACE(testing::Message() << "compression " << compression << ", alpha " << alpha);
-            ExpectDecodes(TiffFile(RgbTiff(picture, compression, alpha)), 24, alpha ? OnWhitePicture(picture) : picture);
+            const RgbPicture shown = alpha ? OnWhitePicture(picture) : picture;
+            ExpectDecodes(TiffFile(RgbTiff(picture, compression, alpha)), 24, shown);
         }
     }
 }
@@ -90,7 +92,8 @@ TEST(TiffDecoder, ReadsSixteenBitGreyByItsHighByte)
 TEST(TiffDecoder, ConvertsCmykAndJpegCompressedYCbCrToRgb)
 {
     const TiffPlan cmyk{.width = 3, .height = 2, .samplesPerPixel = 4, .photometric = PHOTOMETRIC_SEPARATED,
-                        .rows = {{255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0}, {0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 0, 0}}};
+                        .rows = {{255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0},  // cyan, magenta, yellow
+                                 {0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 0, 0}}};  // no ink, black, cyan and magenta
     const RgbPicture inks{3, 2, {{0, 255, 255}, {255, 0, 255}, {255, 255, 0}, {255, 255, 255}, {0, 0, 0}, {0, 0, 255}}};
     ExpectDecodes(TiffFile(cmyk), 24, inks);
 

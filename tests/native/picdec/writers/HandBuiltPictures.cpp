@@ -33,8 +33,9 @@ File BmpFile(const BmpPlan& plan)
         for (const std::uint32_t value : {width, height, 1u, bits})
             Put16(header, value);
     } else {
-        for (const std::uint32_t value : {width, height, 1u | bits << 16, plan.compression,
-                                          static_cast<std::uint32_t>(plan.pixels.size()), 2835u, 2835u, plan.coloursUsed, 0u})
+        const auto pixelBytes = static_cast<std::uint32_t>(plan.pixels.size());
+        for (const std::uint32_t value :
+             {width, height, 1u | bits << 16, plan.compression, pixelBytes, 2835u, 2835u, plan.coloursUsed, 0u})
             Put32(header, value);
         const bool masksInside = plan.headerSize > 40;
         if (masksInside || plan.compression == 3)
