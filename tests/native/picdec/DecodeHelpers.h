@@ -98,7 +98,7 @@ inline Rows PatternRows(std::uint32_t width, std::uint32_t height, int bits, int
     return rows;
 }
 
-// The alpha AlphaRows gives a pixel: rising from 0 at the left to 255 at the right.
+// The alpha SampleRows gives a pixel: rising from 0 at the left to 255 at the right.
 inline std::uint8_t RampAlpha(std::uint32_t x, std::uint32_t width)
 {
     return static_cast<std::uint8_t>(x * 255 / (width - 1));

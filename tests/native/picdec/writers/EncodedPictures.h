@@ -1,5 +1,7 @@
 #pragma once
 // Picture files written with the decoder libraries' own encoders.
+// Every member of a plan has a default (`{}` at least), so designated
+// initializers may name only the ones that matter.
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,8 @@
 #pragma once
 // BMP and PCX files put together byte by byte, so every header field and
 // compression case can be chosen.
+// Every member of a plan has a default (`{}` at least), so designated
+// initializers may name only the ones that matter.
 
 #include <array>
 #include <cstdint>
