@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -41,12 +40,14 @@ double ExactMean(const std::vector<std::uint8_t>& source, const Shrink& s, int t
 
 } // namespace
 
+// Within half a step of the exact mean: a flat colour stays exact, fine lines turn grey.
 TEST(AreaAverage, GivesTheRoundedMeanOfTheCoveredAreaAtAnyRatio)
 {
     std::mt19937 random(7);
     for (const Shrink& s : {Shrink{7, 5, 3, 2, 3}, Shrink{13, 17, 5, 1, 3}, Shrink{97, 61, 13, 7, 4},
                             Shrink{1000, 1, 1, 1, 4}, Shrink{1, 1, 1, 1, 3}, Shrink{10, 9, 10, 9, 3},
-                            Shrink{601, 451, 352, 264, 3}}) {
+                            Shrink{601, 451, 352, 264, 3}, Shrink{3001, 7, 352, 3, 3},
+                            Shrink{1000, 800, 352, 282, 3}}) {
         std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * s.channels);
         for (std::uint8_t& value : source)
             value = std::uint8_t(random());
@@ -58,43 +59,6 @@ TEST(AreaAverage, GivesTheRoundedMeanOfTheCoveredAreaAtAnyRatio)
                     ASSERT_NEAR(target[(std::size_t(y) * s.tw + x) * s.channels + c], ExactMean(source, s, x, y, c),
                                 0.5 + 1e-9)
                         << s << " at " << x << ", " << y << ", channel " << c;
-    }
-}
-
-TEST(AreaAverage, KeepsAFlatColourExact)
-{
-    for (const Shrink& s : {Shrink{3001, 7, 352, 3, 3}, Shrink{5, 3, 2, 2, 4}, Shrink{1, 1, 1, 1, 3}}) {
-        const std::uint8_t colour[4] = {17, 200, 255, 1};
-        std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * s.channels);
-        for (std::size_t i = 0; i < source.size(); ++i)
-            source[i] = colour[i % s.channels];
-        const std::vector<std::uint8_t> target = Averaged(source, s);
-        for (std::size_t i = 0; i < target.size(); ++i)
-            ASSERT_EQ(target[i], colour[i % s.channels]) << s << " at byte " << i;
-    }
-}
-
-TEST(AreaAverage, TurnsOnePixelLinesGrey)
-{
-    // Lines 1 pixel wide, black and white in turn, shrunk 2.84 times: each
-    // target pixel holds one or two white lines of 2.84, so it lies between
-    // 255 / 2.84 = 90 and 255 * 1.84 / 2.84 = 165, and all of them average
-    // to the middle grey.
-    for (bool columns : {true, false}) {
-        const Shrink s{1000, 800, 352, 282, 3};
-        std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * 3);
-        for (int y = 0; y < s.sh; ++y)
-            for (int x = 0; x < s.sw; ++x)
-                if ((columns ? x : y) % 2 == 0)
-                    std::fill_n(source.begin() + (std::ptrdiff_t(y) * s.sw + x) * 3, 3, std::uint8_t(255));
-        const std::vector<std::uint8_t> target = Averaged(source, s);
-        const auto [darkest, lightest] = std::minmax_element(target.begin(), target.end());
-        EXPECT_GE(*darkest, 89) << (columns ? "columns" : "rows");
-        EXPECT_LE(*lightest, 166) << (columns ? "columns" : "rows");
-        double mean = 0;
-        for (std::uint8_t value : target)
-            mean += value;
-        EXPECT_NEAR(mean / double(target.size()), 127.5, 1.0) << (columns ? "columns" : "rows");
     }
 }
 

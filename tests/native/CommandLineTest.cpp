@@ -18,10 +18,7 @@ TEST(SplitCommandLine, SplitsAtBlanksAndGroupsQuotedText)
 
 TEST(IsUninstallSwitch, AcceptsOnlyMinusUInEitherCase)
 {
-    EXPECT_TRUE(IsUninstallSwitch("-U"));
-    EXPECT_TRUE(IsUninstallSwitch("-u"));
-    EXPECT_FALSE(IsUninstallSwitch("/U"));
-    EXPECT_FALSE(IsUninstallSwitch("-UX"));
-    EXPECT_FALSE(IsUninstallSwitch("-U "));
-    EXPECT_FALSE(IsUninstallSwitch(""));
+    for (const auto& [text, accepted] : {std::pair{"-U", true}, {"-u", true}, {"/U", false}, {"-UX", false},
+                                         {"-U ", false}, {"", false}})
+        EXPECT_EQ(IsUninstallSwitch(text), accepted) << text;
 }

@@ -5,6 +5,8 @@
 #include "app/CommandLine.h"
 #include "system/ProgramLocation.h"
 
+using Items = std::vector<std::string>;
+
 TEST(EntryTexts, TheOpenCommandHandsOverAPictureWithBlanksWhole)
 {
     const std::string program = "C:\\Program Files\\Lumo 32\\LUMSC32.EXE";
@@ -12,15 +14,12 @@ TEST(EntryTexts, TheOpenCommandHandsOverAPictureWithBlanksWhole)
     EXPECT_EQ(command, "\"C:\\Program Files\\Lumo 32\\LUMSC32.EXE\" \"%1\"");
     // The shell puts the picture's path in place of %1.
     command.replace(command.find("%1"), 2, "D:\\My Pictures\\Sea side.BMP");
-    std::vector<std::string> arguments = SplitCommandLine(command);
-    ASSERT_EQ(arguments.size(), 2u);
-    EXPECT_EQ(arguments[0], program);
-    EXPECT_EQ(arguments[1], "D:\\My Pictures\\Sea side.BMP");
+    EXPECT_EQ(SplitCommandLine(command), (Items{program, "D:\\My Pictures\\Sea side.BMP"}));
 }
 
 TEST(EntryTexts, TheUninstallCommandStartsTheProgramWithTheSwitch)
 {
-    std::vector<std::string> arguments = SplitCommandLine(UninstallCommand("C:\\A B\\LUMSC32.EXE"));
+    const Items arguments = SplitCommandLine(UninstallCommand("C:\\A B\\LUMSC32.EXE"));
     ASSERT_EQ(arguments.size(), 2u);
     EXPECT_EQ(arguments[0], "C:\\A B\\LUMSC32.EXE");
     EXPECT_TRUE(IsUninstallSwitch(arguments[1]));
@@ -29,19 +28,17 @@ TEST(EntryTexts, TheUninstallCommandStartsTheProgramWithTheSwitch)
 
 TEST(EntryTexts, TheClassIsTheProgramsInAnyCaseOnly)
 {
-    EXPECT_TRUE(IsProgramClass("Lumoscope32"));
-    EXPECT_TRUE(IsProgramClass("lUMOSCOPE32"));
-    EXPECT_FALSE(IsProgramClass(""));
-    EXPECT_FALSE(IsProgramClass("Lumoscope32 "));
-    EXPECT_FALSE(IsProgramClass("Paint.Picture"));
+    for (const auto& [name, ours] : {std::pair{"Lumoscope32", true}, {"lUMOSCOPE32", true}, {"", false},
+                                     {"Lumoscope32 ", false}, {"Paint.Picture", false}})
+        EXPECT_EQ(IsProgramClass(name), ours) << name;
 }
 
 TEST(ProgramLocation, DirectoryWithoutTrailingSeparatorAndTheHelpFileInIt)
 {
-    ProgramLocation apps = LocateProgram("C:\\APPS\\LUMSC32.EXE");
-    EXPECT_EQ(apps.dir, "C:\\APPS");
-    EXPECT_EQ(apps.helpFile, "C:\\APPS\\LUMSC32.HLP");
-    ProgramLocation root = LocateProgram("C:\\LUMSC32.EXE");
-    EXPECT_EQ(root.dir, "C:");
-    EXPECT_EQ(root.helpFile, "C:\\LUMSC32.HLP");
+    for (const auto& [program, dir, help] : {std::tuple{"C:\\APPS\\LUMSC32.EXE", "C:\\APPS", "C:\\APPS\\LUMSC32.HLP"},
+                                             {"C:\\LUMSC32.EXE", "C:", "C:\\LUMSC32.HLP"}}) {
+        const ProgramLocation location = LocateProgram(program);
+        EXPECT_EQ(location.dir, dir);
+        EXPECT_EQ(location.helpFile, help);
+    }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/DibLayout.h"
@@ -7,72 +8,53 @@
 
 namespace {
 
-std::vector<std::uint8_t> InfoHeader(int bitCount, std::uint32_t colorsUsed, std::size_t totalSize, int compression = 0)
+// A packed DIB of `size` bytes with a core (12) or info (40) header.
+std::vector<std::uint8_t> Dib(int headerSize, int bitCount, std::size_t size, std::uint32_t colorsUsed = 0,
+                              int compression = 0)
 {
-    std::vector<std::uint8_t> dib(totalSize);
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
+    std::vector<std::uint8_t> dib(std::max<std::size_t>(size, 40));
+    dib[0] = static_cast<std::uint8_t>(headerSize);
+    dib[headerSize == 12 ? 10 : 14] = static_cast<std::uint8_t>(bitCount);
+    if (headerSize != 12) {
+        dib[16] = static_cast<std::uint8_t>(compression);
         for (int i = 0; i < 4; ++i)
-            dib[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    put32(0, 40);
-    dib[14] = static_cast<std::uint8_t>(bitCount);
-    put32(16, static_cast<std::uint32_t>(compression));
-    put32(32, colorsUsed);
-    return dib;
-}
-
-std::vector<std::uint8_t> CoreHeader(int bitCount, std::size_t totalSize)
-{
-    std::vector<std::uint8_t> dib(totalSize);
-    dib[0] = 12;
-    dib[10] = static_cast<std::uint8_t>(bitCount);
+            dib[32 + i] = static_cast<std::uint8_t>(colorsUsed >> (8 * i));
+    }
+    dib.resize(size);
     return dib;
 }
 
 } // namespace
 
-TEST(GetDIBColorsAndBits, InfoHeaderCountsColoursUsedOrTheFullTable)
+TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
 {
-    auto eight = InfoHeader(8, 0, 2000);
-    EXPECT_EQ(GetDIBColorsAndBits(eight.data(), eight.size()).colorCount, 256);
-    EXPECT_EQ(GetDIBColorsAndBits(eight.data(), eight.size()).bitsOffset, 1064u);
-    auto seventeen = InfoHeader(8, 17, 200);
-    EXPECT_EQ(GetDIBColorsAndBits(seventeen.data(), seventeen.size()).colorCount, 17);
-    EXPECT_EQ(GetDIBColorsAndBits(seventeen.data(), seventeen.size()).bitsOffset, 108u);
-    auto trueColour = InfoHeader(24, 0, 100);
-    EXPECT_EQ(GetDIBColorsAndBits(trueColour.data(), trueColour.size()).colorCount, 0);
-    EXPECT_EQ(GetDIBColorsAndBits(trueColour.data(), trueColour.size()).bitsOffset, 40u);
-}
-
-TEST(GetDIBColorsAndBits, CoreHeaderHasThreeByteEntries)
-{
-    auto four = CoreHeader(4, 100);
-    DibLayout layout = GetDIBColorsAndBits(four.data(), four.size());
-    EXPECT_EQ(layout.colorCount, 16);
-    EXPECT_EQ(layout.colorEntrySize, 3);
-    EXPECT_EQ(layout.bitsOffset, 60u);
-    auto trueColour = CoreHeader(24, 100);
-    EXPECT_EQ(GetDIBColorsAndBits(trueColour.data(), trueColour.size()).colorCount, 0);
-    EXPECT_EQ(GetDIBColorsAndBits(trueColour.data(), trueColour.size()).bitsOffset, 12u);
-}
-
-TEST(GetDIBColorsAndBits, HighColourHasNoTableButItsBitFieldMasks)
-{
-    auto sixteen = InfoHeader(16, 0, 100);
-    EXPECT_EQ(GetDIBColorsAndBits(sixteen.data(), sixteen.size()).colorCount, 0);
-    EXPECT_EQ(GetDIBColorsAndBits(sixteen.data(), sixteen.size()).bitsOffset, 40u);
-    auto masked = InfoHeader(32, 0, 100, 3);
-    EXPECT_EQ(GetDIBColorsAndBits(masked.data(), masked.size()).bitsOffset, 52u);
-}
-
-TEST(GetDIBColorsAndBits, UnreadableHeadersGiveZero)
-{
-    auto eight = InfoHeader(8, 0, 500);  // table reaches beyond the data
-    EXPECT_EQ(GetDIBColorsAndBits(eight.data(), eight.size()).bitsOffset, 0u);
-    EXPECT_EQ(GetDIBColorsAndBits(eight.data(), 3).colorCount, 0);
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> dib;
+        int colorCount, entrySize;
+        std::size_t bitsOffset;
+    };
+    const Case cases[] = {
+        {"full table", Dib(40, 8, 2000), 256, 4, 1064},
+        {"colours used", Dib(40, 8, 200, 17), 17, 4, 108},
+        {"true colour", Dib(40, 24, 100), 0, 4, 40},
+        {"high colour", Dib(40, 16, 100), 0, 4, 40},
+        {"bit field masks", Dib(40, 32, 100, 0, 3), 0, 4, 52},
+        {"core header", Dib(12, 4, 100), 16, 3, 60},
+        {"core true colour", Dib(12, 24, 100), 0, 3, 12},
+        {"table beyond the data", Dib(40, 8, 500), 0, 4, 0},
+        {"more colours used than 8 bits hold", Dib(40, 8, 500000, 100000), 0, 4, 0},
+        {"header cut", Dib(40, 8, 3), 0, 4, 0},
+    };
+    for (const Case& c : cases) {
+        const DibLayout layout = GetDIBColorsAndBits(c.dib.data(), c.dib.size());
+        EXPECT_EQ(layout.colorCount, c.colorCount) << c.what;
+        EXPECT_EQ(layout.bitsOffset, c.bitsOffset) << c.what;
+        if (c.bitsOffset != 0) {
+            EXPECT_EQ(layout.colorEntrySize, c.entrySize) << c.what;
+        }
+    }
     EXPECT_EQ(GetDIBColorsAndBits(nullptr, 100).bitsOffset, 0u);
-    auto huge = InfoHeader(8, 100000, 2000);
-    EXPECT_EQ(GetDIBColorsAndBits(huge.data(), huge.size()).bitsOffset, 0u);
 }
 
 TEST(StripFilePath, KeepsAtMost64CharactersAfterTheLastSeparator)
@@ -91,23 +73,14 @@ TEST(FileNameStem, CutsBeforeTheFirstDot)
 
 TEST(ResourceNumber, ReadsDecimalAndDollarHexadecimal)
 {
-    EXPECT_EQ(ResourceNumber("101"), 101);
-    EXPECT_EQ(ResourceNumber("  +7"), 7);
-    EXPECT_EQ(ResourceNumber("-3"), -3);
-    EXPECT_EQ(ResourceNumber("$1F"), 31);
-    EXPECT_FALSE(ResourceNumber("LOGO"));
-    EXPECT_FALSE(ResourceNumber("101A"));
-    EXPECT_FALSE(ResourceNumber("1F"));
-    EXPECT_FALSE(ResourceNumber(""));
-    EXPECT_FALSE(ResourceNumber("$"));
+    for (const auto& [text, number] : {std::pair{"101", 101}, {"  +7", 7}, {"-3", -3}, {"$1F", 31}})
+        EXPECT_EQ(ResourceNumber(text), number) << text;
+    for (const char* text : {"LOGO", "101A", "1F", "", "$"})
+        EXPECT_FALSE(ResourceNumber(text)) << text;
 }
 
 TEST(ColorDepthForBitsPerPixel, MapsDisplaysTo4_8Or24)
 {
-    for (int bits : {1, 2, 4})
-        EXPECT_EQ(ColorDepthForBitsPerPixel(bits), 4) << bits;
-    for (int bits : {5, 7, 8, 15})
-        EXPECT_EQ(ColorDepthForBitsPerPixel(bits), 8) << bits;
-    for (int bits : {16, 24, 32})
-        EXPECT_EQ(ColorDepthForBitsPerPixel(bits), 24) << bits;
+    for (const auto& [bits, depth] : {std::pair{1, 4}, {4, 4}, {5, 8}, {8, 8}, {15, 8}, {16, 24}, {32, 24}})
+        EXPECT_EQ(ColorDepthForBitsPerPixel(bits), depth) << bits;
 }

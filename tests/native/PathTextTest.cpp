@@ -2,31 +2,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(IsSupportedExtension, AcceptsTheSevenExtensionsInAnyCase)
+TEST(IsSupportedExtension, AcceptsTheSevenExtensionsInAnyCaseByTheirFirstFourCharacters)
 {
     for (const char* name : {"A.JPG", "a.bmp", "photo.Bmp", "X.GIF", "x.wmf", "C:\\ICONS\\APP.ICO", "scan.pcx",
-                             "C:\\PICS\\FAX.TIF"})
+                             "C:\\PICS\\FAX.TIF", "photo.tiff", "PHOTO.JPGX", "C:.BMP"})
         EXPECT_TRUE(IsSupportedExtension(name)) << name;
-}
-
-TEST(IsSupportedExtension, ComparesOnlyTheFirstFourCharactersOfTheExtension)
-{
-    EXPECT_TRUE(IsSupportedExtension("photo.tiff"));
-    EXPECT_TRUE(IsSupportedExtension("PHOTO.JPGX"));
-    EXPECT_FALSE(IsSupportedExtension("PHOTO.JPEG"));
-    EXPECT_FALSE(IsSupportedExtension("PHOTO.JP"));
-    EXPECT_FALSE(IsSupportedExtension("PHOTO.PNG"));
-}
-
-TEST(IsSupportedExtension, RejectsNamesWithoutAnExtensionOfTheirOwn)
-{
-    EXPECT_FALSE(IsSupportedExtension(""));
-    EXPECT_FALSE(IsSupportedExtension("README"));
-    EXPECT_FALSE(IsSupportedExtension("C:\\PICS.OLD\\README"));
-    EXPECT_FALSE(IsSupportedExtension("C:.BMP\\X"));
-    EXPECT_FALSE(IsSupportedExtension("-U"));
-    EXPECT_FALSE(IsSupportedExtension("."));
-    EXPECT_TRUE(IsSupportedExtension("C:.BMP"));
+    for (const char* name : {"PHOTO.JPEG", "PHOTO.JP", "PHOTO.PNG", "", "README", "C:\\PICS.OLD\\README", "C:.BMP\\X",
+                             "-U", "."})
+        EXPECT_FALSE(IsSupportedExtension(name)) << name;
 }
 
 TEST(ExtensionKey, IsUpperCaseDotIncludedAndCutToFourCharacters)
@@ -38,43 +21,34 @@ TEST(ExtensionKey, IsUpperCaseDotIncludedAndCutToFourCharacters)
     EXPECT_EQ(ExtensionKey("x.\xc3\xa9t\xc3\xa9"), ".\xc3\xa9T");  // only a to z change case
 }
 
-TEST(PathParts, SplitAtTheLastBackslashOrColon)
+TEST(PathParts, SplitAtTheLastBackslashOrColonAndJoinWithoutASecondBackslash)
 {
-    EXPECT_EQ(DirectoryPart("C:\\PICS\\HOUSE.BMP"), "C:\\PICS\\");
-    EXPECT_EQ(FileNamePart("C:\\PICS\\HOUSE.BMP"), "HOUSE.BMP");
-    EXPECT_EQ(DirectoryPart("C:HOUSE.BMP"), "C:");
-    EXPECT_EQ(FileNamePart("C:HOUSE.BMP"), "HOUSE.BMP");
-    EXPECT_EQ(DirectoryPart("HOUSE.BMP"), "");
-    EXPECT_EQ(FileNamePart("HOUSE.BMP"), "HOUSE.BMP");
-}
-
-TEST(PathParts, JoinAddsNoSecondBackslashAtARoot)
-{
+    for (const auto& [path, directory, name] : {std::tuple{"C:\\PICS\\HOUSE.BMP", "C:\\PICS\\", "HOUSE.BMP"},
+                                                {"C:HOUSE.BMP", "C:", "HOUSE.BMP"}, {"HOUSE.BMP", "", "HOUSE.BMP"}}) {
+        EXPECT_EQ(DirectoryPart(path), directory) << path;
+        EXPECT_EQ(FileNamePart(path), name) << path;
+    }
     EXPECT_EQ(JoinPath("C:\\", "HOUSE.BMP"), "C:\\HOUSE.BMP");
     EXPECT_EQ(JoinPath("C:\\PICS", "HOUSE.BMP"), "C:\\PICS\\HOUSE.BMP");
 }
 
-TEST(ShortenPath, ReplacesLeadingDirectoriesWithDots)
+TEST(ShortenPath, ReplacesLeadingDirectoriesWithDotsAsFarAsThatHelps)
 {
-    EXPECT_EQ(ShortenPath("C:\\PROGRAMS\\PICTURES\\HOLIDAY\\SUMMER\\BEACH", 30), "C:\\...\\HOLIDAY\\SUMMER\\BEACH");
-    EXPECT_EQ(ShortenPath("D:\\PHOTOS\\1996\\ALBUM-ONE\\SCANS\\HIGHRES", 30), "D:\\...\\ALBUM-ONE\\SCANS\\HIGHRES");
-}
-
-TEST(ShortenPath, KeepsPathsThatAreShortOrCannotGetShorter)
-{
-    EXPECT_EQ(ShortenPath("C:\\WINDOWS\\DESKTOP", 30), "C:\\WINDOWS\\DESKTOP");
-    EXPECT_EQ(ShortenPath("C:\\VERYLONGDIRECTORYNAMEOVERTHIRTYCHARS", 30), "C:\\VERYLONGDIRECTORYNAMEOVERTHIRTYCHARS");
-    EXPECT_EQ(ShortenPath("NOBACKSLASHATALLINTHISVERYLONGNAME", 30), "NOBACKSLASHATALLINTHISVERYLONGNAME");
-    EXPECT_EQ(ShortenPath("", 30), "");
-}
-
-TEST(ShortenPath, MayStayLongerThanTheMaximum)
-{
-    EXPECT_EQ(ShortenPath("C:\\DATA\\VERYLONGDIRECTORYNAMEOVERTHIRTY", 30), "C:\\...\\VERYLONGDIRECTORYNAMEOVERTHIRTY");
-}
-
-TEST(ShortenPath, HandlesTinyMaximums)
-{
-    EXPECT_EQ(ShortenPath("C:\\A\\B\\C\\D", 0), "C:\\...\\D");
-    EXPECT_EQ(ShortenPath("C:\\A\\B", 3), "C:\\A\\B");
+    struct Case {
+        const char* path;
+        int maximum;
+        const char* shortened;
+    };
+    for (const Case& c : {
+             Case{"C:\\PROGRAMS\\PICTURES\\HOLIDAY\\SUMMER\\BEACH", 30, "C:\\...\\HOLIDAY\\SUMMER\\BEACH"},
+             Case{"D:\\PHOTOS\\1996\\ALBUM-ONE\\SCANS\\HIGHRES", 30, "D:\\...\\ALBUM-ONE\\SCANS\\HIGHRES"},
+             Case{"C:\\WINDOWS\\DESKTOP", 30, "C:\\WINDOWS\\DESKTOP"},  // short enough
+             Case{"C:\\VERYLONGDIRECTORYNAMEOVERTHIRTYCHARS", 30, "C:\\VERYLONGDIRECTORYNAMEOVERTHIRTYCHARS"},
+             Case{"NOBACKSLASHATALLINTHISVERYLONGNAME", 30, "NOBACKSLASHATALLINTHISVERYLONGNAME"},
+             Case{"", 30, ""},
+             Case{"C:\\DATA\\VERYLONGDIRECTORYNAMEOVERTHIRTY", 30, "C:\\...\\VERYLONGDIRECTORYNAMEOVERTHIRTY"},
+             Case{"C:\\A\\B\\C\\D", 0, "C:\\...\\D"},
+             Case{"C:\\A\\B", 3, "C:\\A\\B"},
+         })
+        EXPECT_EQ(ShortenPath(c.path, c.maximum), c.shortened) << c.path << " to " << c.maximum;
 }

@@ -2,29 +2,19 @@
 
 #include <gtest/gtest.h>
 
-TEST(AspectFitRect, KeepsTheShapeAndCentresOnTheFreeAxis)
+TEST(AspectFitRect, KeepsTheShapeCentresOnTheFreeAxisAndRoundsHalvesToEven)
 {
     struct Case {
-        int pw, ph;
+        int cw, ch, pw, ph;
         PaintRect expected;
     };
-    for (const Case& c : {Case{100, 100, {44, 0, 264, 264}}, Case{640, 480, {0, 0, 352, 264}},
-                          Case{200, 50, {0, 88, 352, 88}}, Case{0, 50, {176, 0, 0, 264}}})
-        EXPECT_EQ(AspectFitRect(352, 264, c.pw, c.ph), c.expected) << c.pw << " x " << c.ph;
-}
-
-TEST(AspectFitRect, RoundsHalvesToTheEvenNeighbour)
-{
-    // 10 x 20 in 5 x 20: margin 5 - 10 = -5, x = round(-2.5) = -2; w = 10.
-    EXPECT_EQ(AspectFitRect(5, 20, 10, 20), (PaintRect{-2, 0, 10, 20}));
-    // 4 x 20 in 9 x 20: margin 5, x = round(2.5) = 2.
-    EXPECT_EQ(AspectFitRect(9, 20, 4, 20), (PaintRect{2, 0, 4, 20}));
-}
-
-TEST(AspectFitRect, FallsBackToTheClientExtentForAnEmptyPicture)
-{
-    EXPECT_EQ(AspectFitRect(352, 264, 0, 0), (PaintRect{0, 0, 352, 264}));
-    EXPECT_EQ(AspectFitRect(352, 264, 200, 0), (PaintRect{0, 132, 352, 0}));
+    for (const Case& c : {Case{352, 264, 100, 100, {44, 0, 264, 264}}, Case{352, 264, 640, 480, {0, 0, 352, 264}},
+                          Case{352, 264, 200, 50, {0, 88, 352, 88}}, Case{352, 264, 0, 50, {176, 0, 0, 264}},
+                          Case{5, 20, 10, 20, {-2, 0, 10, 20}},  // margin -5: x = round(-2.5) = -2
+                          Case{9, 20, 4, 20, {2, 0, 4, 20}},     // margin 5: x = round(2.5) = 2
+                          Case{352, 264, 0, 0, {0, 0, 352, 264}},  // an empty picture takes the client extent
+                          Case{352, 264, 200, 0, {0, 132, 352, 0}}})
+        EXPECT_EQ(AspectFitRect(c.cw, c.ch, c.pw, c.ph), c.expected) << c.pw << " x " << c.ph << " in " << c.cw;
 }
 
 TEST(ActualSizeRect, CentresByHalfTheDifferenceTruncatedTowardZero)

@@ -6,51 +6,29 @@
 #include "app/TypeAheadSearch.h"
 #include "controls/FirstLetterSearch.h"
 
-namespace {
-
-int Search(const std::vector<std::string>& entries, std::string_view typed)
+TEST(TypeAheadSearch, FindsTheFirstEntryOfTheMatchingRunOrTheFirstGreaterOne)
 {
-    return TypeAheadIndex(typed, entries.size(), [&](std::size_t i) -> std::string_view { return entries[i]; });
-}
-
-const std::vector<std::string> kRoot = {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"};
-
-} // namespace
-
-TEST(TypeAheadSearch, NarrowsTheRunOfMatchesCharacterByCharacter)
-{
-    EXPECT_EQ(Search(kRoot, "B"), 1);
-    EXPECT_EQ(Search(kRoot, "BR"), 2);
-    EXPECT_EQ(Search(kRoot, "BRX"), 3) << "one past the run";
-    EXPECT_EQ(Search(kRoot, "BRAVO.JPG"), 2);
-    EXPECT_EQ(Search(kRoot, "b"), 1) << "letters compare in upper case";
-}
-
-TEST(TypeAheadSearch, FallsToTheFirstGreaterEntryOrPastTheEnd)
-{
-    EXPECT_EQ(Search(kRoot, "C"), 3);
-    EXPECT_EQ(Search(kRoot, "Z"), 4);
-    EXPECT_EQ(Search(kRoot, ""), 0);
-    EXPECT_EQ(Search({}, ""), 0);
-    EXPECT_EQ(Search({}, "A"), 0);
-}
-
-TEST(TypeAheadSearch, BracketsRankAboveLettersAndShortEntriesReadAsZero)
-{
-    std::vector<std::string> subDirectory = {"[.]", "[..]", "[HOLIDAY]", "ALPHA.BMP", "BETA.GIF"};
-    EXPECT_EQ(Search(subDirectory, "Z"), 0);
-    EXPECT_EQ(Search(subDirectory, "["), 0);
-    EXPECT_EQ(Search(subDirectory, "[H"), 2);
-    EXPECT_EQ(Search({"AB", "ABC", "ABD"}, "ABC"), 1) << "past the end of AB reads as 0";
-    EXPECT_EQ(Search({"AB", "ABD"}, "ABC"), 1);
-}
-
-TEST(TypeAheadSearch, AMatchWinsOverAnEarlierGreaterEntry)
-{
-    // Not sorted on purpose: the greater entry comes before the match.
-    EXPECT_EQ(Search({"A", "C", "B"}, "B"), 2);
-    // Non-ASCII bytes compare as unsigned codes, above every letter.
-    EXPECT_EQ(Search({"ALPHA", "été"}, "Z"), 1);
+    const std::vector<std::string> root = {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"};
+    const std::vector<std::string> subDirectory = {"[.]", "[..]", "[HOLIDAY]", "ALPHA.BMP", "BETA.GIF"};
+    struct Case {
+        std::vector<std::string> entries;
+        const char* typed;
+        int expected;
+    };
+    const Case cases[] = {
+        {root, "B", 1}, {root, "BR", 2}, {root, "BRX", 3} /* one past the run */, {root, "BRAVO.JPG", 2},
+        {root, "b", 1} /* letters compare in upper case */, {root, "C", 3}, {root, "Z", 4}, {root, "", 0},
+        {{}, "", 0}, {{}, "A", 0},
+        {subDirectory, "Z", 0} /* brackets rank above letters */, {subDirectory, "[", 0}, {subDirectory, "[H", 2},
+        {{"AB", "ABC", "ABD"}, "ABC", 1} /* past the end of AB reads as 0 */, {{"AB", "ABD"}, "ABC", 1},
+        {{"A", "C", "B"}, "B", 2} /* a match wins over an earlier greater entry */,
+        {{"ALPHA", "été"}, "Z", 1} /* bytes beyond ASCII compare above every letter */,
+    };
+    for (const Case& c : cases) {
+        const int found =
+            TypeAheadIndex(c.typed, c.entries.size(), [&](std::size_t i) -> std::string_view { return c.entries[i]; });
+        EXPECT_EQ(found, c.expected) << c.typed << " in " << c.entries.size() << " entries";
+    }
 }
 
 TEST(FirstLetterSearch, SelectsTheNextEntryWithThatInitialGoingRound)

@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/picdec/writers/TestPictures.h"
+
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void Put16(Bytes& b, unsigned v)
-{
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(Bytes& b, std::uint32_t v)
-{
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
+using Bytes = picdec::samples::File;
+using picdec::samples::Put16;
+using picdec::samples::Put32;
 
 // A record of the given function with `params` 16-bit parameters.
 void Record(Bytes& b, unsigned function, unsigned params, std::uint32_t sizeWords = 0)
@@ -66,7 +58,7 @@ std::vector<unsigned> Functions(const Bytes& bits)
 
 } // namespace
 
-TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsAndDropsEscapes)
+TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsDropsEscapesAndReadsThePlaceableHeader)
 {
     for (bool placeable : {false, true}) {
         Bytes file = Metafile(placeable, true);
@@ -76,20 +68,13 @@ TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsAndDropsEscapes)
         EXPECT_EQ(wmf->bits.size(), Metafile(false, false).size());
         EXPECT_EQ(wmf->bits[6] | wmf->bits[7] << 8, static_cast<int>(wmf->bits.size() / 2)) << "size in words";
         EXPECT_EQ(wmf->bits[12], 7) << "largest record";
-        EXPECT_EQ(wmf->placeable.has_value(), placeable);
+        ASSERT_EQ(wmf->placeable.has_value(), placeable);
+        if (placeable) {
+            const auto& box = *wmf->placeable;
+            EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom, box.unitsPerInch),
+                      std::tuple(-10, 20, 1000, 520, 1440));
+        }
     }
-}
-
-TEST(ReadWindowsMetafile, ReadsThePlaceableHeadersBoxAndUnits)
-{
-    Bytes file = Metafile(true, false);
-    auto wmf = ReadWindowsMetafile(file.data(), file.size());
-    ASSERT_TRUE(wmf && wmf->placeable);
-    EXPECT_EQ(wmf->placeable->left, -10);
-    EXPECT_EQ(wmf->placeable->top, 20);
-    EXPECT_EQ(wmf->placeable->right, 1000);
-    EXPECT_EQ(wmf->placeable->bottom, 520);
-    EXPECT_EQ(wmf->placeable->unitsPerInch, 1440);
 }
 
 TEST(ReadWindowsMetafile, RefusesBrokenFiles)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "picdec/MemoryBitmap.h"
 #include "picdec/ReadPicture.h"
 #include "tests/native/picdec/writers/TestPictures.h"
@@ -79,6 +81,73 @@ inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, cons
         for (std::uint32_t x = 0; x < width; ++x)
             picture.pixels.push_back(palette[PatternIndex(x, y, static_cast<int>(palette.size()))]);
     return picture;
+}
+
+using Rows = std::vector<std::vector<std::uint8_t>>;
+
+// Pattern indices (PatternIndex over `colours`, else over 2^bits), packed at `bits` per pixel.
+inline Rows PatternRows(std::uint32_t width, std::uint32_t height, int bits, int colours = 0)
+{
+    Rows rows;
+    for (std::uint32_t y = 0; y < height; ++y) {
+        std::vector<std::uint8_t> indices;
+        for (std::uint32_t x = 0; x < width; ++x)
+            indices.push_back(PatternIndex(x, y, colours != 0 ? colours : 1 << bits));
+        rows.push_back(PackRow(indices, bits));
+    }
+    return rows;
+}
+
+// The alpha SampleRows gives a pixel: rising from 0 at the left to 255 at the right.
+inline std::uint8_t RampAlpha(std::uint32_t x, std::uint32_t width)
+{
+    return static_cast<std::uint8_t>(x * 255 / (width - 1));
+}
+
+// Each pixel's samples in the given order of r, g, b and a (RampAlpha); with
+// two bytes per sample the second is a low byte that 8-bit output drops.
+inline Rows SampleRows(const RgbPicture& picture, std::string_view order, int bytesPerSample = 1)
+{
+    Rows rows;
+    for (std::uint32_t y = 0; y < picture.height; ++y) {
+        std::vector<std::uint8_t>& row = rows.emplace_back();
+        for (std::uint32_t x = 0; x < picture.width; ++x) {
+            const Colour c = picture.At(x, y);
+            for (const char channel : order) {
+                const std::uint8_t alpha = RampAlpha(x, picture.width);
+                row.push_back(channel == 'r' ? c.red : channel == 'g' ? c.green : channel == 'b' ? c.blue : alpha);
+                if (bytesPerSample == 2)
+                    row.push_back(0x5A);
+            }
+        }
+    }
+    return rows;
+}
+
+// The picture with the RampAlpha of SampleRows composed on white.
+inline RgbPicture OnWhitePicture(RgbPicture picture)
+{
+    for (std::uint32_t y = 0; y < picture.height; ++y) {
+        for (std::uint32_t x = 0; x < picture.width; ++x) {
+            Colour& c = picture.pixels[y * picture.width + x];
+            const std::uint8_t alpha = RampAlpha(x, picture.width);
+            c = Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
+        }
+    }
+    return picture;
+}
+
+// The file decodes at its own depth to `bits` per pixel showing exactly the
+// picture, with exactly the palette if one is given.
+inline void ExpectDecodes(const File& file, int bits, const RgbPicture& picture, const Palette& palette = {})
+{
+    const Decoded decoded = DecodeFile(file);
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, bits);
+    if (!palette.empty()) {
+        EXPECT_EQ(decoded.bitmap.Colours(), palette);
+    }
+    EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
 }
 
 }  // namespace picdec::samples

@@ -22,69 +22,40 @@ public:
     MemoryBitmap inner;
 };
 
-Status ReadWithCount(const File& file, int& created, int resolution = 0)
-{
-    CountingSink sink;
-    ReadRequest request;
-    request.resolution = resolution;
-    const Status status = ReadPicture(file, request, sink);
-    created = sink.created;
-    return status;
-}
-
 File BmpOfSize(std::int32_t width, std::int32_t height, int bits)
 {
-    BmpPlan plan;
-    plan.width = width;
-    plan.height = height;
-    plan.bitsPerPixel = bits;
-    plan.pixels.assign(64, 0);
-    if (bits <= 8)
-        plan.palette = GreyPalette(bits);
-    return BmpFile(plan);
+    return BmpFile({.width = width, .height = height, .bitsPerPixel = bits,
+                    .palette = bits <= 8 ? GreyPalette(bits) : Palette{}, .pixels = std::vector<std::uint8_t>(64, 0)});
 }
 
-TEST(Limits, RefuseBitmapsOverFiveHundredTwelveMebibytesBeforeAllocating)
+TEST(Limits, RefuseOversizedAndEmptyPicturesOfEveryFormatBeforeAllocating)
 {
-    int created = 0;
-    // 16384 x 10923 x 3 bytes is just over 512 MiB; the 8-bit version is under.
-    EXPECT_EQ(ReadWithCount(BmpOfSize(16384, 10923, 24), created), Status::BitmapTooLarge);
-    EXPECT_EQ(created, 0);
+    struct Case {
+        const char* what;
+        File file;
+        int resolution;
+        Status status;
+    };
+    const Case cases[] = {
+        {"16384 x 10923 x 3 bytes, just over 512 MiB", BmpOfSize(16384, 10923, 24), 0, Status::BitmapTooLarge},
+        {"paletted, too large as true colour", BmpOfSize(16384, 10923, 8), 24, Status::BitmapTooLarge},
+        {"65536 wide", BmpOfSize(65536, 1, 1), 0, Status::DimensionTooLarge},
+        {"65536 high", BmpOfSize(1, 65536, 1), 0, Status::DimensionTooLarge},
+        {"empty", BmpOfSize(0, 5, 24), 0, Status::EmptyPicture},
+        {"PCX", PcxFile({.width = 40000, .height = 20000}), 0, Status::BitmapTooLarge},
+        {"GIF screen", GifFile({.screenWidth = 65535, .screenHeight = 20000, .width = 1, .height = 1, .indices = {0}}),
+         0, Status::BitmapTooLarge},
+    };
+    for (const Case& c : cases) {
+        CountingSink sink;
+        ReadRequest request;
+        request.resolution = c.resolution;
+        EXPECT_EQ(ReadPicture(c.file, request, sink), c.status) << c.what;
+        EXPECT_EQ(sink.created, 0) << c.what;
+    }
     EXPECT_EQ(CheckBitmapShape(16384, 10922, 24, DecodeLimits{}), Status::Ok);
     EXPECT_EQ(CheckBitmapShape(16384, 10923, 8, DecodeLimits{}), Status::Ok);
-}
-
-TEST(Limits, RefuseAPalettedPictureWhoseTrueColourVersionIsTooLarge)
-{
-    int created = 0;
-    EXPECT_EQ(ReadWithCount(BmpOfSize(16384, 10923, 8), created, 24), Status::BitmapTooLarge);
-    EXPECT_EQ(created, 0);
-}
-
-TEST(Limits, RefuseSidesOverSixtyFiveThousandFiveHundredThirtyFive)
-{
-    int created = 0;
-    EXPECT_EQ(ReadWithCount(BmpOfSize(65536, 1, 1), created), Status::DimensionTooLarge);
-    EXPECT_EQ(ReadWithCount(BmpOfSize(1, 65536, 1), created), Status::DimensionTooLarge);
-    EXPECT_EQ(created, 0);
     EXPECT_EQ(CheckBitmapShape(65535, 1, 24, DecodeLimits{}), Status::Ok);
-}
-
-TEST(Limits, ApplyToEveryFormatsHeader)
-{
-    PcxPlan pcx;
-    pcx.width = 40000;
-    pcx.height = 20000;
-    int created = 0;
-    EXPECT_EQ(ReadWithCount(PcxFile(pcx), created), Status::BitmapTooLarge);
-    GifPlan gif;
-    gif.screenWidth = 65535;
-    gif.screenHeight = 20000;
-    gif.width = gif.height = 1;
-    gif.colourBits = 8;
-    gif.indices = {0};
-    EXPECT_EQ(ReadWithCount(GifFile(gif), created), Status::BitmapTooLarge);
-    EXPECT_EQ(created, 0);
 }
 
 TEST(Limits, AnAllocationThatFindsNoMemoryReportsNotEnoughMemory)
@@ -99,107 +70,62 @@ TEST(Limits, AnAllocationThatFindsNoMemoryReportsNotEnoughMemory)
     EXPECT_EQ(sink.created, 0);
 }
 
-TEST(Limits, RefuseEmptyPictures)
-{
-    int created = 0;
-    EXPECT_EQ(ReadWithCount(BmpOfSize(0, 5, 24), created), Status::EmptyPicture);
-    EXPECT_EQ(created, 0);
-}
-
-// Every proper prefix of a valid file fails, and those past the header fail
-// as truncated.
-void ExpectPrefixesFail(const File& file, std::size_t headerBytes)
-{
-    for (std::size_t size = 0; size < file.size(); size += std::max<std::size_t>(1, file.size() / 40)) {
-        const File prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
-        const Status status = DecodeFile(prefix).status;
-        EXPECT_FALSE(Succeeded(status)) << "prefix " << size << " of " << file.size();
-        if (size > headerBytes) {
-            EXPECT_EQ(status, Status::TruncatedData) << "prefix " << size << " of " << file.size();
-        }
-    }
-}
-
 TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
 {
-    const RgbPicture picture = PatternPicture(40, 30);
-    ExpectPrefixesFail(JpegFile(picture), 700);
-    PngPlan png{40, 30, 2, 8, false, {}, {}, {}, -1};
-    for (std::uint32_t y = 0; y < 30; ++y)
-        png.rows.emplace_back(120, static_cast<std::uint8_t>(y * 8));
-    ExpectPrefixesFail(PngFile(png), 60);
-    GifPlan gif;
-    gif.screenWidth = gif.width = 40;
-    gif.screenHeight = gif.height = 30;
-    gif.palette = PatternPalette(256);
-    for (std::uint32_t i = 0; i < 1200; ++i)
-        gif.indices.push_back(static_cast<std::uint8_t>(i * 7));
-    ExpectPrefixesFail(GifFile(gif), 800);
-    PcxPlan pcx;
-    pcx.width = 40;
-    pcx.height = 30;
-    pcx.lines.assign(30, std::vector<std::uint8_t>(40, 0x17));
+    PcxPlan pcx{.width = 40, .height = 30, .lines = Rows(30, std::vector<std::uint8_t>(40, 0x17))};
     for (std::size_t y = 0; y < 30; ++y)
         pcx.lines[y][y] = 0xC5;
-    ExpectPrefixesFail(PcxFile(pcx), 130);
-    BmpPlan bmp;
-    bmp.width = 40;
-    bmp.height = 30;
-    bmp.pixels.assign(3600, 0x33);
-    ExpectPrefixesFail(BmpFile(bmp), 60);
-}
-
-TEST(CorruptFiles, TiffFilesCutBeforeTheirDirectoryFailAsTruncated)
-{
-    TiffPlan tiff;
-    tiff.width = 40;
-    tiff.height = 30;
-    tiff.rows.assign(30, std::vector<std::uint8_t>(40, 0x55));
-    const File file = TiffFile(tiff);
-    // libtiff writes the strips first and the directory after them.
-    for (const std::size_t size : {std::size_t{4}, std::size_t{100}, file.size() - 20}) {
-        const File cut(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
-        EXPECT_EQ(DecodeFile(cut).status, Status::TruncatedData) << size;
+    GifPlan gif{.screenWidth = 40, .screenHeight = 30, .width = 40, .height = 30, .palette = PatternPalette(256)};
+    for (std::uint32_t i = 0; i < 1200; ++i)
+        gif.indices.push_back(static_cast<std::uint8_t>(i * 7));
+    const std::pair<File, std::size_t> files[] = {  // a file, and the size of its headers
+        {JpegFile(PatternPicture(40, 30)), 700},
+        {PngFile({.width = 40, .height = 30, .rows = SampleRows(PatternPicture(40, 30), "rgb")}), 60},
+        {GifFile(gif), 800},
+        {PcxFile(pcx), 130},
+        {BmpFile({.width = 40, .height = 30, .pixels = std::vector<std::uint8_t>(3600, 0x33)}), 60},
+    };
+    // Every proper prefix fails, and those past the headers as truncated.
+    for (const auto& [file, headers] : files) {
+        for (std::size_t size = 0; size < file.size(); size += std::max<std::size_t>(1, file.size() / 40)) {
+            const auto end = file.begin() + static_cast<std::ptrdiff_t>(size);
+            const Status status = DecodeFile(File(file.begin(), end)).status;
+            EXPECT_FALSE(Succeeded(status)) << "prefix " << size << " of " << file.size();
+            if (size > headers) {
+                EXPECT_EQ(status, Status::TruncatedData) << "prefix " << size << " of " << file.size();
+            }
+        }
     }
+    // libtiff writes the strips first and the directory after them.
+    const File tiff = TiffFile({.width = 40, .height = 30, .rows = Rows(30, std::vector<std::uint8_t>(40, 0x55))});
+    for (const std::size_t size : {std::size_t{4}, std::size_t{100}, tiff.size() - 20})
+        EXPECT_EQ(DecodeFile(File(tiff.begin(), tiff.begin() + static_cast<std::ptrdiff_t>(size))).status,
+                  Status::TruncatedData)
+            << "TIFF prefix " << size;
 }
 
 TEST(CorruptFiles, DamagedDataFailsAsCorrupt)
 {
     File jpeg = JpegFile(PatternPicture(64, 64));
-    for (std::size_t i = jpeg.size() / 2; i < jpeg.size() / 2 + 40; ++i)
-        jpeg[i] = 0xFF;
+    std::fill_n(jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() / 2), 40, 0xFF);
     EXPECT_EQ(DecodeFile(jpeg).status, Status::CorruptData);
-
-    PngPlan png{8, 8, 2, 8, false, std::vector<std::vector<std::uint8_t>>(8, std::vector<std::uint8_t>(24, 1)), {}, {}, -1};
-    File damagedPng = PngFile(png);
-    damagedPng[40] ^= 0x55;  // inside IDAT: its CRC no longer matches
-    EXPECT_EQ(DecodeFile(damagedPng).status, Status::CorruptData);
-
-    BmpPlan rle;
-    rle.width = 4;
-    rle.height = 2;
-    rle.bitsPerPixel = 8;
-    rle.compression = 1;
-    rle.palette = GreyPalette(8);
-    rle.pixels = {0, 0, 0, 0};  // two line ends, no end of picture: fine
-    EXPECT_EQ(DecodeFile(BmpFile(rle)).status, Status::Ok);
-    rle.compression = 2;  // RLE4 with 8 bits per pixel
+    File png = PngFile({.width = 8, .height = 8, .rows = Rows(8, std::vector<std::uint8_t>(24, 1))});
+    png[40] ^= 0x55;  // inside IDAT: its CRC no longer matches
+    EXPECT_EQ(DecodeFile(png).status, Status::CorruptData);
+    BmpPlan rle{.width = 4, .height = 2, .bitsPerPixel = 8, .compression = 1, .palette = GreyPalette(8),
+                .pixels = {0, 0, 0, 0}};
+    EXPECT_EQ(DecodeFile(BmpFile(rle)).status, Status::Ok);  // two line ends, no end of picture: fine
+    rle.compression = 2;                                      // RLE4 with 8 bits per pixel
     EXPECT_EQ(DecodeFile(BmpFile(rle)).status, Status::CorruptData);
 }
 
 TEST(CorruptFiles, UnsupportedVariantsSaySo)
 {
-    BmpPlan bmp;
-    bmp.width = bmp.height = 1;
-    bmp.bitsPerPixel = 24;
-    bmp.compression = 4;  // embedded JPEG
-    bmp.pixels = {0, 0, 0, 0};
-    EXPECT_EQ(DecodeFile(BmpFile(bmp)).status, Status::UnsupportedVariant);
-    PcxPlan pcx;
-    pcx.bitsPerPlane = 4;
-    pcx.planes = 4;
-    pcx.width = pcx.height = 1;
-    EXPECT_EQ(DecodeFile(PcxFile(pcx)).status, Status::UnsupportedVariant);
+    // An embedded JPEG in a BMP, and 4 planes of 4 bits in a PCX.
+    EXPECT_EQ(DecodeFile(BmpFile({.width = 1, .height = 1, .compression = 4, .pixels = {0, 0, 0, 0}})).status,
+              Status::UnsupportedVariant);
+    EXPECT_EQ(DecodeFile(PcxFile({.bitsPerPlane = 4, .planes = 4, .width = 1, .height = 1})).status,
+              Status::UnsupportedVariant);
 }
 
 TEST(FailureCodes, RunFromMinusOneDownWithAMessageEach)

@@ -6,51 +6,38 @@
 namespace picdec::samples {
 namespace {
 
-// Smooth enough that JPEG keeps every pixel close to the original.
-const RgbPicture& Gradient()
+TEST(JpegDecoder, DecodesEveryColourSpaceCloseToTheOriginal)
 {
-    static const RgbPicture picture = GradientPicture(48, 40);
-    return picture;
-}
-
-TEST(JpegDecoder, DecodesColourPicturesToTrueColourCloseToTheOriginal)
-{
-    for (const bool fullChroma : {true, false}) {
-        for (const bool progressive : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "4:4:4 " << fullChroma << ", progressive " << progressive);
-            JpegOptions options;
-            options.fullChroma = fullChroma;
-            options.progressive = progressive;
-            const Decoded decoded = DecodeFile(JpegFile(Gradient(), options));
-            ASSERT_EQ(decoded.status, Status::Ok);
-            EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
-            EXPECT_LE(LargestDifference(decoded.bitmap, Gradient()), 8);
-        }
-    }
-}
-
-TEST(JpegDecoder, DecodesGreyPicturesToAnEightBitGreyRamp)
-{
-    JpegOptions options;
-    options.grey = true;
-    const Decoded decoded = DecodeFile(JpegFile(Gradient(), options));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
-    EXPECT_EQ(decoded.bitmap.Colours(), GreyPalette(8));
-    RgbPicture grey = Gradient();
+    // Smooth enough that JPEG keeps every pixel close to the original.
+    const RgbPicture picture = GradientPicture(48, 40);
+    RgbPicture grey = picture;
     for (Colour& c : grey.pixels)
         c = Colour{c.green, c.green, c.green};
-    EXPECT_LE(LargestDifference(decoded.bitmap, grey), 4);
-}
-
-TEST(JpegDecoder, DecodesInvertedCmykPictures)
-{
-    JpegOptions options;
-    options.cmyk = true;
-    const Decoded decoded = DecodeFile(JpegFile(Gradient(), options));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
-    EXPECT_LE(LargestDifference(decoded.bitmap, Gradient()), 8);
+    struct Case {
+        JpegOptions options;
+        int bits;
+        const RgbPicture& shown;
+        int tolerance;
+    };
+    const Case cases[] = {
+        {{}, 24, picture, 8},
+        {{.fullChroma = false}, 24, picture, 8},
+        {{.progressive = true}, 24, picture, 8},
+        {{.fullChroma = false, .progressive = true}, 24, picture, 8},
+        {{.cmyk = true}, 24, picture, 8},
+        {{.grey = true}, 8, grey, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "grey " << c.options.grey << ", 4:4:4 " << c.options.fullChroma
+                                        << ", progressive " << c.options.progressive << ", CMYK " << c.options.cmyk);
+        const Decoded decoded = DecodeFile(JpegFile(picture, c.options));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, c.bits);
+        if (c.options.grey) {
+            EXPECT_EQ(decoded.bitmap.Colours(), GreyPalette(8));
+        }
+        EXPECT_LE(LargestDifference(decoded.bitmap, c.shown), c.tolerance);
+    }
 }
 
 }  // namespace

@@ -9,135 +9,86 @@ namespace {
 constexpr std::uint32_t kWidth = 11;  // odd: lines are padded to an even byte count
 constexpr std::uint32_t kHeight = 4;
 
-// Splits each pixel's index over the planes, bitsPerPlane bits per plane.
+// Splits each pixel's pattern index over the planes, bitsPerPlane bits per plane.
 PcxPlan PlanarPcx(int bitsPerPlane, int planes)
 {
-    PcxPlan plan;
-    plan.bitsPerPlane = bitsPerPlane;
-    plan.planes = planes;
-    plan.width = kWidth;
-    plan.height = kHeight;
-    const int colours = 1 << (bitsPerPlane * planes);
-    const unsigned bytesPerLine = PcxBytesPerLine(plan);
+    PcxPlan plan{.bitsPerPlane = bitsPerPlane, .planes = planes, .width = kWidth, .height = kHeight};
+    const int mask = (1 << bitsPerPlane) - 1;
     for (std::uint32_t y = 0; y < kHeight; ++y) {
-        std::vector<std::uint8_t> line;
+        std::vector<std::uint8_t>& line = plan.lines.emplace_back();
         for (int plane = 0; plane < planes; ++plane) {
             std::vector<std::uint8_t> part;
             for (std::uint32_t x = 0; x < kWidth; ++x)
-                part.push_back(static_cast<std::uint8_t>((PatternIndex(x, y, colours) >> (plane * bitsPerPlane)) &
-                                                         ((1 << bitsPerPlane) - 1)));
+                part.push_back(static_cast<std::uint8_t>(
+                    (PatternIndex(x, y, 1 << (bitsPerPlane * planes)) >> (plane * bitsPerPlane)) & mask));
             std::vector<std::uint8_t> packed = PackRow(part, bitsPerPlane);
-            packed.resize(bytesPerLine, 0);
+            packed.resize(PcxBytesPerLine(plan), 0);
             line.insert(line.end(), packed.begin(), packed.end());
         }
-        plan.lines.push_back(line);
     }
     return plan;
 }
 
-TEST(PcxDecoder, ReadsEveryPlaneAndBitCombinationWithTheHeaderPalette)
+TEST(PcxDecoder, ReadsEveryPlaneAndBitLayoutWithItsPalette)
 {
-    const std::pair<int, int> layouts[] = {{2, 1}, {4, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 2}};
-    for (const auto& [bits, planes] : layouts) {
-        SCOPED_TRACE(testing::Message() << bits << " bits x " << planes << " planes");
-        PcxPlan plan = PlanarPcx(bits, planes);
-        plan.headerPalette = PatternPalette(16);
-        const int colours = 1 << (bits * planes);
-        Palette expectedPalette = plan.headerPalette;
-        expectedPalette.resize(static_cast<std::size_t>(colours));
-        const Decoded decoded = DecodeFile(PcxFile(plan));
-        ASSERT_EQ(decoded.status, Status::Ok);
-        EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 4);
-        EXPECT_EQ(decoded.bitmap.Colours(), expectedPalette);
-        EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, expectedPalette)));
+    const Palette header = PatternPalette(16), end = PatternPalette(256);
+    auto first = [&header](int colours) { return Palette(header.begin(), header.begin() + colours); };
+    struct Case {
+        int bits, planes;
+        Palette header, end;
+        bool compressed;
+        int dibBits;
+        Palette shown;
+    };
+    const Case cases[] = {
+        {2, 1, header, {}, true, 4, first(4)},    {4, 1, header, {}, true, 4, header},
+        {1, 2, header, {}, true, 4, first(4)},    {1, 3, header, {}, true, 4, first(8)},
+        {1, 4, header, {}, true, 4, header},      {2, 2, header, {}, true, 4, header},
+        {1, 1, {}, {}, true, 1, GreyPalette(1)},  // monochrome: black and white
+        {8, 1, {}, end, true, 8, end},            // 256 colours from the end of the file
+        {8, 1, {}, end, false, 8, end},
+        {8, 1, {}, {}, true, 8, GreyPalette(8)},  // no palette at all: grey
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bits << " bits x " << c.planes << " planes, " << c.end.size()
+                                        << " at the end, compressed " << c.compressed);
+        PcxPlan plan = PlanarPcx(c.bits, c.planes);
+        plan.headerPalette = c.header;
+        plan.endPalette = c.end;
+        plan.compressed = c.compressed;
+        ExpectDecodes(PcxFile(plan), c.dibBits, IndexedPicture(kWidth, kHeight, c.shown), c.shown);
     }
-}
-
-TEST(PcxDecoder, ReadsMonochromeAsBlackAndWhite)
-{
-    const Decoded decoded = DecodeFile(PcxFile(PlanarPcx(1, 1)));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 1);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, GreyPalette(1))));
-}
-
-TEST(PcxDecoder, TakesTheTwoHundredFiftySixColourPaletteFromTheEnd)
-{
-    PcxPlan plan = PlanarPcx(8, 1);
-    plan.endPalette = PatternPalette(256);
-    const Decoded decoded = DecodeFile(PcxFile(plan));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.endPalette)));
-}
-
-TEST(PcxDecoder, ShowsEightBitPicturesWithoutAPaletteInGrey)
-{
-    const Decoded decoded = DecodeFile(PcxFile(PlanarPcx(8, 1)));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, GreyPalette(8))));
-}
-
-PcxPlan TrueColourPcx(const RgbPicture& picture, int planes)
-{
-    PcxPlan plan;
-    plan.planes = planes;
-    plan.width = picture.width;
-    plan.height = picture.height;
-    const unsigned bytesPerLine = PcxBytesPerLine(plan);
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        std::vector<std::uint8_t> line(bytesPerLine * static_cast<unsigned>(planes), 0);
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            const Colour c = picture.At(x, y);
-            line[x] = c.red;
-            line[bytesPerLine + x] = c.green;
-            line[2 * bytesPerLine + x] = c.blue;
-            if (planes == 4)
-                line[3 * bytesPerLine + x] = 0x80;
-        }
-        plan.lines.push_back(line);
-    }
-    return plan;
 }
 
 TEST(PcxDecoder, ReadsTwentyFourBitPicturesFromThreeOrFourPlanes)
 {
     const RgbPicture picture = PatternPicture(kWidth, kHeight);
     for (const int planes : {3, 4}) {
-        const Decoded decoded = DecodeFile(PcxFile(TrueColourPcx(picture, planes)));
-        ASSERT_EQ(decoded.status, Status::Ok);
-        EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
-        EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
+        PcxPlan plan{.planes = planes, .width = kWidth, .height = kHeight};
+        const unsigned bytesPerLine = PcxBytesPerLine(plan);
+        for (std::uint32_t y = 0; y < kHeight; ++y) {
+            auto& line = plan.lines.emplace_back(bytesPerLine * static_cast<unsigned>(planes), std::uint8_t{0x80});
+            for (std::uint32_t x = 0; x < kWidth; ++x) {
+                const Colour c = picture.At(x, y);
+                line[x] = c.red;
+                line[bytesPerLine + x] = c.green;
+                line[2 * bytesPerLine + x] = c.blue;
+            }
+        }
+        ExpectDecodes(PcxFile(plan), 24, picture);
     }
 }
 
 TEST(PcxDecoder, FollowsRunsThatCrossLineEndsAndWideLinePadding)
 {
-    PcxPlan plan;
-    plan.width = 3;
-    plan.height = 2;
-    plan.bytesPerLine = 5;  // more padding than needed
-    plan.endPalette = PatternPalette(256);
+    PcxPlan plan{.width = 3, .height = 2, .bytesPerLine = 5, .endPalette = PatternPalette(256)};  // wide padding
     File file = PcxFile(plan);
     const std::vector<std::uint8_t> runs = {0xC7, 9, 0xC3, 4};  // seven 9s span line 1 and part of line 2
     file.insert(file.begin() + 128, runs.begin(), runs.end());
     const Decoded decoded = DecodeFile(file);
     ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(0, 0), 9);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(2, 0), 9);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(0, 1), 9);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(1, 1), 9);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(2, 1), 4);
-}
-
-TEST(PcxDecoder, ReadsUncompressedFiles)
-{
-    PcxPlan plan = PlanarPcx(8, 1);
-    plan.compressed = false;
-    plan.endPalette = PatternPalette(256);
-    const Decoded decoded = DecodeFile(PcxFile(plan));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(kWidth, kHeight, plan.endPalette)));
+    for (const auto& [x, y, index] : {std::tuple{0u, 0u, 9}, {2u, 0u, 9}, {0u, 1u, 9}, {1u, 1u, 9}, {2u, 1u, 4}})
+        EXPECT_EQ(decoded.bitmap.PixelIndex(x, y), index) << x << "," << y;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 // Picture files written with the decoder libraries' own encoders.
+// Every member of a plan has a default (`{}` at least), so designated
+// initializers may name only the ones that matter.
 
 #include <cstdint>
 #include <vector>
@@ -25,9 +27,9 @@ struct PngPlan {
     int colourType = 2;
     int bitDepth = 8;
     bool interlaced = false;
-    std::vector<std::vector<std::uint8_t>> rows;
-    Palette palette;
-    std::vector<std::uint8_t> paletteAlpha;
+    std::vector<std::vector<std::uint8_t>> rows{};
+    Palette palette{};
+    std::vector<std::uint8_t> paletteAlpha{};
     int transparentGrey = -1;
 };
 File PngFile(const PngPlan& plan);
@@ -40,8 +42,8 @@ struct GifPlan {
     int width = 0;
     int height = 0;
     int colourBits = 8;
-    Palette palette;
-    std::vector<std::uint8_t> indices;  // width * height, top row first
+    Palette palette{};
+    std::vector<std::uint8_t> indices{};  // width * height, top row first
     int transparent = -1;
     int background = 0;
     bool interlaced = false;
@@ -70,9 +72,9 @@ struct TiffPlan {
     int orientation = 1;
     bool bigTiff = false;
     int pages = 1;
-    std::vector<std::uint16_t> colourMap;  // red entries, then green, then blue
-    std::vector<std::vector<std::uint8_t>> rows;
-    std::vector<std::uint8_t> rawTile;  // if set, every tile's stored bytes, in place of the rows
+    std::vector<std::uint16_t> colourMap{};  // red entries, then green, then blue
+    std::vector<std::vector<std::uint8_t>> rows{};
+    std::vector<std::uint8_t> rawTile{};  // if set, every tile's stored bytes, in place of the rows
 };
 File TiffFile(const TiffPlan& plan);
 

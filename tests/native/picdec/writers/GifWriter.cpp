@@ -84,8 +84,6 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
-// Every pixel as a literal code, with a clear code before every 128 of them,
-// so the code table never grows far enough to widen the codes.
 void PutColourMap(File& file, const GifPlan& plan)
 {
     for (int i = 0; i < 1 << plan.colourBits; ++i) {
@@ -94,7 +92,9 @@ void PutColourMap(File& file, const GifPlan& plan)
     }
 }
 
-// Rows are written in stored order: interlaced plans give them in that order.
+// Every pixel as a literal code, with a clear code before every 128 of them,
+// so the code table never grows far enough to widen the codes. Rows are
+// written in stored order: interlaced plans give them in that order.
 File HandCodedGif(const GifPlan& plan)
 {
     File file{'G', 'I', 'F', '8', '9', 'a'};

@@ -1,64 +1,58 @@
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
+#include <algorithm>
+
 namespace picdec::samples {
 
 namespace {
 
-void PutBmpPalette(File& file, const BmpPlan& plan)
+// PCX run-length encoding of one line.
+void AppendPcxRuns(File& file, std::span<const std::uint8_t> line)
 {
-    for (const Colour& c : plan.palette) {
-        file.insert(file.end(), {c.blue, c.green, c.red});
-        if (plan.headerSize != 12)
-            file.push_back(0);
+    std::size_t i = 0;
+    while (i < line.size()) {
+        std::size_t run = 1;
+        while (i + run < line.size() && run < 63 && line[i + run] == line[i])
+            ++run;
+        if (run > 1 || (line[i] & 0xC0) == 0xC0)
+            file.push_back(static_cast<std::uint8_t>(0xC0 | run));
+        file.push_back(line[i]);
+        i += run;
     }
-}
-
-void PutInfoHeader(File& file, const BmpPlan& plan)
-{
-    Put32(file, static_cast<std::uint32_t>(plan.width));
-    Put32(file, static_cast<std::uint32_t>(plan.height));
-    Put16(file, 1);
-    Put16(file, static_cast<unsigned>(plan.bitsPerPixel));
-    Put32(file, plan.compression);
-    Put32(file, static_cast<std::uint32_t>(plan.pixels.size()));
-    Put32(file, 2835);
-    Put32(file, 2835);
-    Put32(file, plan.coloursUsed);
-    Put32(file, 0);
-    const bool masksInside = plan.headerSize > 40;
-    if (masksInside || plan.compression == 3)
-        for (int i = 0; i < (masksInside ? 4 : 3); ++i)
-            Put32(file, plan.masks[static_cast<std::size_t>(i)]);
-    // file starts with 14 placeholder bytes where the header has its 4-byte size.
-    while (masksInside && file.size() < 10 + plan.headerSize)
-        file.push_back(0);
 }
 
 }  // namespace
 
 File BmpFile(const BmpPlan& plan)
 {
-    File header;
+    File header;  // the header from its size on, the masks and the colour table
     Put32(header, plan.headerSize);
+    const auto width = static_cast<std::uint32_t>(plan.width), height = static_cast<std::uint32_t>(plan.height);
+    const auto bits = static_cast<std::uint32_t>(plan.bitsPerPixel);
     if (plan.headerSize == 12) {
-        Put16(header, static_cast<unsigned>(plan.width));
-        Put16(header, static_cast<unsigned>(plan.height));
-        Put16(header, 1);
-        Put16(header, static_cast<unsigned>(plan.bitsPerPixel));
+        for (const std::uint32_t value : {width, height, 1u, bits})
+            Put16(header, value);
     } else {
-        File body{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        PutInfoHeader(body, plan);
-        header.insert(header.end(), body.begin() + 14, body.end());
+        const auto pixelBytes = static_cast<std::uint32_t>(plan.pixels.size());
+        for (const std::uint32_t value :
+             {width, height, 1u | bits << 16, plan.compression, pixelBytes, 2835u, 2835u, plan.coloursUsed, 0u})
+            Put32(header, value);
+        const bool masksInside = plan.headerSize > 40;
+        if (masksInside || plan.compression == 3)
+            for (std::size_t i = 0; i < (masksInside ? 4u : 3u); ++i)
+                Put32(header, plan.masks[i]);
+        header.resize(std::max<std::size_t>(header.size(), plan.headerSize), 0);
     }
+    for (const Colour& c : plan.palette) {
+        header.insert(header.end(), {c.blue, c.green, c.red});
+        if (plan.headerSize != 12)
+            header.push_back(0);
+    }
+    const auto offset = static_cast<std::uint32_t>(14 + header.size());
     File file{'B', 'M'};
-    File table;
-    PutBmpPalette(table, plan);
-    const auto offset = static_cast<std::uint32_t>(14 + header.size() + table.size());
-    Put32(file, offset + static_cast<std::uint32_t>(plan.pixels.size()));
-    Put32(file, 0);
-    Put32(file, offset);
+    for (const std::uint32_t value : {offset + static_cast<std::uint32_t>(plan.pixels.size()), 0u, offset})
+        Put32(file, value);
     file.insert(file.end(), header.begin(), header.end());
-    file.insert(file.end(), table.begin(), table.end());
     file.insert(file.end(), plan.pixels.begin(), plan.pixels.end());
     return file;
 }
@@ -80,20 +74,6 @@ unsigned PcxBytesPerLine(const PcxPlan& plan)
         return plan.bytesPerLine;
     const unsigned bytes = (plan.width * static_cast<unsigned>(plan.bitsPerPlane) + 7) / 8;
     return (bytes + 1) & ~1u;
-}
-
-void AppendPcxRuns(File& file, std::span<const std::uint8_t> line)
-{
-    std::size_t i = 0;
-    while (i < line.size()) {
-        std::size_t run = 1;
-        while (i + run < line.size() && run < 63 && line[i + run] == line[i])
-            ++run;
-        if (run > 1 || (line[i] & 0xC0) == 0xC0)
-            file.push_back(static_cast<std::uint8_t>(0xC0 | run));
-        file.push_back(line[i]);
-        i += run;
-    }
 }
 
 File PcxFile(const PcxPlan& plan)

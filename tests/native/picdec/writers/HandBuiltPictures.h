@@ -1,6 +1,8 @@
 #pragma once
 // BMP and PCX files put together byte by byte, so every header field and
 // compression case can be chosen.
+// Every member of a plan has a default (`{}` at least), so designated
+// initializers may name only the ones that matter.
 
 #include <array>
 #include <cstdint>
@@ -19,8 +21,8 @@ struct BmpPlan {
     std::uint32_t compression = 0;
     std::uint32_t coloursUsed = 0;
     std::array<std::uint32_t, 4> masks{};  // written for compression 3
-    Palette palette;
-    std::vector<std::uint8_t> pixels;  // exactly as stored in the file
+    Palette palette{};
+    std::vector<std::uint8_t> pixels{};  // exactly as stored in the file
 };
 File BmpFile(const BmpPlan& plan);
 
@@ -35,15 +37,12 @@ struct PcxPlan {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     unsigned bytesPerLine = 0;  // 0: the least that holds a line, rounded up to even
-    Palette headerPalette;      // up to 16 entries
-    Palette endPalette;         // 256 entries after a 0x0C marker, or none
+    Palette headerPalette{};      // up to 16 entries
+    Palette endPalette{};         // 256 entries after a 0x0C marker, or none
     // Per line, the planes one after another, each bytesPerLine long.
-    std::vector<std::vector<std::uint8_t>> lines;
+    std::vector<std::vector<std::uint8_t>> lines{};
 };
 File PcxFile(const PcxPlan& plan);
 unsigned PcxBytesPerLine(const PcxPlan& plan);
-
-// PCX run-length encoding of one line.
-void AppendPcxRuns(File& file, std::span<const std::uint8_t> line);
 
 }  // namespace picdec::samples

@@ -20,14 +20,6 @@ Colour PatternColour(std::uint32_t x, std::uint32_t y)
                   static_cast<std::uint8_t>(x * 101 + y * 29 + 7)};
 }
 
-Colour GradientColour(std::uint32_t x, std::uint32_t y, std::uint32_t width, std::uint32_t height)
-{
-    const std::uint32_t red = x * 255 / (width - 1);
-    const std::uint32_t green = y * 255 / (height - 1);
-    const std::uint32_t blue = (x + y) * 255 / (width + height - 2);
-    return Colour{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green), static_cast<std::uint8_t>(blue)};
-}
-
 RgbPicture PatternPicture(std::uint32_t width, std::uint32_t height)
 {
     RgbPicture picture{width, height, {}};
@@ -42,7 +34,9 @@ RgbPicture GradientPicture(std::uint32_t width, std::uint32_t height)
     RgbPicture picture{width, height, {}};
     for (std::uint32_t y = 0; y < height; ++y)
         for (std::uint32_t x = 0; x < width; ++x)
-            picture.pixels.push_back(GradientColour(x, y, width, height));
+            picture.pixels.push_back(Colour{static_cast<std::uint8_t>(x * 255 / (width - 1)),
+                                            static_cast<std::uint8_t>(y * 255 / (height - 1)),
+                                            static_cast<std::uint8_t>((x + y) * 255 / (width + height - 2))});
     return picture;
 }
 

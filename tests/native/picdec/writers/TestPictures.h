@@ -18,9 +18,6 @@ void Put32(File& file, std::uint32_t value);
 // A colour that differs in every channel from its neighbours.
 Colour PatternColour(std::uint32_t x, std::uint32_t y);
 
-// A smooth picture with many colours, as a photograph has.
-Colour GradientColour(std::uint32_t x, std::uint32_t y, std::uint32_t width, std::uint32_t height);
-
 struct RgbPicture {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
@@ -30,6 +27,7 @@ struct RgbPicture {
 };
 
 RgbPicture PatternPicture(std::uint32_t width, std::uint32_t height);
+// A smooth picture with many colours, as a photograph has.
 RgbPicture GradientPicture(std::uint32_t width, std::uint32_t height);
 
 // Index (x * 7 + y * 3) % colours: every index appears, neighbours differ.

@@ -9,6 +9,7 @@ namespace picdec::samples {
 
 namespace {
 
+// The file grows in memory as libtiff writes it.
 struct Stream {
     File bytes;
     toff_t at = 0;
@@ -28,19 +29,16 @@ tmsize_t Read(thandle_t handle, void* out, tmsize_t size)
 tmsize_t Write(thandle_t handle, void* data, tmsize_t size)
 {
     Stream& s = StreamOf(handle);
-    const auto count = static_cast<std::size_t>(size);
-    if (s.bytes.size() < s.at + count)
-        s.bytes.resize(s.at + count);
-    std::memcpy(s.bytes.data() + s.at, data, count);
-    s.at += count;
+    s.bytes.resize(std::max<std::size_t>(s.bytes.size(), s.at + static_cast<std::size_t>(size)));
+    std::memcpy(s.bytes.data() + s.at, data, static_cast<std::size_t>(size));
+    s.at += static_cast<toff_t>(size);
     return size;
 }
 
 toff_t Seek(thandle_t handle, toff_t offset, int whence)
 {
     Stream& s = StreamOf(handle);
-    s.at = (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.at : s.bytes.size()) + offset;
-    return s.at;
+    return s.at = (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.at : s.bytes.size()) + offset;
 }
 
 int Close(thandle_t) { return 0; }
