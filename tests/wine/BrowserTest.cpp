@@ -8,8 +8,6 @@
 
 namespace {
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 class BrowserTest : public ::testing::Test {
 protected:
     // The main window listing the directory.
@@ -23,10 +21,17 @@ protected:
     // text itself searches.
     void Type(char c) { ::SendMessageA(form.Edit1.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1); }
 
-    void Key(HWND window, WORD key)
+    // Del or Ins on the list, answered from the script.
+    void ListKey(WORD key, int answer, const std::string& value = {})
     {
-        ::SendMessageA(window, WM_KEYDOWN, key, 1);
-        ::SendMessageA(window, WM_KEYUP, key, 0xC0000001);
+        dialogs.Answer(answer, value);
+        PressKey(form.FileListBox1.Handle(), key);
+    }
+    void Enter(HWND window) { ::SendMessageA(window, WM_CHAR, '\r', 1); }
+    void Files(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            folder.File(name);
     }
 
     void Select(const std::string& name) { form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName(name)); }
@@ -41,8 +46,7 @@ protected:
 
 TEST_F(BrowserTest, TypeAheadWalksTheRootListAsTheUserTypes)
 {
-    for (const char* name : {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"})
-        folder.File(name);
+    Files({"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"});
     ScratchDrive drive('R', folder.Path(), DRIVE_FIXED);
     form.DriveComboBox1.SetDrive('R');
     ASSERT_EQ(form.FileListBox1.Directory(), "R:\\");
@@ -65,12 +69,11 @@ TEST_F(BrowserTest, TypeAheadWalksTheRootListAsTheUserTypes)
 
 TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
 {
-    for (const char* name : {"ALPHA.BMP", "BETA.GIF"})
-        folder.File(name);
+    Files({"ALPHA.BMP", "BETA.GIF"});
     Browse(folder.Path());
     EXPECT_EQ(form.Edit1.Text(), "*.*");
     EXPECT_EQ(form.FileListBox1.ItemIndex(), -1) << "the mask written after the read selects nothing";
-    form.FileListBox1.SetItemIndex(IndexOf("BETA.GIF"));
+    Select("BETA.GIF");
     form.Edit1.SetText("A");
     EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("BETA.GIF"));
     EXPECT_FALSE(form.Edit1Typing);
@@ -80,36 +83,29 @@ TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
 
 TEST_F(BrowserTest, DeleteAsksAndKeepsTheSelectionIndex)
 {
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
-        folder.File(name);
+    Files({"a.bmp", "b.bmp", "c.bmp"});
     Browse(folder.Path());
     Select("a.bmp");
-    dialogs.Answer(mrNo);
-    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ListKey(VK_DELETE, mrNo);
     ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].text, "Delete File a.bmp ?");
-    EXPECT_EQ(dialogs.requests[0].type, mtConfirmation);
-    EXPECT_EQ(dialogs.requests[0].buttons, static_cast<unsigned>(mbYes | mbNo));
+    ExpectMessage(dialogs.requests[0], "Delete File a.bmp ?", mtConfirmation, mbYes | mbNo);
     EXPECT_TRUE(Exists(folder / "a.bmp"));
 
     const int index = IndexOf("a.bmp");
-    dialogs.Answer(mrYes);
-    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ListKey(VK_DELETE, mrYes);
     EXPECT_FALSE(Exists(folder / "a.bmp"));
     EXPECT_EQ(IndexOf("a.bmp"), -1);
     EXPECT_EQ(form.FileListBox1.ItemIndex(), index);
     EXPECT_EQ(form.FileListBox1.Items()[static_cast<std::size_t>(index)].text, "b.bmp");
 
     Select("c.bmp");
-    dialogs.Answer(mrYes);
-    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ListKey(VK_DELETE, mrYes);
     EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("b.bmp")) << "the new last entry";
 
     // A file that cannot be deleted: a warning, and the list stays.
     HANDLE open = ::CreateFileA((folder / "b.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     dialogs.requests.clear();
-    dialogs.Answer(mrYes);
-    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ListKey(VK_DELETE, mrYes);
     ::CloseHandle(open);
     ASSERT_EQ(dialogs.requests.size(), 2u);
     EXPECT_EQ(dialogs.requests[1].text, "Error occured while deleting file !");
@@ -123,11 +119,11 @@ TEST_F(BrowserTest, DelAndInsOnADirectoryEntryOrNoSelectionDoNothing)
     Browse(folder.Path());
     for (const char* entry : {"[sub]", "[..]"}) {
         Select(entry);
-        Key(form.FileListBox1.Handle(), VK_DELETE);
-        Key(form.FileListBox1.Handle(), VK_INSERT);
+        PressKey(form.FileListBox1.Handle(), VK_DELETE);
+        PressKey(form.FileListBox1.Handle(), VK_INSERT);
     }
     form.FileListBox1.SetItemIndex(-1);
-    Key(form.FileListBox1.Handle(), VK_DELETE);
+    PressKey(form.FileListBox1.Handle(), VK_DELETE);
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_TRUE(Exists(folder / "sub"));
 }
@@ -138,8 +134,7 @@ TEST_F(BrowserTest, RenameMovesTheFileOrWarnsAndKeepsBoth)
     folder.File("b.bmp", "second");
     Browse(folder.Path());
     Select("a.bmp");
-    dialogs.Answer(mrOk, "b.bmp");
-    Key(form.FileListBox1.Handle(), VK_INSERT);
+    ListKey(VK_INSERT, mrOk, "b.bmp");
     ASSERT_EQ(dialogs.requests.size(), 2u);
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Input);
     EXPECT_EQ(dialogs.requests[0].caption, "Rename File");
@@ -150,13 +145,11 @@ TEST_F(BrowserTest, RenameMovesTheFileOrWarnsAndKeepsBoth)
     EXPECT_TRUE(Exists(folder / "a.bmp"));
     EXPECT_TRUE(Exists(folder / "b.bmp"));
 
-    dialogs.Answer(mrCancel);
-    Key(form.FileListBox1.Handle(), VK_INSERT);
+    ListKey(VK_INSERT, mrCancel);
     EXPECT_TRUE(Exists(folder / "a.bmp"));
 
-    dialogs.Answer(mrOk, "z.bmp");
     const int index = form.FileListBox1.ItemIndex();
-    Key(form.FileListBox1.Handle(), VK_INSERT);
+    ListKey(VK_INSERT, mrOk, "z.bmp");
     EXPECT_FALSE(Exists(folder / "a.bmp"));
     EXPECT_TRUE(Exists(folder / "z.bmp"));
     EXPECT_GE(IndexOf("z.bmp"), 0);
@@ -173,15 +166,13 @@ TEST_F(BrowserTest, DeleteAndRenameActInTheListedDirectoryWhereverTheCurrentDire
     Browse(folder / "listed");
     Select("x.bmp");
     ::SetCurrentDirectoryA((folder / "elsewhere").c_str());
-    dialogs.Answer(mrYes);
-    Key(form.FileListBox1.Handle(), VK_DELETE);
+    ListKey(VK_DELETE, mrYes);
     EXPECT_FALSE(Exists(folder / "listed\\x.bmp"));
     EXPECT_TRUE(Exists(folder / "elsewhere\\x.bmp"));
 
     Select("z.bmp");
     ::SetCurrentDirectoryA((folder / "elsewhere").c_str());
-    dialogs.Answer(mrOk, "y.bmp");
-    Key(form.FileListBox1.Handle(), VK_INSERT);
+    ListKey(VK_INSERT, mrOk, "y.bmp");
     EXPECT_TRUE(Exists(folder / "listed\\y.bmp"));
     EXPECT_TRUE(Exists(folder / "elsewhere\\z.bmp"));
     EXPECT_FALSE(Exists(folder / "elsewhere\\y.bmp"));
@@ -195,9 +186,7 @@ TEST_F(BrowserTest, AnUnreadableDriveWarnsAndReturnsToTheLastGoodDrive)
     ASSERT_EQ(form.LastGoodDrive, 'R');
     form.DriveComboBox1.SetDrive('A');
     ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].text, "Access Error on Drive A: !");
-    EXPECT_EQ(dialogs.requests[0].type, mtWarning);
-    EXPECT_EQ(dialogs.requests[0].buttons, static_cast<unsigned>(mbOK));
+    ExpectMessage(dialogs.requests[0], "Access Error on Drive A: !", mtWarning, mbOK);
     EXPECT_EQ(form.DriveComboBox1.Drive(), 'R');
     EXPECT_EQ(form.FileListBox1.Directory(), "R:\\");
     EXPECT_EQ(form.Label2.Text(), "R:\\");
@@ -208,10 +197,10 @@ TEST_F(BrowserTest, EnterMovesFromDriveBoxToNameFieldToList)
 {
     folder.Folder("Holiday");
     Browse(folder.Path());
-    ::SendMessageA(form.DriveComboBox1.Handle(), WM_CHAR, '\r', 1);
+    Enter(form.DriveComboBox1.Handle());
     EXPECT_EQ(::GetFocus(), form.Edit1.Handle());
     Select("[Holiday]");
-    ::SendMessageA(form.Edit1.Handle(), WM_CHAR, '\r', 1);
+    Enter(form.Edit1.Handle());
     EXPECT_EQ(form.FileListBox1.Directory(), folder / "Holiday") << "Enter opens the selected entry";
     EXPECT_EQ(::GetFocus(), form.FileListBox1.Handle());
     EXPECT_EQ(form.Edit1.Text(), "*.*");
@@ -226,13 +215,13 @@ TEST_F(BrowserTest, DoubleClickEntersDirectoriesAndOpensOnlyPictures)
     CurrentPicturePath.clear();
 
     Select("README.TXT");
-    ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
+    Enter(form.FileListBox1.Handle());
     EXPECT_EQ(CurrentPicturePath, "");
     EXPECT_EQ(form.FileListBox1.Directory(), folder / "Holiday");
 
     EXPECT_TRUE(dialogs.requests.empty());
     Select("beach.jpg");
-    ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
+    Enter(form.FileListBox1.Handle());
     ASSERT_FALSE(dialogs.requests.empty()) << "a picture is loaded (this one is not a valid one)";
     EXPECT_EQ(dialogs.requests.back().text, "BEACH.JPG is not a valid Bitmapfile !");
     dialogs.requests.clear();
@@ -253,7 +242,7 @@ TEST_F(BrowserTest, ThePathLineStaysOneLineWhenThePathHasBlanks)
     folder.Folder(name);
     Browse(folder.Path());
     Select("[" + name + "]");
-    ::SendMessageA(form.FileListBox1.Handle(), WM_CHAR, '\r', 1);
+    Enter(form.FileListBox1.Handle());
     ASSERT_EQ(form.Label2.Text(), ShortenPath(folder / name, 30));
     PixelCanvas line(220, 13);
     ::SendMessageA(form.Label2.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(line.dc()), PRF_CLIENT);

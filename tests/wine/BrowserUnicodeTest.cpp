@@ -6,12 +6,6 @@
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 
-namespace {
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-} // namespace
-
 // Names outside ASCII go through the browser as UTF-8 from end to end.
 TEST(BrowserUnicode, ListsSelectsOpensRenamesAndDeletesNonAsciiNames)
 {

@@ -20,7 +20,7 @@ protected:
         f.FileListBox1.SetItemIndex(f.FileListBox1.IndexOfName(name));
         ::SendMessageA(f.FileListBox1.Handle(), WM_CHAR, '\r', 1);
     }
-    void Click(const TButton& button) { ::SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+    void Press(const TButton& button) { ::SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
     void ExpectEmptyPreview()
     {
         EXPECT_FALSE(::IsWindowVisible(f.PicView1.Handle()));
@@ -90,7 +90,7 @@ TEST_F(PreviewTest, SizesThePreviewByTheFitRule)
         const std::string name = std::to_string(c.width) + "x" + std::to_string(c.height) + ".bmp";
         WriteDepthBmp(folder, name, c.width, c.height, 8);
         if (f.PicView1.Stretch() != c.stretch)
-            Click(f.BtnStretch);
+            Press(f.BtnStretch);
         Open(name);
         EXPECT_EQ(SizeOf(f.PicView1.Handle()), c.view) << name;
         EXPECT_EQ(SizeOf(f.Panel1.Handle()), (SIZE{c.view.cx + 8, c.view.cy + 8})) << name;
@@ -106,13 +106,13 @@ TEST_F(PreviewTest, StretchTwiceReturnsToActualSizeAndTheDarkIndicator)
     Open("wide.bmp");
     EXPECT_EQ(scrollBars(), WS_HSCROLL | WS_VSCROLL);
     ::SetFocus(f.Edit1.Handle());
-    Click(f.BtnStretch);
+    Press(f.BtnStretch);
     EXPECT_EQ(f.PanelLED.Color(), clRed);
     EXPECT_TRUE(f.PicView1.Stretch());
     EXPECT_EQ(SizeOf(f.PicView1.Handle()).cy, 265);
     EXPECT_EQ(scrollBars(), 0) << "the fitted preview needs no scrolling";
     EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
-    Click(f.BtnStretch);
+    Press(f.BtnStretch);
     EXPECT_EQ(f.PanelLED.Color(), clMaroon);
     EXPECT_FALSE(f.PicView1.Stretch());
     EXPECT_EQ(SizeOf(f.PicView1.Handle()), (SIZE{640, 480}));
@@ -137,10 +137,7 @@ TEST_F(PreviewTest, AFailedLoadEmptiesThePreviewAndSaysSo)
     Open("good.bmp");
     Open("scan.pcx");
     ASSERT_FALSE(dialogs.requests.empty());
-    const DialogRequest& last = dialogs.requests.back();
-    EXPECT_EQ(last.text, "SCAN.PCX is not a valid Bitmapfile !");
-    EXPECT_EQ(last.type, mtError);
-    EXPECT_EQ(last.buttons, static_cast<unsigned>(mbOK));
+    ExpectMessage(dialogs.requests.back(), "SCAN.PCX is not a valid Bitmapfile !", mtError, mbOK);
     ExpectEmptyPreview();
     dialogs.requests.clear();
     Open("scan.pcx");
@@ -190,7 +187,7 @@ TEST_F(PreviewTest, CopyPutsThePictureOnTheClipboard)
     ::OpenClipboard(nullptr);
     ::EmptyClipboard();
     ::CloseClipboard();
-    Click(f.ButtonCpy);
+    Press(f.ButtonCpy);
     ASSERT_TRUE(::OpenClipboard(nullptr));
     HANDLE dib = ::GetClipboardData(CF_DIB);
     ASSERT_NE(dib, nullptr);
@@ -210,7 +207,7 @@ TEST_F(PreviewTest, BothViewsShareOneCopyOfThePixels)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(BitmapOf(w.form2.PicView1), preview);
     // Painting both, stretched and at actual size, keeps them shared.
-    Click(f.BtnStretch);
+    Press(f.BtnStretch);
     ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
     ::RedrawWindow(f.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ::RedrawWindow(w.form2.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

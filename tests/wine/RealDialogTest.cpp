@@ -51,8 +51,6 @@ private:
     std::thread worker_;
 };
 
-void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
 // Without a window manager the X server sometimes hands the input focus to
 // its root window as a closing box unmaps, and Wine then makes the desktop
 // the foreground window. A user would click the form to get it back; the
@@ -63,12 +61,6 @@ void TakeBackFromTheDesktop(HWND form)
         return;
     ::SetForegroundWindow(form);
     PumpMessages();
-}
-
-void Key(HWND window, WORD key)
-{
-    ::SendMessageA(window, WM_KEYDOWN, key, 1);
-    ::SendMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
 } // namespace
@@ -115,22 +107,18 @@ TEST(RealMessageDialog, HasTheGermanCaptionAndButtonsOfItsType)
 TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewTextOnlyOnOk)
 {
     for (int button : {IDOK, IDCANCEL}) {
-        std::string caption, prompt, initial, ok, cancel;
-        DWORD selectionStart = 1, selectionEnd = 0;
-        LRESULT limit = 0;
+        std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons
         std::string value = "HOUSE.BMP";
         bool accepted;
         {
             DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-                caption = TextOf(dialog);
-                prompt = TextOf(::GetDlgItem(dialog, 100));
                 HWND edit = ::GetDlgItem(dialog, 101);
-                initial = TextOf(edit);
-                ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
-                               reinterpret_cast<LPARAM>(&selectionEnd));
-                limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
-                ok = TextOf(::GetDlgItem(dialog, IDOK));
-                cancel = TextOf(::GetDlgItem(dialog, IDCANCEL));
+                DWORD start = 1, end = 0;
+                ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+                const LRESULT limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
+                seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
+                        std::to_string(start) + "-" + std::to_string(end), std::to_string(limit),
+                        TextOf(::GetDlgItem(dialog, IDOK)), TextOf(::GetDlgItem(dialog, IDCANCEL))};
                 ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("GARDEN.BMP"));
                 Click(dialog, button);
             });
@@ -138,38 +126,29 @@ TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewTextOnlyOnOk)
         }
         EXPECT_EQ(accepted, button == IDOK);
         EXPECT_EQ(value, button == IDOK ? "GARDEN.BMP" : "HOUSE.BMP");
-        EXPECT_EQ(caption, "Rename File");
-        EXPECT_EQ(prompt, "New Name:");
-        EXPECT_EQ(initial, "HOUSE.BMP");
-        EXPECT_EQ(selectionStart, 0u);
-        EXPECT_EQ(selectionEnd, 9u);
-        EXPECT_EQ(limit, 255);
-        EXPECT_EQ(ok, "OK");
-        EXPECT_EQ(cancel, "Abbrechen");
+        EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "HOUSE.BMP", "0-9", "255", "OK",
+                                                  "Abbrechen"}));
     }
 }
 
 TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
 {
-    std::string errorCaption, fatalCaption, fatalText;
+    std::vector<std::string> seen;
+    auto note = [&](HWND dialog) {
+        seen.push_back(TextOf(dialog));
+        if (HWND text = ::GetDlgItem(dialog, 0xFFFF); text && seen.size() == 2)
+            seen.push_back(TextOf(text));
+        Click(dialog, IDOK);
+    };
     {
-        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-            errorCaption = TextOf(dialog);
-            Click(dialog, IDOK);
-        });
+        DialogUser user(::GetCurrentThreadId(), note);
         ShowErrorBox("Lumoscope32 - [Noname]", "Datei nicht gefunden.");
     }
     {
-        DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-            fatalCaption = TextOf(dialog);
-            fatalText = TextOf(::GetDlgItem(dialog, 0xFFFF));
-            Click(dialog, IDOK);
-        });
+        DialogUser user(::GetCurrentThreadId(), note);
         ShowFatalErrorBox("Dateizugriff verweigert.");
     }
-    EXPECT_EQ(errorCaption, "Lumoscope32 - [Noname]");
-    EXPECT_EQ(fatalCaption, "Anwendungsfehler");
-    EXPECT_EQ(fatalText, "Dateizugriff verweigert.");
+    EXPECT_EQ(seen, (std::vector<std::string>{"Lumoscope32 - [Noname]", "Anwendungsfehler", "Dateizugriff verweigert."}));
 }
 
 TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
@@ -188,8 +167,8 @@ TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
         int button;
     };
     const Case cases[] = {
-        {"Del's question", list, [&] { Key(list, VK_DELETE); }, IDNO},
-        {"Rename", list, [&] { Key(list, VK_INSERT); }, IDCANCEL},
+        {"Del's question", list, [&] { PressKey(list, VK_DELETE); }, IDNO},
+        {"Rename", list, [&] { PressKey(list, VK_INSERT); }, IDCANCEL},
         {"drive warning", form.DriveComboBox1.Handle(), [&] { form.DriveComboBox1.SetDrive('A'); }, IDOK},
         {"About",
          form.Edit1.Handle(),

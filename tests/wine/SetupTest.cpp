@@ -80,8 +80,6 @@ bool RunsAsAdministrator(const std::string& shortcut)
     return flags & SLDF_RUNAS_USER;
 }
 
-void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
 HWND UninstallerReport() { return ::FindWindowA("#32770", "Lumoscope Uninstall"); }
 
 bool UninstallerRunning() { return !ProcessesNamed("LMUNINST.EXE").empty(); }

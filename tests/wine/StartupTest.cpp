@@ -76,13 +76,12 @@ TEST(Startup, AsksTheUninstallQuestionOnlyForTheSwitch)
         ASSERT_EQ(dialogs.requests.size(), c.messages);
         if (c.messages == 0)
             continue;
-        const DialogRequest& question = dialogs.requests[0];
-        EXPECT_EQ(question.kind, DialogRequest::Message);
-        EXPECT_EQ(question.type, mtConfirmation);
-        EXPECT_EQ(question.buttons, static_cast<TMsgDlgButtons>(mbYes | mbNo));
-        EXPECT_EQ(question.caption, "Bestätigen");
-        EXPECT_EQ(question.text, "Lumoscope -32 is going to delete itself from your system.\r"
-                                 "Do you want to proceed the Uninstall process ?");
+        EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
+        EXPECT_EQ(dialogs.requests[0].caption, "Bestätigen");
+        ExpectMessage(dialogs.requests[0],
+                      "Lumoscope -32 is going to delete itself from your system.\rDo you want to proceed the "
+                      "Uninstall process ?",
+                      mtConfirmation, mbYes | mbNo);
         if (c.messages == 2) {
             EXPECT_EQ(dialogs.requests[1].type, mtError);
         }

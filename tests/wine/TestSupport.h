@@ -2,6 +2,8 @@
 // Helpers for the Wine tests: scripted dialogs, message pumping, pixels.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <optional>
 #include <ostream>
@@ -36,6 +38,27 @@ public:
     std::deque<DialogAnswer> answers;
     std::vector<DialogRequest> requests;
 };
+
+// Checks a message request's text, type and buttons at once.
+inline void ExpectMessage(const DialogRequest& request, const std::string& text, TMsgDlgType type,
+                          TMsgDlgButtons buttons)
+{
+    EXPECT_EQ(request.text, text);
+    EXPECT_EQ(request.type, type);
+    EXPECT_EQ(request.buttons, buttons);
+}
+
+inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A key pressed and released, as the keyboard sends it.
+inline void PressKey(HWND window, WORD key)
+{
+    ::SendMessageA(window, WM_KEYDOWN, key, 1);
+    ::SendMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+// A dialog's button clicked, from any thread.
+inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 // Dispatches every waiting message through the application.
 inline void PumpMessages() { Application().ProcessMessages(); }

@@ -45,15 +45,12 @@ TEST(Uninstall, WritesTheTenLineLogBeforeItTellsTheUser)
     Uninstall(client, {"C:\\APPS", windows.Path()});
 
     ASSERT_EQ(dialogs.requests.size(), 1u);
-    const DialogRequest& information = dialogs.requests[0];
-    EXPECT_EQ(information.type, mtInformation);
-    EXPECT_EQ(information.buttons, static_cast<TMsgDlgButtons>(mbOK));
-    EXPECT_EQ(information.caption, "Information");
-    EXPECT_EQ(information.text, "Lumoscope has deleted its Windows-Entries !\r\r"
-                                "To delete the Program-Path of Lumoscope,\r"
-                                "Lumoscope have to close itself and run LMUNINST.EXE,\r"
-                                "which will delete the Lumoscope-Files from your Drive.\r\r"
-                                "Press OK to run LMUNINST.EXE");
+    EXPECT_EQ(dialogs.requests[0].caption, "Information");
+    ExpectMessage(dialogs.requests[0],
+                  "Lumoscope has deleted its Windows-Entries !\r\rTo delete the Program-Path of Lumoscope,\r"
+                  "Lumoscope have to close itself and run LMUNINST.EXE,\rwhich will delete the Lumoscope-Files "
+                  "from your Drive.\r\rPress OK to run LMUNINST.EXE",
+                  mtInformation, mbOK);
     EXPECT_EQ(logWhenAsked, kLogForApps);
     EXPECT_EQ(ReadFileBytes((windows / "LMUNINST.LOG")), kLogForApps);
 }
@@ -72,10 +69,8 @@ TEST(Uninstall, ThatCannotHandOverTellsWhereTheFilesAre)
         Uninstall(client, {"C:\\APPS", folder});
         ASSERT_EQ(dialogs.requests.size(), 1u);
         EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
-        EXPECT_EQ(dialogs.requests[0].type, mtError);
-        EXPECT_EQ(dialogs.requests[0].buttons, static_cast<TMsgDlgButtons>(mbOK));
         EXPECT_EQ(dialogs.requests[0].caption, "Fehler");
-        EXPECT_EQ(dialogs.requests[0].text, kErrorText);
+        ExpectMessage(dialogs.requests[0], kErrorText, mtError, mbOK);
         const std::optional<std::string> log = ReadFileBytes(folder + "\\LMUNINST.LOG");
         EXPECT_EQ(log, uninstallerMissing ? std::optional<std::string>("") : std::nullopt);
     }

@@ -38,8 +38,6 @@ std::string LogNaming(const std::string& madeDir, const std::vector<std::string>
     return text;
 }
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // root\Program is the logged program folder.
 class Uninstaller : public ::testing::Test {
 protected:
