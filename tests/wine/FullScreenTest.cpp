@@ -172,9 +172,7 @@ TEST_F(FullScreenTest, AClickOnThePictureClosesAndTheMainWindowGetsItsFocusBack)
     ::SetWindowPos(w.form2.PicView1.Handle(), nullptr, -30, -30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ::PostMessageA(w.form2.Handle(), kProbe, 0, 0);
     ShowModally();
-    EXPECT_TRUE(during.mainDisabled);
-    EXPECT_TRUE(during.maximised);
-    EXPECT_TRUE(during.cursorHidden);
+    EXPECT_TRUE(during.mainDisabled && during.maximised && during.cursorHidden);
     EXPECT_TRUE(during.atTopLeft) << "every showing starts at the top-left corner";
     EXPECT_FALSE(::IsWindowVisible(w.form2.Handle()));
     EXPECT_TRUE(::IsWindowEnabled(w.form1.Handle()));

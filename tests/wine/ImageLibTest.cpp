@@ -198,9 +198,7 @@ TEST(ImageLibrary, FailuresBeepAndShowTheLibrarysOwnMessage)
     ASSERT_EQ(dialogs.requests.size(), 2u);
     for (const DialogRequest& request : dialogs.requests) {
         EXPECT_EQ(request.caption, "Fehler");
-        EXPECT_EQ(request.type, mtError);
-        EXPECT_EQ(request.buttons, static_cast<TMsgDlgButtons>(mbOK));
-        EXPECT_EQ(request.text, "The picture file cannot be opened.");
+        ExpectMessage(request, "The picture file cannot be opened.", mtError, mbOK);
         EXPECT_EQ(request.beep, dbError);
     }
 }

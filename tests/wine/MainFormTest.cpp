@@ -59,19 +59,14 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
 {
     ProgramDirectory directory(false, false);
     TForm1 f(directory.Location());
-    EXPECT_EQ(f.Caption(), "Lumoscope32 - [Noname]");
-    EXPECT_EQ(Application().Title(), "Lumoscope32 - [Noname]");
-    EXPECT_EQ(f.BtnStretch.Text(), "&STRETCH");
-    EXPECT_EQ(f.ButtonVollbild.Text(), "&FULLVIEW");
-    EXPECT_EQ(f.ButtonCpy.Text(), "&COPY TO CLIPBOARD");
-    EXPECT_EQ(f.ButtonExit.Text(), "E &X I T");
-    EXPECT_EQ(f.Edit1.Text(), "*.*");
-    EXPECT_EQ(f.Label1.Text(), "Path:");
+    EXPECT_EQ((std::vector<std::string>{f.Caption(), Application().Title(), f.BtnStretch.Text(),
+                                        f.ButtonVollbild.Text(), f.ButtonCpy.Text(), f.ButtonExit.Text(), f.Edit1.Text(),
+                                        f.Label1.Text(), f.Panel1.Caption(), f.Panel5.Caption()}),
+              (std::vector<std::string>{"Lumoscope32 - [Noname]", "Lumoscope32 - [Noname]", "&STRETCH", "&FULLVIEW",
+                                        "&COPY TO CLIPBOARD", "E &X I T", "*.*", "Path:", "Pictrix V1.1",
+                                        "Picture-Info:"}));
     EXPECT_EQ(f.Label2.Text(), ShortenPath(f.FileListBox1.Directory(), 30));
-    EXPECT_EQ(f.Panel1.Caption(), "Pictrix V1.1");
-    EXPECT_EQ(f.Panel5.Caption(), "Picture-Info:");
-    EXPECT_FALSE(f.ButtonVollbild.Enabled());
-    EXPECT_FALSE(f.ButtonCpy.Enabled());
+    EXPECT_FALSE(f.ButtonVollbild.Enabled() || f.ButtonCpy.Enabled());
     EXPECT_TRUE(f.NoPictureLoaded);
     EXPECT_FALSE(::IsWindowEnabled(f.PanelLED.Handle()));
     EXPECT_EQ(f.LastGoodDrive, f.DriveComboBox1.Drive());
@@ -120,12 +115,10 @@ TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelpAndAboutShowsTheOneLine
     ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 272, 0);
     PumpMessages();
     ASSERT_EQ(dialogs.requests.size(), 1u);
-    const DialogRequest& about = dialogs.requests[0];
-    EXPECT_EQ(about.kind, DialogRequest::Message);
-    EXPECT_EQ(about.type, mtInformation);
-    EXPECT_EQ(about.buttons, static_cast<TMsgDlgButtons>(mbOK));
-    EXPECT_EQ(about.caption, "Information");
-    EXPECT_EQ(about.text, "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files");
+    EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
+    EXPECT_EQ(dialogs.requests[0].caption, "Information");
+    ExpectMessage(dialogs.requests[0], "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files",
+                  mtInformation, mbOK);
 }
 
 TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)
