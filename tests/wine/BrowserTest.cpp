@@ -247,13 +247,6 @@ TEST_F(BrowserTest, ThePathLineStaysOneLineWhenThePathHasBlanks)
     PixelCanvas line(220, 13);
     ::SendMessageA(form.Label2.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(line.dc()), PRF_CLIENT);
     // Wrapped at the blank, the label would show only "...\Beach", centred.
-    auto ink = [&](int from, int to) {
-        int count = 0;
-        for (int y = 0; y < 10; ++y)
-            for (int x = from; x < to; ++x)
-                count += line.At(x, y) != clBtnFace();
-        return count;
-    };
-    EXPECT_GT(ink(0, 40), 10);
-    EXPECT_GT(ink(180, 220), 10);
+    EXPECT_GT(line.CountOther(clBtnFace(), {0, 0, 40, 10}), 10);
+    EXPECT_GT(line.CountOther(clBtnFace(), {180, 0, 220, 10}), 10);
 }

@@ -108,16 +108,8 @@ TEST_F(DriveComboBoxTest, DrawsTheGlyphTransparentlyAndTheTextAfterIt)
     // The glyph is 11 high, centred: rows 2 to 12, columns 2 to 17.
     EXPECT_EQ(canvas.At(2, 12), window) << "bottom-left colour left out";
     EXPECT_EQ(canvas.At(1, 7), window);
-    int glyphPixels = 0;
-    for (int y = 2; y <= 12; ++y)
-        for (int x = 2; x < 18; ++x)
-            glyphPixels += canvas.At(x, y) != window;
-    EXPECT_GT(glyphPixels, 30);
-    int textPixels = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 24; x < 60; ++x)
-            textPixels += canvas.At(x, y) != window;
-    EXPECT_GT(textPixels, 10) << "the text from left plus glyph width plus 6";
+    EXPECT_GT(canvas.CountOther(window, {2, 2, 18, 13}), 30);
+    EXPECT_GT(canvas.CountOther(window, {24, 0, 60, 16}), 10) << "the text from left plus glyph width plus 6";
 
     PixelCanvas selected(164, 16);
     box.DrawItem(selected.dc(), 0, RECT{0, 0, 164, 16}, {true, false});

@@ -42,18 +42,15 @@ public:
     }
 
     const std::string& Service() const { return service_; }
-    std::vector<std::string> Topics() const
-    {
-        std::lock_guard lock(mutex_);
-        return topics_;
-    }
-    std::vector<std::string> Executes() const
-    {
-        std::lock_guard lock(mutex_);
-        return executes_;
-    }
+    std::vector<std::string> Topics() const { return Locked(topics_); }
+    std::vector<std::string> Executes() const { return Locked(executes_); }
 
 private:
+    std::vector<std::string> Locked(const std::vector<std::string>& list) const
+    {
+        std::lock_guard lock(mutex_);
+        return list;
+    }
     void Serve(std::promise<void>& ready)
     {
         ::GetDesktopWindow();  // Wine's broadcasts reach no window while the desktop process is down

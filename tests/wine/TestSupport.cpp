@@ -26,11 +26,13 @@ COLORREF PixelCanvas::At(int x, int y) const
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
-int PixelCanvas::Count(COLORREF colour) const
+int PixelCanvas::Count(COLORREF colour) const { return width_ * height_ - CountOther(colour, {0, 0, width_, height_}); }
+
+int PixelCanvas::CountOther(COLORREF colour, const RECT& area) const
 {
     int count = 0;
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
-            count += At(x, y) == colour;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += At(x, y) != colour;
     return count;
 }

@@ -99,6 +99,8 @@ public:
     HDC dc() const { return dc_.get(); }
     COLORREF At(int x, int y) const;
     int Count(COLORREF colour) const;
+    // The pixels of another colour within the area (right and bottom excluded).
+    int CountOther(COLORREF colour, const RECT& area) const;
 
 private:
     int width_;
