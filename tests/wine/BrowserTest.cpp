@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "text/PathText.h"
 #include "app/ProgramValues.h"
@@ -107,8 +104,8 @@ TEST_F(BrowserTest, DeleteAsksAndKeepsTheSelectionIndex)
     dialogs.requests.clear();
     ListKey(VK_DELETE, mrYes);
     ::CloseHandle(open);
-    ASSERT_EQ(dialogs.requests.size(), 2u);
-    EXPECT_EQ(dialogs.requests[1].text, "Error occured while deleting file !");
+    EXPECT_EQ(dialogs.Texts(),
+              (std::vector<std::string>{"Delete File b.bmp ?", "Error occured while deleting file !"}));
     EXPECT_EQ(form.FileListBox1.ItemIndex(), IndexOf("b.bmp"));
 }
 

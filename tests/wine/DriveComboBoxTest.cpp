@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "controls/TDriveComboBox.h"
 #include "framework/Panel.h"

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "framework/Exceptions.h"
 #include "framework/Window.h"
@@ -42,12 +40,11 @@ TEST(DefaultErrorDisplay, ShowsTheMessageWithOneFinalPeriodUnderTheTitle)
     ::SendMessageA(window.Handle(), WM_USER, 0, 0);
     ::SendMessageA(window.Handle(), WM_USER + 1, 5, 0);
     ::SendMessageA(withPeriod.Handle(), WM_USER, 0, 0);
-    ASSERT_EQ(dialogs.requests.size(), 3u);
+    const std::vector<std::string> texts = {"Something broke.", "Dateizugriff verweigert.",
+                                            "Already ends with a period."};
+    ASSERT_EQ(dialogs.Texts(), texts);
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::ErrorBox);
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
-    EXPECT_EQ(dialogs.requests[0].text, "Something broke.");
-    EXPECT_EQ(dialogs.requests[1].text, "Dateizugriff verweigert.");
-    EXPECT_EQ(dialogs.requests[2].text, "Already ends with a period.");
     EXPECT_TRUE(::IsWindow(window.Handle())) << "the program goes on";
 }
 
@@ -61,6 +58,5 @@ TEST(DefaultErrorDisplay, CatchesErrorsOfTheMessageHook)
     ::PostThreadMessageA(::GetCurrentThreadId(), WM_USER + 7, 0, 0);
     PumpMessages();
     Application().OnMessage = nullptr;
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].text, "Datei nicht gefunden.");
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Datei nicht gefunden."});
 }

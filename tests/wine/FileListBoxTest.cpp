@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "controls/TFileListBox.h"
 #include "framework/Exceptions.h"

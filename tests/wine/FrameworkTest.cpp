@@ -1,12 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <functional>
 #include <thread>
 
 #include "ProcessTestSupport.h"
-#include "ScratchTestSupport.h"
-#include "TestSupport.h"
 #include "framework/Panel.h"
 #include "framework/StdControls.h"
 #include "framework/Screen.h"

@@ -1,6 +1,5 @@
 // The full-screen view: its window, scrolling by keys, closing, and the
 // modal showing from the main window's FULLVIEW button.
-#include <gtest/gtest.h>
 
 #include <functional>
 

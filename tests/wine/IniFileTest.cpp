@@ -1,8 +1,6 @@
 // The INI utilities on scratch files and on Wine's real WIN.INI, whose
 // section "Extensions" Wine keeps in the registry.
-#include <gtest/gtest.h>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/FileBytes.h"

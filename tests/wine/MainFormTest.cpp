@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "text/PathText.h"
 #include "app/ProgramValues.h"
@@ -60,8 +57,8 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
     ProgramDirectory directory(false, false);
     TForm1 f(directory.Location());
     EXPECT_EQ((std::vector<std::string>{f.Caption(), Application().Title(), f.BtnStretch.Text(),
-                                        f.ButtonVollbild.Text(), f.ButtonCpy.Text(), f.ButtonExit.Text(), f.Edit1.Text(),
-                                        f.Label1.Text(), f.Panel1.Caption(), f.Panel5.Caption()}),
+                                        f.ButtonVollbild.Text(), f.ButtonCpy.Text(), f.ButtonExit.Text(),
+                                        f.Edit1.Text(), f.Label1.Text(), f.Panel1.Caption(), f.Panel5.Caption()}),
               (std::vector<std::string>{"Lumoscope32 - [Noname]", "Lumoscope32 - [Noname]", "&STRETCH", "&FULLVIEW",
                                         "&COPY TO CLIPBOARD", "E &X I T", "*.*", "Path:", "Pictrix V1.1",
                                         "Picture-Info:"}));
@@ -117,8 +114,9 @@ TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelpAndAboutShowsTheOneLine
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
     EXPECT_EQ(dialogs.requests[0].caption, "Information");
-    ExpectMessage(dialogs.requests[0], "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files",
-                  mtInformation, mbOK);
+    ExpectMessage(dialogs.requests[0],
+                  "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files", mtInformation,
+                  mbOK);
 }
 
 TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "PictureTestSupport.h"
@@ -28,11 +26,16 @@ std::vector<COLORREF> PixelsOf(TPicView& view)
     return pixels;
 }
 
+void ShowTestPicture(PicViewHost& host)
+{
+    TBitmap bitmap = TestPicture();
+    host.View.Picture().SetGraphic(&bitmap);
+}
+
 std::vector<COLORREF> TestPixels()
 {
     PicViewHost host;
-    TBitmap bitmap = TestPicture();
-    host.View.Picture().SetGraphic(&bitmap);
+    ShowTestPicture(host);
     return PixelsOf(host.View);
 }
 
@@ -75,11 +78,7 @@ public:
 class PicViewClipboard : public ::testing::Test {
 protected:
     PicViewClipboard() { EmptyClipboard(host.Handle()); }
-    void ShowTestPicture()
-    {
-        TBitmap bitmap = TestPicture();
-        host.View.Picture().SetGraphic(&bitmap);
-    }
+    void ShowTestPicture() { ::ShowTestPicture(host); }
     static void Press(TPicView& view, UINT message, WPARAM key, bool shift, bool ctrl)
     {
         BYTE state[256] = {};
@@ -183,8 +182,7 @@ TEST_F(PicViewClipboard, PastesWhatAnotherInstanceCopiedAndTheOtherWayRound)
 TEST(PicViewClipboardPeer, DISABLED_CopiesTheTestPicture)
 {
     PicViewHost host;
-    TBitmap bitmap = TestPicture();
-    host.View.Picture().SetGraphic(&bitmap);
+    ShowTestPicture(host);
     host.View.CopyToClipboard();
 }
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "PictureTestSupport.h"
 #include "framework/Metafile.h"
 

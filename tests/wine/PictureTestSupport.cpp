@@ -67,21 +67,14 @@ std::string WriteWmfFile(const std::string& name, bool withEscape, bool placeabl
     record(0x041B, {100, 200, 0, 0});  // Rectangle 0, 0, 200, 100
     record(0x0000, {});
     std::string bytes;
-    if (placeable) {
-        Put(bytes, 0x9AC6CDD7, 4);
-        Put(bytes, 0, 2);
-        for (unsigned v : {0u, 0u, 200u, 100u, 96u})
-            Put(bytes, v, 2);
-        Put(bytes, 0, 4);
-        Put(bytes, 0, 2);
-    }
-    Put(bytes, 1, 2);
-    Put(bytes, 9, 2);
-    Put(bytes, 0x300, 2);
-    Put(bytes, static_cast<std::uint32_t>((18 + records.size()) / 2), 4);
-    Put(bytes, 1, 2);
-    Put(bytes, 7, 4);
-    Put(bytes, 0, 2);
+    using Field = std::pair<std::uint32_t, int>;  // value and size
+    if (placeable)  // key, handle, bounds 0, 0, 200, 100 at 96 dpi, reserved, checksum
+        for (auto [value, size] :
+             {Field{0x9AC6CDD7, 4}, {0, 2}, {0, 2}, {0, 2}, {200, 2}, {100, 2}, {96, 2}, {0, 4}, {0, 2}})
+            Put(bytes, value, size);
+    const auto words = static_cast<std::uint32_t>((18 + records.size()) / 2);
+    for (auto [value, size] : {Field{1, 2}, {9, 2}, {0x300, 2}, {words, 4}, {1, 2}, {7, 4}, {0, 2}})
+        Put(bytes, value, size);
     return WriteTextFile(name, bytes + records);
 }
 

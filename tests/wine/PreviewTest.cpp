@@ -1,6 +1,5 @@
 // Loading pictures into the preview through the browser, the information
 // line, the fit rule, the buttons and the failure path.
-#include <gtest/gtest.h>
 
 #include "PictureTestSupport.h"
 #include "PreviewTestSupport.h"

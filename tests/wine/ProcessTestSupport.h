@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "framework/Handles.h"
 
 // Polls every 10 ms until done() holds; false when the time ran out first.

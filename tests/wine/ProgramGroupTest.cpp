@@ -1,6 +1,5 @@
 // The program group removal by DDE: against a small program manager run by
 // the test in a thread of its own, and against Wine's "Progman" service.
-#include <gtest/gtest.h>
 
 #include <shlobj.h>
 
@@ -10,8 +9,6 @@
 #include <thread>
 
 #include "ProcessTestSupport.h"
-#include "ScratchTestSupport.h"
-#include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/DdeClient.h"
 #include "system/FileBytes.h"

@@ -1,8 +1,6 @@
 // The real program, started as a process.
-#include <gtest/gtest.h>
 
 #include "ProcessTestSupport.h"
-#include "TestSupport.h"
 
 TEST(ProgramProcess, StartsWithTheMainWindowAsAskedAndEndsOnClose)
 {

@@ -1,12 +1,10 @@
 // The real dialogs, answered by a second thread as a user would.
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "app/TForm1.h"
 
@@ -148,7 +146,8 @@ TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
         DialogUser user(::GetCurrentThreadId(), note);
         ShowFatalErrorBox("Dateizugriff verweigert.");
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"Lumoscope32 - [Noname]", "Anwendungsfehler", "Dateizugriff verweigert."}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"Lumoscope32 - [Noname]", "Anwendungsfehler", "Dateizugriff verweigert."}));
 }
 
 TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)

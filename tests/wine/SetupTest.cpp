@@ -1,7 +1,6 @@
 // The setup program of this build's architecture, run silently into a
 // scratch folder, and the uninstall run as a user runs it: the program with
 // "-U", answered through its real dialogs, and then LMUNINST.EXE.
-#include <gtest/gtest.h>
 
 #include <shlobj.h>
 
@@ -9,8 +8,6 @@
 #include <set>
 
 #include "ProcessTestSupport.h"
-#include "ScratchTestSupport.h"
-#include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"

@@ -1,7 +1,6 @@
 // The registration against Wine's real registry and WIN.INI. The test prefix
 // is private to the build tree and has none of these entries of its own, so
 // every test starts from and leaves a state without them.
-#include <gtest/gtest.h>
 
 #include <windows.h>
 #include <sddl.h>
@@ -9,7 +8,6 @@
 #include <map>
 #include <optional>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "system/EntryTexts.h"
 #include "system/ProgramPaths.h"

@@ -13,6 +13,7 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Handles.h"
+#include "ScratchTestSupport.h"
 
 // Answers every dialog from a queue (mrOk / the first button when empty)
 // and records what was asked; restores the real dialogs when it goes.
@@ -34,6 +35,13 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     void Answer(int result, const std::string& value = {}) { answers.push_back({result, value}); }
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const DialogRequest& request : requests)
+            texts.push_back(request.text);
+        return texts;
+    }
 
     std::deque<DialogAnswer> answers;
     std::vector<DialogRequest> requests;

@@ -1,8 +1,6 @@
 // The uninstall's hand-over: the uninstall log, the messages and the start
 // of the uninstaller, with a scratch folder in place of the Windows directory.
-#include <gtest/gtest.h>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/DdeClient.h"

@@ -1,10 +1,7 @@
 // LMUNINST.EXE as a process on scratch folders, and the whole uninstall from
 // the program's "-u" to the removed program folder.
-#include <gtest/gtest.h>
 
 #include "ProcessTestSupport.h"
-#include "ScratchTestSupport.h"
-#include "TestSupport.h"
 #include "framework/Files.h"
 #include "system/EntryTexts.h"
 #include "system/FileBytes.h"
