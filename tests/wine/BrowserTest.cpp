@@ -25,11 +25,6 @@ protected:
         PressKey(form.FileListBox1.Handle(), key);
     }
     void Enter(HWND window) { ::SendMessageA(window, WM_CHAR, '\r', 1); }
-    void Files(std::initializer_list<const char*> names)
-    {
-        for (const char* name : names)
-            folder.File(name);
-    }
 
     void Select(const std::string& name) { form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName(name)); }
     int IndexOf(const std::string& name) const { return form.FileListBox1.IndexOfName(name); }
@@ -43,7 +38,7 @@ protected:
 
 TEST_F(BrowserTest, TypeAheadWalksTheRootListAsTheUserTypes)
 {
-    Files({"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"});
+    folder.Fill({"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"});
     ScratchDrive drive('R', folder.Path(), DRIVE_FIXED);
     form.DriveComboBox1.SetDrive('R');
     ASSERT_EQ(form.FileListBox1.Directory(), "R:\\");
@@ -66,7 +61,7 @@ TEST_F(BrowserTest, TypeAheadWalksTheRootListAsTheUserTypes)
 
 TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
 {
-    Files({"ALPHA.BMP", "BETA.GIF"});
+    folder.Fill({"ALPHA.BMP", "BETA.GIF"});
     Browse(folder.Path());
     EXPECT_EQ(form.Edit1.Text(), "*.*");
     EXPECT_EQ(form.FileListBox1.ItemIndex(), -1) << "the mask written after the read selects nothing";
@@ -80,7 +75,7 @@ TEST_F(BrowserTest, TextWrittenByTheListNeverSearches)
 
 TEST_F(BrowserTest, DeleteAsksAndKeepsTheSelectionIndex)
 {
-    Files({"a.bmp", "b.bmp", "c.bmp"});
+    folder.Fill({"a.bmp", "b.bmp", "c.bmp"});
     Browse(folder.Path());
     Select("a.bmp");
     ListKey(VK_DELETE, mrNo);
@@ -111,8 +106,7 @@ TEST_F(BrowserTest, DeleteAsksAndKeepsTheSelectionIndex)
 
 TEST_F(BrowserTest, DelAndInsOnADirectoryEntryOrNoSelectionDoNothing)
 {
-    folder.Folder("sub");
-    folder.File("a.bmp");
+    folder.Fill({"sub\\", "a.bmp"});
     Browse(folder.Path());
     for (const char* entry : {"[sub]", "[..]"}) {
         Select(entry);
@@ -155,11 +149,7 @@ TEST_F(BrowserTest, RenameMovesTheFileOrWarnsAndKeepsBoth)
 
 TEST_F(BrowserTest, DeleteAndRenameActInTheListedDirectoryWhereverTheCurrentDirectoryIs)
 {
-    for (const char* directory : {"listed", "elsewhere"}) {
-        folder.Folder(directory);
-        for (const char* name : {"x.bmp", "z.bmp"})
-            folder.File(std::string(directory) + "\\" + name);
-    }
+    folder.Fill({"listed\\", "listed\\x.bmp", "listed\\z.bmp", "elsewhere\\", "elsewhere\\x.bmp", "elsewhere\\z.bmp"});
     Browse(folder / "listed");
     Select("x.bmp");
     ::SetCurrentDirectoryA((folder / "elsewhere").c_str());
@@ -205,9 +195,7 @@ TEST_F(BrowserTest, EnterMovesFromDriveBoxToNameFieldToList)
 
 TEST_F(BrowserTest, DoubleClickEntersDirectoriesAndOpensOnlyPictures)
 {
-    folder.Folder("Holiday");
-    folder.File("Holiday\\beach.jpg");
-    folder.File("Holiday\\README.TXT");
+    folder.Fill({"Holiday\\", "Holiday\\beach.jpg", "Holiday\\README.TXT"});
     Browse(folder / "Holiday");
     CurrentPicturePath.clear();
 

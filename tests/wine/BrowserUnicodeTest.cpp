@@ -7,9 +7,7 @@
 TEST(BrowserUnicode, ListsSelectsOpensRenamesAndDeletesNonAsciiNames)
 {
     ScratchFolder folder("lumo-ünï");
-    folder.Folder("Fotos été");
-    folder.File("Fotos été\\été.bmp");
-    folder.File("Fotos été\\日本.jpg");
+    folder.Fill({"Fotos été\\", "Fotos été\\été.bmp", "Fotos été\\日本.jpg"});
     ScriptedDialogs dialogs;
     TForm1 form;
     TFileListBox& list = form.FileListBox1;

@@ -44,10 +44,7 @@ protected:
 
 TEST_F(FileListBoxTest, ListsASubDirectoryWithDotEntriesBracketedFoldersAndSortedFiles)
 {
-    folder.Folder("Holiday");
-    folder.Folder("empty");
-    folder.File("beta.gif");
-    folder.File("ALPHA.BMP");
+    folder.Fill({"Holiday\\", "empty\\", "beta.gif", "ALPHA.BMP"});
     Open(folder.Path());
     EXPECT_EQ(list.Directory(), folder.Path());
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"[..]", "[.]", "[empty]", "[Holiday]", "ALPHA.BMP", "beta.gif"}));
@@ -60,8 +57,7 @@ TEST_F(FileListBoxTest, ListsASubDirectoryWithDotEntriesBracketedFoldersAndSorte
 
 TEST_F(FileListBoxTest, ListsADriveRootWithoutDotEntriesAndJoinsNamesWithOneBackslash)
 {
-    folder.File("HOUSE.BMP");
-    folder.Folder("PICS");
+    folder.Fill({"HOUSE.BMP", "PICS\\"});
     ScratchDrive drive('R', folder.Path(), DRIVE_FIXED);
     Open("R:\\");
     EXPECT_EQ(list.Directory(), "R:\\");
@@ -97,8 +93,7 @@ TEST_F(FileListBoxTest, ListsHiddenFilesAndDirectoriesButNotSystemFiles)
 
 TEST_F(FileListBoxTest, JoinsMasksWithSemicolonsAndListsAFileOnceForEveryMatchingMask)
 {
-    for (const char* name : {"a.bmp", "b.GIF", "c.jpg", "d.txt"})
-        folder.File(name);
+    folder.Fill({"a.bmp", "b.GIF", "c.jpg", "d.txt"});
     Open(folder.Path(), ftNormal);
     list.SetMask("*.BMP;*.GIF");
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"a.bmp", "b.GIF"}));
@@ -109,9 +104,7 @@ TEST_F(FileListBoxTest, JoinsMasksWithSemicolonsAndListsAFileOnceForEveryMatchin
 
 TEST_F(FileListBoxTest, PicksTheGlyphByExtensionAndDrawsItTransparently)
 {
-    for (const char* name : {"PROGRAM.EXE", "README"})
-        folder.File(name);
-    folder.Folder("sub");
+    folder.Fill({"PROGRAM.EXE", "README", "sub\\"});
     Open(folder.Path());
     auto glyph = [&](const char* name) { return list.Items()[static_cast<std::size_t>(list.IndexOfName(name))].glyph; };
     EXPECT_EQ(glyph("PROGRAM.EXE"), FileGlyph::Executable);
@@ -139,9 +132,7 @@ TEST_F(FileListBoxTest, PicksTheGlyphByExtensionAndDrawsItTransparently)
 
 TEST_F(FileListBoxTest, AppliesDrivesEntriesAndPathsGivenAsFileName)
 {
-    folder.Folder("Holiday");
-    folder.File("HOUSE.BMP");
-    folder.File("Holiday\\BEACH.JPG");
+    folder.Fill({"Holiday\\", "HOUSE.BMP", "Holiday\\BEACH.JPG"});
     Open(folder.Path());
 
     list.SetFileName("[Holiday]");
@@ -200,8 +191,7 @@ TEST_F(FileListBoxTest, ReportsAMissingFileAndAFailedDirectoryChange)
 
 TEST_F(FileListBoxTest, ReportsUserSelectionsToTheEditButNotSelectionsByIndex)
 {
-    folder.File("a.bmp");
-    folder.File("b.bmp");
+    folder.Fill({"a.bmp", "b.bmp"});
     Open(folder.Path(), ftNormal);
     int changes = 0;
     list.OnChange = [&](TFileListBox&) { ++changes; };
@@ -234,9 +224,7 @@ TEST_F(FileListBoxTest, RestoresTheCursorAfterALongRead)
 
 TEST_F(FileListBoxTest, ATypedLetterSelectsTheNextEntryWithThatInitialAsAClickWould)
 {
-    folder.Folder("Beach");
-    for (const char* name : {"apple.bmp", "BIRD.GIF", "bus.jpg"})
-        folder.File(name);
+    folder.Fill({"Beach\\", "apple.bmp", "BIRD.GIF", "bus.jpg"});
     Open(folder.Path());
     int changes = 0;
     list.OnChange = [&](TFileListBox&) { ++changes; };

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <winioctl.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,12 @@ public:
         ::CloseHandle(file);
     }
     void Folder(const std::string& name) const { ::CreateDirectoryA((*this / name).c_str(), nullptr); }
+    // Files, and folders where the name ends in a backslash, in this order.
+    void Fill(std::initializer_list<std::string> names) const
+    {
+        for (const std::string& name : names)
+            name.back() == '\\' ? Folder(name.substr(0, name.size() - 1)) : File(name);
+    }
     void Attributes(const std::string& name, DWORD attributes) const
     {
         ::SetFileAttributesA((*this / name).c_str(), attributes);
