@@ -149,7 +149,8 @@ TEST_F(BrowserTest, RenameMovesTheFileOrWarnsAndKeepsBoth)
 
 TEST_F(BrowserTest, DeleteAndRenameActInTheListedDirectoryWhereverTheCurrentDirectoryIs)
 {
-    folder.Fill({"listed\\", "listed\\x.bmp", "listed\\z.bmp", "elsewhere\\", "elsewhere\\x.bmp", "elsewhere\\z.bmp"});
+    folder.Fill({"listed\\", "listed\\x.bmp", "listed\\z.bmp", "elsewhere\\", "elsewhere\\x.bmp",
+                 "elsewhere\\z.bmp"});
     Browse(folder / "listed");
     Select("x.bmp");
     ::SetCurrentDirectoryA((folder / "elsewhere").c_str());

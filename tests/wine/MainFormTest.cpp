@@ -9,7 +9,7 @@ namespace {
 
 // A program folder in the temp folder, with or without the help files.
 struct ProgramDirectory {
-    ProgramDirectory(bool withHelp, bool withContents)
+    ProgramDirectory(bool withHelp, bool withContents, const char* name = "lumo-help") : folder(name)
     {
         if (withHelp)
             folder.File("LUMSC32.HLP", "help");
@@ -18,7 +18,7 @@ struct ProgramDirectory {
     }
     ProgramLocation Location() const { return LocateProgram(folder / "LUMSC32.EXE"); }
 
-    ScratchFolder folder{"lumo-help"};
+    ScratchFolder folder;
 };
 
 std::string MenuText(HMENU menu, int position)
@@ -48,14 +48,15 @@ protected:
         Application().SetHelpFunction(RecordHelp);
     }
     void TearDown() override { Application().SetHelpFunction(::WinHelpA); }
+
+    ProgramDirectory plain{false, false, "lumo-no-help"};
 };
 
 } // namespace
 
 TEST_F(MainFormTest, ShowsTheStartTexts)
 {
-    ProgramDirectory directory(false, false);
-    TForm1 f(directory.Location());
+    TForm1 f(plain.Location());
     EXPECT_EQ((std::vector<std::string>{f.Caption(), Application().Title(), f.BtnStretch.Text(),
                                         f.ButtonVollbild.Text(), f.ButtonCpy.Text(), f.ButtonExit.Text(),
                                         f.Edit1.Text(), f.Label1.Text(), f.Panel1.Caption(), f.Panel5.Caption()}),
@@ -78,8 +79,7 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
 
 TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
 {
-    ProgramDirectory directory(false, false);
-    TForm1 f(directory.Location());
+    TForm1 f(plain.Location());
     PixelCanvas form(598, 449);
     f.PaintContent(form.dc());
     EXPECT_EQ(form.At(300, 440), clOlive);
@@ -96,8 +96,7 @@ TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
 
 TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelpAndAboutShowsTheOneLineInformation)
 {
-    ProgramDirectory directory(false, false);
-    TForm1 f(directory.Location());
+    TForm1 f(plain.Location());
     HMENU menu = ::GetSystemMenu(f.Handle(), FALSE);
     int count = ::GetMenuItemCount(menu);
     ASSERT_GE(count, 3);
@@ -160,8 +159,7 @@ TEST_F(MainFormTest, HelpAndF1OpenTheirTopics)
 
 TEST_F(MainFormTest, OtherSystemCommandsAreLeftAlone)
 {
-    ProgramDirectory directory(false, false);
-    TForm1 f(directory.Location());
+    TForm1 f(plain.Location());
     ScriptedDialogs dialogs;
     MSG message{f.Handle(), WM_SYSCOMMAND, 273, 0, 0, {}};
     bool handled = false;
@@ -175,9 +173,8 @@ TEST_F(MainFormTest, OtherSystemCommandsAreLeftAlone)
 
 TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
 {
-    ProgramDirectory directory(false, false);
     for (bool exitButton : {true, false}) {
-        TForm1 f(directory.Location());
+        TForm1 f(plain.Location());
         TakeQuitMessage();
         if (exitButton)
             ::SendMessageA(f.ButtonExit.Handle(), BM_CLICK, 0, 0);
@@ -190,16 +187,14 @@ TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
 
 TEST_F(MainFormTest, DestroyClosesTheHelpWindow)
 {
-    ProgramDirectory directory(false, false);
-    { TForm1 f(directory.Location()); }
+    { TForm1 f(plain.Location()); }
     ASSERT_FALSE(helpCalls.empty());
     EXPECT_EQ(helpCalls.back().command, static_cast<UINT>(HELP_QUIT));
 }
 
 TEST_F(MainFormTest, PaintingPutsTheDefaultCursorBack)
 {
-    ProgramDirectory directory(false, false);
-    TForm1 f(directory.Location());
+    TForm1 f(plain.Location());
     Screen().SetCursor(crHourGlass);
     ::InvalidateRect(f.Handle(), nullptr, TRUE);
     ::UpdateWindow(f.Handle());

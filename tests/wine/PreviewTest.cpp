@@ -183,9 +183,7 @@ TEST_F(PreviewTest, CopyPutsThePictureOnTheClipboard)
 {
     WriteDepthBmp(folder, "copy.bmp", 30, 20, 24);
     Open("copy.bmp");
-    ::OpenClipboard(nullptr);
-    ::EmptyClipboard();
-    ::CloseClipboard();
+    ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
     Press(f.ButtonCpy);
     ASSERT_TRUE(::OpenClipboard(nullptr));
     HANDLE dib = ::GetClipboardData(CF_DIB);
