@@ -39,11 +39,6 @@ int BitsPerPixel(HBITMAP bitmap)
     return section.dsBm.bmBitsPixel;
 }
 
-std::string WriteTempFile(const std::string& name, const picdec::samples::File& bytes)
-{
-    return WriteTextFile(name, std::string(bytes.begin(), bytes.end()));
-}
-
 // Stripes of 32 greys, each one JPEG block wide: more colours than 4 bits
 // hold, so reducing them dithers only when asked to.
 constexpr int kStripe = 8;
@@ -136,7 +131,7 @@ TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
         {"lumo-stripes.tif", ReadTifFile, TiffFile(tiff), 4, 0},
     };
     for (const Case& c : cases) {
-        std::string path = WriteTempFile(c.name, c.file);
+        std::string path = WriteBytes(TempFile(c.name), c.file);
         TBitmap bitmap;
         ASSERT_TRUE(c.read(path, c.resolution, c.dither, bitmap, 0)) << c.name;
         EXPECT_EQ(BitsPerPixel(bitmap.Handle()), c.resolution) << c.name;
@@ -177,7 +172,7 @@ TEST(ImageLibrary, ReportsThePictureInformationWithSidesOf32768PixelsAndMoreAsPo
         plan.bitsPerPixel = 1;
         plan.palette = picdec::GreyPalette(1);
         plan.pixels.resize(static_cast<std::size_t>((width + 31) / 32 * 4) * static_cast<std::size_t>(height));
-        path = WriteTempFile("lumo-long.bmp", picdec::samples::BmpFile(plan));
+        path = WriteBytes(TempFile("lumo-long.bmp"), picdec::samples::BmpFile(plan));
         ASSERT_TRUE(ReadImageInfo(path, info)) << width;
         EXPECT_EQ(info.width, width);
         EXPECT_EQ(info.height, height);

@@ -1,5 +1,3 @@
-#include <fstream>
-
 #include "PictureTestSupport.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
@@ -25,10 +23,7 @@ std::string WriteLinesBmp()
     plan.width = kWidth;
     plan.height = kHeight;
     plan.pixels = picdec::samples::BmpRows(rows);
-    const picdec::samples::File file = picdec::samples::BmpFile(plan);
-    const std::string path = TempFile("smooth_fit_lines.bmp");
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
-    return path;
+    return WriteBytes(TempFile("smooth_fit_lines.bmp"), picdec::samples::BmpFile(plan));
 }
 
 bool Grey(COLORREF c)

@@ -19,6 +19,13 @@ std::string WriteTextFile(const std::string& name, const std::string& content)
     return path;
 }
 
+std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
 std::string WriteResourceFile(const char* resource, const std::string& name)
 {
     HRSRC found = ::FindResourceA(nullptr, resource, reinterpret_cast<LPCSTR>(RT_RCDATA));

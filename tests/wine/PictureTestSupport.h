@@ -20,6 +20,8 @@ std::string WriteBmpFile(const std::string& name, int width, int height, COLORRE
 // rectangle, with an escape record before it when asked.
 std::string WriteWmfFile(const std::string& name, bool withEscape = false, bool placeable = true);
 std::string WriteTextFile(const std::string& name, const std::string& content);
+// Bytes written to a full path; the path.
+std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 struct ColorMark {
     RECT rect;

@@ -1,7 +1,6 @@
 #include "PreviewTestSupport.h"
 
-#include <fstream>
-
+#include "PictureTestSupport.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
@@ -18,11 +17,7 @@ std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, 
     plan.pixels.resize(withPixels ? rowBytes * static_cast<std::size_t>(height) : 0);
     for (std::size_t i = 0; i < plan.pixels.size(); ++i)
         plan.pixels[i] = static_cast<std::uint8_t>(i * 7 + i / rowBytes);
-    const File file = BmpFile(plan);
-    const std::string path = folder / name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                static_cast<std::streamsize>(file.size()));
-    return path;
+    return WriteBytes(folder / name, BmpFile(plan));
 }
 
 SIZE SizeOf(HWND window)
