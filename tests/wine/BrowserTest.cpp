@@ -7,7 +7,6 @@ namespace {
 
 class BrowserTest : public ::testing::Test {
 protected:
-    // The main window listing the directory.
     void Browse(const std::string& directory)
     {
         form.FileListBox1.SetFileName(directory);

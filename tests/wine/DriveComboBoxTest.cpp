@@ -88,7 +88,6 @@ TEST_F(DriveComboBoxTest, SelectsADriveAndRaisesOnChangeOnlyWhenItChanges)
     EXPECT_EQ(changes, 3) << "a missing drive is still reported";
     EXPECT_EQ(box.Items()[static_cast<std::size_t>(box.ItemIndex())].text.substr(0, 2), "R:") << "selection stays";
 
-    // The user picks an entry.
     const int z = static_cast<int>(box.Items().size()) - 1;
     ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(z), 0);
     ::SendMessageA(host.Handle(), WM_COMMAND, MAKEWPARAM(1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box.Handle()));

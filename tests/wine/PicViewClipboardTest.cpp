@@ -14,7 +14,6 @@ TBitmap TestPicture()
                                                           {RECT{20, 10, 30, 20}, RGB(0, 255, 0)}});
 }
 
-// The control's picture at actual size, as pixels.
 std::vector<COLORREF> PixelsOf(TPicView& view)
 {
     PixelCanvas canvas(kWidth, kHeight);

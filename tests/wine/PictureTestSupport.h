@@ -20,17 +20,14 @@ std::string WriteBmpFile(const std::string& name, int width, int height, COLORRE
 // rectangle, with an escape record before it when asked.
 std::string WriteWmfFile(const std::string& name, bool withEscape = false, bool placeable = true);
 std::string WriteTextFile(const std::string& name, const std::string& content);
-// Bytes written to a full path; the path.
 std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 struct ColorMark {
     RECT rect;
     COLORREF color;
 };
-// A bitmap filled with one colour and marked with rectangles of others.
 TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks = {});
 
-// Sizes a picture control so that its client area has the given size.
 void SetViewClientSize(TPicView& view, int width, int height);
 
 // A form holding one picture control (or a probe derived from it) with a

@@ -25,5 +25,4 @@ std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, 
 // The picture area and the panel around it, as width and height.
 SIZE SizeOf(HWND window);
 
-// The shown picture's bitmap handle, none when the control holds none.
 HBITMAP BitmapOf(const TPicView& view);

@@ -38,10 +38,8 @@ private:
     DWORD id_ = 0;
 };
 
-// The ids of the processes running from a file of this name.
 std::vector<DWORD> ProcessesNamed(const char* exeName);
 
-// The program under test with these arguments.
 inline std::string ProgramCommand(const std::string& arguments)
 {
     return "\"" LUMO_PROGRAM_PATH "\" " + arguments;

@@ -144,7 +144,6 @@ private:
     char letter_;
 };
 
-// A plain form that hosts a control under test.
 class HostForm : public TForm {
 public:
     HostForm()

@@ -47,7 +47,6 @@ public:
     std::vector<DialogRequest> requests;
 };
 
-// Checks a message request's text, type and buttons at once.
 inline void ExpectMessage(const DialogRequest& request, const std::string& text, TMsgDlgType type,
                           TMsgDlgButtons buttons)
 {
@@ -58,7 +57,6 @@ inline void ExpectMessage(const DialogRequest& request, const std::string& text,
 
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// A key pressed and released, as the keyboard sends it.
 inline void PressKey(HWND window, WORD key)
 {
     ::SendMessageA(window, WM_KEYDOWN, key, 1);

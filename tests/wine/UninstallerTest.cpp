@@ -42,7 +42,6 @@ protected:
 
     std::string Program(const std::string& name = {}) const { return name.empty() ? root / "Program" : root / ("Program\\" + name); }
     void Put(const std::string& path) const { ASSERT_TRUE(WriteFileBytes(path, "content")); }
-    // The built program and library, copied into the program folder.
     void InstallProgram() const
     {
         const std::string built = LUMO_PROGRAM_PATH;
