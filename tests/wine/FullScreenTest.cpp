@@ -47,7 +47,12 @@ void CALLBACK CloseAfterTimeout(HWND, UINT, UINT_PTR id, DWORD)
 
 class FullScreenTest : public ::testing::Test {
 protected:
-    void TearDown() override { Screen().SetCursor(crDefault); }
+    void TearDown() override
+    {
+        Screen().SetCursor(crDefault);
+        ::DeleteFileA(TempFile("lumo-full.bmp").c_str());
+    }
+    void LoadPicture() { w.form1.LoadPicture(WriteBmpFile("lumo-full.bmp", 50, 40, clRed)); }
 
     // Shows the view for a picture that much larger than the screen.
     void ShowPicture(int extraWidth, int extraHeight)
@@ -133,8 +138,7 @@ TEST_F(FullScreenTest, KeysScrollALargePictureByTheirRules)
 
 TEST_F(FullScreenTest, EscEnterSpaceCloseTheModalShowingAndTheCursorComesBack)
 {
-    WriteBmpFile("lumo-full.bmp", 50, 40, clRed);
-    w.form1.LoadPicture(TempFile("lumo-full.bmp"));
+    LoadPicture();
     for (char key : {'\x1b', '\r', ' '}) {
         bool shownDuringKey = false;
         MessageProbe probe([&] { shownDuringKey = ::IsWindowVisible(w.form2.Handle()) != FALSE; });
@@ -146,13 +150,11 @@ TEST_F(FullScreenTest, EscEnterSpaceCloseTheModalShowingAndTheCursorComesBack)
         EXPECT_FALSE(::IsWindowVisible(w.form2.Handle())) << int{key};
         EXPECT_EQ(Screen().Cursor(), crDefault) << int{key};
     }
-    ::DeleteFileA(TempFile("lumo-full.bmp").c_str());
 }
 
 TEST_F(FullScreenTest, AClickOnThePictureClosesAndTheMainWindowGetsItsFocusBack)
 {
-    WriteBmpFile("lumo-full.bmp", 50, 40, clRed);
-    w.form1.LoadPicture(TempFile("lumo-full.bmp"));
+    LoadPicture();
     ::SetFocus(w.form1.Edit1.Handle());
     struct {
         bool mainDisabled, maximised, cursorHidden, atTopLeft;
@@ -178,5 +180,4 @@ TEST_F(FullScreenTest, AClickOnThePictureClosesAndTheMainWindowGetsItsFocusBack)
     EXPECT_EQ(::GetActiveWindow(), w.form1.Handle());
     EXPECT_EQ(::GetFocus(), w.form1.FileListBox1.Handle());
     EXPECT_EQ(Screen().Cursor(), crDefault);
-    ::DeleteFileA(TempFile("lumo-full.bmp").c_str());
 }
