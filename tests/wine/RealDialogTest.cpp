@@ -133,9 +133,7 @@ TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
 {
     std::vector<std::string> seen;
     auto note = [&](HWND dialog) {
-        seen.push_back(TextOf(dialog));
-        if (HWND text = ::GetDlgItem(dialog, 0xFFFF); text && seen.size() == 2)
-            seen.push_back(TextOf(text));
+        seen.insert(seen.end(), {TextOf(dialog), TextOf(::GetDlgItem(dialog, 0xFFFF))});
         Click(dialog, IDOK);
     };
     {
@@ -146,8 +144,8 @@ TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
         DialogUser user(::GetCurrentThreadId(), note);
         ShowFatalErrorBox("Dateizugriff verweigert.");
     }
-    EXPECT_EQ(seen,
-              (std::vector<std::string>{"Lumoscope32 - [Noname]", "Anwendungsfehler", "Dateizugriff verweigert."}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Lumoscope32 - [Noname]", "Datei nicht gefunden.", "Anwendungsfehler",
+                                              "Dateizugriff verweigert."}));
 }
 
 TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
