@@ -3,6 +3,7 @@
 // "-U", answered through its real dialogs, and then LMUNINST.EXE.
 
 #include <shlobj.h>
+#include <wrl/client.h>
 
 #include <cstring>
 #include <set>
@@ -47,24 +48,16 @@ std::string UserGroupFolder()
 // "target arguments" of a shortcut.
 std::string ShortcutCommand(const std::string& path)
 {
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
-    std::string command;
-    std::wstring widePath(path.begin(), path.end());
-    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                     reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
-        char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
-        link->GetPath(target, MAX_PATH, nullptr, 0);
-        link->GetArguments(arguments, MAX_PATH);
-        command = std::string(target) + " " + arguments;
-    }
-    if (file)
-        file->Release();
-    if (link)
-        link->Release();
-    return command;
+    Microsoft::WRL::ComPtr<IShellLinkA> link;
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    const std::wstring widePath(path.begin(), path.end());
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
+        FAILED(link.As(&file)) || FAILED(file->Load(widePath.c_str(), STGM_READ)))
+        return {};
+    char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+    link->GetPath(target, MAX_PATH, nullptr, 0);
+    link->GetArguments(arguments, MAX_PATH);
+    return std::string(target) + " " + arguments;
 }
 
 // Read from the file: Wine's shell link does not report every flag.
