@@ -78,10 +78,8 @@ TEST_F(FileListBoxTest, ListsHiddenFilesAndDirectoriesButNotSystemFiles)
         folder.Attributes(name, attributes);
     }
     Open(folder.Path());
-    EXPECT_TRUE(Lists(list, "plain.txt"));
-    EXPECT_TRUE(Lists(list, "hidden.txt"));
-    EXPECT_TRUE(Lists(list, "readonly.txt"));
-    EXPECT_TRUE(Lists(list, "[secret]"));
+    for (const char* name : {"plain.txt", "hidden.txt", "readonly.txt", "[secret]"})
+        EXPECT_TRUE(Lists(list, name)) << name;
     EXPECT_FALSE(Lists(list, "system.txt"));
 
     list.SetFileType(ftNormal);

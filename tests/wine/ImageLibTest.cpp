@@ -146,8 +146,7 @@ TEST(ImageLibrary, ReadsABitmapAtEachResolution)
     for (auto [resolution, bits] : {std::pair{0, 8}, {24, 24}, {8, 8}, {4, 4}, {1, 1}}) {
         TBitmap bitmap;
         ASSERT_TRUE(ReadBmpFile(path, resolution, 0, bitmap)) << resolution;
-        EXPECT_EQ(bitmap.Width(), 4);
-        EXPECT_EQ(bitmap.Height(), 2);
+        EXPECT_EQ((SIZE{bitmap.Width(), bitmap.Height()}), (SIZE{4, 2}));
         EXPECT_EQ(BitsPerPixel(bitmap.Handle()), bits) << resolution;
         EXPECT_EQ(bitmap.Palette() != nullptr, bits <= 8) << resolution;
     }
@@ -226,8 +225,7 @@ TEST(ImageLibrary, ReadsResourceBitmapsByNameAndNumber)
     HWND window = ::GetDesktopWindow();
     TBitmap byName;
     ASSERT_TRUE(ReadResourceBitmap("", "LOGO", window, byName));
-    EXPECT_EQ(byName.Width(), 4);
-    EXPECT_EQ(byName.Height(), 2);
+    EXPECT_EQ((SIZE{byName.Width(), byName.Height()}), (SIZE{4, 2}));
     EXPECT_EQ(PaletteSize(byName.Palette()), 3);
     TBitmap byNumber;
     ASSERT_TRUE(ReadResourceBitmap("", "101", window, byNumber));

@@ -56,8 +56,7 @@ TEST(PictureHolder, AsABitmapReplacesAnotherKindByAnEmptyBitmap)
     TMetafile metafile;
     metafile.LoadFromFile(WriteWmfFile("lumo-kind.wmf"));
     picture.SetGraphic(&metafile);
-    EXPECT_EQ(picture.Width(), 200);
-    EXPECT_EQ(picture.Height(), 100);
+    EXPECT_EQ((SIZE{picture.Width(), picture.Height()}), (SIZE{200, 100}));
     TBitmap& bitmap = picture.Bitmap();
     EXPECT_TRUE(bitmap.Empty());
     EXPECT_EQ(picture.Graphic(), &bitmap);
