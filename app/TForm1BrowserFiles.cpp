@@ -15,18 +15,13 @@ void Warn(const char* text)
     MessageDlg(text, mtWarning, mbOK);
 }
 
-bool IsAbsolutePath(const std::string& path)
-{
-    return path.find(':') != std::string::npos || (!path.empty() && path[0] == '\\');
-}
-
 } // namespace
 
 // Files are named by their full path: the process's current directory may
 // have moved away from the listed one (a dialog, another window).
 std::string TForm1::ListedPath(const std::string& name) const
 {
-    return IsAbsolutePath(name) ? name : JoinPath(FileListBox1.Directory(), name);
+    return IsRootedPath(name) ? name : JoinPath(FileListBox1.Directory(), name);
 }
 
 std::string TForm1::SelectedEntryText() const

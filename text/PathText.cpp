@@ -61,6 +61,11 @@ std::string JoinPath(std::string_view directory, std::string_view name)
     return result + std::string(name);
 }
 
+bool IsRootedPath(std::string_view path)
+{
+    return path.find(':') != std::string_view::npos || (!path.empty() && path.front() == '\\');
+}
+
 namespace {
 
 // Drops the first directory name after the first "\"; false when there is

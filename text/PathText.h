@@ -23,6 +23,9 @@ std::string DirectoryPart(std::string_view path);
 std::string FileNamePart(std::string_view path);
 // Joins with a single "\" (none added when the directory already ends in one).
 std::string JoinPath(std::string_view directory, std::string_view name);
+// True when the path names a drive or starts at a "\": a name typed so is
+// taken as it stands, not joined to a listed directory.
+bool IsRootedPath(std::string_view path);
 
 // Shortens a path for display by replacing leading directories with "...".
 std::string ShortenPath(std::string_view path, unsigned char maxLength);
