@@ -11,13 +11,6 @@ namespace {
 
 using namespace picdec::samples;
 
-int PaletteSize(HPALETTE palette)
-{
-    WORD entries = 0;
-    ::GetObjectA(palette, sizeof entries, &entries);
-    return entries;
-}
-
 // Stripes of 32 greys, each one JPEG block wide: more colours than 4 bits
 // hold, so reducing them dithers only when asked to.
 constexpr int kStripe = 8;
@@ -148,10 +141,13 @@ TEST(ImageLibrary, ReadsResourceBitmapsByNameAndNumberAndMissingOnesSilently)
     ScriptedDialogs dialogs;
     HWND window = ::GetDesktopWindow();
     TBitmap byName, byNumber, missing;
+    WORD paletteSizes[2] = {};
     ASSERT_TRUE(ReadResourceBitmap("", "LOGO", window, byName));
-    EXPECT_EQ(std::tuple(byName.Width(), byName.Height(), PaletteSize(byName.Palette())), std::tuple(4, 2, 3));
     ASSERT_TRUE(ReadResourceBitmap("", "101", window, byNumber));
-    EXPECT_EQ(std::pair(byNumber.Width(), PaletteSize(byNumber.Palette())), std::pair(2, 16));
+    ::GetObjectA(byName.Palette(), sizeof(WORD), &paletteSizes[0]);
+    ::GetObjectA(byNumber.Palette(), sizeof(WORD), &paletteSizes[1]);
+    EXPECT_EQ(std::tuple(byName.Width(), byName.Height(), paletteSizes[0]), std::tuple(4, 2, 3));
+    EXPECT_EQ(std::pair(byNumber.Width(), paletteSizes[1]), std::pair(2, WORD{16}));
     EXPECT_FALSE(ReadResourceBitmap("", "NOPE", window, missing));
     EXPECT_FALSE(ReadResourceBitmap("NO-SUCH-MODULE.DLL", "LOGO", window, missing));
     EXPECT_TRUE(missing.Empty());

@@ -21,11 +21,13 @@ std::vector<COLORREF> PixelsOf(TPicView& view)
     return pixels;
 }
 
-std::vector<COLORREF> TestPixels()
+// Pastes, then compares with the test picture shown in the same control.
+void ExpectPastedTestPicture(TPicView& view)
 {
-    PicViewHost host;
-    ShowTestPicture(host.View);
-    return PixelsOf(host.View);
+    view.PasteFromClipboard();
+    const std::vector<COLORREF> pasted = PixelsOf(view);
+    ShowTestPicture(view);
+    EXPECT_EQ(pasted, PixelsOf(view));
 }
 
 void EmptyClipboard(HWND owner)
@@ -143,8 +145,7 @@ TEST_F(PicViewClipboard, GoesOutInTheFormatsOtherProgramsRead)
 TEST_F(PicViewClipboard, PastesWhatAnotherInstanceCopiedAndTheOtherWayRound)
 {
     ASSERT_EQ(RunPeer("CopiesTheTestPicture"), 0u);
-    host.View.PasteFromClipboard();
-    EXPECT_EQ(PixelsOf(host.View), TestPixels());
+    ExpectPastedTestPicture(host.View);
     EmptyClipboard(host.Handle());
     ShowTestPicture(host.View);
     host.View.CopyToClipboard();
@@ -162,6 +163,5 @@ TEST(PicViewClipboardPeer, DISABLED_CopiesTheTestPicture)
 TEST(PicViewClipboardPeer, DISABLED_PastesTheTestPicture)
 {
     PicViewHost host;
-    host.View.PasteFromClipboard();
-    EXPECT_EQ(PixelsOf(host.View), TestPixels());
+    ExpectPastedTestPicture(host.View);
 }

@@ -87,17 +87,6 @@ TEST_F(PicViewLoader, ResourcePicturesComeFromTheProgramItself)
     EXPECT_EQ(dialogs.requests[0].caption, "Information");
 }
 
-TEST_F(PicViewLoader, TheReadResolutionReachesTheReaders)
-{
-    const std::string bmp = WriteBmpFile("lumo-true.bmp", 8, 8, RGB(10, 200, 30));
-    for (auto [resolution, bits] : {std::pair{lColor16, 4}, {lAutoMatic, 24}}) {
-        View().SetImageReadRes(resolution);
-        Load(bmp);
-        ASSERT_NE(View().Picture().HeldBitmap(), nullptr);
-        EXPECT_EQ(View().Picture().HeldBitmap()->BitsPerPixel(), bits) << resolution;
-    }
-}
-
 TEST_F(PicViewLoader, AFailingReaderShowsTheLibrarysTextThenItsOwnAndKeepsWhatItRead)
 {
     const std::string cut = WriteBmpFile("lumo-cut.bmp", 8, 8, clRed, 40);
