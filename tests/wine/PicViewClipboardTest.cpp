@@ -68,7 +68,7 @@ protected:
         ::SetKeyboardState(state);
     }
 
-    PicViewHost host;
+    BasicPicViewHost<PicViewProbe> host;
 };
 
 } // namespace
@@ -102,10 +102,10 @@ TEST_F(PicViewClipboard, TheKeysCopyCutAndPaste)
 
 TEST_F(PicViewClipboard, ShiftInsertEndsARunningMessageWithoutRestoringTheColour)
 {
-    PicViewProbe view;
-    view.Create(host.Handle(), 9);
-    ShowTestPicture(host.View);
-    host.View.CopyToClipboard();
+    PicViewProbe& view = host.View;
+    ShowTestPicture(view);
+    view.CopyToClipboard();
+    view.Picture().Clear();
     view.FScrollActive = view.FCreditActive = true;
     view.FSavedColor = RGB(255, 0, 0);
     view.SetColor(RGB(0, 0, 128));
