@@ -64,13 +64,7 @@ TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
     std::vector<std::uint8_t> indices;
     for (const auto& row : StripeRows(true))
         indices.insert(indices.end(), row.begin(), row.end());
-    struct Case {
-        const char* name;
-        decltype(&ReadGifFile) read;
-        File file;
-        int resolution, dither;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, decltype(&ReadGifFile), File, int, int> cases[] = {
         {"lumo-stripes.jpg", ReadJpgFile, StripesJpeg(), 4, 0},
         {"lumo-stripes.gif", ReadGifFile,
          GifFile({.screenWidth = kWidth, .screenHeight = kHeight, .width = kWidth, .height = kHeight,
@@ -87,12 +81,12 @@ TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
                   .pixels = BmpRows(StripeRows(true))}),
          4, 1},
     };
-    for (const Case& c : cases) {
-        const std::string path = WriteBytes(TempFile(c.name), c.file);
+    for (const auto& [name, read, file, resolution, dither] : cases) {
+        const std::string path = WriteBytes(TempFile(name), file);
         TBitmap bitmap;
-        ASSERT_TRUE(c.read(path, c.resolution, c.dither, bitmap, 0)) << c.name;
-        EXPECT_EQ(bitmap.BitsPerPixel(), c.resolution) << c.name;
-        EXPECT_EQ(StripesDithered(bitmap), c.dither == 1) << c.name;
+        ASSERT_TRUE(read(path, resolution, dither, bitmap, 0)) << name;
+        EXPECT_EQ(bitmap.BitsPerPixel(), resolution) << name;
+        EXPECT_EQ(StripesDithered(bitmap), dither == 1) << name;
         ::DeleteFileA(path.c_str());
     }
 }

@@ -75,23 +75,18 @@ protected:
 
 TEST_F(PicViewClipboard, TheKeysCopyCutAndPaste)
 {
-    struct Case {
-        const char* name;
-        UINT message;
-        WPARAM key;
-        bool shift, ctrl, clipboardFilled, pictureKept;
-    };
-    for (const Case& c : {Case{"Ctrl+Insert", WM_KEYDOWN, VK_INSERT, false, true, true, true},
-                          Case{"Shift+Delete", WM_KEYDOWN, VK_DELETE, true, false, true, false},
-                          Case{"Ctrl+C", WM_CHAR, 3, false, false, true, true},
-                          Case{"Ctrl+X", WM_CHAR, 24, false, false, true, false},
-                          Case{"Delete alone", WM_KEYDOWN, VK_DELETE, false, false, false, true},
-                          Case{"Ctrl+Shift+Insert does not copy", WM_KEYDOWN, VK_INSERT, true, true, false, true}}) {
+    for (auto [name, message, key, shift, ctrl, clipboardFilled, pictureKept] :
+         {std::tuple{"Ctrl+Insert", WM_KEYDOWN, WPARAM{VK_INSERT}, false, true, true, true},
+          {"Shift+Delete", WM_KEYDOWN, VK_DELETE, true, false, true, false},
+          {"Ctrl+C", WM_CHAR, 3, false, false, true, true},
+          {"Ctrl+X", WM_CHAR, 24, false, false, true, false},
+          {"Delete alone", WM_KEYDOWN, VK_DELETE, false, false, false, true},
+          {"Ctrl+Shift+Insert does not copy", WM_KEYDOWN, VK_INSERT, true, true, false, true}}) {
         EmptyClipboard(host.Handle());
         ShowTestPicture(host.View);
-        Press(host.View, c.message, c.key, c.shift, c.ctrl);
-        EXPECT_EQ(::IsClipboardFormatAvailable(CF_DIB) != FALSE, c.clipboardFilled) << c.name;
-        EXPECT_EQ(host.View.Picture().Graphic() != nullptr, c.pictureKept) << c.name;
+        Press(host.View, message, key, shift, ctrl);
+        EXPECT_EQ(::IsClipboardFormatAvailable(CF_DIB) != FALSE, clipboardFilled) << name;
+        EXPECT_EQ(host.View.Picture().Graphic() != nullptr, pictureKept) << name;
     }
     ShowTestPicture(host.View);
     Press(host.View, WM_KEYDOWN, VK_INSERT, false, true);
