@@ -96,8 +96,9 @@ TEST(ImageLibrary, ReportsThePictureInformationWithSidesOf32768PixelsAndMoreAsPo
 {
     const std::string path = TempFile("lumo-info.bmp");
     for (auto [width, height] : {std::pair{4, 2}, {40000, 1}, {1, 40000}}) {
-        WriteBytes(path, BmpFile({.width = width, .height = height, .bitsPerPixel = 1, .palette = picdec::GreyPalette(1),
-                                  .pixels = std::vector<std::uint8_t>(std::size_t((width + 31) / 32 * 4 * height))}));
+        const std::size_t bytes = std::size_t((width + 31) / 32 * 4 * height);
+        WriteBytes(path, BmpFile({.width = width, .height = height, .bitsPerPixel = 1,
+                                  .palette = picdec::GreyPalette(1), .pixels = std::vector<std::uint8_t>(bytes)}));
         ImageInfo info;
         ASSERT_TRUE(ReadImageInfo(path, info)) << width;
         EXPECT_EQ(std::tuple(info.fileType, info.width, info.height, info.depthFactor1 * info.depthFactor2,
