@@ -1,4 +1,6 @@
+// Painting, and the properties that steer it.
 #include "PictureTestSupport.h"
+#include "framework/Metafile.h"
 
 namespace {
 
@@ -10,11 +12,15 @@ class PicViewPaint : public ::testing::Test {
 protected:
     PicViewPaint() { host.View.SetColor(kBackground); }
     void Show(const TBitmap& bitmap) { host.View.Picture().SetGraphic(&bitmap); }
-    COLORREF Pixel(int x, int y)
+    COLORREF Pixel(int x, int y) { return PrintedView(host.View).At(x, y); }
+    TPicView& View() { return host.View; }
+    // True when the control asked to be repainted since the last call.
+    bool Repainted()
     {
-        PixelCanvas canvas(352, 264);
-        PrintClient(host.View, canvas);
-        return canvas.At(x, y);
+        RECT update{};
+        const bool dirty = ::GetUpdateRect(View().Handle(), &update, FALSE) != FALSE;
+        ::ValidateRect(View().Handle(), nullptr);
+        return dirty;
     }
 
     PicViewHost host;
@@ -22,44 +28,20 @@ protected:
 
 } // namespace
 
-TEST_F(PicViewPaint, DrawsTheBitmapAtActualSizeOrCentred)
-{
-    // 400 x 300 in 352 x 264: centred, the picture's pixel 24, 18 lands on 0, 0.
-    Show(MakeBitmap(400, 300, kPicture, {{RECT{24, 18, 26, 20}, kMark}, {RECT{0, 0, 2, 2}, kBackground}}));
-    EXPECT_EQ(Pixel(0, 0), kBackground);
-    host.View.SetCenter(true);
-    EXPECT_EQ(Pixel(0, 0), kMark);
-    EXPECT_EQ(Pixel(2, 2), kPicture);
-    Show(MakeBitmap(10, 10, kMark));
-    EXPECT_EQ(Pixel(171, 127), kMark);
-    EXPECT_EQ(Pixel(170, 126), kBackground) << "centred at ((352 - 10) / 2, (264 - 10) / 2)";
-}
-
-TEST_F(PicViewPaint, StretchFillsTheClientArea)
+TEST_F(PicViewPaint, DrawsTheBitmapAtActualSizeCentredStretchedOrInShape)
 {
     Show(MakeBitmap(10, 10, kPicture, {{RECT{0, 0, 5, 10}, kMark}}));
+    EXPECT_EQ(std::tuple(Pixel(4, 9), Pixel(5, 0), Pixel(10, 10)), std::tuple(kMark, kPicture, kBackground));
+    host.View.SetCenter(true);
+    EXPECT_EQ(std::tuple(Pixel(171, 127), Pixel(176, 136), Pixel(170, 126)), std::tuple(kMark, kPicture, kBackground));
     host.View.SetStretch(true);
-    EXPECT_EQ(Pixel(0, 0), kMark);
-    EXPECT_EQ(Pixel(170, 263), kMark);
-    EXPECT_EQ(Pixel(180, 0), kPicture);
-    EXPECT_EQ(Pixel(351, 263), kPicture);
-}
-
-TEST_F(PicViewPaint, StretchRatioKeepsTheShape)
-{
-    struct Case {
-        int pw, ph;
-        RECT expected;  // inclusive last pixel in right and bottom
-    };
+    EXPECT_EQ(std::tuple(Pixel(0, 0), Pixel(170, 263), Pixel(180, 0), Pixel(351, 263)),
+              std::tuple(kMark, kMark, kPicture, kPicture));
     host.View.SetStretchRatio(true);
-    for (const Case& c : {Case{100, 100, {44, 0, 307, 263}}, Case{640, 480, {0, 0, 351, 263}},
-                          Case{200, 50, {0, 88, 351, 175}}}) {
-        Show(MakeBitmap(c.pw, c.ph, kPicture));
-        PixelCanvas canvas(352, 264);
-        PrintClient(host.View, canvas);
-        EXPECT_EQ(BoundsOfColor(canvas, 352, 264, kPicture), c.expected) << c.pw << " x " << c.ph;
-        EXPECT_EQ(canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
-    }
+    PrintedView canvas(host.View);
+    EXPECT_EQ(canvas.Bounds(kMark), (RECT{44, 0, 175, 263}));
+    EXPECT_EQ(canvas.Bounds(kPicture), (RECT{176, 0, 307, 263}));
+    EXPECT_EQ(canvas.Count(kMark) + canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
 }
 
 TEST_F(PicViewPaint, IconsAndMetafilesTakeThePlainPathCentredOnTheOuterSize)
@@ -70,54 +52,74 @@ TEST_F(PicViewPaint, IconsAndMetafilesTakeThePlainPathCentredOnTheOuterSize)
     // Outer 354 x 266: the plain path centres at (-23, -17), the bitmap path at (-24, -18).
     Show(MakeBitmap(400, 300, kPicture, {{RECT{23, 17, 24, 18}, kMark}, {RECT{24, 18, 25, 19}, kBackground}}));
     EXPECT_EQ(Pixel(0, 0), kBackground);
-    for (const char* type : {"WMF", "ICO"}) {
+    for (auto [type, libPalette] : {std::pair{"WMF", true}, {"ICO", true}, {"BMP", false}}) {
         host.View.ImageFileType = type;
+        host.View.SetLibPalette(libPalette);
         EXPECT_EQ(Pixel(0, 0), kMark) << type;
     }
-    host.View.ImageFileType = "BMP";
-    host.View.SetLibPalette(false);
-    EXPECT_EQ(Pixel(0, 0), kMark);
 }
 
-TEST_F(PicViewPaint, RotatedOverlayTextHasItsShadowTwoPixelsRightAndDown)
+TEST_F(PicViewPaint, RotatedOverlayTextHasItsShadowTwoPixelsRightAndDownThenOnPaintFires)
 {
-    TFont font;
-    font.Name = "Liberation Sans";
-    font.Height = -24;
-    font.Style = fsBold;
-    font.Color = kPicture;
-    host.View.SetFont(font);
+    int paints = 0;
+    host.View.OnPaint = [&](TPicView&) { ++paints; };
+    host.View.SetFont(TFont{.Name = "Liberation Sans", .Height = -24, .Color = kPicture, .Style = fsBold});
     host.View.SetText("HHHHHH");
     host.View.SetTextLeft(100);
     host.View.SetTextTop(240);
     host.View.SetTextShadow(true);
     host.View.SetTextShadowColor(kMark);
     host.View.SetTextRotate(90);
-    PixelCanvas canvas(352, 264);
-    PrintClient(host.View, canvas);
-    RECT text = BoundsOfColor(canvas, 352, 264, kPicture);
-    RECT shadow = BoundsOfColor(canvas, 352, 264, kMark);
-    ASSERT_GE(text.right, text.left);
+    PrintedView canvas(host.View);
+    const RECT text = canvas.Bounds(kPicture);
+    const RECT shadow = canvas.Bounds(kMark);
+    ASSERT_GE(text.right, text.left) << "an empty picture still shows the text";
     EXPECT_GT(text.bottom - text.top, 2 * (text.right - text.left)) << "written bottom to top";
     EXPECT_LE(text.bottom, 240);
     EXPECT_GE(text.left, 100);
     EXPECT_EQ(shadow.right, text.right + 2);
     EXPECT_EQ(shadow.bottom, text.bottom + 2);
+    EXPECT_EQ(paints, 1);
 }
 
-TEST_F(PicViewPaint, AnEmptyPictureStillShowsTheTextAndFiresOnPaint)
+TEST_F(PicViewPaint, StretchAndStretchRatioExcludeEachOtherAndRepaintOnlyWhenChanged)
 {
-    int paints = 0;
-    host.View.OnPaint = [&](TPicView&) { ++paints; };
-    TFont font;
-    font.Height = -20;
-    font.Color = kMark;
-    host.View.SetFont(font);
-    host.View.SetText("Empty");
-    host.View.SetTextTransParent(false);
-    PixelCanvas canvas(352, 264);
-    PrintClient(host.View, canvas);
-    EXPECT_GT(canvas.Count(kMark), 20);
-    EXPECT_EQ(paints, 1);
-    EXPECT_EQ(canvas.At(300, 200), kBackground);
+    Repainted();
+    View().SetStretch(true);
+    EXPECT_TRUE(Repainted());
+    View().SetStretchRatio(true);
+    EXPECT_EQ(std::pair(View().Stretch(), View().StretchRatio()), std::pair(false, true));
+    View().SetStretch(true);
+    EXPECT_EQ(std::pair(View().Stretch(), View().StretchRatio()), std::pair(true, false));
+    Repainted();
+    View().SetStretch(true);
+    EXPECT_FALSE(Repainted()) << "an unchanged value";
+    View().SetTextShadowColor(clRed);
+    EXPECT_FALSE(Repainted()) << "the shadow colour waits for the next repaint";
+}
+
+TEST_F(PicViewPaint, AutoSizeTakesThePicturesSizeWhenThereIsOne)
+{
+    ::SetWindowPos(View().Handle(), nullptr, 10, 20, 50, 60, SWP_NOZORDER | SWP_NOACTIVATE);
+    View().SetAutoSize(true);
+    EXPECT_EQ(RectInParent(View().Handle()), (RECT{10, 20, 60, 80})) << "no picture, no change";
+    TBitmap bitmap = MakeBitmap(640, 480, clBlack);
+    View().Picture().SetGraphic(&bitmap);
+    EXPECT_EQ(RectInParent(View().Handle()), (RECT{10, 20, 650, 500}));
+}
+
+TEST_F(PicViewPaint, IsOpaqueAndSkipsErasingExactlyWhileABitmapCoversIt)
+{
+    host.SetClientSize(40, 30);
+    TMetafile metafile;
+    metafile.LoadFromFile(WriteWmfFile("lumo-opaque.wmf"));
+    const TBitmap covering = MakeBitmap(40, 30, clRed), smaller = MakeBitmap(40, 29, clRed);
+    for (auto [graphic, opaque] : {std::pair<const TGraphic*, bool>{&covering, true}, {&smaller, false},
+                                   {&metafile, false}}) {
+        View().Picture().SetGraphic(graphic);
+        EXPECT_EQ(View().Opaque(), opaque);
+        PixelCanvas canvas(40, 30);
+        ::SendMessageA(View().Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+        EXPECT_EQ(canvas.At(5, 5), opaque ? clBlack : View().Color()) << opaque;
+    }
 }

@@ -33,56 +33,38 @@ std::string WriteResourceFile(const char* resource, const std::string& name)
     return WriteTextFile(name, std::string(data, ::SizeofResource(nullptr, found)));
 }
 
-namespace {
-
-void Put(std::string& bytes, std::uint32_t value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        bytes += static_cast<char>(value >> (8 * i));
-}
-
-} // namespace
-
 std::string WriteBmpFile(const std::string& name, int width, int height, COLORREF color, std::size_t cut)
 {
-    picdec::samples::BmpPlan plan;
-    plan.width = width;
-    plan.height = height;
     std::vector<std::uint8_t> row;
     for (int x = 0; x < width; ++x)
         row.insert(row.end(), {GetBValue(color), GetGValue(color), GetRValue(color)});
-    plan.pixels = picdec::samples::BmpRows(std::vector<std::vector<std::uint8_t>>(static_cast<std::size_t>(height), row));
-    const picdec::samples::File bytes = picdec::samples::BmpFile(plan);
+    const picdec::samples::File bytes = picdec::samples::BmpFile(
+        {.width = width, .height = height,
+         .pixels = picdec::samples::BmpRows(std::vector(static_cast<std::size_t>(height), row))});
     return WriteTextFile(name, std::string(bytes.begin(), bytes.end() - static_cast<std::ptrdiff_t>(cut)));
 }
 
 std::string WriteWmfFile(const std::string& name, bool withEscape, bool placeable)
 {
-    std::string records;
-    auto record = [&](unsigned function, std::vector<unsigned> params) {
-        Put(records, static_cast<std::uint32_t>(3 + params.size()), 4);
-        Put(records, function, 2);
-        for (unsigned p : params)
-            Put(records, p, 2);
-    };
-    record(0x020B, {0, 0});      // SetWindowOrg 0, 0
-    record(0x020C, {100, 200});  // SetWindowExt 200 x 100 (y, x)
-    record(0x02FC, {0, 0xFF, 0, 0});  // CreateBrushIndirect solid red
-    record(0x012D, {0});              // SelectObject 0
-    if (withEscape)
-        record(0x0626, {9, 4, 0x1234, 0x5678});  // SETABORTPROC with a "procedure"
-    record(0x041B, {100, 200, 0, 0});  // Rectangle 0, 0, 200, 100
-    record(0x0000, {});
-    std::string bytes;
-    using Field = std::pair<std::uint32_t, int>;  // value and size
+    // 16-bit words. Each record: its size in words (two words), its function, its parameters.
+    std::vector<std::uint16_t> records = {
+        5, 0, 0x020B, 0,   0,    // SetWindowOrg 0, 0
+        5, 0, 0x020C, 100, 200,  // SetWindowExt 200 x 100 (y, x)
+        7, 0, 0x02FC, 0,   0xFF, 0, 0,  // CreateBrushIndirect solid red
+        4, 0, 0x012D, 0};                // SelectObject 0
+    if (withEscape)  // SETABORTPROC with a "procedure"
+        records.insert(records.end(), {7, 0, 0x0626, 9, 4, 0x1234, 0x5678});
+    records.insert(records.end(), {7, 0, 0x041B, 100, 200, 0, 0, 3, 0, 0});  // Rectangle 0, 0, 200, 100; end
+    std::vector<std::uint16_t> words;
     if (placeable)  // key, handle, bounds 0, 0, 200, 100 at 96 dpi, reserved, checksum
-        for (auto [value, size] :
-             {Field{0x9AC6CDD7, 4}, {0, 2}, {0, 2}, {0, 2}, {200, 2}, {100, 2}, {96, 2}, {0, 4}, {0, 2}})
-            Put(bytes, value, size);
-    const auto words = static_cast<std::uint32_t>((18 + records.size()) / 2);
-    for (auto [value, size] : {Field{1, 2}, {9, 2}, {0x300, 2}, {words, 4}, {1, 2}, {7, 4}, {0, 2}})
-        Put(bytes, value, size);
-    return WriteTextFile(name, bytes + records);
+        words = {0xCDD7, 0x9AC6, 0, 0, 0, 200, 100, 96, 0, 0, 0};
+    // Type, header size, version, file size in words, objects, largest record, unused.
+    words.insert(words.end(), {1, 9, 0x300, static_cast<std::uint16_t>(9 + records.size()), 0, 1, 7, 0, 0});
+    words.insert(words.end(), records.begin(), records.end());
+    std::string bytes;
+    for (std::uint16_t word : words)
+        bytes += {static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
+    return WriteTextFile(name, bytes);
 }
 
 TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks)
@@ -99,17 +81,10 @@ TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<Color
     return bitmap;
 }
 
-void SetViewClientSize(TPicView& view, int width, int height)
+PrintedView::PrintedView(TPicView& view, int width, int height)
+    : PixelCanvas(width, height), width(width), height(height)
 {
-    RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(view.Handle(), GWL_STYLE)), FALSE, 0);
-    ::SetWindowPos(view.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void PrintClient(TPicView& view, PixelCanvas& canvas)
-{
-    ::SendMessageA(view.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT | PRF_ERASEBKGND);
+    ::SendMessageA(view.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc()), PRF_CLIENT | PRF_ERASEBKGND);
 }
 
 RECT BoundsOfColor(const PixelCanvas& canvas, int width, int height, COLORREF color)
@@ -117,11 +92,8 @@ RECT BoundsOfColor(const PixelCanvas& canvas, int width, int height, COLORREF co
     RECT bounds{width, height, -1, -1};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (canvas.At(x, y) == color) {
-                bounds.left = std::min<LONG>(bounds.left, x);
-                bounds.top = std::min<LONG>(bounds.top, y);
-                bounds.right = std::max<LONG>(bounds.right, x);
-                bounds.bottom = std::max<LONG>(bounds.bottom, y);
-            }
+            if (canvas.At(x, y) == color)
+                bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
+                          std::max<LONG>(bounds.right, x), std::max<LONG>(bounds.bottom, y)};
     return bounds;
 }

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
@@ -28,8 +27,6 @@ struct ColorMark {
 };
 TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks = {});
 
-void SetViewClientSize(TPicView& view, int width, int height);
-
 // A form holding one picture control (or a probe derived from it) with a
 // client area of the given size.
 template <typename ViewType = TPicView>
@@ -46,13 +43,24 @@ public:
         SetClientSize(clientWidth, clientHeight);
         ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }
-    void SetClientSize(int width, int height) { SetViewClientSize(View, width, height); }
+    void SetClientSize(int width, int height)
+    {
+        RECT frame{0, 0, width, height};
+        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(View.Handle(), GWL_STYLE)), FALSE, 0);
+        ::SetWindowPos(View.Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ViewType View;
 };
 using PicViewHost = BasicPicViewHost<>;
 
-// The control's client area drawn through WM_PRINTCLIENT, background included.
-void PrintClient(TPicView& view, PixelCanvas& canvas);
-
-// The bounding box of the pixels of one colour; empty when there are none.
+// The bounding box (right and bottom included) of the pixels of one colour;
+// empty when there are none.
 RECT BoundsOfColor(const PixelCanvas& canvas, int width, int height, COLORREF color);
+
+// The control's client area drawn through WM_PRINTCLIENT, background included.
+struct PrintedView : PixelCanvas {
+    explicit PrintedView(TPicView& view, int width = 352, int height = 264);
+    RECT Bounds(COLORREF color) const { return BoundsOfColor(*this, width, height, color); }
+    int width, height;
+};
