@@ -141,6 +141,10 @@ TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
     form.FileListBox1.SetFileName(folder.Path());
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
     const HWND list = form.FileListBox1.Handle();
+    auto PostSystemCommand = [&](UINT command) {
+        ::PostMessageA(form.Handle(), WM_SYSCOMMAND, command, 0);
+        PumpMessages();
+    };
     struct Case {
         const char* dialog;
         HWND control;
@@ -151,13 +155,7 @@ TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
         {"Del's question", list, [&] { PressKey(list, VK_DELETE); }, IDNO},
         {"Rename", list, [&] { PressKey(list, VK_INSERT); }, IDCANCEL},
         {"drive warning", form.DriveComboBox1.Handle(), [&] { form.DriveComboBox1.SetDrive('A'); }, IDOK},
-        {"About",
-         form.Edit1.Handle(),
-         [&] {
-             ::PostMessageA(form.Handle(), WM_SYSCOMMAND, TForm1::kAboutCommand, 0);
-             PumpMessages();
-         },
-         IDOK},
+        {"About", form.Edit1.Handle(), [&] { PostSystemCommand(TForm1::kAboutCommand); }, IDOK},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog);
