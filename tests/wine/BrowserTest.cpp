@@ -62,6 +62,7 @@ TEST_F(BrowserTest, DelAsksThenDeletesKeepingTheSelectionIndexOrWarns)
     Select("a.bmp");
     ListKey(VK_DELETE, mrNo);
     ExpectMessage(dialogs.requests.at(0), "Delete File a.bmp ?", mtConfirmation, mbYes | mbNo);
+    EXPECT_EQ(dialogs.requests[0].beep, dbQuestion);
     EXPECT_TRUE(Exists(folder / "a.bmp"));
     ListKey(VK_DELETE, mrYes);
     EXPECT_FALSE(Exists(folder / "a.bmp"));
@@ -124,6 +125,7 @@ TEST_F(BrowserTest, AChosenDriveIsListedOrWarnedAboutAndLeftForTheLastGoodOne)
     form.DriveComboBox1.SetDrive('Q');
     EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Access Error on Drive A: !", "Access Error on Drive Q: !"}));
     ExpectMessage(dialogs.requests.at(0), "Access Error on Drive A: !", mtWarning, mbOK);
+    EXPECT_EQ(dialogs.requests[0].beep, dbWarning);
     EXPECT_EQ(form.DriveComboBox1.Drive(), 'R');
     EXPECT_EQ(list.Directory(), "R:\\");
     EXPECT_EQ(form.Label2.Text(), "R:\\");

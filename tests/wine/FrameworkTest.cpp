@@ -79,15 +79,3 @@ TEST(FormFocus, ComesBackToTheFocusedControlWhenTheFormIsActivatedAgain)
     ::SetFocus(form.Handle());
     EXPECT_EQ(::GetFocus(), second.Handle()) << "the form passes its own focus on";
 }
-
-TEST(MessageDialog, SoundsTheBeepOfItsType)
-{
-    const std::pair<TMsgDlgType, TDialogBeep> beeps[] = {
-        {mtWarning, dbWarning}, {mtError, dbError}, {mtInformation, dbInformation}, {mtConfirmation, dbQuestion}};
-    ScriptedDialogs dialogs;
-    for (const auto& entry : beeps)
-        MessageDlg("text", entry.first, mbOK);
-    ASSERT_EQ(dialogs.requests.size(), std::size(beeps));
-    for (std::size_t i = 0; i < std::size(beeps); ++i)
-        EXPECT_EQ(dialogs.requests[i].beep, beeps[i].second) << i;
-}

@@ -110,6 +110,7 @@ TEST_F(MainFormTest, TheSystemMenuGetsAboutAndHelpAndAboutShowsTheOneLineInforma
     ASSERT_EQ(dialogs.requests.size(), 1u) << "no other command shows it";
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
     EXPECT_EQ(dialogs.requests[0].caption, "Information");
+    EXPECT_EQ(dialogs.requests[0].beep, dbInformation);
     ExpectMessage(dialogs.requests[0],
                   "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files", mtInformation,
                   mbOK);

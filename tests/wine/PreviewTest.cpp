@@ -102,6 +102,7 @@ TEST_F(PreviewTest, AFailedLoadEmptiesThePreviewAndSaysSo)
     Open("scan.pcx");
     ASSERT_FALSE(dialogs.requests.empty());
     ExpectMessage(dialogs.requests.back(), "SCAN.PCX is not a valid Bitmapfile !", mtError, mbOK);
+    EXPECT_EQ(dialogs.requests.back().beep, dbError);
     ExpectEmptyPreview();
     const std::size_t shown = dialogs.requests.size();
     Open("scan.pcx");
