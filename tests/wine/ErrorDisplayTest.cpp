@@ -1,21 +1,11 @@
 #include "TestSupport.h"
 #include "framework/Exceptions.h"
-#include "framework/Window.h"
 
 namespace {
 
 // A window whose handler fails: WM_USER with the message in lParam,
 // WM_USER + 1 with the input-output error code in wParam.
-class FailingWindow : public TWindow {
-public:
-    FailingWindow()
-    {
-        CreateParams params;
-        params.className = "LumoTestFailingWindow";
-        params.style = WS_OVERLAPPEDWINDOW;
-        CreateHandle(params);
-    }
-
+class FailingWindow : public HostForm {
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
@@ -23,7 +13,7 @@ protected:
             throw Exception(reinterpret_cast<const char*>(lParam));
         if (message == WM_USER + 1)
             throw EInOutError(static_cast<int>(wParam));
-        return DefaultProc(message, wParam, lParam);
+        return HostForm::WindowProc(message, wParam, lParam);
     }
 };
 

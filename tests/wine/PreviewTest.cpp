@@ -94,29 +94,16 @@ TEST_F(PreviewTest, TheSamePathAgainDoesNothing)
     EXPECT_TRUE(dialogs.requests.empty());
 }
 
-TEST_F(PreviewTest, AFailedLoadEmptiesThePreviewAndSaysSo)
+// A file that holds no picture, a header the library cannot decode (too
+// large: the header still reads, the control gets no picture) and an icon
+// the system cannot read, which shows its own message instead of ours.
+TEST_F(PreviewTest, AFailedLoadRunsBusyWithoutTheOldPictureEmptiesThePreviewAndSaysSoOnce)
 {
-    WriteDepthBmp(folder, "good.bmp", 640, 480, 24);
-    folder.File("scan.pcx", "not a picture");
-    Open("good.bmp");
-    Open("scan.pcx");
-    ASSERT_FALSE(dialogs.requests.empty());
-    ExpectMessage(dialogs.requests.back(), "SCAN.PCX is not a valid Bitmapfile !", mtError, mbOK);
-    EXPECT_EQ(dialogs.requests.back().beep, dbError);
-    ExpectEmptyPreview();
-    const std::size_t shown = dialogs.requests.size();
-    Open("scan.pcx");
-    EXPECT_GT(dialogs.requests.size(), shown) << "a failed path can be tried again";
-}
-
-TEST_F(PreviewTest, AHeaderTheLibraryCannotDecodeIsAFailedLoadInTheBusyState)
-{
-    // Too large to decode: the header still reads, the control gets no picture.
-    WriteDepthBmp(folder, "cut.bmp", 40000, 40000, 24, false);
     WriteDepthBmp(folder, "good.bmp", 300, 200, 24);
-    Open("good.bmp");
-    bool busyDuringLoad = false;
-    bool oldPixelsHeldDuringLoad = true;
+    WriteDepthBmp(folder, "cut.bmp", 40000, 40000, 24, false);
+    folder.File("scan.pcx", "not a picture");
+    folder.File("broken.ico", "not an icon");
+    bool busyDuringLoad = false, oldPixelsHeldDuringLoad = true;
     Application().SetDialogScript([&](const DialogRequest& request) {
         if (dialogs.requests.empty()) {
             busyDuringLoad = !::IsWindowEnabled(f.Handle()) && !f.ButtonExit.Enabled();
@@ -125,24 +112,26 @@ TEST_F(PreviewTest, AHeaderTheLibraryCannotDecodeIsAFailedLoadInTheBusyState)
         dialogs.requests.push_back(request);
         return DialogAnswer{mrOk, {}};
     });
-    Open("cut.bmp");
-    EXPECT_TRUE(busyDuringLoad);
-    EXPECT_FALSE(oldPixelsHeldDuringLoad) << "one picture at a time";
-    ASSERT_FALSE(dialogs.requests.empty());
-    EXPECT_EQ(dialogs.requests.back().text, "CUT.BMP is not a valid Bitmapfile !");
-    ExpectEmptyPreview();
-}
-
-TEST_F(PreviewTest, AnIconTheSystemCannotReadShowsItsOwnMessageOnce)
-{
-    WriteDepthBmp(folder, "good.bmp", 20, 10, 24);
-    folder.File("broken.ico", "not an icon");
-    Open("good.bmp");
-    Open("broken.ico");
+    for (auto [name, message] : {std::pair{"scan.pcx", "SCAN.PCX is not a valid Bitmapfile !"},
+                                 {"cut.bmp", "CUT.BMP is not a valid Bitmapfile !"}, {"broken.ico", ""}}) {
+        SCOPED_TRACE(name);
+        Open("good.bmp");
+        dialogs.requests.clear();
+        Open(name);
+        EXPECT_EQ(busyDuringLoad, *message != '\0') << "the system's own message comes after the busy state";
+        EXPECT_FALSE(oldPixelsHeldDuringLoad) << "one picture at a time";
+        ExpectEmptyPreview();
+        ASSERT_FALSE(dialogs.requests.empty());
+        if (*message) {
+            ExpectMessage(dialogs.requests.back(), message, mtError, mbOK);
+            EXPECT_EQ(dialogs.requests.back().beep, dbError);
+        }
+    }
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::ErrorBox);
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
-    ExpectEmptyPreview();
+    Open("broken.ico");
+    EXPECT_EQ(dialogs.requests.size(), 2u) << "a failed path can be tried again";
 }
 
 TEST_F(PreviewTest, CopyPutsThePictureOnTheClipboard)
