@@ -54,11 +54,17 @@ TEST_F(BrowserTest, TheNameFieldSearchesWhatTheUserTypesButNotWhatTheProgramWrit
     EXPECT_EQ(Selected(), "ALPHA.BMP") << "a key released in the field searches";
 }
 
-TEST_F(BrowserTest, DelAsksThenDeletesKeepingTheSelectionIndexOrWarns)
+TEST_F(BrowserTest, DelAsksThenDeletesAFileKeepingTheSelectionIndexOrWarns)
 {
-    folder.Fill({"a.bmp", "b.bmp", "été.bmp"});
+    folder.Fill({"sub\\", "a.bmp", "b.bmp", "été.bmp"});
     Browse(folder.Path());
     LeaveTheListedDirectory();
+    for (const char* entry : {"[sub]", ""}) {
+        Select(entry);
+        PressKey(list.Handle(), VK_DELETE);
+        PressKey(list.Handle(), VK_INSERT);
+    }
+    EXPECT_TRUE(dialogs.requests.empty()) << "Del and Ins leave a directory entry and an empty selection alone";
     Select("a.bmp");
     ListKey(VK_DELETE, mrNo);
     ExpectMessage(dialogs.requests.at(0), "Delete File a.bmp ?", mtConfirmation, mbYes | mbNo);
@@ -78,18 +84,6 @@ TEST_F(BrowserTest, DelAsksThenDeletesKeepingTheSelectionIndexOrWarns)
                                                          "Delete File été.bmp ?", "Delete File b.bmp ?",
                                                          "Error occured while deleting file !"}));
     EXPECT_EQ(Selected(), "b.bmp");
-}
-
-TEST_F(BrowserTest, DelAndInsLeaveDirectoryEntriesAndAnEmptySelectionAlone)
-{
-    folder.Folder("sub");
-    Browse(folder.Path());
-    for (const char* entry : {"[sub]", ""}) {
-        Select(entry);
-        PressKey(list.Handle(), VK_DELETE);
-        PressKey(list.Handle(), VK_INSERT);
-    }
-    EXPECT_TRUE(dialogs.requests.empty());
 }
 
 TEST_F(BrowserTest, InsRenamesTheFileOrWarnsAndKeepsBoth)
