@@ -1,32 +1,20 @@
 #include "TestSupport.h"
 #include "framework/Exceptions.h"
-#include "framework/Window.h"
 
 namespace {
 
-// A window whose handler fails with the error it was given.
-class FailingWindow : public TWindow {
-public:
-    explicit FailingWindow(std::string message) : message_(std::move(message))
-    {
-        CreateParams params;
-        params.className = "LumoTestFailingWindow";
-        params.style = WS_OVERLAPPEDWINDOW;
-        CreateHandle(params);
-    }
-
+// A window whose handler fails: WM_USER with the message in lParam,
+// WM_USER + 1 with the input-output error code in wParam.
+class FailingWindow : public HostForm {
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_USER)
-            throw Exception(message_);
+            throw Exception(reinterpret_cast<const char*>(lParam));
         if (message == WM_USER + 1)
             throw EInOutError(static_cast<int>(wParam));
-        return DefaultProc(message, wParam, lParam);
+        return HostForm::WindowProc(message, wParam, lParam);
     }
-
-private:
-    std::string message_;
 };
 
 } // namespace
@@ -35,14 +23,12 @@ TEST(DefaultErrorDisplay, ShowsTheMessageWithOneFinalPeriodUnderTheTitle)
 {
     Application().SetTitle("Lumoscope32 - [Noname]");
     ScriptedDialogs dialogs;
-    FailingWindow window("Something broke");
-    FailingWindow withPeriod("Already ends with a period.");
-    ::SendMessageA(window.Handle(), WM_USER, 0, 0);
+    FailingWindow window;
+    ::SendMessageA(window.Handle(), WM_USER, 0, reinterpret_cast<LPARAM>("Something broke"));
     ::SendMessageA(window.Handle(), WM_USER + 1, 5, 0);
-    ::SendMessageA(withPeriod.Handle(), WM_USER, 0, 0);
-    const std::vector<std::string> texts = {"Something broke.", "Dateizugriff verweigert.",
-                                            "Already ends with a period."};
-    ASSERT_EQ(dialogs.Texts(), texts);
+    ::SendMessageA(window.Handle(), WM_USER, 0, reinterpret_cast<LPARAM>("Already ends with a period."));
+    ASSERT_EQ(dialogs.Texts(), (std::vector<std::string>{"Something broke.", "Dateizugriff verweigert.",
+                                                         "Already ends with a period."}));
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::ErrorBox);
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
     EXPECT_TRUE(::IsWindow(window.Handle())) << "the program goes on";

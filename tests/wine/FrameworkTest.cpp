@@ -1,31 +1,14 @@
 #include <atomic>
-#include <functional>
 #include <thread>
 
 #include "ProcessTestSupport.h"
 #include "framework/Panel.h"
-#include "framework/StdControls.h"
 #include "framework/Screen.h"
-#include "framework/Window.h"
-
-namespace {
-
-class PlainWindow : public TWindow {
-public:
-    PlainWindow()
-    {
-        CreateParams params;
-        params.className = "LumoTestPlainWindow";
-        params.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-        CreateHandle(params);
-    }
-};
-
-} // namespace
+#include "framework/StdControls.h"
 
 TEST(ScreenCursor, OverridesEveryWindowsCursorWhileSet)
 {
-    PlainWindow window;
+    HostForm window;
     auto askCursor = [&] {
         return ::SendMessageA(window.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window.Handle()),
                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -75,12 +58,6 @@ private:
     std::thread worker_;
 };
 
-// Processes this thread's messages until the condition holds (at most 2 s).
-bool PumpUntil(const std::function<bool()>& condition)
-{
-    return WaitUntil([&] { return PumpMessages(), condition(); }, 2000);
-}
-
 } // namespace
 
 TEST(FormFocus, ComesBackToTheFocusedControlWhenTheFormIsActivatedAgain)
@@ -92,23 +69,13 @@ TEST(FormFocus, ComesBackToTheFocusedControlWhenTheFormIsActivatedAgain)
     ::SetForegroundWindow(form.Handle());
     second.SetFocus();
     ForeignWindow other;
-    ::SetForegroundWindow(other.Handle());
-    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() != form.Handle(); }));
-    ::SetForegroundWindow(form.Handle());
-    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == form.Handle(); }));
+    auto activate = [&](HWND window, bool formActive) {
+        ::SetForegroundWindow(window);
+        return WaitUntil([&] { return PumpMessages(), (::GetActiveWindow() == form.Handle()) == formActive; }, 2000);
+    };
+    ASSERT_TRUE(activate(other.Handle(), false));
+    ASSERT_TRUE(activate(form.Handle(), true));
     EXPECT_EQ(::GetFocus(), second.Handle());
     ::SetFocus(form.Handle());
     EXPECT_EQ(::GetFocus(), second.Handle()) << "the form passes its own focus on";
-}
-
-TEST(MessageDialog, SoundsTheBeepOfItsType)
-{
-    const std::pair<TMsgDlgType, TDialogBeep> beeps[] = {
-        {mtWarning, dbWarning}, {mtError, dbError}, {mtInformation, dbInformation}, {mtConfirmation, dbQuestion}};
-    ScriptedDialogs dialogs;
-    for (const auto& entry : beeps)
-        MessageDlg("text", entry.first, mbOK);
-    ASSERT_EQ(dialogs.requests.size(), std::size(beeps));
-    for (std::size_t i = 0; i < std::size(beeps); ++i)
-        EXPECT_EQ(dialogs.requests[i].beep, beeps[i].second) << i;
 }

@@ -1,9 +1,8 @@
 #include "TestSupport.h"
-#include "text/PathText.h"
-#include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Screen.h"
 #include "system/ProgramPaths.h"
+#include "text/PathText.h"
 
 namespace {
 
@@ -21,23 +20,18 @@ struct ProgramDirectory {
     ScratchFolder folder;
 };
 
-std::string MenuText(HMENU menu, int position)
-{
-    char text[128] = {};
-    ::GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-struct HelpCall {
-    std::string file;
-    UINT command;
-};
-std::vector<HelpCall> helpCalls;
+std::vector<std::pair<std::string, UINT>> helpCalls;  // file and command
 
 BOOL WINAPI RecordHelp(HWND, LPCSTR file, UINT command, ULONG_PTR)
 {
-    helpCalls.push_back({file ? file : "", command});
+    helpCalls.emplace_back(file ? file : "", command);
     return TRUE;
+}
+
+bool TakeQuitMessage()
+{
+    MSG message;
+    return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
 class MainFormTest : public ::testing::Test {
@@ -54,7 +48,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainFormTest, ShowsTheStartTexts)
+TEST_F(MainFormTest, StartsWithItsTextsEmptyPreviewFocusedNameFieldAndHelpIds)
 {
     TForm1 f(plain.Location());
     EXPECT_EQ((std::vector<std::string>{f.Caption(), Application().Title(), f.BtnStretch.Text(),
@@ -64,9 +58,7 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
                                         "&COPY TO CLIPBOARD", "E &X I T", "*.*", "Path:", "Pictrix V1.1",
                                         "Picture-Info:"}));
     EXPECT_EQ(f.Label2.Text(), ShortenPath(f.FileListBox1.Directory(), 30));
-    EXPECT_FALSE(f.ButtonVollbild.Enabled() || f.ButtonCpy.Enabled());
-    EXPECT_TRUE(f.NoPictureLoaded);
-    EXPECT_FALSE(::IsWindowEnabled(f.PanelLED.Handle()));
+    EXPECT_FALSE(f.ButtonVollbild.Enabled() || f.ButtonCpy.Enabled() || ::IsWindowEnabled(f.PanelLED.Handle()));
     EXPECT_EQ(f.LastGoodDrive, f.DriveComboBox1.Drive());
     EXPECT_EQ(::GetWindowContextHelpId(f.ButtonExit.Handle()), 120u);
     EXPECT_EQ(::GetWindowContextHelpId(f.Edit1.Handle()), 130u);
@@ -77,98 +69,82 @@ TEST_F(MainFormTest, ShowsTheStartTexts)
     EXPECT_EQ(::GetNextDlgTabItem(f.Handle(), f.Edit1.Handle(), FALSE), f.FileListBox1.Handle());
 }
 
-TEST_F(MainFormTest, PaintsTheOlivePanelsAndTheRedPreviewCaption)
+TEST_F(MainFormTest, PaintsTheOlivePanelsTheRedPreviewCaptionAndPutsTheDefaultCursorBack)
 {
     TForm1 f(plain.Location());
-    PixelCanvas form(598, 449);
+    PixelCanvas form(598, 449), preview(360, 272), led(12, 12);
     f.PaintContent(form.dc());
     EXPECT_EQ(form.At(300, 440), clOlive);
-
-    PixelCanvas preview(360, 272);
     f.Panel1.PaintContent(preview.dc());
     EXPECT_EQ(preview.At(180, 20), clBlack);
     EXPECT_GT(preview.Count(clRed), 300) << "the caption in large red letters";
-
-    PixelCanvas led(12, 12);
     f.PanelLED.PaintContent(led.dc());
     EXPECT_EQ(led.At(6, 6), clMaroon);
+
+    Screen().SetCursor(crHourGlass);
+    ::InvalidateRect(f.Handle(), nullptr, TRUE);
+    ::UpdateWindow(f.Handle());
+    EXPECT_EQ(Screen().Cursor(), crDefault);
 }
 
-TEST_F(MainFormTest, ExtendsTheSystemMenuWithAboutAndHelpAndAboutShowsTheOneLineInformation)
+TEST_F(MainFormTest, TheSystemMenuGetsAboutAndHelpAndAboutShowsTheOneLineInformation)
 {
     TForm1 f(plain.Location());
     HMENU menu = ::GetSystemMenu(f.Handle(), FALSE);
-    int count = ::GetMenuItemCount(menu);
+    const int count = ::GetMenuItemCount(menu);
     ASSERT_GE(count, 3);
     EXPECT_EQ(::GetMenuState(menu, SC_SIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_EQ(::GetMenuItemID(menu, count - 2), 272u);
-    EXPECT_EQ(MenuText(menu, count - 2), "About &Lumoscope ...");
-    EXPECT_EQ(::GetMenuItemID(menu, count - 1), 288u);
-    EXPECT_EQ(MenuText(menu, count - 1), "Lumoscope &Help");
+    for (auto [position, id, text] : {std::tuple{count - 2, 272u, "About &Lumoscope ..."},
+                                      {count - 1, 288u, "Lumoscope &Help"}}) {
+        char shown[64] = {};
+        ::GetMenuStringA(menu, static_cast<UINT>(position), shown, sizeof shown, MF_BYPOSITION);
+        EXPECT_EQ(::GetMenuItemID(menu, position), id);
+        EXPECT_STREQ(shown, text);
+    }
 
     ScriptedDialogs dialogs;
+    ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 273, 0);
     ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 272, 0);
     PumpMessages();
-    ASSERT_EQ(dialogs.requests.size(), 1u);
+    ASSERT_EQ(dialogs.requests.size(), 1u) << "no other command shows it";
     EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
     EXPECT_EQ(dialogs.requests[0].caption, "Information");
+    EXPECT_EQ(dialogs.requests[0].beep, dbInformation);
     ExpectMessage(dialogs.requests[0],
                   "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files", mtInformation,
                   mbOK);
 }
 
-TEST_F(MainFormTest, GreysHelpUnlessBothHelpFilesExist)
+// Help is greyed unless both help files exist. The menu's Help opens the
+// contents in the window "main", every time; F1 the focused control's topic
+// in the help file's own window; the end closes the help.
+TEST_F(MainFormTest, HelpNeedsBothFilesAndOpensAndClosesItsTopics)
 {
-    for (auto [withHelp, withContents] : {std::pair{false, false}, {true, false}, {false, true}}) {
+    for (auto [withHelp, withContents] : {std::pair{true, false}, {false, true}}) {
         ProgramDirectory directory(withHelp, withContents);
         Application().SetHelpFile("");
         TForm1 f(directory.Location());
-        UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
-        EXPECT_TRUE(state & MF_GRAYED) << withHelp << withContents;
+        EXPECT_TRUE(::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND) & MF_GRAYED) << withHelp;
         EXPECT_EQ(Application().HelpFile(), "");
     }
     ProgramDirectory directory(true, true);
-    TForm1 f(directory.Location());
-    UINT state = ::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND);
-    EXPECT_FALSE(state & MF_GRAYED);
-    EXPECT_EQ(Application().HelpFile(), directory.Location().helpFile + ">Window1");
-}
-
-// The menu's Help opens the contents in the window "main", every time; F1
-// the focused control's topic in the help file's own window.
-TEST_F(MainFormTest, HelpAndF1OpenTheirTopics)
-{
-    ProgramDirectory directory(true, true);
-    TForm1 f(directory.Location());
     const std::string help = directory.Location().helpFile;
-    for (int i = 0; i < 2; ++i)
-        ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 288, 0);
-    ::SetFocus(f.ButtonExit.Handle());
-    ::PostMessageA(f.ButtonExit.Handle(), WM_KEYDOWN, VK_F1, 0);
-    PumpMessages();
-    ASSERT_EQ(helpCalls.size(), 3u);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(helpCalls[i].command, static_cast<UINT>(HELP_FINDER));
-        EXPECT_EQ(helpCalls[i].file, help + ">main");
+    helpCalls.clear();
+    {
+        TForm1 f(directory.Location());
+        EXPECT_FALSE(::GetMenuState(::GetSystemMenu(f.Handle(), FALSE), 288, MF_BYCOMMAND) & MF_GRAYED);
+        for (int i = 0; i < 2; ++i)
+            ::PostMessageA(f.Handle(), WM_SYSCOMMAND, 288, 0);
+        ::SetFocus(f.ButtonExit.Handle());
+        ::PostMessageA(f.ButtonExit.Handle(), WM_KEYDOWN, VK_F1, 0);
+        PumpMessages();
     }
-    EXPECT_EQ(helpCalls[2].command, static_cast<UINT>(HELP_CONTEXT));
-    EXPECT_EQ(helpCalls[2].file, help + ">Window1");
+    const std::vector<std::pair<std::string, UINT>> expected = {
+        {help + ">main", HELP_FINDER}, {help + ">main", HELP_FINDER}, {help + ">Window1", HELP_CONTEXT},
+        {help + ">Window1", HELP_QUIT}};
+    EXPECT_EQ(helpCalls, expected);
     EXPECT_EQ(Application().HelpFile(), help + ">Window1");
-}
-
-TEST_F(MainFormTest, OtherSystemCommandsAreLeftAlone)
-{
-    TForm1 f(plain.Location());
-    ScriptedDialogs dialogs;
-    MSG message{f.Handle(), WM_SYSCOMMAND, 273, 0, 0, {}};
-    bool handled = false;
-    f.AppMessage(message, handled);
-    EXPECT_FALSE(handled);
-    message.wParam = 272 | 0x0001;
-    f.AppMessage(message, handled);
-    EXPECT_FALSE(handled) << "ids are compared in full";
-    EXPECT_TRUE(dialogs.requests.empty());
 }
 
 TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
@@ -183,20 +159,4 @@ TEST_F(MainFormTest, ExitAndTheCloseBoxBothEndTheProgram)
         EXPECT_TRUE(TakeQuitMessage()) << exitButton;
         EXPECT_FALSE(::IsWindowVisible(f.Handle())) << exitButton;
     }
-}
-
-TEST_F(MainFormTest, DestroyClosesTheHelpWindow)
-{
-    { TForm1 f(plain.Location()); }
-    ASSERT_FALSE(helpCalls.empty());
-    EXPECT_EQ(helpCalls.back().command, static_cast<UINT>(HELP_QUIT));
-}
-
-TEST_F(MainFormTest, PaintingPutsTheDefaultCursorBack)
-{
-    TForm1 f(plain.Location());
-    Screen().SetCursor(crHourGlass);
-    ::InvalidateRect(f.Handle(), nullptr, TRUE);
-    ::UpdateWindow(f.Handle());
-    EXPECT_EQ(Screen().Cursor(), crDefault);
 }

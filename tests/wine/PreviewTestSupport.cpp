@@ -20,13 +20,6 @@ std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, 
     return WriteBytes(folder / name, BmpFile(plan));
 }
 
-SIZE SizeOf(HWND window)
-{
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-
 HBITMAP BitmapOf(const TPicView& view)
 {
     const TBitmap* bitmap = view.Picture().HeldBitmap();

@@ -22,7 +22,4 @@ struct ProgramWindows {
 std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
                           bool withPixels = true);
 
-// The picture area and the panel around it, as width and height.
-SIZE SizeOf(HWND window);
-
 HBITMAP BitmapOf(const TPicView& view);

@@ -2,44 +2,33 @@
 
 #include <functional>
 #include <thread>
-#include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 #include "app/TForm1.h"
 
 namespace {
 
-struct DialogSearch {
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM parameter)
+BOOL CALLBACK FindDialog(HWND window, LPARAM found)
 {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && ::IsWindowVisible(window)) {
-        reinterpret_cast<DialogSearch*>(parameter)->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    if (std::string(className) != "#32770" || !::IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
-// Waits on another thread for a dialog of the given thread and hands it to
-// the user's hand.
+// Waits on another thread for a dialog of this thread and hands it to the
+// user's hand.
 class DialogUser {
 public:
-    DialogUser(DWORD thread, std::function<void(HWND)> act)
-        : worker_([thread, act] {
-              for (int i = 0; i < 500; ++i) {
-                  DialogSearch search;
-                  ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&search));
-                  if (search.found) {
-                      act(search.found);
-                      return;
-                  }
-                  ::Sleep(10);
-              }
+    explicit DialogUser(std::function<void(HWND)> act)
+        : worker_([thread = ::GetCurrentThreadId(), act] {
+              HWND found = nullptr;
+              for (int i = 0; i < 500 && !found; ++i, ::Sleep(10))
+                  ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&found));
+              if (found)
+                  act(found);
           })
     {
     }
@@ -68,37 +57,32 @@ TEST(RealMessageDialog, HasTheGermanCaptionAndButtonsOfItsType)
     struct Case {
         TMsgDlgType type;
         TMsgDlgButtons buttons;
-        int click;
-        int result;
-        const char* caption;
-        std::vector<std::pair<int, std::string>> shown;  // button id and text
-        int absent;
+        std::vector<int> shown;         // the last one is clicked
+        std::vector<std::string> seen;  // caption and button texts
+        int absent, result;
     };
     const Case cases[] = {
-        {mtConfirmation, mbYes | mbNo, IDNO, mrNo, "Bestätigen", {{IDYES, "&Ja"}, {IDNO, "&Nein"}}, IDOK},
-        {mtWarning, mbOK, IDOK, mrOk, "Warnung", {{IDOK, "OK"}}, IDCANCEL},
+        {mtConfirmation, mbYes | mbNo, {IDYES, IDNO}, {"Bestätigen", "&Ja", "&Nein"}, IDOK, mrNo},
+        {mtWarning, mbOK, {IDOK}, {"Warnung", "OK"}, IDCANCEL, mrOk},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
-        std::string caption;
-        std::vector<std::pair<int, std::string>> shown;
+        std::vector<std::string> seen;
         bool absentShown = true;
         int result;
         {
-            DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
-                caption = TextOf(dialog);
-                for (const auto& button : c.shown)
-                    shown.emplace_back(button.first, TextOf(::GetDlgItem(dialog, button.first)));
+            DialogUser user([&](HWND dialog) {
+                seen.push_back(TextOf(dialog));
+                for (int id : c.shown)
+                    seen.push_back(TextOf(::GetDlgItem(dialog, id)));
                 HWND absent = ::GetDlgItem(dialog, c.absent);
-                absentShown = absent != nullptr && absent != ::GetDlgItem(dialog, c.click);
-                Click(dialog, c.click);
+                absentShown = absent != nullptr && absent != ::GetDlgItem(dialog, c.shown.back());
+                Click(dialog, c.shown.back());
             });
             result = MessageDlg("Delete File A.BMP ?", c.type, c.buttons);
         }
         EXPECT_EQ(result, c.result);
-        EXPECT_EQ(caption, c.caption);
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_FALSE(absentShown);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_FALSE(absentShown) << c.seen[0];
     }
 }
 
@@ -109,7 +93,7 @@ TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewTextOnlyOnOk)
         std::string value = "HOUSE.BMP";
         bool accepted;
         {
-            DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            DialogUser user([&](HWND dialog) {
                 HWND edit = ::GetDlgItem(dialog, 101);
                 DWORD start = 1, end = 0;
                 ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -137,11 +121,11 @@ TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
         Click(dialog, IDOK);
     };
     {
-        DialogUser user(::GetCurrentThreadId(), note);
+        DialogUser user(note);
         ShowErrorBox("Lumoscope32 - [Noname]", "Datei nicht gefunden.");
     }
     {
-        DialogUser user(::GetCurrentThreadId(), note);
+        DialogUser user(note);
         ShowFatalErrorBox("Dateizugriff verweigert.");
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"Lumoscope32 - [Noname]", "Datei nicht gefunden.", "Anwendungsfehler",
@@ -157,6 +141,10 @@ TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
     form.FileListBox1.SetFileName(folder.Path());
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
     const HWND list = form.FileListBox1.Handle();
+    auto PostSystemCommand = [&](UINT command) {
+        ::PostMessageA(form.Handle(), WM_SYSCOMMAND, command, 0);
+        PumpMessages();
+    };
     struct Case {
         const char* dialog;
         HWND control;
@@ -167,20 +155,14 @@ TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
         {"Del's question", list, [&] { PressKey(list, VK_DELETE); }, IDNO},
         {"Rename", list, [&] { PressKey(list, VK_INSERT); }, IDCANCEL},
         {"drive warning", form.DriveComboBox1.Handle(), [&] { form.DriveComboBox1.SetDrive('A'); }, IDOK},
-        {"About",
-         form.Edit1.Handle(),
-         [&] {
-             ::PostMessageA(form.Handle(), WM_SYSCOMMAND, TForm1::kAboutCommand, 0);
-             PumpMessages();
-         },
-         IDOK},
+        {"About", form.Edit1.Handle(), [&] { PostSystemCommand(TForm1::kAboutCommand); }, IDOK},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog);
         ::SetFocus(c.control);
         bool answered = false;
         {
-            DialogUser user(::GetCurrentThreadId(), [&](HWND dialog) {
+            DialogUser user([&](HWND dialog) {
                 answered = true;
                 Click(dialog, c.button);
             });

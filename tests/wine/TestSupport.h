@@ -69,13 +69,6 @@ inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id)
 // Dispatches every waiting message through the application.
 inline void PumpMessages() { Application().ProcessMessages(); }
 
-// True (and removes it) when a WM_QUIT waits in this thread's queue.
-inline bool TakeQuitMessage()
-{
-    MSG message;
-    return ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
-}
-
 // A window's rectangle relative to its parent's client area.
 inline RECT RectInParent(HWND window)
 {
@@ -83,6 +76,14 @@ inline RECT RectInParent(HWND window)
     ::GetWindowRect(window, &rect);
     ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+// A window's outer width and height.
+inline SIZE SizeOf(HWND window)
+{
+    RECT rect;
+    ::GetWindowRect(window, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
 std::string TextOf(HWND window);
