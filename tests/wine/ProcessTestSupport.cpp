@@ -2,8 +2,6 @@
 
 #include <tlhelp32.h>
 
-#include "TestSupport.h"
-
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
     for (DWORD waited = 0; !done(); waited += 10) {
@@ -49,35 +47,22 @@ DWORD Process::Wait(DWORD milliseconds) const
     return code;
 }
 
-namespace {
-
-struct WindowSearch {
-    DWORD process;
-    const std::string& className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (process != search->process || search->className != name || !::IsWindowVisible(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-} // namespace
-
 HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) const
 {
-    WindowSearch search{id_, className, nullptr};
-    WaitUntil([&] { return ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)), search.found || !Running(); },
-              milliseconds);
-    return search.found;
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (found = ::FindWindowExA(nullptr, nullptr, className.c_str(), nullptr); found;
+                 found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) {
+                DWORD process = 0;
+                ::GetWindowThreadProcessId(found, &process);
+                if (process == id_ && ::IsWindowVisible(found))
+                    return true;
+            }
+            return !Running();
+        },
+        milliseconds);
+    return found;
 }
 
 std::string Process::AnswerMessage(int button, DWORD milliseconds) const
