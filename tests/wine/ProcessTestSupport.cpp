@@ -14,12 +14,9 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 
 Process::Process(std::string commandLine, WORD showCommand)
 {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (showCommand) {
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = showCommand;
-    }
+    STARTUPINFOA startup{sizeof startup};
+    startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
+    startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &started)) {

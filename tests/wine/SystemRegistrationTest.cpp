@@ -7,9 +7,11 @@
 
 #include "TestSupport.h"
 #include "system/EntryTexts.h"
+#include "system/FileBytes.h"
 #include "system/IniFiles.h"
 #include "system/Registration.h"
 #include "system/Registry.h"
+#include "system/WindowsShell.h"
 
 namespace {
 
@@ -92,8 +94,12 @@ TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThat
 // An extension is the program's own when its key is missing or its default
 // text names the program's class in any case, even where the key may only be
 // read. Every other keeps its entries through registration and uninstall.
+// The uninstall also takes the lines an older system left in WIN.INI itself.
 TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
+    const std::string winIni = GetWindowsDir() + "\\win.ini";
+    const std::optional<std::string> original = ReadFileBytes(winIni);
+    ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
     const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.ICO";
     MakeReadOnlyKey(".ICO", "Other.Picture");
     ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".ICO", foreign));
@@ -116,4 +122,6 @@ TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
     for (const char* key : {kAppPathsKey, kUninstallKey})
         EXPECT_FALSE(RegKeyExists(HKLM, key)) << key;
     EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
+    EXPECT_EQ(ReadFileBytes(winIni), "[extensions]\r\nTXT=NOTEPAD.EXE ^.TXT\r\n");
+    WriteFileBytes(winIni, original.value_or(""));
 }
