@@ -24,15 +24,13 @@ const HKEY HKCR = HKEY_CLASSES_ROOT;
 void MakeReadOnlyKey(const std::string& key, const char* defaultValue)
 {
     ASSERT_TRUE(WriteRegString(HKCR, key, "", defaultValue));
-    HKEY opened = nullptr;
-    ASSERT_EQ(::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened), ERROR_SUCCESS);
-    UniqueRegKey owner(opened);
     PSECURITY_DESCRIPTOR readAndDelete = nullptr;
     ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x30019;;;WD)", SDDL_REVISION_1,
                                                                       &readAndDelete, nullptr));
-    EXPECT_EQ(::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, readAndDelete), ERROR_SUCCESS);
+    HKEY opened = nullptr;
+    ::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened);
+    ::RegSetKeySecurity(UniqueRegKey(opened).get(), DACL_SECURITY_INFORMATION, readAndDelete);
     ::LocalFree(readAndDelete);
-    owner.reset();
     ASSERT_EQ(::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED) << key;
 }
 

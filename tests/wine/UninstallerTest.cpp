@@ -9,15 +9,10 @@
 
 namespace {
 
-struct Finished {
-    DWORD exitCode;
-    std::vector<std::string> messages;  // the message boxes it showed, closed with OK
-};
-
-Finished RunUninstaller(const std::string& arguments)
+// The exit code, and the texts of the message boxes it showed, closed with OK.
+std::pair<DWORD, std::vector<std::string>> RunUninstaller(const std::string& arguments)
 {
     Process uninstaller("\"" LUMO_UNINSTALLER_PATH "\" " + arguments);
-    EXPECT_TRUE(uninstaller.Started());
     std::vector<std::string> messages = uninstaller.AnswerUntilEnd();
     return {uninstaller.Wait(0), messages};
 }
@@ -27,7 +22,10 @@ class Uninstaller : public ::testing::Test {
 protected:
     Uninstaller() { root.Folder("Program"); }
 
-    std::string Program(const std::string& name = {}) const { return root / ("Program" + (name.empty() ? "" : "\\" + name)); }
+    std::string Program(const std::string& name = {}) const
+    {
+        return root / ("Program" + (name.empty() ? "" : "\\" + name));
+    }
 
     ScratchFolder root{"lumo uninstaller"};
     const std::string log = root / "LMUNINST.LOG";
@@ -46,16 +44,16 @@ TEST_F(Uninstaller, AForgedLogCannotMakeItDeleteAUsersFile)
                               Program("LUMSC32.HLP") + "\r\nFile Copy: " + Program("thesis.doc") + "\r\nFile Copy: " +
                               root / "OUTSIDE.TXT" + "\r\n");
 
-    Finished finished = RunUninstaller(log);
-    EXPECT_EQ(finished.exitCode, 1u);
+    const auto [exitCode, messages] = RunUninstaller(log);
+    EXPECT_EQ(exitCode, 1u);
     EXPECT_FALSE(Exists(Program("LUMSC32.EXE")));
     EXPECT_TRUE(Exists(Program("thesis.doc")));
     EXPECT_TRUE(Exists(root / "OUTSIDE.TXT"));
     EXPECT_FALSE(Exists(log));
-    EXPECT_EQ(finished.messages, std::vector<std::string>{"Lumoscope did not delete everything:\r\n\r\n" +
-                                                          Program("thesis.doc") + " (not a file of Lumoscope, left alone)\r\n" +
-                                                          root / "OUTSIDE.TXT" + " (not in " + Program() + ", left alone)\r\n" +
-                                                          Program() + " (holds other files, left alone)"});
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Lumoscope did not delete everything:\r\n\r\n" + Program("thesis.doc") +
+                            " (not a file of Lumoscope, left alone)\r\n" + root / "OUTSIDE.TXT" + " (not in " +
+                            Program() + ", left alone)\r\n" + Program() + " (holds other files, left alone)"});
 }
 
 // Anything but an uninstall log, or none, changes nothing.
@@ -64,16 +62,16 @@ TEST_F(Uninstaller, RefusesAnythingButAnUninstallLogAndRemovesTheEmptiedFolderWi
     root.Fill({"Program\\LUMSC32.EXE", "Program\\UNINST.ICO"});
     root.File("LMUNINST.LOG", UninstallLogText(Program()) + "Delete: C:\\WINDOWS\r\n");
     for (const std::string& argument : {log, std::string()}) {
-        Finished refused = RunUninstaller(argument);
-        EXPECT_EQ(refused.exitCode, 2u) << argument;
-        EXPECT_EQ(refused.messages.size(), 1u) << argument;
+        const auto [exitCode, messages] = RunUninstaller(argument);
+        EXPECT_EQ(exitCode, 2u) << argument;
+        EXPECT_EQ(messages, std::vector<std::string>{"LMUNINST.EXE needs the uninstall log of Lumoscope as its only "
+                                                     "argument.\r\n\r\n\"" + argument +
+                                                     "\" is not such a log; nothing was deleted."});
     }
     EXPECT_TRUE(Exists(Program("LUMSC32.EXE")));
 
     root.File("LMUNINST.LOG", UninstallLogText(Program()));
-    Finished finished = RunUninstaller(log);
-    EXPECT_EQ(finished.exitCode, 0u);
-    EXPECT_TRUE(finished.messages.empty());
+    EXPECT_EQ(RunUninstaller(log), std::make_pair(DWORD{0}, std::vector<std::string>{}));
     EXPECT_FALSE(Exists(Program()));
     EXPECT_FALSE(Exists(log));
     EXPECT_TRUE(Exists(root.Path()));
