@@ -4,17 +4,16 @@
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
-    for (DWORD waited = 0; !done(); waited += 10) {
-        if (waited >= milliseconds)
+    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10))
+        if (::GetTickCount64() >= end)
             return false;
-        ::Sleep(10);
-    }
     return true;
 }
 
 Process::Process(std::string commandLine, WORD showCommand)
 {
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
     startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
