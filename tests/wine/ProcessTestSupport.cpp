@@ -2,15 +2,11 @@
 
 #include <tlhelp32.h>
 
-#include "TestSupport.h"
-
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
-    for (DWORD waited = 0; !done(); waited += 10) {
-        if (waited >= milliseconds)
+    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10))
+        if (::GetTickCount64() >= end)
             return false;
-        ::Sleep(10);
-    }
     return true;
 }
 
@@ -18,10 +14,8 @@ Process::Process(std::string commandLine, WORD showCommand)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (showCommand) {
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = showCommand;
-    }
+    startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
+    startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &started)) {
@@ -49,35 +43,22 @@ DWORD Process::Wait(DWORD milliseconds) const
     return code;
 }
 
-namespace {
-
-struct WindowSearch {
-    DWORD process;
-    const std::string& className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (process != search->process || search->className != name || !::IsWindowVisible(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-} // namespace
-
 HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) const
 {
-    WindowSearch search{id_, className, nullptr};
-    WaitUntil([&] { return ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)), search.found || !Running(); },
-              milliseconds);
-    return search.found;
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (found = ::FindWindowExA(nullptr, nullptr, className.c_str(), nullptr); found;
+                 found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) {
+                DWORD process = 0;
+                ::GetWindowThreadProcessId(found, &process);
+                if (process == id_ && ::IsWindowVisible(found))
+                    return true;
+            }
+            return !Running();
+        },
+        milliseconds);
+    return found;
 }
 
 std::string Process::AnswerMessage(int button, DWORD milliseconds) const

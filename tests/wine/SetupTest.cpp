@@ -5,26 +5,19 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include <cstring>
 #include <set>
 
 #include "ProcessTestSupport.h"
+#include "app/Startup.h"
 #include "framework/Files.h"
+#include "system/EntryTexts.h"
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"
 #include "system/Registry.h"
+#include "system/Uninstall.h"
 #include "system/WindowsShell.h"
 
 namespace {
-
-const std::string kAppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\LUMSC32.EXE";
-constexpr DWORD kUninstallerTime = 40000;  // it waits up to 30 s for the program to end
-
-bool FolderExists(const std::string& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::set<std::string> NamesIn(const std::string& folder)
 {
@@ -36,13 +29,6 @@ std::set<std::string> NamesIn(const std::string& folder)
             names.insert(found.cFileName);
     ::FindClose(search);
     return names;
-}
-
-std::string UserGroupFolder()
-{
-    char path[MAX_PATH] = {};
-    ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
-    return std::string(path) + "\\Lumoscope32";
 }
 
 // "target arguments" of a shortcut.
@@ -63,29 +49,20 @@ std::string ShortcutCommand(const std::string& path)
 // Read from the file: Wine's shell link does not report every flag.
 bool RunsAsAdministrator(const std::string& shortcut)
 {
-    const std::string bytes = ReadFileBytes(shortcut).value_or("");
-    DWORD flags = 0;
-    if (bytes.size() >= 0x14 + sizeof flags)
-        std::memcpy(&flags, bytes.data() + 0x14, sizeof flags);
-    return flags & SLDF_RUNAS_USER;
+    const std::string bytes = ReadFileBytes(shortcut).value_or("").append(0x18, '\0');
+    return bytes[0x15] & (SLDF_RUNAS_USER >> 8);
 }
 
 HWND UninstallerReport() { return ::FindWindowA("#32770", "Lumoscope Uninstall"); }
-
-bool UninstallerRunning() { return !ProcessesNamed("LMUNINST.EXE").empty(); }
-
-// Until the uninstaller has ended, or waits with its report.
-bool WaitForTheUninstaller()
-{
-    return WaitUntil([] { return !UninstallerRunning() || UninstallerReport(); }, kUninstallerTime);
-}
 
 class Setup : public testing::Test {
 protected:
     void SetUp() override
     {
         ::CoInitialize(nullptr);
-        hadUninstaller_ = FileExists(GetWindowsDir() + "\\LMUNINST.EXE");
+        char programs[MAX_PATH] = {};
+        ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+        group_ = std::string(programs) + "\\Lumoscope32";
 #ifndef LUMO_SETUP_PATH
         GTEST_SKIP() << "Built without makensis: there is no setup program to test.";
 #else
@@ -100,38 +77,15 @@ protected:
     {
         if (HWND report = UninstallerReport())
             Click(report, IDOK);
-        WaitUntil([] { return !UninstallerRunning(); }, 5000);
-        if (!hadUninstaller_)  // the uninstall leaves it in the Windows directory
-            ::DeleteFileA((GetWindowsDir() + "\\LMUNINST.EXE").c_str());
-        ScratchFolder::RemoveTree(UserGroupFolder());
+        WaitUntil([] { return ProcessesNamed("LMUNINST.EXE").empty(); }, 5000);
+        ::DeleteFileA((GetWindowsDir() + "\\LMUNINST.EXE").c_str());
+        ScratchFolder::RemoveTree(group_);
         ::CoUninitialize();
     }
 
     std::string Installed(const std::string& name) const { return folder_ + "\\" + name; }
 
-    void StartAndClose() const
-    {
-        Process program("\"" + Installed("LUMSC32.EXE") + "\"");
-        HWND main = program.WaitForWindow("TForm1");
-        ASSERT_TRUE(main);
-        ::PostMessageA(main, WM_CLOSE, 0, 0);
-        EXPECT_EQ(program.Wait(10000), 0u);
-    }
-
-    // As from the group's uninstall shortcut: confirms the question, then
-    // the notice that hands over to LMUNINST.EXE.
-    void Uninstall() const
-    {
-        Process program("\"" + Installed("LUMSC32.EXE") + "\" -U");
-        ASSERT_NE(program.AnswerMessage(IDYES), "<no message>");
-        HWND notice = program.WaitForWindow("#32770");
-        ASSERT_TRUE(notice);
-        EXPECT_EQ(TextOf(notice), "Information");
-        Click(notice, IDOK);
-        EXPECT_EQ(program.Wait(), 0u);
-    }
-
-    bool hadUninstaller_ = false;
+    std::string group_;
     ScratchFolder scratch_{"lumo-setup"};
     std::string folder_ = scratch_ / "Picture Tools\\Lumoscope32";
 };
@@ -141,49 +95,31 @@ protected:
 TEST_F(Setup, InstallsTheFilesItsLogAndTheUsersGroup)
 {
     EXPECT_EQ(NamesIn(folder_), (std::set<std::string>{"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO", "UNINST.LOG"}));
-    const std::string uninstaller = GetWindowsDir() + "\\LMUNINST.EXE";
-    EXPECT_TRUE(FileExists(uninstaller));
+    EXPECT_TRUE(FileExists(GetWindowsDir() + "\\LMUNINST.EXE"));
+    EXPECT_EQ(ReadIniString(Installed("UNINST.LOG"), "Group", "Name"), "Lumoscope32");
 
-    const std::string log = Installed("UNINST.LOG");
-    EXPECT_EQ(ReadIniString(log, "Group", "Name"), "Lumoscope32");
-    for (const char* name : {"LUMSC32.EXE", "PICDEC32.DLL", "UNINST.ICO"})
-        EXPECT_EQ(ReadIniString(log, "Files", name), Installed(name));
-    EXPECT_EQ(ReadIniString(log, "Windows", "LMUNINST.EXE"), uninstaller);
-
-    const std::string group = UserGroupFolder();
-    EXPECT_EQ(NamesIn(group), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));
-    EXPECT_EQ(ShortcutCommand(group + "\\Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " ");
-    EXPECT_EQ(ShortcutCommand(group + "\\Uninstall Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " -U");
-    EXPECT_TRUE(RunsAsAdministrator(group + "\\Uninstall Lumoscope32.lnk"));
+    EXPECT_EQ(NamesIn(group_), (std::set<std::string>{"Lumoscope32.lnk", "Uninstall Lumoscope32.lnk"}));
+    EXPECT_EQ(ShortcutCommand(group_ + "\\Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " ");
+    EXPECT_EQ(ShortcutCommand(group_ + "\\Uninstall Lumoscope32.lnk"), Installed("LUMSC32.EXE") + " -U");
+    EXPECT_TRUE(RunsAsAdministrator(group_ + "\\Uninstall Lumoscope32.lnk"));
 }
 
+// The program, registered at its start, confirms the question, then the
+// notice that hands over to LMUNINST.EXE. Wine's program manager deletes the
+// group.
 TEST_F(Setup, TheUninstallTakesTheRegistrationTheGroupAndEveryFile)
 {
-    StartAndClose();
-    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kAppPaths, ""), Installed("LUMSC32.EXE"));
-
-    Uninstall();
-    ASSERT_TRUE(WaitForTheUninstaller());
+    Process program("\"" + Installed("LUMSC32.EXE") + "\" -U");
+    EXPECT_EQ(program.AnswerMessage(IDYES), kUninstallQuestion);
+    EXPECT_EQ(program.AnswerMessage(), kUninstallInformation);
+    EXPECT_EQ(program.Wait(), 0u);
+    // The uninstaller waits up to 30 s for the program to end.
+    ASSERT_TRUE(WaitUntil([] { return ProcessesNamed("LMUNINST.EXE").empty() || UninstallerReport(); }, 40000));
     EXPECT_FALSE(UninstallerReport());
-    EXPECT_FALSE(FileExists(GetWindowsDir() + "\\LMUNINST.LOG"));
-    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kAppPaths));
-    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumoscope32"));
-    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Lumoscope32"));
-    EXPECT_FALSE(FolderExists(UserGroupFolder()));
-    EXPECT_FALSE(FolderExists(folder_));
-}
-
-TEST_F(Setup, TheUninstallKeepsAFileOfTheUsersOwnAndItsFolder)
-{
-    ::CloseHandle(::CreateFileA(Installed("My notes.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-
-    Uninstall();
-    ASSERT_TRUE(WaitForTheUninstaller());
-    HWND report = UninstallerReport();
-    ASSERT_TRUE(report);
-    EXPECT_NE(TextOf(::GetDlgItem(report, 0xFFFF)).find(folder_ + " (holds other files, left alone)"),
-              std::string::npos);
-    Click(report, IDOK);
-    EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"My notes.txt"});
-    EXPECT_FALSE(FolderExists(UserGroupFolder()));
+    EXPECT_FALSE(Exists(GetWindowsDir() + "\\LMUNINST.LOG"));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, kClassName));
+    EXPECT_FALSE(Exists(group_));
+    EXPECT_FALSE(Exists(folder_));
 }

@@ -1,75 +1,47 @@
-// The uninstall's hand-over: the uninstall log, the messages and the start
-// of the uninstaller, with a scratch folder in place of the Windows directory.
+// The uninstall's hand-over to LMUNINST.EXE, with a scratch folder in place
+// of the Windows directory.
 
 #include "TestSupport.h"
-#include "framework/Files.h"
 #include "system/DdeClient.h"
 #include "system/FileBytes.h"
 #include "system/Uninstall.h"
+#include "system/UninstallLog.h"
 
-namespace {
-
-const char* const kLogForApps = "*** Installation Started 1/1/96 00:00 ***\r\n"
-                                "Title: Lumoscope 1.1 -32 Installation\r\n"
-                                "Source: A:\\INST32.EXE\r\n"
-                                "Made Dir: C:\\APPS\r\n"
-                                "File Copy: C:\\APPS\\LUMSC32.EXE\r\n"
-                                "File Copy: C:\\APPS\\LUMSC32.HLP\r\n"
-                                "File Copy: C:\\APPS\\LUMSC32.CNT\r\n"
-                                "File Copy: C:\\APPS\\LUMSC32.GID\r\n"
-                                "File Copy: C:\\APPS\\UNINST.ICO\r\n"
-                                "File Copy: C:\\APPS\\PICDEC32.DLL\r\n";
-
-const char* const kErrorText = "Error running LMUNINST.EXE with the LOG-File !\r\r"
-                               "To finish the Unistall Process you have to delete,\r"
-                               "the Program-Path of Lumoscope manually.\r"
-                               "The Files are located in the Path: C:\\APPS\r\r";
-
-} // namespace
-
-TEST(Uninstall, WritesTheTenLineLogBeforeItTellsTheUser)
+// With the uninstaller (here no program: the shell's start fails, silently)
+// and a log it can write, the log is handed over; else the user learns where
+// the files are, and an old log is left empty.
+TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
 {
-    ScratchFolder windows("lumo-windows");
-    // Present but no program: the shell's start fails, silently.
-    ASSERT_TRUE(WriteFileBytes((windows / "LMUNINST.EXE"), ""));
-    DdeClient client;
-    ScriptedDialogs dialogs;
-    std::optional<std::string> logWhenAsked;
-    Application().SetDialogScript([&](const DialogRequest& request) {
-        dialogs.requests.push_back(request);
-        logWhenAsked = ReadFileBytes((windows / "LMUNINST.LOG"));
-        return DialogAnswer{mrOk, {}};
-    });
-    Uninstall(client, {"C:\\APPS", windows.Path()});
-
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].caption, "Information");
-    ExpectMessage(dialogs.requests[0],
-                  "Lumoscope has deleted its Windows-Entries !\r\rTo delete the Program-Path of Lumoscope,\r"
-                  "Lumoscope have to close itself and run LMUNINST.EXE,\rwhich will delete the Lumoscope-Files "
-                  "from your Drive.\r\rPress OK to run LMUNINST.EXE",
-                  mtInformation, mbOK);
-    EXPECT_EQ(logWhenAsked, kLogForApps);
-    EXPECT_EQ(ReadFileBytes((windows / "LMUNINST.LOG")), kLogForApps);
-}
-
-// Without the uninstaller, or without a log it can write, the uninstall
-// tells where the files are; an old log is left empty.
-TEST(Uninstall, ThatCannotHandOverTellsWhereTheFilesAre)
-{
-    for (bool uninstallerMissing : {true, false}) {
-        SCOPED_TRACE(uninstallerMissing ? "no LMUNINST.EXE" : "no folder for the log");
+    const std::string information =
+        "Lumoscope has deleted its Windows-Entries !\r\rTo delete the Program-Path of Lumoscope,\rLumoscope have to "
+        "close itself and run LMUNINST.EXE,\rwhich will delete the Lumoscope-Files from your Drive.\r\rPress OK to "
+        "run LMUNINST.EXE";
+    const std::string error = "Error running LMUNINST.EXE with the LOG-File !\r\rTo finish the Unistall Process you "
+                              "have to delete,\rthe Program-Path of Lumoscope manually.\rThe Files are located in "
+                              "the Path: C:\\APPS\r\r";
+    const struct {
+        const char* present;
+        const char* logFolder;
+        const char* caption;
+        const std::string& text;
+        TMsgDlgType type;
+        std::optional<std::string> log;
+    } cases[] = {
+        {"LMUNINST.EXE", "", "Information", information, mtInformation, UninstallLogText("C:\\APPS")},
+        {"LMUNINST.LOG", "", "Fehler", error, mtError, ""},
+        {"LMUNINST.EXE", "\\missing", "Fehler", error, mtError, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.present) + c.logFolder);
         ScratchFolder windows("lumo-windows");
-        ASSERT_TRUE(WriteFileBytes((windows / (uninstallerMissing ? "LMUNINST.LOG" : "LMUNINST.EXE")), "an old log"));
-        const std::string folder = uninstallerMissing ? windows.Path() : windows / "missing";
+        windows.File(c.present, "an old log");
+        const std::string folder = windows.Path() + c.logFolder;
         DdeClient client;
         ScriptedDialogs dialogs;
         Uninstall(client, {"C:\\APPS", folder});
         ASSERT_EQ(dialogs.requests.size(), 1u);
-        EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
-        EXPECT_EQ(dialogs.requests[0].caption, "Fehler");
-        ExpectMessage(dialogs.requests[0], kErrorText, mtError, mbOK);
-        const std::optional<std::string> log = ReadFileBytes(folder + "\\LMUNINST.LOG");
-        EXPECT_EQ(log, uninstallerMissing ? std::optional<std::string>("") : std::nullopt);
+        EXPECT_EQ(dialogs.requests[0].caption, c.caption);
+        ExpectMessage(dialogs.requests[0], c.text, c.type, mbOK);
+        EXPECT_EQ(ReadFileBytes(folder + "\\LMUNINST.LOG"), c.log);
     }
 }
