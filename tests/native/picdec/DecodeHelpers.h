@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "picdec/MemoryBitmap.h"
@@ -13,6 +14,11 @@ namespace picdec {
 inline void PrintTo(Status status, std::ostream* out)
 {
     *out << static_cast<int>(status) << " (" << MessageOf(status) << ")";
+}
+
+inline std::ostream& operator<<(std::ostream& out, const Colour& c)
+{
+    return out << int(c.red) << "," << int(c.green) << "," << int(c.blue);
 }
 
 }  // namespace picdec
@@ -41,37 +47,42 @@ inline PictureInfo InfoOf(const File& file)
     return info;
 }
 
+// The bitmap's pixels as colours.
+inline RgbPicture Shown(const MemoryBitmap& bitmap)
+{
+    RgbPicture picture{bitmap.View().width, bitmap.View().height, {}};
+    for (std::uint32_t y = 0; y < picture.height; ++y)
+        for (std::uint32_t x = 0; x < picture.width; ++x)
+            picture.pixels.push_back(bitmap.PixelColour(x, y));
+    return picture;
+}
+
 // Every pixel of the bitmap equals the picture's colour at the same place.
 inline ::testing::AssertionResult ShowsPicture(const MemoryBitmap& bitmap, const RgbPicture& picture)
 {
-    if (bitmap.View().width != picture.width || bitmap.View().height != picture.height)
-        return ::testing::AssertionFailure() << "size " << bitmap.View().width << "x" << bitmap.View().height;
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            const Colour got = bitmap.PixelColour(x, y);
-            const Colour want = picture.At(x, y);
-            if (got != want)
-                return ::testing::AssertionFailure()
-                       << "pixel " << x << "," << y << " is " << int(got.red) << "," << int(got.green) << ","
-                       << int(got.blue) << " instead of " << int(want.red) << "," << int(want.green) << ","
-                       << int(want.blue);
-        }
-    }
+    const RgbPicture shown = Shown(bitmap);
+    if (shown.width != picture.width || shown.height != picture.height)
+        return ::testing::AssertionFailure() << "size " << shown.width << "x" << shown.height;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i)
+        if (shown.pixels[i] != picture.pixels[i])
+            return ::testing::AssertionFailure() << "pixel " << i % shown.width << "," << i / shown.width << " is "
+                                                 << shown.pixels[i] << " instead of " << picture.pixels[i];
     return ::testing::AssertionSuccess();
 }
 
-// Largest difference of any channel between bitmap and picture.
-inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& picture)
+// Largest difference of any channel between two pictures of one size.
+inline int LargestDifference(const RgbPicture& a, const RgbPicture& b)
 {
     int largest = 0;
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            const Colour a = bitmap.PixelColour(x, y);
-            const Colour b = picture.At(x, y);
-            largest = std::max({largest, std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
-        }
-    }
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        largest = std::max({largest, std::abs(a.pixels[i].red - b.pixels[i].red),
+                            std::abs(a.pixels[i].green - b.pixels[i].green), std::abs(a.pixels[i].blue - b.pixels[i].blue)});
     return largest;
+}
+
+inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& picture)
+{
+    return LargestDifference(Shown(bitmap), picture);
 }
 
 inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, const Palette& palette)
