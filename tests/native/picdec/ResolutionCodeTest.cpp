@@ -60,18 +60,17 @@ TEST(ResolutionCode, KeepsTheColoursOfAPictureWhoseColoursFit)
     const Palette sixteen = PatternPalette(16);
     struct Case {
         File file;
-        int code;
+        int code, bits;
         bool dither;
-        int bits;
         std::size_t colours;
         const RgbPicture& shown;
     };
     const RgbPicture indexed = IndexedPicture(9, 7, sixteen);
     const Case cases[] = {
-        {PalettedGif(4, 9, 7), 24, false, 24, 0, indexed},  // true colour even for a paletted picture
-        {PalettedGif(4, 9, 7), 8, false, 8, 16, indexed},   // the palette kept, its indices repacked
-        {TrueColourBmp(few), 4, false, 4, 5, few},
-        {TrueColourBmp(few), 4, true, 4, 5, few},
+        {PalettedGif(4, 9, 7), 24, 24, false, 0, indexed},  // true colour even for a paletted picture
+        {PalettedGif(4, 9, 7), 8, 8, false, 16, indexed},   // the palette kept, its indices repacked
+        {TrueColourBmp(few), 4, 4, false, 5, few},
+        {TrueColourBmp(few), 4, 4, true, 5, few},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "code " << c.code << ", dither " << c.dither);
@@ -102,36 +101,31 @@ TEST(ColourReduction, NearestColourMapsEveryPixelToItsClosestEntry)
     ASSERT_EQ(decoded.status, Status::Ok);
     const Palette& palette = decoded.bitmap.Colours();
     NearestColour nearest(palette);
-    for (std::uint32_t y = 0; y < Gradient().height; ++y) {
-        for (std::uint32_t x = 0; x < Gradient().width; ++x) {
-            const Colour c = Gradient().At(x, y);
-            const Colour best = palette[static_cast<std::size_t>(nearest.Find(c.red, c.green, c.blue))];
-            ASSERT_EQ(Distance(decoded.bitmap.PixelColour(x, y), c), Distance(best, c)) << x << "," << y;
-        }
+    const RgbPicture shown = Shown(decoded.bitmap);
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+        const Colour c = Gradient().pixels[i];
+        const Colour best = palette[static_cast<std::size_t>(nearest.Find(c.red, c.green, c.blue))];
+        ASSERT_EQ(Distance(shown.pixels[i], c), Distance(best, c)) << "pixel " << i;
     }
 }
 
+// Error diffusion keeps local averages: in 4x4 boxes it is closer to the original.
 TEST(ColourReduction, DitheringChangesPixelsAndKeepsTheAverageColour)
 {
     const File file = TrueColourBmp(Gradient());
-    const Decoded nearest = DecodeFile(file, 4, false);
-    const Decoded dithered = DecodeFile(file, 4, true);
-    ASSERT_EQ(dithered.status, Status::Ok);
+    const RgbPicture nearest = Shown(DecodeFile(file, 4, false).bitmap), dithered = Shown(DecodeFile(file, 4, true).bitmap);
+    ASSERT_EQ(dithered.width, Gradient().width);
     std::size_t changed = 0;
-    // Error diffusion keeps local averages: a 4x4 box blur is closer to the original.
     double nearestError = 0, ditheredError = 0;
-    for (std::uint32_t y = 0; y + 4 <= Gradient().height; y += 4) {
-        for (std::uint32_t x = 0; x + 4 <= Gradient().width; x += 4) {
+    for (std::uint32_t y = 0; y < Gradient().height; y += 4) {
+        for (std::uint32_t x = 0; x < Gradient().width; x += 4) {
             double original = 0, withNearest = 0, withDither = 0;
-            for (std::uint32_t dy = 0; dy < 4; ++dy) {
-                for (std::uint32_t dx = 0; dx < 4; ++dx) {
-                    const Colour a = nearest.bitmap.PixelColour(x + dx, y + dy);
-                    const Colour b = dithered.bitmap.PixelColour(x + dx, y + dy);
-                    changed += a != b;
-                    original += Gradient().At(x + dx, y + dy).red;
-                    withNearest += a.red;
-                    withDither += b.red;
-                }
+            for (std::uint32_t i = 0; i < 16; ++i) {
+                const std::size_t at = (y + i / 4) * Gradient().width + x + i % 4;
+                changed += nearest.pixels[at] != dithered.pixels[at];
+                original += Gradient().pixels[at].red;
+                withNearest += nearest.pixels[at].red;
+                withDither += dithered.pixels[at].red;
             }
             nearestError += (withNearest - original) * (withNearest - original);
             ditheredError += (withDither - original) * (withDither - original);
@@ -141,23 +135,21 @@ TEST(ColourReduction, DitheringChangesPixelsAndKeepsTheAverageColour)
     EXPECT_LT(ditheredError, nearestError / 2);
 }
 
+// A fixed 6x6x6 palette gives a mean squared error of about 200 here; a chosen one far less.
 TEST(ColourReduction, TwoHundredFiftySixColoursComeCloseToTheOriginal)
 {
     const RgbPicture gradient = GradientPicture(128, 96);
-    const Decoded decoded = DecodeFile(TrueColourBmp(gradient), 8, false);
-    ASSERT_EQ(decoded.status, Status::Ok);
+    const RgbPicture shown = Shown(DecodeFile(TrueColourBmp(gradient), 8, false).bitmap);
+    ASSERT_EQ(shown.pixels.size(), gradient.pixels.size());
     double squares = 0;
-    std::set<std::uint32_t> shown;
-    for (std::uint32_t y = 0; y < gradient.height; ++y) {
-        for (std::uint32_t x = 0; x < gradient.width; ++x) {
-            const Colour c = decoded.bitmap.PixelColour(x, y);
-            squares += Distance(c, gradient.At(x, y));
-            shown.insert(static_cast<std::uint32_t>(c.red) << 16 | static_cast<std::uint32_t>(c.green) << 8 | c.blue);
-        }
+    std::set<std::uint32_t> colours;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+        const Colour c = shown.pixels[i];
+        squares += Distance(c, gradient.pixels[i]);
+        colours.insert(static_cast<std::uint32_t>(c.red) << 16 | static_cast<std::uint32_t>(c.green) << 8 | c.blue);
     }
-    // A fixed 6x6x6 palette gives a mean squared error of about 200 here; a chosen one far less.
     EXPECT_LT(squares / (3.0 * gradient.pixels.size()), 25.0);
-    EXPECT_GT(shown.size(), 200u);
+    EXPECT_GT(colours.size(), 200u);
 }
 
 }  // namespace
