@@ -41,24 +41,18 @@ toff_t Seek(thandle_t handle, toff_t offset, int whence)
     return s.at = (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.at : s.bytes.size()) + offset;
 }
 
-int Close(thandle_t) { return 0; }
-toff_t Size(thandle_t handle) { return StreamOf(handle).bytes.size(); }
-int Map(thandle_t, void**, toff_t*) { return 0; }
-void Unmap(thandle_t, void*, toff_t) {}
-
 std::uint32_t TileHeight(const TiffPlan& plan) { return plan.tileHeight != 0 ? plan.tileHeight : plan.tileSize; }
 
 void SetFields(TIFF* tiff, const TiffPlan& plan)
 {
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, plan.width);
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, plan.height);
-    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, plan.bitsPerSample);
-    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, plan.samplesPerPixel);
-    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, plan.photometric);
-    TIFFSetField(tiff, TIFFTAG_COMPRESSION, plan.compression);
-    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG);
-    TIFFSetField(tiff, TIFFTAG_SAMPLEFORMAT, plan.sampleFormat);
-    TIFFSetField(tiff, TIFFTAG_ORIENTATION, plan.orientation);
+    for (const auto& [tag, value] : {std::pair{TIFFTAG_BITSPERSAMPLE, plan.bitsPerSample},
+                                     {TIFFTAG_SAMPLESPERPIXEL, plan.samplesPerPixel},
+                                     {TIFFTAG_PHOTOMETRIC, plan.photometric}, {TIFFTAG_COMPRESSION, plan.compression},
+                                     {TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG},
+                                     {TIFFTAG_SAMPLEFORMAT, plan.sampleFormat}, {TIFFTAG_ORIENTATION, plan.orientation}})
+        TIFFSetField(tiff, tag, value);
     if (plan.predictor != 1)
         TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
     if (plan.tileSize != 0) {
@@ -147,7 +141,10 @@ void WritePage(TIFF* tiff, const TiffPlan& plan)
 File TiffFile(const TiffPlan& plan)
 {
     Stream stream;
-    TIFF* tiff = TIFFClientOpen("test", plan.bigTiff ? "w8" : "w", &stream, Read, Write, Seek, Close, Size, Map, Unmap);
+    TIFF* tiff = TIFFClientOpen(
+        "test", plan.bigTiff ? "w8" : "w", &stream, Read, Write, Seek, [](thandle_t) { return 0; },
+        [](thandle_t handle) { return static_cast<toff_t>(StreamOf(handle).bytes.size()); },
+        [](thandle_t, void**, toff_t*) { return 0; }, [](thandle_t, void*, toff_t) {});
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);
