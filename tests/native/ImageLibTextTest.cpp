@@ -28,12 +28,7 @@ std::vector<std::uint8_t> Dib(int headerSize, int bitCount, std::size_t size, st
 
 TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
 {
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> dib;
-        int colorCount, entrySize;
-        std::size_t bitsOffset;
-    };
+    struct Case { const char* what; std::vector<std::uint8_t> dib; int colorCount, entrySize; std::size_t bitsOffset; };
     const Case cases[] = {
         {"full table", Dib(40, 8, 2000), 256, 4, 1064},
         {"colours used", Dib(40, 8, 200, 17), 17, 4, 108},

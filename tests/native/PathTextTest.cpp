@@ -34,11 +34,7 @@ TEST(PathParts, SplitAtTheLastBackslashOrColonAndJoinWithoutASecondBackslash)
 
 TEST(ShortenPath, ReplacesLeadingDirectoriesWithDotsAsFarAsThatHelps)
 {
-    struct Case {
-        const char* path;
-        int maximum;
-        const char* shortened;
-    };
+    struct Case { const char* path; int maximum; const char* shortened; };
     for (const Case& c : {
              Case{"C:\\PROGRAMS\\PICTURES\\HOLIDAY\\SUMMER\\BEACH", 30, "C:\\...\\HOLIDAY\\SUMMER\\BEACH"},
              Case{"D:\\PHOTOS\\1996\\ALBUM-ONE\\SCANS\\HIGHRES", 30, "D:\\...\\ALBUM-ONE\\SCANS\\HIGHRES"},

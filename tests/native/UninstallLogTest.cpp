@@ -80,11 +80,7 @@ TEST(SafePaths, OnlyADriveOrAShareAloneIsARoot)
 
 TEST(ProgramRemoval, DeletesOnlyTheProgramsFilesDirectlyInALoggedFolderThatIsNoRoot)
 {
-    struct Case {
-        const char* madeDir;
-        const char* file;
-        bool deleted;
-    };
+    struct Case { const char* madeDir; const char* file; bool deleted; };
     const Case cases[] = {
         {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE", true},
         {"C:\\APPS", "c:\\apps\\picdec32.dll", true},

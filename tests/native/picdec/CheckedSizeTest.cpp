@@ -25,11 +25,7 @@ TEST(CheckedSize, KeepsResultsPastThirtyTwoBitsExact)
 TEST(CheckedSize, ReportsOverflowPastSixtyFourBitsAndKeepsIt)
 {
     const CheckedSize overflowed = CheckedSize(k2To32) * k2To32;
-    struct Case {
-        CheckedSize result;
-        bool overflow;
-        std::uint64_t value;
-    };
+    struct Case { CheckedSize result; bool overflow; std::uint64_t value; };
     const Case cases[] = {
         {overflowed, true, 0},
         {CheckedSize(k2To32 + 1) * (k2To32 - 1), false, kMax64},

@@ -25,10 +25,7 @@ inline std::ostream& operator<<(std::ostream& out, const Colour& c)
 
 namespace picdec::samples {
 
-struct Decoded {
-    Status status = Status::Ok;
-    MemoryBitmap bitmap;
-};
+struct Decoded { Status status = Status::Ok; MemoryBitmap bitmap; };
 
 inline Decoded DecodeFile(const File& file, int resolution = 0, bool dither = false)
 {

@@ -30,12 +30,7 @@ File BmpOfSize(std::int32_t width, std::int32_t height, int bits)
 
 TEST(Limits, RefuseOversizedAndEmptyPicturesOfEveryFormatBeforeAllocating)
 {
-    struct Case {
-        const char* what;
-        File file;
-        int resolution;
-        Status status;
-    };
+    struct Case { const char* what; File file; int resolution; Status status; };
     const Case cases[] = {
         {"16384 x 10923 x 3 bytes, just over 512 MiB", BmpOfSize(16384, 10923, 24), 0, Status::BitmapTooLarge},
         {"paletted, too large as true colour", BmpOfSize(16384, 10923, 8), 24, Status::BitmapTooLarge},

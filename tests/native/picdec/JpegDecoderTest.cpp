@@ -13,12 +13,7 @@ TEST(JpegDecoder, DecodesEveryColourSpaceCloseToTheOriginal)
     RgbPicture grey = picture;
     for (Colour& c : grey.pixels)
         c = Colour{c.green, c.green, c.green};
-    struct Case {
-        JpegOptions options;
-        int bits;
-        const RgbPicture& shown;
-        int tolerance;
-    };
+    struct Case { JpegOptions options; int bits; const RgbPicture& shown; int tolerance; };
     const Case cases[] = {
         {{}, 24, picture, 8},
         {{.fullChroma = false}, 24, picture, 8},

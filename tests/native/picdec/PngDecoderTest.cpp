@@ -37,12 +37,7 @@ TEST(PngDecoder, ReadsTheHighByteOfEachSampleAndComposesAlphaOnWhite)
     RgbPicture grey = picture;
     for (Colour& c : grey.pixels)
         c = Colour{c.green, c.green, c.green};
-    struct Case {
-        int colourType, bits;
-        const char* samples;
-        int dibBits;
-        RgbPicture shown;
-    };
+    struct Case { int colourType, bits; const char* samples; int dibBits; RgbPicture shown; };
     const Case cases[] = {
         {0, 16, "g", 8, grey},
         {2, 8, "rgb", 24, picture},

@@ -10,10 +10,7 @@ namespace picdec::samples {
 namespace {
 
 // The file grows in memory as libtiff writes it.
-struct Stream {
-    File bytes;
-    toff_t at = 0;
-};
+struct Stream { File bytes; toff_t at = 0; };
 
 Stream& StreamOf(thandle_t handle) { return *static_cast<Stream*>(handle); }
 
