@@ -4,7 +4,6 @@
 
 #include "picdec/colour/NearestColour.h"
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
@@ -12,18 +11,15 @@ namespace {
 
 File TrueColourBmp(const RgbPicture& picture)
 {
-    const auto width = static_cast<std::int32_t>(picture.width), height = static_cast<std::int32_t>(picture.height);
-    return BmpFile({.width = width, .height = height, .pixels = BmpRows(SampleRows(picture, "bgr"))});
+    return BmpFile({.width = static_cast<std::int32_t>(picture.width), .height = static_cast<std::int32_t>(picture.height),
+                    .pixels = BmpRows(SampleRows(picture, "bgr"))});
 }
 
-File PalettedGif(int colourBits, std::uint32_t width, std::uint32_t height)
+File PalettedBmp(int bits, std::uint32_t width, std::uint32_t height)
 {
-    const int w = static_cast<int>(width), h = static_cast<int>(height);
-    GifPlan plan{.screenWidth = w, .screenHeight = h, .width = w, .height = h,
-                 .colourBits = colourBits, .palette = PatternPalette(1 << colourBits)};
-    for (const std::vector<std::uint8_t>& row : PatternRows(width, height, 8, 1 << colourBits))
-        plan.indices.insert(plan.indices.end(), row.begin(), row.end());
-    return GifFile(plan);
+    return BmpFile({.width = static_cast<std::int32_t>(width), .height = static_cast<std::int32_t>(height),
+                    .bitsPerPixel = bits, .palette = PatternPalette(1 << bits),
+                    .pixels = BmpRows(PatternRows(width, height, bits))});
 }
 
 const RgbPicture& Gradient()
@@ -32,23 +28,23 @@ const RgbPicture& Gradient()
     return picture;
 }
 
-TEST(ResolutionCode, GivesTheStatedDepthAndAtMostItsNumberOfColours)
+// From true colour, and from a palette with too many colours.
+TEST(ResolutionCode, GivesTheDepthAndAtMostTheColoursOfAKnownCodeAndRefusesOthers)
 {
-    const File file = TrueColourBmp(Gradient());
-    for (const auto& [code, colours] : {std::pair{8, 256u}, {4, 16u}, {1, 2u}}) {
-        for (const bool dither : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "code " << code << ", dither " << dither);
-            const Decoded decoded = DecodeFile(file, code, dither);
-            ASSERT_EQ(decoded.status, Status::Ok);
-            EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, code);
-            EXPECT_LE(decoded.bitmap.Colours().size(), colours);
-            EXPECT_GE(decoded.bitmap.Colours().size(), colours / 2);
+    for (const File& file : {TrueColourBmp(Gradient()), PalettedBmp(8, 40, 30)}) {
+        for (const auto& [code, colours] : {std::pair{8, 256u}, {4, 16u}, {1, 2u}}) {
+            for (const bool dither : {false, true}) {
+                SCOPED_TRACE(testing::Message() << file.size() << " bytes, code " << code << ", dither " << dither);
+                const Decoded decoded = DecodeFile(file, code, dither);
+                ASSERT_EQ(decoded.status, Status::Ok);
+                EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, code);
+                EXPECT_LE(decoded.bitmap.Colours().size(), colours);
+                EXPECT_GE(decoded.bitmap.Colours().size(), colours / 2);
+            }
         }
     }
-    const Decoded reduced = DecodeFile(PalettedGif(8, 40, 30), 4);  // a palette with too many colours
-    ASSERT_EQ(reduced.status, Status::Ok);
-    EXPECT_EQ(reduced.bitmap.View().bitsPerPixel, 4);
-    EXPECT_LE(reduced.bitmap.Colours().size(), 16u);
+    for (const int code : {2, 16, 32, -1})
+        EXPECT_EQ(DecodeFile(PalettedBmp(4, 9, 7), code).status, Status::BadResolutionCode) << code;
 }
 
 TEST(ResolutionCode, KeepsTheColoursOfAPictureWhoseColoursFit)
@@ -61,8 +57,8 @@ TEST(ResolutionCode, KeepsTheColoursOfAPictureWhoseColoursFit)
     struct Case { File file; int code, bits; bool dither; std::size_t colours; const RgbPicture& shown; };
     const RgbPicture indexed = IndexedPicture(9, 7, sixteen);
     const Case cases[] = {
-        {PalettedGif(4, 9, 7), 24, 24, false, 0, indexed},  // true colour even for a paletted picture
-        {PalettedGif(4, 9, 7), 8, 8, false, 16, indexed},   // the palette kept, its indices repacked
+        {PalettedBmp(4, 9, 7), 24, 24, false, 0, indexed},  // true colour even for a paletted picture
+        {PalettedBmp(4, 9, 7), 8, 8, false, 16, indexed},   // the palette kept, its indices repacked
         {TrueColourBmp(few), 4, 4, false, 5, few},
         {TrueColourBmp(few), 4, 4, true, 5, few},
     };
@@ -74,13 +70,7 @@ TEST(ResolutionCode, KeepsTheColoursOfAPictureWhoseColoursFit)
         EXPECT_EQ(decoded.bitmap.Colours().size(), c.colours);
         EXPECT_TRUE(ShowsPicture(decoded.bitmap, c.shown));
     }
-    EXPECT_EQ(DecodeFile(PalettedGif(4, 9, 7), 8).bitmap.Colours(), sixteen);
-}
-
-TEST(ResolutionCode, RefusesUnknownCodes)
-{
-    for (const int code : {2, 16, 32, -1})
-        EXPECT_EQ(DecodeFile(PalettedGif(4, 9, 7), code).status, Status::BadResolutionCode) << code;
+    EXPECT_EQ(DecodeFile(PalettedBmp(4, 9, 7), 8).bitmap.Colours(), sixteen);
 }
 
 int Distance(const Colour& a, const Colour& b)
