@@ -1,5 +1,9 @@
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
 
 #include <tiffio.h>
 
@@ -8,35 +12,6 @@
 namespace picdec::samples {
 
 namespace {
-
-// The file grows in memory as libtiff writes it.
-struct Stream { File bytes; toff_t at = 0; };
-
-Stream& StreamOf(thandle_t handle) { return *static_cast<Stream*>(handle); }
-
-tmsize_t Read(thandle_t handle, void* out, tmsize_t size)
-{
-    Stream& s = StreamOf(handle);
-    const auto count = std::min<toff_t>(static_cast<toff_t>(size), s.at < s.bytes.size() ? s.bytes.size() - s.at : 0);
-    std::memcpy(out, s.bytes.data() + s.at, count);
-    s.at += count;
-    return static_cast<tmsize_t>(count);
-}
-
-tmsize_t Write(thandle_t handle, void* data, tmsize_t size)
-{
-    Stream& s = StreamOf(handle);
-    s.bytes.resize(std::max<std::size_t>(s.bytes.size(), s.at + static_cast<std::size_t>(size)));
-    std::memcpy(s.bytes.data() + s.at, data, static_cast<std::size_t>(size));
-    s.at += static_cast<toff_t>(size);
-    return size;
-}
-
-toff_t Seek(thandle_t handle, toff_t offset, int whence)
-{
-    Stream& s = StreamOf(handle);
-    return s.at = (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.at : s.bytes.size()) + offset;
-}
 
 std::uint32_t TileHeight(const TiffPlan& plan) { return plan.tileHeight != 0 ? plan.tileHeight : plan.tileSize; }
 
@@ -135,17 +110,20 @@ void WritePage(TIFF* tiff, const TiffPlan& plan)
 
 }  // namespace
 
+// Written to a file of its own, for libtiff's writer seeks back and forth.
 File TiffFile(const TiffPlan& plan)
 {
-    Stream stream;
-    TIFF* tiff = TIFFClientOpen(
-        "test", plan.bigTiff ? "w8" : "w", &stream, Read, Write, Seek, [](thandle_t) { return 0; },
-        [](thandle_t handle) { return static_cast<toff_t>(StreamOf(handle).bytes.size()); },
-        [](thandle_t, void**, toff_t*) { return 0; }, [](thandle_t, void*, toff_t) {});
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("picdec-test-" + std::to_string(std::random_device{}()) + ".tif");
+    TIFF* tiff = TIFFOpen(path.string().c_str(), plan.bigTiff ? "w8" : "w");
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);
-    return stream.bytes;
+    std::ifstream in(path, std::ios::binary);
+    File file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    std::filesystem::remove(path);
+    return file;
 }
 
 }  // namespace picdec::samples
