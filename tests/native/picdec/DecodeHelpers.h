@@ -82,6 +82,16 @@ inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& pictu
     return LargestDifference(Shown(bitmap), picture);
 }
 
+// A TIFF colour map: red entries, then green, then blue, 16 bits each.
+inline std::vector<std::uint16_t> TiffColourMap(const Palette& palette)
+{
+    std::vector<std::uint16_t> map;
+    for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
+        for (const Colour& c : palette)
+            map.push_back(static_cast<std::uint16_t>(c.*channel * 257));
+    return map;
+}
+
 inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, const Palette& palette)
 {
     RgbPicture picture{width, height, {}};
@@ -107,10 +117,7 @@ inline Rows PatternRows(std::uint32_t width, std::uint32_t height, int bits, int
 }
 
 // The alpha SampleRows gives a pixel: rising from 0 at the left to 255 at the right.
-inline std::uint8_t RampAlpha(std::uint32_t x, std::uint32_t width)
-{
-    return static_cast<std::uint8_t>(x * 255 / (width - 1));
-}
+inline std::uint8_t RampAlpha(std::uint32_t x, std::uint32_t width) { return static_cast<std::uint8_t>(x * 255 / (width - 1)); }
 
 // Each pixel's samples in the given order of r, g, b and a (RampAlpha); with
 // two bytes per sample the second is a low byte that 8-bit output drops.
@@ -135,12 +142,10 @@ inline Rows SampleRows(const RgbPicture& picture, std::string_view order, int by
 // The picture with the RampAlpha of SampleRows composed on white.
 inline RgbPicture OnWhitePicture(RgbPicture picture)
 {
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            Colour& c = picture.pixels[y * picture.width + x];
-            const std::uint8_t alpha = RampAlpha(x, picture.width);
-            c = Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
-        }
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        Colour& c = picture.pixels[i];
+        const std::uint8_t alpha = RampAlpha(static_cast<std::uint32_t>(i % picture.width), picture.width);
+        c = Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
     }
     return picture;
 }

@@ -59,9 +59,7 @@ File OrientedTiff(int bits, int orientation)
         return TiffFile(plan);
     Palette palette = Colours(bits);
     palette.resize(std::size_t{1} << bits);
-    for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
-        for (const Colour& c : palette)
-            plan.colourMap.push_back(static_cast<std::uint16_t>(c.*channel * 257));
+    plan.colourMap = TiffColourMap(palette);
     for (std::uint32_t y = 0; y < plan.height; ++y) {
         std::vector<std::uint8_t> indices;
         for (std::uint32_t x = 0; x < plan.width; ++x)

@@ -18,12 +18,8 @@ TiffPlan IndexedTiff(int bits, int photometric, int compression)
 {
     TiffPlan plan{.width = kWidth, .height = kHeight, .bitsPerSample = bits, .photometric = photometric,
                   .compression = compression, .rows = PatternRows(kWidth, kHeight, bits)};
-    if (photometric == PHOTOMETRIC_PALETTE) {
-        const Palette palette = PatternPalette(1 << bits);
-        for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
-            for (const Colour& c : palette)
-                plan.colourMap.push_back(static_cast<std::uint16_t>(c.*channel * 257));
-    }
+    if (photometric == PHOTOMETRIC_PALETTE)
+        plan.colourMap = TiffColourMap(PatternPalette(1 << bits));
     return plan;
 }
 
