@@ -10,14 +10,10 @@ namespace {
 
 GifPlan PatternGif(int width, int height, int colourBits)
 {
-    GifPlan plan;
-    plan.screenWidth = plan.width = width;
-    plan.screenHeight = plan.height = height;
-    plan.colourBits = colourBits;
-    plan.palette = PatternPalette(1 << colourBits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            plan.indices.push_back(PatternIndex(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 1 << colourBits));
+    GifPlan plan{.screenWidth = width, .screenHeight = height, .width = width, .height = height,
+                 .colourBits = colourBits, .palette = PatternPalette(1 << colourBits)};
+    for (const std::vector<std::uint8_t>& row : PatternRows(width, height, 8, 1 << colourBits))
+        plan.indices.insert(plan.indices.end(), row.begin(), row.end());
     return plan;
 }
 
@@ -30,11 +26,7 @@ TEST(GifDecoder, DecodesTheFirstFrameAtTheDepthOfItsColourTable)
             GifPlan plan = PatternGif(21, 13, colourBits);
             plan.interlaced = interlaced;
             plan.localColourMap = colourBits == 5;
-            const Decoded decoded = DecodeFile(GifFile(plan));
-            ASSERT_EQ(decoded.status, Status::Ok);
-            EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, dibBits);
-            EXPECT_EQ(decoded.bitmap.Colours(), plan.palette);
-            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(21, 13, plan.palette)));
+            ExpectDecodes(GifFile(plan), dibBits, IndexedPicture(21, 13, plan.palette), plan.palette);
         }
     }
 }
