@@ -39,9 +39,7 @@ TEST(FirstLetterSearch, SelectsTheNextEntryWithThatInitialGoingRound)
              {3, 'b', 4},
              {4, 'b', 1},   // round past the end
              {2, 'a', 2},   // the only match is the current entry
-             {-1, '.', 0},
-             {0, 'z', -1},
-             {0, '[', -1},
+             {-1, '.', 0}, {0, 'z', -1}, {0, '[', -1},
          })
         EXPECT_EQ(NextEntryStartingWith(entries, c.current, c.typed), c.expected) << c.current << " " << c.typed;
     EXPECT_EQ(NextEntryStartingWith({}, -1, 'a'), -1);

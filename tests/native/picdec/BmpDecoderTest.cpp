@@ -58,8 +58,7 @@ TEST(BmpDecoder, ReadsTrueColourThroughTheDefaultOrTheGivenMasks)
         std::array<int, 3> shifts, widths;
     };
     const Case cases[] = {
-        {24, 40, 0, {}, {16, 8, 0}, {8, 8, 8}},
-        {16, 40, 0, {}, {10, 5, 0}, {5, 5, 5}},
+        {24, 40, 0, {}, {16, 8, 0}, {8, 8, 8}}, {16, 40, 0, {}, {10, 5, 0}, {5, 5, 5}},
         {16, 40, 3, {0xF800, 0x07E0, 0x001F, 0}, {11, 5, 0}, {5, 6, 5}},
         {32, 124, 3, {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF}, {8, 16, 24}, {8, 8, 8}},  // masks in the header
     };

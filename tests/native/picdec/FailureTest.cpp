@@ -76,8 +76,7 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
     const std::pair<File, std::size_t> files[] = {  // a file, and the size of its headers
         {JpegFile(PatternPicture(40, 30)), 700},
         {PngFile({.width = 40, .height = 30, .rows = SampleRows(PatternPicture(40, 30), "rgb")}), 60},
-        {GifFile(gif), 800},
-        {PcxFile(pcx), 130},
+        {GifFile(gif), 800}, {PcxFile(pcx), 130},
         {BmpFile({.width = 40, .height = 30, .pixels = std::vector<std::uint8_t>(3600, 0x33)}), 60},
     };
     // Every proper prefix fails, and those past the headers as truncated.

@@ -39,11 +39,8 @@ TEST(PngDecoder, ReadsTheHighByteOfEachSampleAndComposesAlphaOnWhite)
         c = Colour{c.green, c.green, c.green};
     struct Case { int colourType, bits; const char* samples; int dibBits; RgbPicture shown; };
     const Case cases[] = {
-        {0, 16, "g", 8, grey},
-        {2, 8, "rgb", 24, picture},
-        {2, 16, "rgb", 24, picture},
-        {6, 8, "rgba", 24, OnWhitePicture(picture)},
-        {4, 8, "ga", 8, OnWhitePicture(grey)},
+        {0, 16, "g", 8, grey}, {2, 8, "rgb", 24, picture}, {2, 16, "rgb", 24, picture},
+        {6, 8, "rgba", 24, OnWhitePicture(picture)}, {4, 8, "ga", 8, OnWhitePicture(grey)},
     };
     for (const Case& c : cases) {
         for (const bool interlaced : {false, true}) {

@@ -59,8 +59,7 @@ TEST(ResolutionCode, KeepsTheColoursOfAPictureWhoseColoursFit)
     const Case cases[] = {
         {PalettedBmp(4, 9, 7), 24, 24, false, 0, indexed},  // true colour even for a paletted picture
         {PalettedBmp(4, 9, 7), 8, 8, false, 16, indexed},   // the palette kept, its indices repacked
-        {TrueColourBmp(few), 4, 4, false, 5, few},
-        {TrueColourBmp(few), 4, 4, true, 5, few},
+        {TrueColourBmp(few), 4, 4, false, 5, few}, {TrueColourBmp(few), 4, 4, true, 5, few},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "code " << c.code << ", dither " << c.dither);

@@ -42,8 +42,6 @@ TEST(TiffDecoder, KeepsPalettesAndGreyOfEveryDepthAndCompression)
     plans.back().tileSize = 16;
     for (const int compression : {COMPRESSION_CCITTFAX3, COMPRESSION_CCITTFAX4})
         plans.push_back(IndexedTiff(1, PHOTOMETRIC_MINISWHITE, compression));
-    plans.push_back(IndexedTiff(1, PHOTOMETRIC_MINISBLACK, COMPRESSION_JBIG));
-    plans.back().rowsPerStrip = kHeight;  // libtiff writes JBIG as one strip only
     for (const TiffPlan& plan : plans) {
         SCOPED_TRACE(testing::Message() << plan.bitsPerSample << " bits, photometric " << plan.photometric
                                         << ", compression " << plan.compression << ", tiles " << plan.tileSize);

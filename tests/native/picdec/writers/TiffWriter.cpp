@@ -84,12 +84,7 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan, const std::vector<std::vector<
 void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
     SetFields(tiff, plan);
-    if (plan.compression == COMPRESSION_JBIG) {  // its encoder takes a whole strip at once
-        std::vector<std::uint8_t> strip;
-        for (const std::vector<std::uint8_t>& row : plan.rows)
-            strip.insert(strip.end(), row.begin(), row.end());
-        TIFFWriteEncodedStrip(tiff, 0, strip.data(), static_cast<tmsize_t>(strip.size()));
-    } else if (!plan.rawTile.empty()) {
+    if (!plan.rawTile.empty()) {
         for (ttile_t tile = 0; tile < TIFFNumberOfTiles(tiff); ++tile)
             TIFFWriteRawTile(tiff, tile, const_cast<std::uint8_t*>(plan.rawTile.data()),
                              static_cast<tmsize_t>(plan.rawTile.size()));
