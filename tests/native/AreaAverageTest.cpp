@@ -7,10 +7,7 @@
 
 namespace {
 
-struct Shrink {
-    int sw, sh, tw, th;
-    int channels = 3;
-};
+struct Shrink { int sw, sh, tw, th; int channels = 3; };
 
 std::ostream& operator<<(std::ostream& out, const Shrink& s)
 {

@@ -4,10 +4,7 @@
 
 TEST(DeviceIndependentSize, AddsHeaderColourTableAndPaddedRows)
 {
-    struct Case {
-        int width, height, bits;
-        std::int64_t expected;
-    };
+    struct Case { int width, height, bits; std::int64_t expected; };
     for (const Case& c : {Case{4, 2, 8, 40 + 1024 + 2 * 4}, Case{3, 2, 24, 40 + 2 * 12}, Case{3, 2, 32, 40 + 2 * 12},
                           Case{3, 2, 16, 40 + 2 * 12}, Case{33, 1, 1, 40 + 8 + 8}, Case{5, 3, 4, 40 + 64 + 3 * 4},
                           Case{6000, 4000, 24, 40 + 18000ll * 4000}})

@@ -28,21 +28,12 @@ std::vector<std::uint8_t> Dib(int headerSize, int bitCount, std::size_t size, st
 
 TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
 {
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> dib;
-        int colorCount, entrySize;
-        std::size_t bitsOffset;
-    };
+    struct Case { const char* what; std::vector<std::uint8_t> dib; int colorCount, entrySize; std::size_t bitsOffset; };
     const Case cases[] = {
-        {"full table", Dib(40, 8, 2000), 256, 4, 1064},
-        {"colours used", Dib(40, 8, 200, 17), 17, 4, 108},
-        {"true colour", Dib(40, 24, 100), 0, 4, 40},
-        {"high colour", Dib(40, 16, 100), 0, 4, 40},
-        {"bit field masks", Dib(40, 32, 100, 0, 3), 0, 4, 52},
-        {"core header", Dib(12, 4, 100), 16, 3, 60},
-        {"core true colour", Dib(12, 24, 100), 0, 3, 12},
-        {"table beyond the data", Dib(40, 8, 500), 0, 4, 0},
+        {"full table", Dib(40, 8, 2000), 256, 4, 1064}, {"colours used", Dib(40, 8, 200, 17), 17, 4, 108},
+        {"true colour", Dib(40, 24, 100), 0, 4, 40}, {"high colour", Dib(40, 16, 100), 0, 4, 40},
+        {"bit field masks", Dib(40, 32, 100, 0, 3), 0, 4, 52}, {"core header", Dib(12, 4, 100), 16, 3, 60},
+        {"core true colour", Dib(12, 24, 100), 0, 3, 12}, {"table beyond the data", Dib(40, 8, 500), 0, 4, 0},
         {"more colours used than 8 bits hold", Dib(40, 8, 500000, 100000), 0, 4, 0},
         {"header cut", Dib(40, 8, 3), 0, 4, 0},
     };

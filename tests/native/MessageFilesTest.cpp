@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <fstream>
+#include <sstream>
 #ifdef _WIN32
 #include <share.h>
 #endif
@@ -26,22 +28,19 @@ struct Settings {
     std::string Described() const
     {
         const FontStyle& s = font.style;
-        std::string style = std::string(s.bold ? "B" : "") + (s.italic ? "I" : "") + (s.underline ? "U" : "") +
-                            (s.strikeOut ? "S" : "");
-        std::string text = std::to_string(font.color) + "," + std::to_string(font.height) + "," +
-                           (font.size ? std::to_string(*font.size) : "-") + "," + font.name + "," +
-                           (style.empty() ? "-" : style) + "," + std::to_string(backColor) + "," +
-                           std::to_string(speed) + "," + this->text;
+        const std::string style = std::string(s.bold ? "B" : "") + (s.italic ? "I" : "") + (s.underline ? "U" : "") +
+                                  (s.strikeOut ? "S" : "");
+        std::ostringstream out;
+        out << font.color << "," << font.height << "," << (font.size ? std::to_string(*font.size) : "-") << ","
+            << font.name << "," << (style.empty() ? "-" : style) << "," << backColor << "," << speed << "," << text;
         for (const std::string& line : lines)
-            text += "|" + line;
-        return text;
+            out << "|" << line;
+        return out.str();
     }
 };
 
 struct Case {
-    std::string file;
-    std::string error; // empty when the reading succeeds
-    std::string settings;
+    std::string file, error /* empty when the reading succeeds */, settings;
 };
 
 template <class Read>
@@ -60,17 +59,13 @@ void ExpectOutcome(const Case& c, Read read)
 
 const std::string kEightLines = "Title\r\n65280\r\n-20\r\nArial\r\n12\r\n0101\r\n128\r\n3\r\n";
 
-std::string TempPath(const std::string& name)
+// A fresh path in the temporary folder, holding these bytes if given.
+std::string TempPath(const std::string& name, const std::optional<std::string>& bytes = {})
 {
     const std::string path = ::testing::TempDir() + name;
     std::filesystem::remove_all(path);
-    return path;
-}
-
-std::string WrittenFile(const std::string& name, const std::string& bytes)
-{
-    const std::string path = TempPath(name);
-    std::ofstream(path, std::ios::binary) << bytes;
+    if (bytes)
+        std::ofstream(path, std::ios::binary) << *bytes;
     return path;
 }
 
@@ -159,8 +154,8 @@ TEST(ReadMessageFiles, AMissingFileOrADirectoryGivesFalseAndChangesNothingButThe
 TEST(ReadMessageFiles, ReadTheFilesBytesAndOnlyTheStartOfACreditBox)
 {
     Settings s;
-    EXPECT_TRUE(ReadScrollMessage(WrittenFile("HELLO.SCM", "/sm|Hello/eo|"), s.font, s.speed, s.backColor, s.text));
-    const std::string longFile = WrittenFile("LONG.CMS", kEightLines + std::string(100000, 'A') + "\r\nEnd\r\n");
+    EXPECT_TRUE(ReadScrollMessage(TempPath("HELLO.SCM", "/sm|Hello/eo|"), s.font, s.speed, s.backColor, s.text));
+    const std::string longFile = TempPath("LONG.CMS", kEightLines + std::string(100000, 'A') + "\r\nEnd\r\n");
     EXPECT_TRUE(ReadCreditMessage(longFile, s.font, s.speed, s.backColor, s.lines));
     EXPECT_EQ(s.Described(), "65280,-20,12,Arial,IS,128,3,Hello|" + std::string(65527 - kEightLines.size(), 'A'));
 }
@@ -169,7 +164,7 @@ TEST(ReadMessageFiles, AFileThatCannotBeOpenedRaisesTheOpenError)
 {
 #ifdef _WIN32
     // Held open for writing by someone else: the readers let others read only.
-    const std::string fileName = WrittenFile("HELD.SCM", "/sm|x/eo|");
+    const std::string fileName = TempPath("HELD.SCM", "/sm|x/eo|");
     std::FILE* writer = _fsopen(fileName.c_str(), "ab", _SH_DENYNO);
     ASSERT_TRUE(writer);
 #else

@@ -34,21 +34,15 @@ TEST(PathParts, SplitAtTheLastBackslashOrColonAndJoinWithoutASecondBackslash)
 
 TEST(ShortenPath, ReplacesLeadingDirectoriesWithDotsAsFarAsThatHelps)
 {
-    struct Case {
-        const char* path;
-        int maximum;
-        const char* shortened;
-    };
+    struct Case { const char* path; int maximum; const char* shortened; };
     for (const Case& c : {
              Case{"C:\\PROGRAMS\\PICTURES\\HOLIDAY\\SUMMER\\BEACH", 30, "C:\\...\\HOLIDAY\\SUMMER\\BEACH"},
              Case{"D:\\PHOTOS\\1996\\ALBUM-ONE\\SCANS\\HIGHRES", 30, "D:\\...\\ALBUM-ONE\\SCANS\\HIGHRES"},
              Case{"C:\\WINDOWS\\DESKTOP", 30, "C:\\WINDOWS\\DESKTOP"},  // short enough
              Case{"C:\\VERYLONGDIRECTORYNAMEOVERTHIRTYCHARS", 30, "C:\\VERYLONGDIRECTORYNAMEOVERTHIRTYCHARS"},
-             Case{"NOBACKSLASHATALLINTHISVERYLONGNAME", 30, "NOBACKSLASHATALLINTHISVERYLONGNAME"},
-             Case{"", 30, ""},
+             Case{"NOBACKSLASHATALLINTHISVERYLONGNAME", 30, "NOBACKSLASHATALLINTHISVERYLONGNAME"}, Case{"", 30, ""},
              Case{"C:\\DATA\\VERYLONGDIRECTORYNAMEOVERTHIRTY", 30, "C:\\...\\VERYLONGDIRECTORYNAMEOVERTHIRTY"},
-             Case{"C:\\A\\B\\C\\D", 0, "C:\\...\\D"},
-             Case{"C:\\A\\B", 3, "C:\\A\\B"},
+             Case{"C:\\A\\B\\C\\D", 0, "C:\\...\\D"}, Case{"C:\\A\\B", 3, "C:\\A\\B"},
          })
         EXPECT_EQ(ShortenPath(c.path, c.maximum), c.shortened) << c.path << " to " << c.maximum;
 }

@@ -4,10 +4,7 @@
 
 TEST(AspectFitRect, KeepsTheShapeCentresOnTheFreeAxisAndRoundsHalvesToEven)
 {
-    struct Case {
-        int cw, ch, pw, ph;
-        PaintRect expected;
-    };
+    struct Case { int cw, ch, pw, ph; PaintRect expected; };
     for (const Case& c : {Case{352, 264, 100, 100, {44, 0, 264, 264}}, Case{352, 264, 640, 480, {0, 0, 352, 264}},
                           Case{352, 264, 200, 50, {0, 88, 352, 88}}, Case{352, 264, 0, 50, {176, 0, 0, 264}},
                           Case{5, 20, 10, 20, {-2, 0, 10, 20}},  // margin -5: x = round(-2.5) = -2

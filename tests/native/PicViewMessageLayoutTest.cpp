@@ -8,9 +8,7 @@
 
 TEST(HeightOfPoints, RoundsHalvesAwayFromZeroLikeMulDiv)
 {
-    struct Case {
-        int points, ppi, height;
-    };
+    struct Case { int points, ppi, height; };
     for (const Case& c : {Case{8, 96, -11}, Case{3, 12, -1}, Case{-9, 96, 12}, Case{-3, 12, 1}})
         EXPECT_EQ(HeightOfPoints(c.points, c.ppi), c.height) << c.points << " pt at " << c.ppi;
 }

@@ -4,11 +4,7 @@
 
 TEST(PictureKindOf, GoesByTheWholeExtensionInAnyCase)
 {
-    struct Case {
-        const char* name;
-        PictureFileKind kind;
-        const char* extension;
-    };
+    struct Case { const char* name; PictureFileKind kind; const char* extension; };
     for (const Case& c : {Case{"C:\\ICONS\\APP.ICO", PictureFileKind::Icon, "ico"},
                           Case{"logo.Wmf", PictureFileKind::Metafile, "wmf"},
                           Case{"chart.emf", PictureFileKind::Metafile, "emf"},

@@ -6,10 +6,7 @@
 
 TEST(PreviewFit, RoundsHalvesToTheEvenNeighbour)
 {
-    struct Case {
-        int width, height;
-        PreviewSize expected;
-    };
+    struct Case { int width, height; PreviewSize expected; };
     // 352 / 64 = 5.5 -> 6; 1056 / 64 = 16.5 -> 16; 424 / 848 = 0.5 -> 0; 1272 / 848 = 1.5 -> 2.
     for (const Case& c : {Case{64, 1, {352, 7}}, Case{64, 3, {352, 17}}, Case{1, 848, {1, 424}},
                           Case{3, 848, {3, 424}}}) {

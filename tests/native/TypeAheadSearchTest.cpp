@@ -10,11 +10,7 @@ TEST(TypeAheadSearch, FindsTheFirstEntryOfTheMatchingRunOrTheFirstGreaterOne)
 {
     const std::vector<std::string> root = {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"};
     const std::vector<std::string> subDirectory = {"[.]", "[..]", "[HOLIDAY]", "ALPHA.BMP", "BETA.GIF"};
-    struct Case {
-        std::vector<std::string> entries;
-        const char* typed;
-        int expected;
-    };
+    struct Case { std::vector<std::string> entries; const char* typed; int expected; };
     const Case cases[] = {
         {root, "B", 1}, {root, "BR", 2}, {root, "BRX", 3} /* one past the run */, {root, "BRAVO.JPG", 2},
         {root, "b", 1} /* letters compare in upper case */, {root, "C", 3}, {root, "Z", 4}, {root, "", 0},
@@ -36,20 +32,14 @@ TEST(FirstLetterSearch, SelectsTheNextEntryWithThatInitialGoingRound)
     const std::vector<FileEntry> entries = {
         MakeFileEntry("..", true, false), MakeFileEntry("Beach", true, false), MakeFileEntry("apple.bmp", false, false),
         MakeFileEntry("BIRD.GIF", false, false), MakeFileEntry("bus.jpg", false, false)};
-    struct Case {
-        int current;
-        char typed;
-        int expected;
-    };
+    struct Case { int current; char typed; int expected; };
     for (const Case& c : std::initializer_list<Case>{
              {-1, 'b', 1},  // a directory by its name, not its bracket
              {1, 'B', 3},   // letters in either case
              {3, 'b', 4},
              {4, 'b', 1},   // round past the end
              {2, 'a', 2},   // the only match is the current entry
-             {-1, '.', 0},
-             {0, 'z', -1},
-             {0, '[', -1},
+             {-1, '.', 0}, {0, 'z', -1}, {0, '[', -1},
          })
         EXPECT_EQ(NextEntryStartingWith(entries, c.current, c.typed), c.expected) << c.current << " " << c.typed;
     EXPECT_EQ(NextEntryStartingWith({}, -1, 'a'), -1);

@@ -80,21 +80,14 @@ TEST(SafePaths, OnlyADriveOrAShareAloneIsARoot)
 
 TEST(ProgramRemoval, DeletesOnlyTheProgramsFilesDirectlyInALoggedFolderThatIsNoRoot)
 {
-    struct Case {
-        const char* madeDir;
-        const char* file;
-        bool deleted;
-    };
+    struct Case { const char* madeDir; const char* file; bool deleted; };
     const Case cases[] = {
-        {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE", true},
-        {"C:\\APPS", "c:\\apps\\picdec32.dll", true},
+        {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE", true}, {"C:\\APPS", "c:\\apps\\picdec32.dll", true},
         {"C:\\APPS", "C:\\APPS\\UNINST.LOG", true},
         {"\\\\SERVER\\SHARE\\LUMO", "\\\\SERVER\\SHARE\\LUMO\\LUMSC32.GID", true},
         {"C:\\Users\\x\\Documents", "C:\\Users\\x\\Documents\\thesis.doc", false},
-        {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE.BAK", false},
-        {"C:\\APPS", "C:\\APPS\\SUB\\LUMSC32.EXE", false},
-        {"C:\\APPS", "C:\\LUMSC32.EXE", false},
-        {"C:", "C:\\LUMSC32.EXE", false},
+        {"C:\\APPS", "C:\\APPS\\LUMSC32.EXE.BAK", false}, {"C:\\APPS", "C:\\APPS\\SUB\\LUMSC32.EXE", false},
+        {"C:\\APPS", "C:\\LUMSC32.EXE", false}, {"C:", "C:\\LUMSC32.EXE", false},
         {"\\\\SERVER\\SHARE", "\\\\SERVER\\SHARE\\LUMSC32.EXE", false},
     };
     for (const Case& c : cases) {

@@ -11,9 +11,9 @@ using picdec::samples::Put16;
 using picdec::samples::Put32;
 
 // A record of the given function with `params` 16-bit parameters.
-void Record(Bytes& b, unsigned function, unsigned params, std::uint32_t sizeWords = 0)
+void Record(Bytes& b, unsigned function, unsigned params)
 {
-    Put32(b, sizeWords ? sizeWords : 3 + params);
+    Put32(b, 3 + params);
     Put16(b, function);
     for (unsigned i = 0; i < params; ++i)
         Put16(b, i);
@@ -24,19 +24,11 @@ Bytes Metafile(bool placeable, bool withEscape)
     Bytes b;
     if (placeable) {
         Put32(b, 0x9AC6CDD7);
-        Put16(b, 0);
-        for (unsigned v : {0xFFF6u, 20u, 1000u, 520u, 1440u})  // left -10, top 20, right, bottom, inch
+        for (unsigned v : {0u, 0xFFF6u, 20u, 1000u, 520u, 1440u, 0u, 0u, 0u})  // left -10, top 20, right, bottom, inch
             Put16(b, v);
-        Put32(b, 0);
-        Put16(b, 0);
     }
-    Put16(b, 1);
-    Put16(b, 9);
-    Put16(b, 0x300);
-    Put32(b, 0);  // size, rewritten
-    Put16(b, 0);
-    Put32(b, 0);  // largest record, rewritten
-    Put16(b, 0);
+    for (unsigned v : {1u, 9u, 0x300u, 0u, 0u, 0u, 0u, 0u, 0u})  // size and largest record rewritten
+        Put16(b, v);
     Record(b, 0x020C, 2);  // SetWindowExt
     if (withEscape)
         Record(b, 0x0626, 8);  // Escape, e.g. SETABORTPROC

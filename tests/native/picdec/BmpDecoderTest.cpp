@@ -9,7 +9,7 @@ namespace {
 constexpr std::int32_t kWidth = 13;  // odd, so rows need padding
 constexpr std::int32_t kHeight = 5;
 
-TEST(BmpDecoder, ReadsPalettedPicturesWithEveryHeader)
+TEST(BmpDecoder, ReadsPalettedPicturesWithEveryHeaderAndHonoursColoursUsedAndTopDownRows)
 {
     for (const std::uint32_t header : {12u, 40u, 108u, 124u}) {
         for (const int bits : {1, 4, 8}) {
@@ -20,48 +20,33 @@ TEST(BmpDecoder, ReadsPalettedPicturesWithEveryHeader)
             ExpectDecodes(BmpFile(plan), bits, IndexedPicture(kWidth, kHeight, palette), palette);
         }
     }
-}
-
-TEST(BmpDecoder, HonoursColoursUsedAndTopDownRows)
-{
+    // A top-down file stores its top row first: the reverse of BmpRows' order.
     const Palette palette = PatternPalette(17);
     const Rows rows = PatternRows(kWidth, kHeight, 8, 17);
-    // A top-down file stores its top row first: the reverse of BmpRows' order.
     const BmpPlan plan{.width = kWidth, .height = -kHeight, .bitsPerPixel = 8, .coloursUsed = 17, .palette = palette,
                        .pixels = BmpRows(Rows(rows.rbegin(), rows.rend()))};
     ExpectDecodes(BmpFile(plan), 8, IndexedPicture(kWidth, kHeight, palette), palette);
 }
 
-// Pixels of 16, 24 or 32 bits holding each channel's top bits at its shift.
-std::vector<std::uint8_t> MaskedPixels(const RgbPicture& picture, int bits, std::array<int, 3> shifts,
-                                       std::array<int, 3> widths)
+// Pixels of 16, 24 or 32 bits holding each channel's top bits at its shift,
+// and the picture they show: those bits scaled back to 0..255.
+std::pair<std::vector<std::uint8_t>, RgbPicture> Masked(RgbPicture picture, int bits, std::array<int, 3> shifts,
+                                                         std::array<int, 3> widths)
 {
-    Rows rows;
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        std::vector<std::uint8_t>& row = rows.emplace_back();
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            const Colour c = picture.At(x, y);
-            const int channels[3] = {c.red, c.green, c.blue};
-            std::uint32_t pixel = 0;
-            for (std::size_t i = 0; i < 3; ++i)
-                pixel |= static_cast<std::uint32_t>(channels[i] >> (8 - widths[i])) << shifts[i];
-            for (int b = 0; b < bits / 8; ++b)
-                row.push_back(static_cast<std::uint8_t>(pixel >> (8 * b)));
+    Rows rows(picture.height);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        Colour& c = picture.pixels[i];
+        std::uint8_t* channels[] = {&c.red, &c.green, &c.blue};
+        std::uint32_t pixel = 0;
+        for (std::size_t k = 0; k < 3; ++k) {
+            const int top = *channels[k] >> (8 - widths[k]), max = (1 << widths[k]) - 1;
+            pixel |= static_cast<std::uint32_t>(top) << shifts[k];
+            *channels[k] = static_cast<std::uint8_t>((top * 255 + max / 2) / max);
         }
+        for (int b = 0; b < bits / 8; ++b)
+            rows[i / picture.width].push_back(static_cast<std::uint8_t>(pixel >> (8 * b)));
     }
-    return BmpRows(rows);
-}
-
-// What channels cut to these widths read back as, scaled to 0..255.
-RgbPicture Requantised(RgbPicture picture, std::array<int, 3> widths)
-{
-    auto cut = [](std::uint8_t v, int w) {
-        const int max = (1 << w) - 1;
-        return static_cast<std::uint8_t>(((v >> (8 - w)) * 255 + max / 2) / max);
-    };
-    for (Colour& c : picture.pixels)
-        c = Colour{cut(c.red, widths[0]), cut(c.green, widths[1]), cut(c.blue, widths[2])};
-    return picture;
+    return {BmpRows(rows), picture};
 }
 
 TEST(BmpDecoder, ReadsTrueColourThroughTheDefaultOrTheGivenMasks)
@@ -73,18 +58,16 @@ TEST(BmpDecoder, ReadsTrueColourThroughTheDefaultOrTheGivenMasks)
         std::array<int, 3> shifts, widths;
     };
     const Case cases[] = {
-        {24, 40, 0, {}, {16, 8, 0}, {8, 8, 8}},
-        {16, 40, 0, {}, {10, 5, 0}, {5, 5, 5}},
+        {24, 40, 0, {}, {16, 8, 0}, {8, 8, 8}}, {16, 40, 0, {}, {10, 5, 0}, {5, 5, 5}},
         {16, 40, 3, {0xF800, 0x07E0, 0x001F, 0}, {11, 5, 0}, {5, 6, 5}},
         {32, 124, 3, {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF}, {8, 16, 24}, {8, 8, 8}},  // masks in the header
     };
-    const RgbPicture picture = PatternPicture(kWidth, kHeight);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.bits << " bits, compression " << c.compression);
+        const auto [pixels, shown] = Masked(PatternPicture(kWidth, kHeight), c.bits, c.shifts, c.widths);
         const BmpPlan plan{.headerSize = c.header, .width = kWidth, .height = kHeight, .bitsPerPixel = c.bits,
-                           .compression = c.compression, .masks = c.masks,
-                           .pixels = MaskedPixels(picture, c.bits, c.shifts, c.widths)};
-        ExpectDecodes(BmpFile(plan), 24, Requantised(picture, c.widths));
+                           .compression = c.compression, .masks = c.masks, .pixels = pixels};
+        ExpectDecodes(BmpFile(plan), 24, shown);
     }
 }
 

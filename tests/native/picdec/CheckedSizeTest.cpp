@@ -25,21 +25,12 @@ TEST(CheckedSize, KeepsResultsPastThirtyTwoBitsExact)
 TEST(CheckedSize, ReportsOverflowPastSixtyFourBitsAndKeepsIt)
 {
     const CheckedSize overflowed = CheckedSize(k2To32) * k2To32;
-    struct Case {
-        CheckedSize result;
-        bool overflow;
-        std::uint64_t value;
-    };
+    struct Case { CheckedSize result; bool overflow; std::uint64_t value; };
     const Case cases[] = {
-        {overflowed, true, 0},
-        {CheckedSize(k2To32 + 1) * (k2To32 - 1), false, kMax64},
-        {CheckedSize(kMax64) * 2, true, 0},
-        {CheckedSize(kMax64 - 1) + 1, false, kMax64},
-        {CheckedSize(kMax64) + 1, true, 0},
-        {CheckedSize(0) * kMax64, false, 0},
-        {overflowed * 0, true, 0},
-        {overflowed + 0, true, 0},
-        {overflowed / kMax64, true, 0},
+        {overflowed, true, 0}, {CheckedSize(k2To32 + 1) * (k2To32 - 1), false, kMax64},
+        {CheckedSize(kMax64) * 2, true, 0}, {CheckedSize(kMax64 - 1) + 1, false, kMax64},
+        {CheckedSize(kMax64) + 1, true, 0}, {CheckedSize(0) * kMax64, false, 0}, {overflowed * 0, true, 0},
+        {overflowed + 0, true, 0}, {overflowed / kMax64, true, 0},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(cases[i].result.Overflowed(), cases[i].overflow) << "case " << i;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "picdec/MemoryBitmap.h"
@@ -15,14 +16,16 @@ inline void PrintTo(Status status, std::ostream* out)
     *out << static_cast<int>(status) << " (" << MessageOf(status) << ")";
 }
 
+inline std::ostream& operator<<(std::ostream& out, const Colour& c)
+{
+    return out << int(c.red) << "," << int(c.green) << "," << int(c.blue);
+}
+
 }  // namespace picdec
 
 namespace picdec::samples {
 
-struct Decoded {
-    Status status = Status::Ok;
-    MemoryBitmap bitmap;
-};
+struct Decoded { Status status = Status::Ok; MemoryBitmap bitmap; };
 
 inline Decoded DecodeFile(const File& file, int resolution = 0, bool dither = false)
 {
@@ -41,37 +44,52 @@ inline PictureInfo InfoOf(const File& file)
     return info;
 }
 
+// The bitmap's pixels as colours.
+inline RgbPicture Shown(const MemoryBitmap& bitmap)
+{
+    RgbPicture picture{bitmap.View().width, bitmap.View().height, {}};
+    for (std::uint32_t y = 0; y < picture.height; ++y)
+        for (std::uint32_t x = 0; x < picture.width; ++x)
+            picture.pixels.push_back(bitmap.PixelColour(x, y));
+    return picture;
+}
+
 // Every pixel of the bitmap equals the picture's colour at the same place.
 inline ::testing::AssertionResult ShowsPicture(const MemoryBitmap& bitmap, const RgbPicture& picture)
 {
-    if (bitmap.View().width != picture.width || bitmap.View().height != picture.height)
-        return ::testing::AssertionFailure() << "size " << bitmap.View().width << "x" << bitmap.View().height;
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            const Colour got = bitmap.PixelColour(x, y);
-            const Colour want = picture.At(x, y);
-            if (got != want)
-                return ::testing::AssertionFailure()
-                       << "pixel " << x << "," << y << " is " << int(got.red) << "," << int(got.green) << ","
-                       << int(got.blue) << " instead of " << int(want.red) << "," << int(want.green) << ","
-                       << int(want.blue);
-        }
-    }
+    const RgbPicture shown = Shown(bitmap);
+    if (shown.width != picture.width || shown.height != picture.height)
+        return ::testing::AssertionFailure() << "size " << shown.width << "x" << shown.height;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i)
+        if (shown.pixels[i] != picture.pixels[i])
+            return ::testing::AssertionFailure() << "pixel " << i % shown.width << "," << i / shown.width << " is "
+                                                 << shown.pixels[i] << " instead of " << picture.pixels[i];
     return ::testing::AssertionSuccess();
 }
 
-// Largest difference of any channel between bitmap and picture.
-inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& picture)
+// Largest difference of any channel between two pictures of one size.
+inline int LargestDifference(const RgbPicture& a, const RgbPicture& b)
 {
     int largest = 0;
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            const Colour a = bitmap.PixelColour(x, y);
-            const Colour b = picture.At(x, y);
-            largest = std::max({largest, std::abs(a.red - b.red), std::abs(a.green - b.green), std::abs(a.blue - b.blue)});
-        }
-    }
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        largest = std::max({largest, std::abs(a.pixels[i].red - b.pixels[i].red),
+                            std::abs(a.pixels[i].green - b.pixels[i].green), std::abs(a.pixels[i].blue - b.pixels[i].blue)});
     return largest;
+}
+
+inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& picture)
+{
+    return LargestDifference(Shown(bitmap), picture);
+}
+
+// A TIFF colour map: red entries, then green, then blue, 16 bits each.
+inline std::vector<std::uint16_t> TiffColourMap(const Palette& palette)
+{
+    std::vector<std::uint16_t> map;
+    for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
+        for (const Colour& c : palette)
+            map.push_back(static_cast<std::uint16_t>(c.*channel * 257));
+    return map;
 }
 
 inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, const Palette& palette)
@@ -99,10 +117,7 @@ inline Rows PatternRows(std::uint32_t width, std::uint32_t height, int bits, int
 }
 
 // The alpha SampleRows gives a pixel: rising from 0 at the left to 255 at the right.
-inline std::uint8_t RampAlpha(std::uint32_t x, std::uint32_t width)
-{
-    return static_cast<std::uint8_t>(x * 255 / (width - 1));
-}
+inline std::uint8_t RampAlpha(std::uint32_t x, std::uint32_t width) { return static_cast<std::uint8_t>(x * 255 / (width - 1)); }
 
 // Each pixel's samples in the given order of r, g, b and a (RampAlpha); with
 // two bytes per sample the second is a low byte that 8-bit output drops.
@@ -127,12 +142,10 @@ inline Rows SampleRows(const RgbPicture& picture, std::string_view order, int by
 // The picture with the RampAlpha of SampleRows composed on white.
 inline RgbPicture OnWhitePicture(RgbPicture picture)
 {
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            Colour& c = picture.pixels[y * picture.width + x];
-            const std::uint8_t alpha = RampAlpha(x, picture.width);
-            c = Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
-        }
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        Colour& c = picture.pixels[i];
+        const std::uint8_t alpha = RampAlpha(static_cast<std::uint32_t>(i % picture.width), picture.width);
+        c = Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
     }
     return picture;
 }

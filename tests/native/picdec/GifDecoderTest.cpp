@@ -10,14 +10,10 @@ namespace {
 
 GifPlan PatternGif(int width, int height, int colourBits)
 {
-    GifPlan plan;
-    plan.screenWidth = plan.width = width;
-    plan.screenHeight = plan.height = height;
-    plan.colourBits = colourBits;
-    plan.palette = PatternPalette(1 << colourBits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            plan.indices.push_back(PatternIndex(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 1 << colourBits));
+    GifPlan plan{.screenWidth = width, .screenHeight = height, .width = width, .height = height,
+                 .colourBits = colourBits, .palette = PatternPalette(1 << colourBits)};
+    for (const std::vector<std::uint8_t>& row : PatternRows(width, height, 8, 1 << colourBits))
+        plan.indices.insert(plan.indices.end(), row.begin(), row.end());
     return plan;
 }
 
@@ -30,56 +26,35 @@ TEST(GifDecoder, DecodesTheFirstFrameAtTheDepthOfItsColourTable)
             GifPlan plan = PatternGif(21, 13, colourBits);
             plan.interlaced = interlaced;
             plan.localColourMap = colourBits == 5;
-            const Decoded decoded = DecodeFile(GifFile(plan));
-            ASSERT_EQ(decoded.status, Status::Ok);
-            EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, dibBits);
-            EXPECT_EQ(decoded.bitmap.Colours(), plan.palette);
-            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(21, 13, plan.palette)));
+            ExpectDecodes(GifFile(plan), dibBits, IndexedPicture(21, 13, plan.palette), plan.palette);
         }
     }
 }
 
-TEST(GifDecoder, ShowsTheTransparentColourAsWhiteAroundAndInsideASmallerFrame)
+// Around a smaller frame the transparent colour shows white, else the
+// background does; a frame that lies outside the screen grows it.
+TEST(GifDecoder, PlacesTheFrameOnItsScreen)
 {
-    GifPlan plan = PatternGif(4, 3, 4);
-    plan.screenWidth = 7;
-    plan.screenHeight = 6;
-    plan.left = 2;
-    plan.top = 1;
-    plan.transparent = 5;
-    plan.background = 3;
-    const Decoded decoded = DecodeFile(GifFile(plan));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    ASSERT_EQ(decoded.bitmap.View().width, 7u);
-    ASSERT_EQ(decoded.bitmap.View().height, 6u);
-    EXPECT_EQ(decoded.bitmap.Colours()[5], (Colour{255, 255, 255}));
-    EXPECT_EQ(decoded.bitmap.PixelIndex(0, 0), 5);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(6, 5), 5);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(2 + 3, 1 + 2), PatternIndex(3, 2, 16));
-}
-
-TEST(GifDecoder, FillsAroundAnOpaqueFrameWithTheBackgroundColour)
-{
-    GifPlan plan = PatternGif(2, 2, 8);
-    plan.screenWidth = 5;
-    plan.screenHeight = 4;
-    plan.background = 200;
-    const Decoded decoded = DecodeFile(GifFile(plan));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(4, 3), 200);
-    EXPECT_EQ(decoded.bitmap.PixelIndex(1, 1), PatternIndex(1, 1, 256));
-}
-
-TEST(GifDecoder, GrowsTheScreenToAFrameThatLiesOutsideIt)
-{
-    GifPlan plan = PatternGif(6, 5, 4);
-    plan.screenWidth = 3;
-    plan.screenHeight = 2;
-    plan.left = 1;
-    const Decoded decoded = DecodeFile(GifFile(plan));
-    ASSERT_EQ(decoded.status, Status::Ok);
-    EXPECT_EQ(decoded.bitmap.View().width, 7u);
-    EXPECT_EQ(decoded.bitmap.View().height, 5u);
+    struct Case {
+        int screenWidth, screenHeight, left, top, transparent;
+        std::uint32_t width, height, outsideX, outsideY;
+    };
+    for (const Case& c : {Case{7, 6, 2, 1, 5, 7, 6, 6, 5}, {5, 4, 0, 0, -1, 5, 4, 4, 3}, {3, 2, 1, 0, -1, 5, 3, 0, 0}}) {
+        GifPlan plan = PatternGif(4, 3, 4);
+        plan.screenWidth = c.screenWidth;
+        plan.screenHeight = c.screenHeight;
+        plan.left = c.left;
+        plan.top = c.top;
+        plan.transparent = c.transparent;
+        plan.background = 3;
+        const Decoded decoded = DecodeFile(GifFile(plan));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_EQ(decoded.bitmap.View().width, c.width);
+        EXPECT_EQ(decoded.bitmap.View().height, c.height);
+        EXPECT_EQ(decoded.bitmap.PixelIndex(c.outsideX, c.outsideY), c.transparent >= 0 ? c.transparent : 3);
+        EXPECT_EQ(decoded.bitmap.PixelIndex(c.left + 3, c.top + 2), PatternIndex(3, 2, 16));
+        EXPECT_EQ(decoded.bitmap.Colours()[5], (c.transparent >= 0 ? Colour{255, 255, 255} : plan.palette[5]));
+    }
 }
 
 // The format allows minimum code sizes up to 8; the field's tools read up to

@@ -6,37 +6,23 @@
 namespace picdec::samples {
 namespace {
 
+// Subsampling and progressive scans are the JPEG library's own business.
 TEST(JpegDecoder, DecodesEveryColourSpaceCloseToTheOriginal)
 {
-    // Smooth enough that JPEG keeps every pixel close to the original.
-    const RgbPicture picture = GradientPicture(48, 40);
+    const RgbPicture picture = GradientPicture(48, 40);  // smooth enough that JPEG keeps every pixel close
     RgbPicture grey = picture;
     for (Colour& c : grey.pixels)
         c = Colour{c.green, c.green, c.green};
-    struct Case {
-        JpegOptions options;
-        int bits;
-        const RgbPicture& shown;
-        int tolerance;
-    };
-    const Case cases[] = {
-        {{}, 24, picture, 8},
-        {{.fullChroma = false}, 24, picture, 8},
-        {{.progressive = true}, 24, picture, 8},
-        {{.fullChroma = false, .progressive = true}, 24, picture, 8},
-        {{.cmyk = true}, 24, picture, 8},
-        {{.grey = true}, 8, grey, 4},
-    };
+    struct Case { JpegOptions options; int bits; const RgbPicture& shown; int tolerance; };
+    const Case cases[] = {{{.fullChroma = false, .progressive = true}, 24, picture, 8},
+                          {{.cmyk = true}, 24, picture, 8},
+                          {{.grey = true}, 8, grey, 4}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "grey " << c.options.grey << ", 4:4:4 " << c.options.fullChroma
-                                        << ", progressive " << c.options.progressive << ", CMYK " << c.options.cmyk);
         const Decoded decoded = DecodeFile(JpegFile(picture, c.options));
-        ASSERT_EQ(decoded.status, Status::Ok);
+        ASSERT_EQ(decoded.status, Status::Ok) << c.bits;
         EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, c.bits);
-        if (c.options.grey) {
-            EXPECT_EQ(decoded.bitmap.Colours(), GreyPalette(8));
-        }
-        EXPECT_LE(LargestDifference(decoded.bitmap, c.shown), c.tolerance);
+        EXPECT_EQ(decoded.bitmap.Colours(), c.bits == 8 ? GreyPalette(8) : Palette{});
+        EXPECT_LE(LargestDifference(decoded.bitmap, c.shown), c.tolerance) << "CMYK " << c.options.cmyk;
     }
 }
 

@@ -33,13 +33,7 @@ TEST(PcxDecoder, ReadsEveryPlaneAndBitLayoutWithItsPalette)
 {
     const Palette header = PatternPalette(16), end = PatternPalette(256);
     auto first = [&header](int colours) { return Palette(header.begin(), header.begin() + colours); };
-    struct Case {
-        int bits, planes;
-        Palette header, end;
-        bool compressed;
-        int dibBits;
-        Palette shown;
-    };
+    struct Case { int bits, planes; Palette header, end; bool compressed; int dibBits; Palette shown; };
     const Case cases[] = {
         {2, 1, header, {}, true, 4, first(4)},    {4, 1, header, {}, true, 4, header},
         {1, 2, header, {}, true, 4, first(4)},    {1, 3, header, {}, true, 4, first(8)},

@@ -2,7 +2,6 @@
 // ImageMagick's reading of a picture file, composed on white, as a second
 // opinion for the decoder tests. Nothing where ImageMagick is not installed.
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,22 +18,19 @@ inline std::optional<RgbPicture> ImageMagickPixels(const File& file, std::uint32
 #ifdef _WIN32
     return std::nullopt;  // under Wine the Linux program cannot be started
 #endif
-    const std::filesystem::path convert = "/usr/bin/convert";
-    if (!std::filesystem::exists(convert))
+    if (!std::filesystem::exists("/usr/bin/convert"))
         return std::nullopt;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path();
-    const std::string stem = "picdec-reference-" + std::to_string(reinterpret_cast<std::uintptr_t>(&file));
-    const std::filesystem::path input = dir / (stem + extension);
-    const std::filesystem::path output = dir / (stem + ".rgb");
-    std::ofstream(input, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                 static_cast<std::streamsize>(file.size()));
-    const std::string command = convert.string() + " '" + input.string() + "[0]' -background white -alpha remove " +
-                                "-alpha off -depth 8 rgb:'" + output.string() + "' 2>/dev/null";
+    const std::string stem = (std::filesystem::temp_directory_path() / "picdec-reference-").string() +
+                             std::to_string(reinterpret_cast<std::uintptr_t>(&file));
+    std::ofstream(stem + extension, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    const std::string command = "/usr/bin/convert '" + stem + extension + "[0]' -background white -alpha remove " +
+                                "-alpha off -depth 8 rgb:'" + stem + ".rgb' 2>/dev/null";
     const bool ran = std::system(command.c_str()) == 0;
-    std::ifstream in(output, std::ios::binary);
+    std::ifstream in(stem + ".rgb", std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(input);
-    std::filesystem::remove(output);
+    std::filesystem::remove(stem + extension);
+    std::filesystem::remove(stem + ".rgb");
     if (!ran || bytes.size() != std::size_t{width} * height * 3)
         return std::nullopt;
     RgbPicture picture{width, height, {}};

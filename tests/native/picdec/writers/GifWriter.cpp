@@ -15,79 +15,21 @@ int Append(GifFileType* gif, const GifByteType* data, int size)
     return size;
 }
 
-ColorMapObject* MakeColourMap(const GifPlan& plan)
+// The rows in stored order: the four passes of an interlaced picture.
+std::vector<int> StoredRows(const GifPlan& plan)
 {
-    std::vector<GifColorType> colours(std::size_t{1} << plan.colourBits);
-    for (std::size_t i = 0; i < plan.palette.size() && i < colours.size(); ++i)
-        colours[i] = GifColorType{plan.palette[i].red, plan.palette[i].green, plan.palette[i].blue};
-    return GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+    std::vector<int> rows;
+    for (const auto& [first, step] : plan.interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                                     : std::vector<std::pair<int, int>>{{0, 1}})
+        for (int y = first; y < plan.height; y += step)
+            rows.push_back(y);
+    return rows;
 }
-
-void WriteTransparency(GifFileType* gif, int index)
-{
-    GraphicsControlBlock control{};
-    control.DisposalMode = DISPOSAL_UNSPECIFIED;
-    control.TransparentColor = index;
-    GifByteType extension[4];
-    const std::size_t size = EGifGCBToExtension(&control, extension);
-    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(size), extension);
-}
-
-void WriteRows(GifFileType* gif, const GifPlan& plan)
-{
-    static constexpr int firsts[] = {0, 4, 2, 1};
-    static constexpr int steps[] = {8, 8, 4, 2};
-    auto put = [&](int y) {
-        auto* row = const_cast<GifPixelType*>(plan.indices.data() + static_cast<std::size_t>(y * plan.width));
-        EGifPutLine(gif, row, plan.width);
-    };
-    if (!plan.interlaced) {
-        for (int y = 0; y < plan.height; ++y)
-            put(y);
-        return;
-    }
-    for (int pass = 0; pass < 4; ++pass)
-        for (int y = firsts[pass]; y < plan.height; y += steps[pass])
-            put(y);
-}
-
-// Codes of a fixed width, least significant bit first, in sub-blocks.
-class CodeStream {
-public:
-    explicit CodeStream(int width) : width_(width) {}
-
-    void Put(unsigned code)
-    {
-        bits_ |= static_cast<std::uint64_t>(code) << count_;
-        count_ += width_;
-        for (; count_ >= 8; count_ -= 8, bits_ >>= 8)
-            bytes_.push_back(static_cast<std::uint8_t>(bits_));
-    }
-
-    void Finish(File& file)
-    {
-        if (count_ > 0)
-            bytes_.push_back(static_cast<std::uint8_t>(bits_));
-        for (std::size_t at = 0; at < bytes_.size(); at += 255) {
-            const std::size_t size = std::min<std::size_t>(255, bytes_.size() - at);
-            file.push_back(static_cast<std::uint8_t>(size));
-            file.insert(file.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at),
-                        bytes_.begin() + static_cast<std::ptrdiff_t>(at + size));
-        }
-        file.push_back(0);
-    }
-
-private:
-    int width_;
-    std::uint64_t bits_ = 0;
-    int count_ = 0;
-    std::vector<std::uint8_t> bytes_;
-};
 
 void PutColourMap(File& file, const GifPlan& plan)
 {
-    for (int i = 0; i < 1 << plan.colourBits; ++i) {
-        const Colour c = static_cast<std::size_t>(i) < plan.palette.size() ? plan.palette[static_cast<std::size_t>(i)] : Colour{};
+    for (std::size_t i = 0; i < std::size_t{1} << plan.colourBits; ++i) {
+        const Colour c = i < plan.palette.size() ? plan.palette[i] : Colour{};
         file.insert(file.end(), {c.red, c.green, c.blue});
     }
 }
@@ -112,16 +54,31 @@ File HandCodedGif(const GifPlan& plan)
     if (plan.localColourMap)
         PutColourMap(file, plan);
     file.push_back(static_cast<std::uint8_t>(plan.lzwCodeSize));
+    // Codes of one width, least significant bit first.
     const unsigned clear = 1u << plan.lzwCodeSize;
-    CodeStream codes(plan.lzwCodeSize + 1);
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t bits = 0;
+    int count = 0;
+    auto put = [&](unsigned code) {
+        for (bits |= static_cast<std::uint64_t>(code) << count, count += plan.lzwCodeSize + 1; count >= 8;
+             count -= 8, bits >>= 8)
+            bytes.push_back(static_cast<std::uint8_t>(bits));
+    };
     for (std::size_t i = 0; i < plan.indices.size(); ++i) {
         if (i % 128 == 0)
-            codes.Put(clear);
-        codes.Put(plan.indices[i]);
+            put(clear);
+        put(plan.indices[i]);
     }
-    codes.Put(clear + 1);
-    codes.Finish(file);
-    file.push_back(0x3B);
+    put(clear + 1);
+    if (count > 0)
+        bytes.push_back(static_cast<std::uint8_t>(bits));
+    for (std::size_t at = 0; at < bytes.size(); at += 255) {  // in sub-blocks
+        const std::size_t size = std::min<std::size_t>(255, bytes.size() - at);
+        file.push_back(static_cast<std::uint8_t>(size));
+        file.insert(file.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
+    }
+    file.insert(file.end(), {0, 0x3B});
     return file;
 }
 
@@ -135,14 +92,23 @@ File GifFile(const GifPlan& plan)
     int error = 0;
     GifFileType* gif = EGifOpen(&file, Append, &error);
     EGifSetGifVersion(gif, true);
-    ColorMapObject* map = MakeColourMap(plan);
+    std::vector<GifColorType> colours(std::size_t{1} << plan.colourBits);
+    for (std::size_t i = 0; i < plan.palette.size() && i < colours.size(); ++i)
+        colours[i] = GifColorType{plan.palette[i].red, plan.palette[i].green, plan.palette[i].blue};
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     EGifPutScreenDesc(gif, plan.screenWidth, plan.screenHeight, plan.colourBits, plan.background,
                       plan.localColourMap ? nullptr : map);
-    if (plan.transparent >= 0)
-        WriteTransparency(gif, plan.transparent);
+    if (plan.transparent >= 0) {
+        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, plan.transparent};
+        GifByteType extension[4];
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(EGifGCBToExtension(&control, extension)),
+                         extension);
+    }
     EGifPutImageDesc(gif, plan.left, plan.top, plan.width, plan.height, plan.interlaced,
                      plan.localColourMap ? map : nullptr);
-    WriteRows(gif, plan);
+    for (const int y : StoredRows(plan))
+        EGifPutLine(gif, const_cast<GifPixelType*>(plan.indices.data() + static_cast<std::size_t>(y * plan.width)),
+                    plan.width);
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
     return file;

@@ -80,18 +80,13 @@ File PcxFile(const PcxPlan& plan)
 {
     File file{0x0A, static_cast<std::uint8_t>(plan.version), static_cast<std::uint8_t>(plan.compressed ? 1 : 0),
               static_cast<std::uint8_t>(plan.bitsPerPlane)};
-    Put16(file, 0);
-    Put16(file, 0);
-    Put16(file, plan.width - 1);
-    Put16(file, plan.height - 1);
-    Put16(file, 72);
-    Put16(file, 72);
+    for (const unsigned value : {0u, 0u, plan.width - 1, plan.height - 1, 72u, 72u})
+        Put16(file, value);
     for (std::size_t i = 0; i < 16; ++i) {
         const Colour c = i < plan.headerPalette.size() ? plan.headerPalette[i] : Colour{};
         file.insert(file.end(), {c.red, c.green, c.blue});
     }
-    file.push_back(0);
-    file.push_back(static_cast<std::uint8_t>(plan.planes));
+    file.insert(file.end(), {0, static_cast<std::uint8_t>(plan.planes)});
     Put16(file, PcxBytesPerLine(plan));
     Put16(file, 1);
     file.resize(128, 0);

@@ -8,38 +8,6 @@
 
 namespace picdec::samples {
 
-namespace {
-
-std::vector<JSAMPLE> RowSamples(const RgbPicture& picture, std::uint32_t y, const JpegOptions& options)
-{
-    std::vector<JSAMPLE> row;
-    for (std::uint32_t x = 0; x < picture.width; ++x) {
-        const Colour c = picture.At(x, y);
-        if (options.grey) {
-            row.push_back(c.green);
-        } else if (options.cmyk) {
-            // Inverted CMYK with K = 255 (no black ink): the stored values are the RGB ones.
-            row.insert(row.end(), {c.red, c.green, c.blue, 255});
-        } else {
-            row.insert(row.end(), {c.red, c.green, c.blue});
-        }
-    }
-    return row;
-}
-
-// An Exif block whose first directory holds only the orientation.
-std::vector<JOCTET> ExifOrientation(int orientation)
-{
-    return {'E', 'x', 'i', 'f', 0, 0,                    // Exif header
-            'I', 'I', 42, 0, 8, 0, 0, 0,                  // little-endian TIFF header, directory at 8
-            1, 0,                                         // one entry
-            0x12, 0x01, 3, 0, 1, 0, 0, 0,                 // orientation, SHORT, count 1
-            static_cast<JOCTET>(orientation), 0, 0, 0,    // value
-            0, 0, 0, 0};                                  // no further directory
-}
-
-}  // namespace
-
 File JpegFile(const RgbPicture& picture, const JpegOptions& options)
 {
     jpeg_compress_struct jpeg{};
@@ -57,20 +25,28 @@ File JpegFile(const RgbPicture& picture, const JpegOptions& options)
     jpeg_set_quality(&jpeg, options.quality, TRUE);
     if (options.cmyk)
         jpeg_set_colorspace(&jpeg, JCS_CMYK);
-    if (!options.grey && !options.cmyk) {
-        const int factor = options.fullChroma ? 1 : 2;
-        jpeg.comp_info[0].h_samp_factor = factor;
-        jpeg.comp_info[0].v_samp_factor = factor;
-    }
+    if (!options.grey && !options.cmyk)
+        jpeg.comp_info[0].h_samp_factor = jpeg.comp_info[0].v_samp_factor = options.fullChroma ? 1 : 2;
     if (options.progressive)
         jpeg_simple_progression(&jpeg);
     jpeg_start_compress(&jpeg, TRUE);
     if (options.exifOrientation != 0) {
-        const std::vector<JOCTET> exif = ExifOrientation(options.exifOrientation);
-        jpeg_write_marker(&jpeg, JPEG_APP0 + 1, exif.data(), static_cast<unsigned>(exif.size()));
+        // An Exif block whose first directory, little-endian at 8, holds only the orientation as one SHORT.
+        const JOCTET exif[] = {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0,
+                               static_cast<JOCTET>(options.exifOrientation), 0, 0, 0, 0, 0, 0, 0};
+        jpeg_write_marker(&jpeg, JPEG_APP0 + 1, exif, sizeof exif);
     }
     for (std::uint32_t y = 0; y < picture.height; ++y) {
-        std::vector<JSAMPLE> row = RowSamples(picture, y, options);
+        std::vector<JSAMPLE> row;
+        for (std::uint32_t x = 0; x < picture.width; ++x) {
+            const Colour c = picture.At(x, y);
+            if (options.grey)
+                row.push_back(c.green);
+            else
+                row.insert(row.end(), {c.red, c.green, c.blue});
+            if (options.cmyk)
+                row.push_back(255);  // inverted CMYK without black ink stores the RGB values
+        }
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&jpeg, rows, 1);
     }

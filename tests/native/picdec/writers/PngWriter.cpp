@@ -12,19 +12,6 @@ void Append(png_structp png, png_bytep data, std::size_t size)
     file->insert(file->end(), data, data + size);
 }
 
-void Flush(png_structp) {}
-
-void SetTransparency(png_structp png, png_infop info, const PngPlan& plan)
-{
-    if (!plan.paletteAlpha.empty())
-        png_set_tRNS(png, info, plan.paletteAlpha.data(), static_cast<int>(plan.paletteAlpha.size()), nullptr);
-    if (plan.transparentGrey >= 0) {
-        png_color_16 grey{};
-        grey.gray = static_cast<png_uint_16>(plan.transparentGrey);
-        png_set_tRNS(png, info, nullptr, 0, &grey);
-    }
-}
-
 }  // namespace
 
 File PngFile(const PngPlan& plan)
@@ -32,7 +19,7 @@ File PngFile(const PngPlan& plan)
     File file;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &file, Append, Flush);
+    png_set_write_fn(png, &file, Append, [](png_structp) {});
     png_set_IHDR(png, info, plan.width, plan.height, plan.bitDepth, plan.colourType,
                  plan.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
@@ -42,7 +29,12 @@ File PngFile(const PngPlan& plan)
             colours.push_back(png_color{c.red, c.green, c.blue});
         png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
     }
-    SetTransparency(png, info, plan);
+    if (!plan.paletteAlpha.empty())
+        png_set_tRNS(png, info, plan.paletteAlpha.data(), static_cast<int>(plan.paletteAlpha.size()), nullptr);
+    if (plan.transparentGrey >= 0) {
+        png_color_16 grey{0, 0, 0, 0, static_cast<png_uint_16>(plan.transparentGrey)};
+        png_set_tRNS(png, info, nullptr, 0, &grey);
+    }
     std::vector<png_bytep> rows;
     for (const auto& row : plan.rows)
         rows.push_back(const_cast<png_bytep>(row.data()));

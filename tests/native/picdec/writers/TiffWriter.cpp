@@ -1,5 +1,9 @@
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
 
 #include <tiffio.h>
 
@@ -9,56 +13,18 @@ namespace picdec::samples {
 
 namespace {
 
-// The file grows in memory as libtiff writes it.
-struct Stream {
-    File bytes;
-    toff_t at = 0;
-};
-
-Stream& StreamOf(thandle_t handle) { return *static_cast<Stream*>(handle); }
-
-tmsize_t Read(thandle_t handle, void* out, tmsize_t size)
-{
-    Stream& s = StreamOf(handle);
-    const auto count = std::min<toff_t>(static_cast<toff_t>(size), s.at < s.bytes.size() ? s.bytes.size() - s.at : 0);
-    std::memcpy(out, s.bytes.data() + s.at, count);
-    s.at += count;
-    return static_cast<tmsize_t>(count);
-}
-
-tmsize_t Write(thandle_t handle, void* data, tmsize_t size)
-{
-    Stream& s = StreamOf(handle);
-    s.bytes.resize(std::max<std::size_t>(s.bytes.size(), s.at + static_cast<std::size_t>(size)));
-    std::memcpy(s.bytes.data() + s.at, data, static_cast<std::size_t>(size));
-    s.at += static_cast<toff_t>(size);
-    return size;
-}
-
-toff_t Seek(thandle_t handle, toff_t offset, int whence)
-{
-    Stream& s = StreamOf(handle);
-    return s.at = (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.at : s.bytes.size()) + offset;
-}
-
-int Close(thandle_t) { return 0; }
-toff_t Size(thandle_t handle) { return StreamOf(handle).bytes.size(); }
-int Map(thandle_t, void**, toff_t*) { return 0; }
-void Unmap(thandle_t, void*, toff_t) {}
-
 std::uint32_t TileHeight(const TiffPlan& plan) { return plan.tileHeight != 0 ? plan.tileHeight : plan.tileSize; }
 
 void SetFields(TIFF* tiff, const TiffPlan& plan)
 {
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, plan.width);
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, plan.height);
-    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, plan.bitsPerSample);
-    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, plan.samplesPerPixel);
-    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, plan.photometric);
-    TIFFSetField(tiff, TIFFTAG_COMPRESSION, plan.compression);
-    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG);
-    TIFFSetField(tiff, TIFFTAG_SAMPLEFORMAT, plan.sampleFormat);
-    TIFFSetField(tiff, TIFFTAG_ORIENTATION, plan.orientation);
+    for (const auto& [tag, value] : {std::pair{TIFFTAG_BITSPERSAMPLE, plan.bitsPerSample},
+                                     {TIFFTAG_SAMPLESPERPIXEL, plan.samplesPerPixel},
+                                     {TIFFTAG_PHOTOMETRIC, plan.photometric}, {TIFFTAG_COMPRESSION, plan.compression},
+                                     {TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG},
+                                     {TIFFTAG_SAMPLEFORMAT, plan.sampleFormat}, {TIFFTAG_ORIENTATION, plan.orientation}})
+        TIFFSetField(tiff, tag, value);
     if (plan.predictor != 1)
         TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
     if (plan.tileSize != 0) {
@@ -118,12 +84,7 @@ void WriteTiles(TIFF* tiff, const TiffPlan& plan, const std::vector<std::vector<
 void WritePage(TIFF* tiff, const TiffPlan& plan)
 {
     SetFields(tiff, plan);
-    if (plan.compression == COMPRESSION_JBIG) {  // its encoder takes a whole strip at once
-        std::vector<std::uint8_t> strip;
-        for (const std::vector<std::uint8_t>& row : plan.rows)
-            strip.insert(strip.end(), row.begin(), row.end());
-        TIFFWriteEncodedStrip(tiff, 0, strip.data(), static_cast<tmsize_t>(strip.size()));
-    } else if (!plan.rawTile.empty()) {
+    if (!plan.rawTile.empty()) {
         for (ttile_t tile = 0; tile < TIFFNumberOfTiles(tiff); ++tile)
             TIFFWriteRawTile(tiff, tile, const_cast<std::uint8_t*>(plan.rawTile.data()),
                              static_cast<tmsize_t>(plan.rawTile.size()));
@@ -144,14 +105,20 @@ void WritePage(TIFF* tiff, const TiffPlan& plan)
 
 }  // namespace
 
+// Written to a file of its own, for libtiff's writer seeks back and forth.
 File TiffFile(const TiffPlan& plan)
 {
-    Stream stream;
-    TIFF* tiff = TIFFClientOpen("test", plan.bigTiff ? "w8" : "w", &stream, Read, Write, Seek, Close, Size, Map, Unmap);
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("picdec-test-" + std::to_string(std::random_device{}()) + ".tif");
+    TIFF* tiff = TIFFOpen(path.string().c_str(), plan.bigTiff ? "w8" : "w");
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);
-    return stream.bytes;
+    std::ifstream in(path, std::ios::binary);
+    File file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    std::filesystem::remove(path);
+    return file;
 }
 
 }  // namespace picdec::samples
