@@ -17,8 +17,8 @@ TEST(DeleteIniKey, RewritesAPlainFileInOneStepOrLeavesItAsItWas)
     EXPECT_FALSE(Exists(file));
     scratch.File("LUMO TEST.INI", before);
     {
-        UniqueFile held(::CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
+        UniqueFile held(::CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr));
         EXPECT_FALSE(DeleteIniKey(file, "Extensions", "LMT"));
     }
     EXPECT_EQ(ReadFileBytes(file), before);
@@ -26,6 +26,7 @@ TEST(DeleteIniKey, RewritesAPlainFileInOneStepOrLeavesItAsItWas)
 
     EXPECT_TRUE(DeleteIniKey(scratch / "lumo test.ini", "Extensions", "lmt"));
     EXPECT_EQ(ReadFileBytes(file), after);
+    EXPECT_FALSE(Exists(scratch / "$$$$----.BAK"));
     EXPECT_FALSE(DeleteIniKey(file, "Extensions", "LMT"));
     scratch.File("LUMO TEST.INI", before);
     scratch.Attributes("LUMO TEST.INI", FILE_ATTRIBUTE_READONLY);

@@ -4,16 +4,17 @@
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
-    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10))
-        if (::GetTickCount64() >= end)
+    for (DWORD waited = 0; !done(); waited += 10) {
+        if (waited >= milliseconds)
             return false;
+        ::Sleep(10);
+    }
     return true;
 }
 
 Process::Process(std::string commandLine, WORD showCommand)
 {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOA startup{sizeof startup};
     startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
     startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};

@@ -1,8 +1,13 @@
 #pragma once
 // The programs under test started as processes, and the windows they show.
+#include <windows.h>
+
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "TestSupport.h"
+#include "framework/Handles.h"
 
 // Polls every 10 ms until done() holds; false when the time ran out first.
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
@@ -15,6 +20,7 @@ public:
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
+    bool Started() const { return static_cast<bool>(process_); }
     bool Running() const;
     // The exit code, or STILL_ACTIVE when it runs longer.
     DWORD Wait(DWORD milliseconds = 10000) const;
@@ -34,4 +40,7 @@ private:
 
 std::vector<DWORD> ProcessesNamed(const char* exeName);
 
-inline std::string ProgramCommand(const std::string& arguments) { return "\"" LUMO_PROGRAM_PATH "\" " + arguments; }
+inline std::string ProgramCommand(const std::string& arguments)
+{
+    return "\"" LUMO_PROGRAM_PATH "\" " + arguments;
+}

@@ -16,8 +16,8 @@ TEST(ProgramGroup, DeletesTheLoggedGroupButNeverSendsAnInjectedCommand)
     ::GetDesktopWindow();  // Wine's program manager runs in the desktop process
     DdeString service(client, "Progman"), topic(client, "PROGMAN");
     // Without an answer the removal would start a program manager of its own.
-    auto answers = [&] { return !!UniqueConversation(::DdeConnect(client.Instance(), service.get(), topic.get(), 0)); };
-    if (!WaitUntil(answers, 4000))
+    if (!WaitUntil([&] { return !!UniqueConversation(::DdeConnect(client.Instance(), service.get(), topic.get(), nullptr)); },
+                   4000))
         GTEST_SKIP() << "Wine's program manager does not answer (no desktop process)";
     char programs[MAX_PATH];
     ASSERT_EQ(::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
@@ -38,10 +38,11 @@ TEST(ProgramGroup, DeletesTheLoggedGroupButNeverSendsAnInjectedCommand)
 // is looked for first; it gets five seconds in all.
 TEST(ProgramGroup, GivesUpWithinFiveSecondsOnAProgramManagerThatStartsButNeverAnswers)
 {
-    ScratchFolder program("lumo-group");  // without LMUNINST.EXE: the uninstall ends with its error message
+    ScratchFolder program("lumo-group-program");
+    ScratchFolder windows("lumo-group-windows");  // without LMUNINST.EXE: the uninstall ends with its error message
     DdeClient client;
     ScriptedDialogs dialogs;
-    Uninstall(client, {program.Path(), program.Path(), "LumoSilentProgman"});
+    Uninstall(client, {program.Path(), windows.Path(), "LumoSilentProgman"});
     EXPECT_TRUE(ProcessesNamed("LumoSilentProgman.exe").empty());
 
     program.File("UNINST.LOG", "[Group]\r\nName=Lumoscope 32 \xC3\xA9t\xC3\xA9\r\n");

@@ -7,7 +7,7 @@ TEST(ProgramProcess, StartsWithTheMainWindowAsAskedAndEndsOnClose)
     for (WORD show : {WORD{0}, WORD{SW_SHOWMINNOACTIVE}}) {
         SCOPED_TRACE(show);
         Process program(ProgramCommand(""), show);
-        ASSERT_EQ(program.startError, 0u);
+        ASSERT_TRUE(program.Started());
         HWND main = program.WaitForWindow("TForm1");
         ASSERT_TRUE(main);
         EXPECT_EQ(TextOf(main), "Lumoscope32 - [Noname]");

@@ -44,8 +44,7 @@ TEST(ProgramResources, EveryShippedFileShowsTheProductItsVersionAndItsName)
         };
         EXPECT_EQ((std::vector<std::string>{text("FileVersion"), text("ProductVersion"), text("ProductName"),
                                             text("OriginalFilename"), text("FileDescription").substr(0, 12)}),
-                  (std::vector<std::string>{LUMO_VERSION_TEXT, LUMO_VERSION_TEXT, "Lumoscope32", name,
-                                            "Lumoscope32 "}));
+                  (std::vector<std::string>{LUMO_VERSION_TEXT, LUMO_VERSION_TEXT, "Lumoscope32", name, "Lumoscope32 "}));
     }
 }
 

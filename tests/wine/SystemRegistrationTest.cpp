@@ -59,6 +59,8 @@ protected:
     }
 
     static constexpr const char* kExtensions[] = {"BMP", "GIF", "ICO", "JPG", "PCX", "TIF", "WMF"};
+    const std::string kProgram = "C:\\APPS\\LUMSC32.EXE";
+    const Texts kNone = {"", "", ""};
 };
 
 } // namespace
@@ -76,9 +78,8 @@ TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThat
     const std::string moved = "D:\\Program Files\\Lumo\\LUMSC32.EXE";
     WriteSystemEntries(LocateProgram(moved));
     EXPECT_EQ((Texts{ReadRegString(HKLM, kAppPathsKey, ""), ReadRegString(HKLM, kAppPathsKey, "Path"),
-                     ReadRegString(HKLM, kUninstallKey, "DisplayName"),
-                     ReadRegString(HKLM, kUninstallKey, "UninstallString"), ReadRegString(HKCR, "Lumoscope32", ""),
-                     ReadRegString(HKCR, "Lumoscope32\\shell\\open\\command", ""),
+                     ReadRegString(HKLM, kUninstallKey, "DisplayName"), ReadRegString(HKLM, kUninstallKey, "UninstallString"),
+                     ReadRegString(HKCR, "Lumoscope32", ""), ReadRegString(HKCR, "Lumoscope32\\shell\\open\\command", ""),
                      ReadRegString(HKCR, "Lumoscope32", "Version")}),
               (Texts{moved, "D:\\Program Files\\Lumo", "Lumoscope 1.1 -32", "\"" + moved + "\" -u",
                      "Lumoscope Picture File", "\"" + moved + "\" \"%1\"", "1.1"}));
@@ -94,7 +95,6 @@ TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThat
 // The uninstall also takes the lines an older system left in WIN.INI itself.
 TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
-    const std::string kProgram = "C:\\APPS\\LUMSC32.EXE";
     const std::string winIni = GetWindowsDir() + "\\win.ini";
     const std::optional<std::string> original = ReadFileBytes(winIni);
     ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
@@ -107,14 +107,14 @@ TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
 
     WriteSystemEntries(LocateProgram(kProgram));
     EXPECT_EQ(EntriesOf("ICO"), (Texts{"Other.Picture", foreign, foreign}));
-    EXPECT_EQ(EntriesOf("PCX"), Texts(3));
+    EXPECT_EQ(EntriesOf("PCX"), kNone);
     EXPECT_EQ(EntriesOf("BMP"), (Texts{"lUMOSCOPE32", kProgram + " ^.BMP", kProgram + " ^.BMP"}));
 
     RemoveSystemEntries();
     EXPECT_EQ(EntriesOf("ICO"), (Texts{"Other.Picture", foreign, foreign}));
     EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
     for (const char* ext : {"BMP", "WMF"}) {
-        EXPECT_EQ(EntriesOf(ext), Texts(3)) << ext;
+        EXPECT_EQ(EntriesOf(ext), kNone) << ext;
         EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
     }
     for (const char* key : {kAppPathsKey, kUninstallKey})

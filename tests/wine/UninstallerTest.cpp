@@ -35,12 +35,14 @@ protected:
 
 // A forged log may name a user's file, in the logged folder or elsewhere:
 // only the program's own files go, the rest is reported and the folder stays.
-// The program's files that were never installed are not worth a word.
+// A program file that was never installed is not worth a word.
 TEST_F(Uninstaller, AForgedLogCannotMakeItDeleteAUsersFile)
 {
     root.Fill({"Program\\LUMSC32.EXE", "Program\\thesis.doc", "OUTSIDE.TXT"});
-    root.File("LMUNINST.LOG", UninstallLogText(Program()) + "File Copy: " + Program("thesis.doc") +
-                                  "\r\nFile Copy: " + root / "OUTSIDE.TXT" + "\r\n");
+    root.File("LMUNINST.LOG", "*** Installation Started 1/1/96 00:00 ***\r\nTitle: T\r\nSource: A:\\X.EXE\r\n"
+                              "Made Dir: " + Program() + "\r\nFile Copy: " + Program("lumsc32.exe") + "\r\nFile Copy: " +
+                              Program("LUMSC32.HLP") + "\r\nFile Copy: " + Program("thesis.doc") + "\r\nFile Copy: " +
+                              root / "OUTSIDE.TXT" + "\r\n");
 
     const auto [exitCode, messages] = RunUninstaller(log);
     EXPECT_EQ(exitCode, 1u);
