@@ -48,6 +48,10 @@ public:
         for (const std::string& name : names)
             name.back() == '\\' ? Folder(name.substr(0, name.size() - 1)) : File(name);
     }
+    void Attributes(const std::string& name, DWORD attributes) const
+    {
+        ::SetFileAttributesA((*this / name).c_str(), attributes);
+    }
 
     static void RemoveTree(const std::string& path)
     {
