@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <optional>
 #include <fstream>
-#include <sstream>
 #ifdef _WIN32
 #include <share.h>
 #endif
 
 #include "framework/Exceptions.h"
 #include "imagelib/CreditMessageFile.h"
-#include "imagelib/ExtractBetween.h"
 #include "imagelib/ScrollMessageFile.h"
 
 namespace {
@@ -28,20 +24,18 @@ struct Settings {
     std::string Described() const
     {
         const FontStyle& s = font.style;
-        const std::string style = std::string(s.bold ? "B" : "") + (s.italic ? "I" : "") + (s.underline ? "U" : "") +
-                                  (s.strikeOut ? "S" : "");
-        std::ostringstream out;
-        out << font.color << "," << font.height << "," << (font.size ? std::to_string(*font.size) : "-") << ","
-            << font.name << "," << (style.empty() ? "-" : style) << "," << backColor << "," << speed << "," << text;
+        std::string out = std::to_string(font.color) + "," + std::to_string(font.height) + "," +
+                          (font.size ? std::to_string(*font.size) : "-") + "," + font.name + "," +
+                          (s.bold || s.italic || s.underline || s.strikeOut ? "" : "-") + (s.bold ? "B" : "") +
+                          (s.italic ? "I" : "") + (s.underline ? "U" : "") + (s.strikeOut ? "S" : "") + "," +
+                          std::to_string(backColor) + "," + std::to_string(speed) + "," + text;
         for (const std::string& line : lines)
-            out << "|" << line;
-        return out.str();
+            out += "|" + line;
+        return out;
     }
 };
 
-struct Case {
-    std::string file, error /* empty when the reading succeeds */, settings;
-};
+struct Case { std::string file, error /* empty when the reading succeeds */, settings; };
 
 template <class Read>
 void ExpectOutcome(const Case& c, Read read)
@@ -49,7 +43,7 @@ void ExpectOutcome(const Case& c, Read read)
     Settings settings;
     std::string error;
     try {
-        read(settings);
+        read(settings, c.file);
     } catch (const Exception& e) {
         error = e.what();
     }
@@ -57,52 +51,31 @@ void ExpectOutcome(const Case& c, Read read)
     EXPECT_EQ(settings.Described(), c.settings) << c.file;
 }
 
+bool Scroll(Settings& s, const std::string& file) { return ReadScrollMessage(file, s.font, s.speed, s.backColor, s.text); }
+bool Credit(Settings& s, const std::string& file) { return ReadCreditMessage(file, s.font, s.speed, s.backColor, s.lines); }
+
 const std::string kEightLines = "Title\r\n65280\r\n-20\r\nArial\r\n12\r\n0101\r\n128\r\n3\r\n";
 
-// A fresh path in the temporary folder, holding these bytes if given.
-std::string TempPath(const std::string& name, const std::optional<std::string>& bytes = {})
+// A fresh path in the temporary folder.
+std::string TempPath(const std::string& name)
 {
     const std::string path = ::testing::TempDir() + name;
     std::filesystem::remove_all(path);
-    if (bytes)
-        std::ofstream(path, std::ios::binary) << *bytes;
     return path;
 }
 
 } // namespace
 
-TEST(ExtractBetween, TakesEachCodeAtItsFirstOccurrenceInTheWholeText)
-{
-    const std::tuple<const char*, bool, const char*> cases[] = {
-        {"/a|x y/b|", true, "x y"}, {"/a|1/b|2/b|", true, "1"}, {"/a|/b|", true, ""}, {"/b|/a|x/b|", true, ""},
-        {"/a|x", false, ""},        {"x/b|", false, ""},
-    };
-    for (const auto& [text, found, expected] : cases) {
-        std::string value = "old";
-        EXPECT_EQ(ExtractBetween(text, "/a|", "/b|", value), found) << text;
-        EXPECT_EQ(value, expected) << text;
-    }
-}
-
-TEST(FontStyleFromFlags, ReadsA1InEachOfTheFirstFourCharacters)
-{
-    const std::pair<const char*, FontStyle> cases[] = {
-        {"01", {.italic = true}}, {"1", {.bold = true}}, {"0011", {.underline = true, .strikeOut = true}},
-        {"0001", {.strikeOut = true}}, {"11111", {true, true, true, true}}, {"x1y", {.italic = true}}, {"", {}},
-    };
-    for (const auto& [flags, style] : cases)
-        EXPECT_EQ(FontStyleFromFlags(flags), style) << flags;
-}
-
 TEST(ParseScrollMessage, ReadsEachValueUpToItsEndCodeWithDefaultsForMissingOnes)
 {
     const std::string invalid = " Invallid message format ! ";
     const Case cases[] = {
-        {"/fc|65280/fh|-20/fn|Arial/fs|/ft|1100/bc|0/sp|3/sm|Hello/eo|", "", "65280,-20,-,Arial,BI,0,3,Hello|l"},
+        // Each code counts at its first occurrence; a style reads a "1" in its first four characters.
+        {"/fc|65280/fh|-20/fn|Arial/fs|/ft|1x011/bc|0/sp|3/sm|Hello/eo|x/eo|", "", "65280,-20,-,Arial,BS,0,3,Hello|l"},
         {"/fc|$FF/fh|-20/fn|" + std::string(300, 'N') + "/fs|12/ft|0011/bc|$FFFFFF/sp|0/sm|a /fh| b\r\nc/eo|", "",
          "255,-20,12," + std::string(255, 'N') + ",US,16777215,0,a /fh| b\r\nc|l"},
         {"no codes", "", "255,-13,-,SYSTEM,B,128,1," + invalid + "|l"},
-        {"/fc|7/fh|-20/fs|/ft|01/bc|0/sp|3/sm|Hi/eo|", "", "7,-13,-,SYSTEM,I,0,3,Hi|l"}, // no "/fn|" ends the height
+        // A NUL ends the message; a value without its end code takes the default.
         {std::string("/fc|9/fh|-20/fn|A\0/fs|/ft|/bc|0/sp|3/sm|x/eo|", 41), "",
          "9,-20,-,SYSTEM,B,128,1," + invalid + "|l"},
         // Empty values leave their setting, but the style becomes plain.
@@ -111,60 +84,49 @@ TEST(ParseScrollMessage, ReadsEachValueUpToItsEndCodeWithDefaultsForMissingOnes)
         // A number that does not convert stops the reading.
         {"/fc|\r\n65280\r\n/fh|\r\n-20\r\n/fn|\r\nArial\r\n/eo|", "'\r\n65280\r\n' ist kein gültiger Integerwert",
          "1,2,3,P,U,4,5,t|l"},
-        {"/fc|9/fh|-20/fn|A/fs|/ft|1/bc|0/sp|fast/sm|x/eo|", "'fast' ist kein gültiger Integerwert",
-         "9,-20,-,A,B,0,5,t|l"},
     };
     for (const Case& c : cases)
-        ExpectOutcome(c, [&](Settings& s) { ParseScrollMessage(c.file, s.font, s.speed, s.backColor, s.text); });
+        ExpectOutcome(
+            c, [](Settings& s, const std::string& bytes) { ParseScrollMessage(bytes, s.font, s.speed, s.backColor, s.text); });
 }
 
+// Line ends: CR LF, CR or LF alone; the text after the last one is a line too.
 TEST(ParseCreditMessage, ReadsLinesTwoToEightThenTheCreditLines)
 {
     const std::string listError = "Listenindex außerhalb des zulässigen Bereichs";
     const Case cases[] = {
-        {kEightLines, "", "65280,-20,12,Arial,IS,128,3,t"},
-        {kEightLines + "Alice\r\n\r\n  Bob ", "", "65280,-20,12,Arial,IS,128,3,t|Alice||  Bob "},
-        {"T\n1\n2\nN\n3\n1\n4\n5\nAlice\nBob\n", "", "1,2,3,N,B,4,5,t|Alice|Bob"},
-        {"T\r1\r2\rN\r3\r1\r4\r5\rAlice\rBob\r", "", "1,2,3,N,B,4,5,t|Alice|Bob"},
-        {kEightLines + "Alice\n\rBob\r\r", "", "65280,-20,12,Arial,IS,128,3,t|Alice||Bob|"},
+        {kEightLines + "Alice\n\r\r\n  Bob ", "", "65280,-20,12,Arial,IS,128,3,t|Alice|||  Bob "},
         {kEightLines + std::string(70000, 'A'), "",
          "65280,-20,12,Arial,IS,128,3,t|" + std::string(65527 - kEightLines.size(), 'A')},
         {"Title\r\n65280\r\n-20\r\nArial\r\n12\r\n0101\r\n128\r\n", listError, "65280,-20,12,Arial,IS,128,5,t"},
         {std::string("Title\r\n7\0\r\n-20\r\n", 16), listError, "7,2,3,P,U,4,5,t"},
         {"Title\r\n7\r\nbig\r\nArial\r\n12\r\n0101\r\n128\r\n3\r\n", "'big' ist kein gültiger Integerwert",
          "7,2,3,P,U,4,5,t"},
-        {"Title\r\n\r\n-20\r\n", "'' ist kein gültiger Integerwert", "1,2,3,P,U,4,5,t"},
     };
     for (const Case& c : cases)
-        ExpectOutcome(c, [&](Settings& s) { ParseCreditMessage(c.file, s.font, s.speed, s.backColor, s.lines); });
+        ExpectOutcome(
+            c, [](Settings& s, const std::string& bytes) { ParseCreditMessage(bytes, s.font, s.speed, s.backColor, s.lines); });
 }
 
-TEST(ReadMessageFiles, AMissingFileOrADirectoryGivesFalseAndChangesNothingButTheCreditLines)
+TEST(ReadMessageFiles, ReadAFileGiveFalseWhenItIsMissingOrADirectoryAndRaiseTheOpenError)
 {
+    Settings s;
+    std::ofstream(TempPath("HELLO.SCM"), std::ios::binary) << "/sm|Hello/eo|";
+    std::ofstream(TempPath("ALICE.CMS"), std::ios::binary) << kEightLines << "Alice";
+    EXPECT_TRUE(Scroll(s, ::testing::TempDir() + "HELLO.SCM") && Credit(s, ::testing::TempDir() + "ALICE.CMS"));
+    EXPECT_EQ(s.Described(), "65280,-20,12,Arial,IS,128,3,Hello|Alice");
+
     const std::string directory = TempPath("DIR.CMS");
     std::filesystem::create_directory(directory);
     for (const std::string& fileName : {TempPath("MISSING.SCM"), directory}) {
-        Settings settings;
-        EXPECT_FALSE(ReadScrollMessage(fileName, settings.font, settings.speed, settings.backColor, settings.text));
-        EXPECT_FALSE(ReadCreditMessage(fileName, settings.font, settings.speed, settings.backColor, settings.lines));
-        EXPECT_EQ(settings.Described(), "1,2,3,P,U,4,5,t") << fileName;
+        Settings unread;
+        EXPECT_FALSE(Scroll(unread, fileName) || Credit(unread, fileName));
+        EXPECT_EQ(unread.Described(), "1,2,3,P,U,4,5,t") << fileName;
     }
-}
-
-TEST(ReadMessageFiles, ReadTheFilesBytesAndOnlyTheStartOfACreditBox)
-{
-    Settings s;
-    EXPECT_TRUE(ReadScrollMessage(TempPath("HELLO.SCM", "/sm|Hello/eo|"), s.font, s.speed, s.backColor, s.text));
-    const std::string longFile = TempPath("LONG.CMS", kEightLines + std::string(100000, 'A') + "\r\nEnd\r\n");
-    EXPECT_TRUE(ReadCreditMessage(longFile, s.font, s.speed, s.backColor, s.lines));
-    EXPECT_EQ(s.Described(), "65280,-20,12,Arial,IS,128,3,Hello|" + std::string(65527 - kEightLines.size(), 'A'));
-}
-
-TEST(ReadMessageFiles, AFileThatCannotBeOpenedRaisesTheOpenError)
-{
 #ifdef _WIN32
     // Held open for writing by someone else: the readers let others read only.
-    const std::string fileName = TempPath("HELD.SCM", "/sm|x/eo|");
+    const std::string fileName = TempPath("HELD.SCM");
+    std::ofstream(fileName) << "/sm|x/eo|";
     std::FILE* writer = _fsopen(fileName.c_str(), "ab", _SH_DENYNO);
     ASSERT_TRUE(writer);
 #else
@@ -172,10 +134,8 @@ TEST(ReadMessageFiles, AFileThatCannotBeOpenedRaisesTheOpenError)
     std::filesystem::create_symlink(fileName, fileName);
 #endif
     const std::string openError = "Kann Datei " + fileName + " nicht öffnen";
-    ExpectOutcome({fileName, openError, "1,2,3,P,U,4,5,t|l"},
-                  [&](Settings& s) { ReadScrollMessage(fileName, s.font, s.speed, s.backColor, s.text); });
-    ExpectOutcome({fileName, openError, "1,2,3,P,U,4,5,t"},
-                  [&](Settings& s) { ReadCreditMessage(fileName, s.font, s.speed, s.backColor, s.lines); });
+    ExpectOutcome({fileName, openError, "1,2,3,P,U,4,5,t|l"}, Scroll);
+    ExpectOutcome({fileName, openError, "1,2,3,P,U,4,5,t"}, Credit);
 #ifdef _WIN32
     std::fclose(writer);
 #endif

@@ -37,29 +37,18 @@ Bytes Metafile(bool placeable, bool withEscape)
     return b;
 }
 
-std::vector<unsigned> Functions(const Bytes& bits)
-{
-    std::vector<unsigned> functions;
-    for (std::size_t at = 18; at + 6 <= bits.size();) {
-        std::uint32_t words = bits[at] | bits[at + 1] << 8 | bits[at + 2] << 16 | bits[at + 3] << 24;
-        functions.push_back(bits[at + 4] | bits[at + 5] << 8);
-        at += words * 2;
-    }
-    return functions;
-}
-
 } // namespace
 
 TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsDropsEscapesAndReadsThePlaceableHeader)
 {
+    Bytes expected = Metafile(false, false);
+    expected[6] = static_cast<std::uint8_t>(expected.size() / 2);  // size in words
+    expected[12] = 7;                                              // largest record in words
     for (bool placeable : {false, true}) {
         Bytes file = Metafile(placeable, true);
         auto wmf = ReadWindowsMetafile(file.data(), file.size());
         ASSERT_TRUE(wmf) << placeable;
-        EXPECT_EQ(Functions(wmf->bits), (std::vector<unsigned>{0x020C, 0x041B, 0x0000}));
-        EXPECT_EQ(wmf->bits.size(), Metafile(false, false).size());
-        EXPECT_EQ(wmf->bits[6] | wmf->bits[7] << 8, static_cast<int>(wmf->bits.size() / 2)) << "size in words";
-        EXPECT_EQ(wmf->bits[12], 7) << "largest record";
+        EXPECT_EQ(wmf->bits, expected);
         ASSERT_EQ(wmf->placeable.has_value(), placeable);
         if (placeable) {
             const auto& box = *wmf->placeable;
@@ -71,14 +60,13 @@ TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsDropsEscapesAndReadsThePlaceable
 
 TEST(ReadWindowsMetafile, RefusesBrokenFiles)
 {
-    Bytes good = Metafile(false, false);
-    Bytes tooLong = good;
-    tooLong[18] = 200;  // first record claims 200 words
-    Bytes tooShort = good;
-    tooShort[18] = 2;
-    Bytes noEnd(good.begin(), good.end() - 6);
-    Bytes notAMetafile = good;
-    notAMetafile[2] = 8;
-    for (const Bytes& bad : {tooLong, tooShort, noEnd, notAMetafile, Bytes(good.begin(), good.begin() + 10)})
-        EXPECT_FALSE(ReadWindowsMetafile(bad.data(), bad.size()));
+    const Bytes good = Metafile(false, false);
+    // The first record claiming 200 or 2 words; no metafile type.
+    for (const auto& [at, value] : {std::pair{18, 200}, {18, 2}, {2, 8}}) {
+        Bytes bad = good;
+        bad[at] = static_cast<std::uint8_t>(value);
+        EXPECT_FALSE(ReadWindowsMetafile(bad.data(), bad.size())) << at << " " << value;
+    }
+    for (std::size_t size : {good.size() - 6, std::size_t(10)})  // no end record; header cut
+        EXPECT_FALSE(ReadWindowsMetafile(good.data(), size)) << size;
 }
