@@ -9,11 +9,6 @@ namespace {
 
 struct Shrink { int sw, sh, tw, th; int channels = 3; };
 
-std::ostream& operator<<(std::ostream& out, const Shrink& s)
-{
-    return out << s.sw << " x " << s.sh << " -> " << s.tw << " x " << s.th << " (" << s.channels << ")";
-}
-
 std::vector<std::uint8_t> Averaged(const std::vector<std::uint8_t>& source, const Shrink& s)
 {
     return AreaAverage(source.data(), std::ptrdiff_t(s.sw) * s.channels, s.sw, s.sh, s.tw, s.th, s.channels);
@@ -43,17 +38,18 @@ TEST(AreaAverage, GivesTheRoundedMeanOfTheCoveredAreaAtAnyRatio)
     std::mt19937 random(7);
     for (const Shrink& s : {Shrink{7, 5, 3, 2, 3}, Shrink{97, 61, 13, 7, 4}, Shrink{1000, 1, 1, 1, 4},
                             Shrink{10, 9, 10, 9, 3}, Shrink{601, 451, 352, 264, 3}}) {
+        SCOPED_TRACE(testing::Message() << s.sw << " x " << s.sh << " -> " << s.tw << " x " << s.th);
         std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * s.channels);
         for (std::uint8_t& value : source)
             value = std::uint8_t(random());
         const std::vector<std::uint8_t> target = Averaged(source, s);
-        ASSERT_EQ(target.size(), std::size_t(s.tw) * s.th * s.channels) << s;
+        ASSERT_EQ(target.size(), std::size_t(s.tw) * s.th * s.channels);
         for (int y = 0; y < s.th; ++y)
             for (int x = 0; x < s.tw; ++x)
                 for (int c = 0; c < s.channels; ++c)
                     ASSERT_NEAR(target[(std::size_t(y) * s.tw + x) * s.channels + c], ExactMean(source, s, x, y, c),
                                 0.5 + 1e-9)
-                        << s << " at " << x << ", " << y << ", channel " << c;
+                        << "at " << x << ", " << y << ", channel " << c;
     }
 }
 
@@ -62,7 +58,7 @@ TEST(AreaAverage, OnlyShrinksWithinCheckedSizes)
     constexpr int kMax = AreaAverager::kMaxSide;
     EXPECT_TRUE(AreaAverager::Fits(kMax, kMax, 352, 264));
     for (const Shrink& s : {Shrink{10, 10, 11, 10}, Shrink{10, 10, 5, 0}, Shrink{kMax + 1, 10, 352, 5}})
-        EXPECT_FALSE(AreaAverager::Fits(s.sw, s.sh, s.tw, s.th)) << s;
+        EXPECT_FALSE(AreaAverager::Fits(s.sw, s.sh, s.tw, s.th)) << s.sw << " " << s.tw << " " << s.th;
     EXPECT_THROW(AreaAverager(10, 10, 11, 10, 3), std::invalid_argument);
     EXPECT_THROW(AreaAverager(10, 10, 5, 5, 2), std::invalid_argument);
 }

@@ -4,7 +4,8 @@
 
 #include "framework/Exceptions.h"
 
-TEST(InOutErrorText, GivesTheGermanTextForEachKnownCode)
+// The texts with other placeholders are checked where the message files are read.
+TEST(ErrorTexts, GiveTheGermanTextForEachKnownCodeAndFillInTheirPlaceholders)
 {
     EXPECT_EQ(InOutErrorText(2), "Datei nicht gefunden");
     EXPECT_EQ(InOutErrorText(3), "Ungültiger Dateiname");
@@ -16,19 +17,13 @@ TEST(InOutErrorText, GivesTheGermanTextForEachKnownCode)
     EXPECT_EQ(InOutErrorText(101), "Kapazität der Diskette/Festplatte erschöpft");
     EXPECT_EQ(InOutErrorText(106), "Ungültige numerische Eingabe");
     EXPECT_EQ(InOutErrorText(21), "I/O-Fehler 21");
-}
-
-// The other texts with placeholders are checked where the message files are read.
-TEST(FrameworkErrorTexts, FillInTheirPlaceholders)
-{
     EXPECT_EQ(InvalidFileNameText("X.BMP"), "Ungültiger Dateiname - X.BMP");
     EXPECT_EQ(UnknownPictureExtensionText("XYZ"), "Unbekannte Bilddateierweiterung (.XYZ)");
 }
 
 TEST(WithFinalPeriod, AddsAPeriodUnlessOneEndsTheMessage)
 {
-    EXPECT_EQ(WithFinalPeriod("Datei nicht gefunden"), "Datei nicht gefunden.");
-    EXPECT_EQ(WithFinalPeriod("Done."), "Done.");
-    EXPECT_EQ(WithFinalPeriod("Error occured while deleting file !"), "Error occured while deleting file !.");
-    EXPECT_EQ(WithFinalPeriod(""), ".");
+    for (const auto& [message, ended] : {std::pair{"Datei nicht gefunden", "Datei nicht gefunden."},
+                                         {"Done.", "Done."}, {"Error !", "Error !."}, {"", "."}})
+        EXPECT_EQ(WithFinalPeriod(message), ended) << message;
 }

@@ -7,16 +7,14 @@ TEST(FileEntries, SplitsMasksAtEverySemicolonKeepingEmptyPieces)
     EXPECT_EQ(SplitMask("*.BMP;*.GIF;"), (std::vector<std::string>{"*.BMP", "*.GIF", ""}));
 }
 
-TEST(FileEntries, ChoosesTheExecutableGlyphOnlyForTheFourProgramExtensions)
+// The executable glyph only for the four program extensions; directories in brackets, with a glyph only when
+// glyphs show.
+TEST(FileEntries, AnEntryShowsItsNameAndItsKindsGlyph)
 {
     for (const char* name : {"PROGRAM.EXE", "setup.bat", "Command.Com", "old.pif"})
         EXPECT_EQ(MakeFileEntry(name, false, true).glyph, FileGlyph::Executable) << name;
     for (const char* name : {"README", "tool.exe.txt", ".exes", "archive.ex"})
         EXPECT_EQ(MakeFileEntry(name, false, true).glyph, FileGlyph::UnknownFile) << name;
-}
-
-TEST(FileEntries, BracketsDirectoriesAndGivesThemAGlyphOnlyWhenGlyphsShow)
-{
     FileEntry shown = MakeFileEntry("Holiday", true, true);
     EXPECT_EQ(shown.text, "[Holiday]");
     EXPECT_EQ(shown.glyph, FileGlyph::ClosedFolder);

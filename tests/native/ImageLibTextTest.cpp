@@ -38,10 +38,9 @@ TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
     };
     for (const Case& c : cases) {
         const DibLayout layout = GetDIBColorsAndBits(c.dib.data(), c.dib.size());
-        EXPECT_EQ(std::tuple(layout.colorCount, layout.bitsOffset), std::tuple(c.colorCount, c.bitsOffset)) << c.what;
-        if (c.bitsOffset != 0) {
-            EXPECT_EQ(layout.colorEntrySize, c.entrySize) << c.what;
-        }
+        EXPECT_EQ(std::tuple(layout.colorCount, layout.colorEntrySize, layout.bitsOffset),
+                  std::tuple(c.colorCount, c.entrySize, c.bitsOffset))
+            << c.what;
     }
     EXPECT_EQ(GetDIBColorsAndBits(nullptr, 100).bitsOffset, 0u);
 }

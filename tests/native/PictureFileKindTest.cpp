@@ -4,13 +4,11 @@
 
 TEST(PictureKindOf, GoesByTheWholeExtensionInAnyCase)
 {
-    struct Case { const char* name; PictureFileKind kind; const char* extension; };
-    for (const Case& c : {Case{"C:\\ICONS\\APP.ICO", PictureFileKind::Icon, "ico"},
-                          Case{"logo.Wmf", PictureFileKind::Metafile, "wmf"},
-                          Case{"chart.emf", PictureFileKind::Metafile, "emf"},
-                          Case{"C:\\ICONS\\APP.ICON", PictureFileKind::Unknown, "icon"},
-                          Case{"C:\\DIR.ICO\\README", PictureFileKind::Unknown, ""}}) {
-        EXPECT_EQ(PictureKindOf(c.name), c.kind) << c.name;
-        EXPECT_EQ(RealExtension(c.name), c.extension) << c.name;
+    using enum PictureFileKind;
+    for (const auto& [name, kind, extension] : {std::tuple{"C:\\ICONS\\APP.ICO", Icon, "ico"}, {"logo.Wmf", Metafile, "wmf"},
+                                                {"chart.emf", Metafile, "emf"}, {"C:\\ICONS\\APP.ICON", Unknown, "icon"},
+                                                {"C:\\DIR.ICO\\README", Unknown, ""}}) {
+        EXPECT_EQ(PictureKindOf(name), kind) << name;
+        EXPECT_EQ(RealExtension(name), extension) << name;
     }
 }

@@ -49,12 +49,9 @@ TEST(ReadWindowsMetafile, KeepsTheDrawingRecordsDropsEscapesAndReadsThePlaceable
         auto wmf = ReadWindowsMetafile(file.data(), file.size());
         ASSERT_TRUE(wmf) << placeable;
         EXPECT_EQ(wmf->bits, expected);
-        ASSERT_EQ(wmf->placeable.has_value(), placeable);
-        if (placeable) {
-            const auto& box = *wmf->placeable;
-            EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom, box.unitsPerInch),
-                      std::tuple(-10, 20, 1000, 520, 1440));
-        }
+        const PlaceableHeader box = wmf->placeable.value_or(PlaceableHeader{});
+        EXPECT_EQ(std::tuple(wmf->placeable.has_value(), box.left, box.top, box.right, box.bottom, box.unitsPerInch),
+                  placeable ? std::tuple(true, -10, 20, 1000, 520, 1440) : std::tuple(false, 0, 0, 0, 0, 0));
     }
 }
 
