@@ -5,21 +5,15 @@
 #include <climits>
 
 // 352 / 64 = 5.5 -> 6; 1056 / 64 = 16.5 -> 16; 1272 / 848 = 1.5 -> 2; a picture of the box's shape (44:53)
-// is fitted by its height.
-TEST(PreviewFit, RoundsHalvesToTheEvenNeighbour)
+// is fitted by its height. Sides from a file never overflow.
+TEST(PreviewFit, RoundsHalvesToTheEvenNeighbourAndNeverOverflows)
 {
-    struct Case { int width, height; PreviewSize expected; };
-    for (const Case& c : {Case{64, 1, {352, 7}}, Case{64, 3, {352, 17}}, Case{3, 848, {3, 424}}, Case{44, 53, {353, 424}}}) {
-        const PreviewSize size = FittedPreviewSize(c.width, c.height);
-        EXPECT_EQ(std::pair(size.width, size.height), std::pair(c.expected.width, c.expected.height))
-            << c.width << "x" << c.height;
+    for (const auto& [width, height, fitted] :
+         {std::tuple{64, 1, std::pair{352, 7}}, {64, 3, {352, 17}}, {3, 848, {3, 424}}, {44, 53, {353, 424}},
+          {1, INT_MAX, {1, 424}}, {INT_MAX, INT_MAX, {352, 353}}}) {
+        const PreviewSize size = FittedPreviewSize(width, height);
+        EXPECT_EQ(std::pair(size.width, size.height), fitted) << width << "x" << height;
     }
-}
-
-TEST(PreviewFit, SidesFromAFileNeverOverflow)
-{
-    EXPECT_EQ(FittedPreviewSize(1, INT_MAX).width, 1);
-    EXPECT_EQ(FittedPreviewSize(INT_MAX, INT_MAX).height, 353);
     EXPECT_EQ(ActualPreviewSize(INT_MAX, -5).height, 0);
 }
 

@@ -8,32 +8,23 @@ namespace {
 
 using Bytes = picdec::samples::File;
 using picdec::samples::Put16;
-using picdec::samples::Put32;
-
-// A record of the given function with `params` 16-bit parameters.
-void Record(Bytes& b, unsigned function, unsigned params)
-{
-    Put32(b, 3 + params);
-    Put16(b, function);
-    for (unsigned i = 0; i < params; ++i)
-        Put16(b, i);
-}
 
 Bytes Metafile(bool placeable, bool withEscape)
 {
     Bytes b;
-    if (placeable) {
-        Put32(b, 0x9AC6CDD7);
-        for (unsigned v : {0u, 0xFFF6u, 20u, 1000u, 520u, 1440u, 0u, 0u, 0u})  // left -10, top 20, right, bottom, inch
+    const auto words = [&b](std::initializer_list<unsigned> values) {
+        for (unsigned v : values)
             Put16(b, v);
-    }
-    for (unsigned v : {1u, 9u, 0x300u, 0u, 0u, 0u, 0u, 0u, 0u})  // size and largest record rewritten
-        Put16(b, v);
-    Record(b, 0x020C, 2);  // SetWindowExt
+    };
+    if (placeable)  // key, handle, left -10, top 20, right, bottom, units per inch, reserved, checksum
+        words({0xCDD7, 0x9AC6, 0, 0xFFF6, 20, 1000, 520, 1440, 0, 0, 0});
+    words({1, 9, 0x300, 0, 0, 0, 0, 0, 0});  // size and largest record rewritten
+    // Records: size in words (32 bits), function, parameters.
+    words({5, 0, 0x020C, 1, 2});  // SetWindowExt
     if (withEscape)
-        Record(b, 0x0626, 8);  // Escape, e.g. SETABORTPROC
-    Record(b, 0x041B, 4);      // Rectangle
-    Record(b, 0x0000, 0);      // end of file
+        words({11, 0, 0x0626, 1, 2, 3, 4, 5, 6, 7, 8});  // Escape, e.g. SETABORTPROC
+    words({7, 0, 0x041B, 1, 2, 3, 4});  // Rectangle
+    words({3, 0, 0});                   // end of file
     return b;
 }
 
