@@ -28,19 +28,18 @@ std::vector<std::uint8_t> Dib(int headerSize, int bitCount, std::size_t size, st
 
 TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
 {
-    struct Case { const char* what; std::vector<std::uint8_t> dib; int colorCount, entrySize; std::size_t bitsOffset; };
-    const Case cases[] = {
+    const std::tuple<const char*, std::vector<std::uint8_t>, int, int, std::size_t> cases[] = {
         {"full table", Dib(40, 8, 2000), 256, 4, 1064}, {"colours used", Dib(40, 8, 200, 17), 17, 4, 108},
         {"true colour", Dib(40, 24, 100), 0, 4, 40}, {"bit field masks", Dib(40, 32, 100, 0, 3), 0, 4, 52},
         {"core header", Dib(12, 4, 100), 16, 3, 60}, {"table beyond the data", Dib(40, 8, 500), 0, 4, 0},
         {"more colours used than 8 bits hold", Dib(40, 8, 500000, 100000), 0, 4, 0},
         {"header cut", Dib(40, 8, 3), 0, 4, 0},
     };
-    for (const Case& c : cases) {
-        const DibLayout layout = GetDIBColorsAndBits(c.dib.data(), c.dib.size());
+    for (const auto& [what, dib, colorCount, entrySize, bitsOffset] : cases) {
+        const DibLayout layout = GetDIBColorsAndBits(dib.data(), dib.size());
         EXPECT_EQ(std::tuple(layout.colorCount, layout.colorEntrySize, layout.bitsOffset),
-                  std::tuple(c.colorCount, c.entrySize, c.bitsOffset))
-            << c.what;
+                  std::tuple(colorCount, entrySize, bitsOffset))
+            << what;
     }
     EXPECT_EQ(GetDIBColorsAndBits(nullptr, 100).bitsOffset, 0u);
 }

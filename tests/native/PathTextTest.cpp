@@ -27,15 +27,12 @@ TEST(PathParts, SplitAtTheLastBackslashOrColonAndJoinWithoutASecondBackslash)
 
 TEST(ShortenPath, ReplacesLeadingDirectoriesWithDotsAsFarAsThatHelps)
 {
-    struct Case { const char* path; int maximum; const char* shortened; };
-    for (const Case& c : {
-             Case{"C:\\PROGRAMS\\PICTURES\\HOLIDAY\\SUMMER\\BEACH", 30, "C:\\...\\HOLIDAY\\SUMMER\\BEACH"},
-             Case{"C:\\WINDOWS\\DESKTOP", 30, "C:\\WINDOWS\\DESKTOP"},
-             Case{"NOBACKSLASHATALLINTHISVERYLONGNAME", 30, "NOBACKSLASHATALLINTHISVERYLONGNAME"},
-             Case{"C:\\DATA\\VERYLONGDIRECTORYNAMEOVERTHIRTY", 30, "C:\\...\\VERYLONGDIRECTORYNAMEOVERTHIRTY"},
-             Case{"C:\\A\\B\\C\\D", 0, "C:\\...\\D"}, Case{"C:\\A\\B", 3, "C:\\A\\B"},
-         })
-        EXPECT_EQ(ShortenPath(c.path, c.maximum), c.shortened) << c.path << " to " << c.maximum;
+    for (const auto& [path, maximum, shortened] :
+         {std::tuple{"C:\\PROGRAMS\\PICTURES\\HOLIDAY\\SUMMER\\BEACH", 30, "C:\\...\\HOLIDAY\\SUMMER\\BEACH"},
+          {"C:\\DATA\\VERYLONGDIRECTORYNAMEOVERTHIRTY", 30, "C:\\...\\VERYLONGDIRECTORYNAMEOVERTHIRTY"},
+          {"C:\\WINDOWS\\DESKTOP", 30, "C:\\WINDOWS\\DESKTOP"}, {"NOBACKSLASHATALLINTHISVERYLONGNAME", 30, nullptr},
+          {"C:\\A\\B\\C\\D", 0, "C:\\...\\D"}, {"C:\\A\\B", 3, nullptr}})  // nullptr: unchanged
+        EXPECT_EQ(ShortenPath(path, maximum), shortened ? shortened : path) << path << " to " << maximum;
 }
 
 TEST(AsciiCase, ChangesOnlyTheLettersAToZ)

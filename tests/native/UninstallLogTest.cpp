@@ -60,9 +60,9 @@ TEST(ProgramRemoval, DeletesOnlyTheProgramsFilesDirectlyInALoggedFolderThatIsNoR
          {std::tuple{"C:\\APPS", "C:\\APPS\\LUMSC32.EXE", true}, {"C:\\APPS", "c:\\apps\\uninst.log", true},
           {"C:\\Users\\x\\Documents", "C:\\Users\\x\\Documents\\thesis.doc", false},
           {"C:\\APPS", "C:\\APPS\\SUB\\LUMSC32.EXE", false}, {"C:", "C:\\LUMSC32.EXE", false}}) {
-        ProgramRemoval removal = PlanProgramRemoval({madeDir, {file}});
-        EXPECT_EQ(removal.files.size(), deleted ? 1u : 0u) << file;
-        EXPECT_EQ(removal.refused.size(), deleted ? 0u : 1u) << file;
-        EXPECT_EQ(removal.folder, IsRootDirectory(madeDir) ? "" : madeDir) << madeDir;
+        const ProgramRemoval removal = PlanProgramRemoval({madeDir, {file}});
+        EXPECT_EQ(std::tuple(removal.files.size(), removal.refused.size(), removal.folder),
+                  std::tuple(deleted ? 1u : 0u, deleted ? 0u : 1u, IsRootDirectory(madeDir) ? "" : madeDir))
+            << file;
     }
 }
