@@ -7,16 +7,13 @@
 // The texts with other placeholders are checked where the message files are read.
 TEST(ErrorTexts, GiveTheGermanTextForEachKnownCodeAndFillInTheirPlaceholders)
 {
-    EXPECT_EQ(InOutErrorText(2), "Datei nicht gefunden");
-    EXPECT_EQ(InOutErrorText(3), "Ungültiger Dateiname");
-    EXPECT_EQ(InOutErrorText(4), "Zu viele Dateien geöffnet");
+    for (const auto& [code, text] :
+         {std::pair{2, "Datei nicht gefunden"}, {3, "Ungültiger Dateiname"}, {4, "Zu viele Dateien geöffnet"},
+          {5, "Dateizugriff verweigert"}, {100, "Lesen nach Dateiende (EOF)"}, {106, "Ungültige numerische Eingabe"},
+          {101, "Kapazität der Diskette/Festplatte erschöpft"}, {21, "I/O-Fehler 21"}})
+        EXPECT_EQ(InOutErrorText(code), text) << code;
     const EInOutError error(5);
-    EXPECT_EQ(error.ErrorCode(), 5);
-    EXPECT_STREQ(error.what(), "Dateizugriff verweigert");
-    EXPECT_EQ(InOutErrorText(100), "Lesen nach Dateiende (EOF)");
-    EXPECT_EQ(InOutErrorText(101), "Kapazität der Diskette/Festplatte erschöpft");
-    EXPECT_EQ(InOutErrorText(106), "Ungültige numerische Eingabe");
-    EXPECT_EQ(InOutErrorText(21), "I/O-Fehler 21");
+    EXPECT_EQ(std::pair(error.ErrorCode(), std::string(error.what())), std::pair(5, std::string("Dateizugriff verweigert")));
     EXPECT_EQ(InvalidFileNameText("X.BMP"), "Ungültiger Dateiname - X.BMP");
     EXPECT_EQ(UnknownPictureExtensionText("XYZ"), "Unbekannte Bilddateierweiterung (.XYZ)");
 }

@@ -15,9 +15,8 @@ TEST(FileEntries, AnEntryShowsItsNameAndItsKindsGlyph)
         EXPECT_EQ(MakeFileEntry(name, false, true).glyph, FileGlyph::Executable) << name;
     for (const char* name : {"README", "tool.exe.txt", ".exes", "archive.ex"})
         EXPECT_EQ(MakeFileEntry(name, false, true).glyph, FileGlyph::UnknownFile) << name;
-    FileEntry shown = MakeFileEntry("Holiday", true, true);
-    EXPECT_EQ(shown.text, "[Holiday]");
-    EXPECT_EQ(shown.glyph, FileGlyph::ClosedFolder);
+    const FileEntry shown = MakeFileEntry("Holiday", true, true);
+    EXPECT_EQ(std::pair(shown.text, shown.glyph), std::pair(std::string("[Holiday]"), FileGlyph::ClosedFolder));
     EXPECT_EQ(MakeFileEntry("..", true, false).glyph, FileGlyph::None);
     EXPECT_EQ(MakeFileEntry("photo.JPG", false, false).text, "photo.JPG");
 }

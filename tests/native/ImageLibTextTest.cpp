@@ -15,11 +15,9 @@ std::vector<std::uint8_t> Dib(int headerSize, int bitCount, std::size_t size, st
     std::vector<std::uint8_t> dib(std::max<std::size_t>(size, 40));
     dib[0] = static_cast<std::uint8_t>(headerSize);
     dib[headerSize == 12 ? 10 : 14] = static_cast<std::uint8_t>(bitCount);
-    if (headerSize != 12) {
-        dib[16] = static_cast<std::uint8_t>(compression);
-        for (int i = 0; i < 4; ++i)
-            dib[32 + i] = static_cast<std::uint8_t>(colorsUsed >> (8 * i));
-    }
+    dib[16] = static_cast<std::uint8_t>(compression);  // for a core header, the colour table's bytes
+    for (int i = 0; i < 4; ++i)
+        dib[32 + i] = static_cast<std::uint8_t>(colorsUsed >> (8 * i));
     dib.resize(size);
     return dib;
 }

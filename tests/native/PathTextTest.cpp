@@ -6,11 +6,11 @@
 
 TEST(IsSupportedExtension, AcceptsTheSevenExtensionsInAnyCaseByTheirFirstFourCharacters)
 {
-    for (const char* name : {"A.JPG", "a.bmp", "X.GIF", "x.wmf", "C:\\ICONS\\APP.ICO", "scan.pcx", "photo.tiff",
-                             "C:.BMP"})
-        EXPECT_TRUE(IsSupportedExtension(name)) << name;
-    for (const char* name : {"PHOTO.JPEG", "PHOTO.PNG", "", "C:\\PICS.OLD\\README", "-U"})
-        EXPECT_FALSE(IsSupportedExtension(name)) << name;
+    for (const auto& [name, supported] :
+         {std::pair{"A.JPG", true}, {"a.bmp", true}, {"X.GIF", true}, {"x.wmf", true}, {"C:\\ICONS\\APP.ICO", true},
+          {"scan.pcx", true}, {"photo.tiff", true}, {"C:.BMP", true}, {"PHOTO.JPEG", false}, {"PHOTO.PNG", false},
+          {"", false}, {"C:\\PICS.OLD\\README", false}, {"-U", false}})
+        EXPECT_EQ(IsSupportedExtension(name), supported) << name;
     EXPECT_EQ(ExtensionKey("c:\\dir.x\\photo.jpeg"), ".JPE");
 }
 

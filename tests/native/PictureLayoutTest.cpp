@@ -9,12 +9,11 @@
 
 TEST(AspectFitRect, KeepsTheShapeCentresOnTheFreeAxisAndRoundsHalvesToEven)
 {
-    struct Case { int cw, ch, pw, ph; PaintRect expected; };
-    for (const Case& c : {Case{352, 264, 100, 100, {44, 0, 264, 264}}, Case{352, 264, 200, 50, {0, 88, 352, 88}},
-                          Case{5, 20, 10, 20, {-2, 0, 10, 20}},  // margin -5: x = round(-2.5) = -2
-                          Case{9, 20, 4, 20, {2, 0, 4, 20}},     // margin 5: x = round(2.5) = 2
-                          Case{352, 264, 0, 0, {0, 0, 352, 264}}})  // an empty picture takes the client extent
-        EXPECT_EQ(AspectFitRect(c.cw, c.ch, c.pw, c.ph), c.expected) << c.pw << " x " << c.ph << " in " << c.cw;
+    // Margin -5: x = round(-2.5) = -2; margin 5: x = round(2.5) = 2; an empty picture takes the client extent.
+    for (const auto& [cw, ch, pw, ph, expected] :
+         {std::tuple{352, 264, 100, 100, PaintRect{44, 0, 264, 264}}, {352, 264, 200, 50, {0, 88, 352, 88}},
+          {5, 20, 10, 20, {-2, 0, 10, 20}}, {9, 20, 4, 20, {2, 0, 4, 20}}, {352, 264, 0, 0, {0, 0, 352, 264}}})
+        EXPECT_EQ(AspectFitRect(cw, ch, pw, ph), expected) << pw << " x " << ph << " in " << cw;
 }
 
 TEST(ActualSizeRect, CentresByHalfTheDifferenceTruncatedTowardZero)

@@ -48,10 +48,9 @@ TEST(SafePaths, OnlyPlainNamesDirectlyInTheDirectoryCount)
 
 TEST(SafePaths, OnlyADriveOrAShareAloneIsARoot)
 {
-    for (const char* root : {"C:", "z:", "\\\\SERVER\\SHARE"})
-        EXPECT_TRUE(IsRootDirectory(root) && IsAbsoluteDirectory(root)) << root;
-    for (const char* path : {"C:\\APPS", "", "\\\\SERVER\\", "C:\\"})
-        EXPECT_FALSE(IsRootDirectory(path)) << path;
+    for (const auto& [path, root] : {std::pair{"C:", true}, {"z:", true}, {"\\\\SERVER\\SHARE", true}, {"C:\\APPS", false},
+                                     {"", false}, {"\\\\SERVER\\", false}, {"C:\\", false}})
+        EXPECT_EQ(IsRootDirectory(path) && IsAbsoluteDirectory(path), root) << path;
 }
 
 TEST(ProgramRemoval, DeletesOnlyTheProgramsFilesDirectlyInALoggedFolderThatIsNoRoot)
