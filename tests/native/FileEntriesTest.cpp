@@ -7,8 +7,7 @@ TEST(FileEntries, SplitsMasksAtEverySemicolonKeepingEmptyPieces)
     EXPECT_EQ(SplitMask("*.BMP;*.GIF;"), (std::vector<std::string>{"*.BMP", "*.GIF", ""}));
 }
 
-// The executable glyph only for the four program extensions; directories in brackets, with a glyph only when
-// glyphs show.
+// The executable glyph only for four extensions; directories in brackets, with a glyph only when glyphs show.
 TEST(FileEntries, AnEntryShowsItsNameAndItsKindsGlyph)
 {
     for (const char* name : {"PROGRAM.EXE", "setup.bat", "Command.Com", "old.pif"})

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/PictureFileKind.h"
 #include "text/AsciiCase.h"
 
 TEST(IsSupportedExtension, AcceptsTheSevenExtensionsInAnyCaseByTheirFirstFourCharacters)
@@ -39,4 +40,15 @@ TEST(AsciiCase, ChangesOnlyTheLettersAToZ)
 {
     EXPECT_EQ(UpperAscii("az AZ@[`{ été_日本.jpg"), "AZ AZ@[`{ éTé_日本.JPG");
     EXPECT_EQ(LowerAscii("AZ az@[`{ ÉTÉ_日本.JPG"), "az az@[`{ ÉtÉ_日本.jpg");
+}
+
+TEST(PictureKindOf, GoesByTheWholeExtensionInAnyCase)
+{
+    using enum PictureFileKind;
+    for (const auto& [name, kind, extension] : {std::tuple{"C:\\ICONS\\APP.ICO", Icon, "ico"}, {"logo.Wmf", Metafile, "wmf"},
+                                                {"chart.emf", Metafile, "emf"}, {"C:\\ICONS\\APP.ICON", Unknown, "icon"},
+                                                {"C:\\DIR.ICO\\README", Unknown, ""}}) {
+        EXPECT_EQ(PictureKindOf(name), kind) << name;
+        EXPECT_EQ(RealExtension(name), extension) << name;
+    }
 }

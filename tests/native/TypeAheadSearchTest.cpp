@@ -27,10 +27,8 @@ TEST(TypeAheadSearch, FindsTheFirstEntryOfTheMatchingRunOrTheFirstGreaterOne)
 TEST(FirstLetterSearch, SelectsTheNextEntryWithThatInitialGoingRound)
 {
     const std::vector<FileEntry> entries = {
-        MakeFileEntry("..", true, false), MakeFileEntry("Beach", true, false), MakeFileEntry("apple.bmp", false, false),
-        MakeFileEntry("BIRD.GIF", false, false), MakeFileEntry("bus.jpg", false, false)};
-    // A directory by its name, not its bracket; letters in either case; round past the end; the only match is
-    // the current entry; none.
+        {"[..]", FileGlyph::None, true}, {"[Beach]", FileGlyph::None, true}, {"apple.bmp"}, {"BIRD.GIF"}, {"bus.jpg"}};
+    // A directory by its name, not its bracket; either case; round past the end; the current entry as the only match.
     for (const auto& [current, typed, expected] :
          {std::tuple{-1, 'b', 1}, {1, 'B', 3}, {4, 'b', 1}, {2, 'a', 2}, {0, 'z', -1}})
         EXPECT_EQ(NextEntryStartingWith(entries, current, typed), expected) << current << " " << typed;

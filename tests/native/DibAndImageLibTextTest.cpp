@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/DibLayout.h"
+#include "framework/DibSize.h"
 #include "imagelib/NameText.h"
 
 namespace {
@@ -42,8 +43,17 @@ TEST(GetDIBColorsAndBits, FindsTheColourTableAndThePixelsOrGivesZero)
     EXPECT_EQ(GetDIBColorsAndBits(nullptr, 100).bitsOffset, 0u);
 }
 
-// The stem of the file's name, at most 64 characters after the last separator up to the first dot, names the
-// resource; it is read as a number when it is one.
+TEST(DeviceIndependentSize, AddsHeaderColourTableAndPaddedRowsAndRefusesWhatDoesNotFitIn64Bits)
+{
+    struct Case { int width, height, bits; std::int64_t expected; };
+    for (const Case& c : {Case{4, 2, 8, 40 + 1024 + 2 * 4}, Case{3, 2, 32, 40 + 2 * 12}, Case{33, 1, 1, 40 + 8 + 8},
+                          Case{6000, 4000, 24, 40 + 18000ll * 4000}})
+        EXPECT_EQ(DeviceIndependentSize(c.width, c.height, c.bits), c.expected) << c.width << "x" << c.bits;
+    EXPECT_FALSE(DeviceIndependentSize(-1, 2, 8) || DeviceIndependentSize(4, 2, 40));
+    EXPECT_FALSE(DibPixelBytes(INT64_MAX / 2, 4, 24) || DibPixelBytes(1ll << 40, 1ll << 40, 24));
+}
+
+// The file name's stem (of at most 64 characters after the last separator) names a resource, maybe by number.
 TEST(ResourceName, IsTheFileNamesStemAndANumberWhenItReadsAsDecimalOrDollarHexadecimal)
 {
     EXPECT_EQ(StripFilePath("C:\\" + std::string(70, 'x')), std::string(64, 'x'));
