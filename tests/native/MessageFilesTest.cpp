@@ -70,7 +70,6 @@ std::string TempPath(const std::string& name, const std::optional<std::string>& 
 
 } // namespace
 
-// The conversion error's text is checked where the message files are read.
 TEST(StrToInt, ReadsDecimalAndDollarHexadecimalAndRefusesAnythingElse)
 {
     for (const auto& [text, value] : {std::pair<const char*, std::int32_t>{"  +7", 7}, {"-20", -20}, {"$ff00", 65280},

@@ -8,12 +8,11 @@
 
 TEST(TypeAheadSearch, FindsTheFirstEntryOfTheMatchingRunOrTheFirstGreaterOne)
 {
-    using Entries = std::vector<std::string>;
-    const Entries root = {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"}, sub = {"[.]", "[..]", "[HOLIDAY]", "ALPHA"};
-    const std::tuple<Entries, const char*, int> cases[] = {
+    const std::vector<std::string> root = {"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG", "DELTA.PCX"}, sub = {"[..]", "[HOME]", "A"};
+    const std::tuple<std::vector<std::string>, const char*, int> cases[] = {
         {root, "B", 1}, {root, "BR", 2}, {root, "BRX", 3} /* one past the run */,
         {root, "b", 1} /* letters compare in upper case */, {root, "Z", 4}, {{}, "A", 0},
-        {sub, "Z", 0} /* brackets rank above letters */, {sub, "[H", 2},
+        {sub, "Z", 0} /* brackets rank above letters */, {sub, "[H", 1},
         {{"AB", "ABC", "ABD"}, "ABC", 1} /* past the end of AB reads as 0 */,
         {{"A", "C", "B"}, "B", 2} /* a match wins over an earlier greater entry */,
         {{"ALPHA", "été"}, "Z", 1} /* bytes beyond ASCII compare above every letter */,
