@@ -48,9 +48,8 @@ TEST(AreaAverage, GivesTheRoundedMeanOfTheCoveredAreaAtAnyRatio)
 
 TEST(AreaAverage, OnlyShrinksWithinCheckedSizes)
 {
-    constexpr int kMax = AreaAverager::kMaxSide;
-    EXPECT_TRUE(AreaAverager::Fits(kMax, kMax, 352, 264));
+    EXPECT_TRUE(AreaAverager::Fits(AreaAverager::kMaxSide, AreaAverager::kMaxSide, 352, 264));
     EXPECT_FALSE(AreaAverager::Fits(10, 10, 11, 10) || AreaAverager::Fits(10, 10, 5, 0) ||
-                 AreaAverager::Fits(kMax + 1, 10, 352, 5));
+                 AreaAverager::Fits(AreaAverager::kMaxSide + 1, 10, 352, 5));
     EXPECT_THROW(AreaAverager(10, 10, 5, 5, 2), std::invalid_argument);
 }

@@ -76,7 +76,8 @@ TEST(StrToInt, ReadsDecimalAndDollarHexadecimalAndRefusesAnythingElse)
                                       {"-$10", -16}, {"$FFFFFFFF", -1}, {"$0000000080", 128},
                                       {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}})
         EXPECT_EQ(StrToInt(text), value) << text;
-    for (const char* text : {"", "12 ", "\t5", "1a", "$", "$G", "-", "+-1", "2147483648", "-2147483649", "$100000000"})
+    for (const char* text :
+         {"", "12 ", "\t5", "1a", "$", "$G", "-", "+-1", "- 1", "2147483648", "-2147483649", "$100000000"})
         EXPECT_THROW(StrToInt(text), EConvertError) << text;
 }
 

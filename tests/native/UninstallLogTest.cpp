@@ -8,12 +8,12 @@
 
 TEST(UninstallLog, NamesTheProgramDirectoryAndItsFilesInCrLfLinesAndReadsThemBack)
 {
-    EXPECT_EQ(UninstallLogText("C:\\APPS"),
-              "*** Installation Started 1/1/96 00:00 ***\r\nTitle: Lumoscope 1.1 -32 Installation\r\n"
-              "Source: A:\\INST32.EXE\r\nMade Dir: C:\\APPS\r\nFile Copy: C:\\APPS\\LUMSC32.EXE\r\n"
-              "File Copy: C:\\APPS\\LUMSC32.HLP\r\nFile Copy: C:\\APPS\\LUMSC32.CNT\r\n"
-              "File Copy: C:\\APPS\\LUMSC32.GID\r\nFile Copy: C:\\APPS\\UNINST.ICO\r\n"
-              "File Copy: C:\\APPS\\PICDEC32.DLL\r\n");
+    EXPECT_EQ(UninstallLogText("C:\\APPS"), "*** Installation Started 1/1/96 00:00 ***\r\n"
+                                             "Title: Lumoscope 1.1 -32 Installation\r\nSource: A:\\INST32.EXE\r\n"
+                                             "Made Dir: C:\\APPS\r\nFile Copy: C:\\APPS\\LUMSC32.EXE\r\n"
+                                             "File Copy: C:\\APPS\\LUMSC32.HLP\r\nFile Copy: C:\\APPS\\LUMSC32.CNT\r\n"
+                                             "File Copy: C:\\APPS\\LUMSC32.GID\r\nFile Copy: C:\\APPS\\UNINST.ICO\r\n"
+                                             "File Copy: C:\\APPS\\PICDEC32.DLL\r\n");
     for (const std::string dir : {"D:\\Program Files\\Lumo \xC3\xA9t\xC3\xA9", "\\\\SERVER\\SHARE\\LUMO"}) {
         const UninstallLog log = ParseUninstallLog(UninstallLogText(dir)).value_or(UninstallLog{"refused", {}});
         EXPECT_EQ(std::tuple(log.madeDir, log.files.size(), log.files.empty() ? "" : log.files.back()),
@@ -41,7 +41,8 @@ TEST(SafePaths, OnlyPlainNamesDirectlyInTheDirectoryCount)
          {std::tuple{"C:\\APPS", "c:\\apps\\lumsc32.exe", true}, {"C:", "C:\\LUMSC32.EXE", true},
           {"C:\\APPS", "C:\\APPSX\\LUMSC32.EXE", false}, {"C:\\APPS", "C:\\APPS", false},
           {"C:\\APPS", "C:\\APPS\\..\\WINDOWS\\WIN.INI", false}, {"C:\\APPS", "C:\\APPS\\A/../../B", false},
-          {"C:\\APPS", "C:\\APPS\\.. ", false}, {"C:\\APPS", "D:\\APPS\\A.EXE", false}, {"C:", "C:LUMSC32.EXE", false}})
+          {"C:\\APPS", "C:\\APPS\\A.EXE:stream", false}, {"C:\\APPS", "C:\\APPS\\.. ", false},
+          {"C:\\APPS", "D:\\APPS\\A.EXE", false}, {"C:", "C:LUMSC32.EXE", false}})
         EXPECT_EQ(LiesDirectlyIn(dir, path), inside) << path;
 }
 
