@@ -11,11 +11,6 @@
 
 namespace picdec {
 
-inline void PrintTo(Status status, std::ostream* out)
-{
-    *out << static_cast<int>(status) << " (" << MessageOf(status) << ")";
-}
-
 inline std::ostream& operator<<(std::ostream& out, const Colour& c)
 {
     return out << int(c.red) << "," << int(c.green) << "," << int(c.blue);
@@ -75,11 +70,6 @@ inline int LargestDifference(const RgbPicture& a, const RgbPicture& b)
         largest = std::max({largest, std::abs(a.pixels[i].red - b.pixels[i].red),
                             std::abs(a.pixels[i].green - b.pixels[i].green), std::abs(a.pixels[i].blue - b.pixels[i].blue)});
     return largest;
-}
-
-inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& picture)
-{
-    return LargestDifference(Shown(bitmap), picture);
 }
 
 // A TIFF colour map: red entries, then green, then blue, 16 bits each.

@@ -2,7 +2,6 @@
 
 #include "picdec/formats/GifLzw.h"
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/ReferenceDecoder.h"
 #include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
@@ -57,26 +56,18 @@ TEST(GifDecoder, PlacesTheFrameOnItsScreen)
     }
 }
 
-// The format allows minimum code sizes up to 8; the field's tools read up to
-// 12, and so does ImageMagick (compared where it is installed).
+// The format allows minimum code sizes up to 8; the field's tools read up to 12.
 TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
 {
-    for (const int codeSize : {8, 9, 11, 12, 13}) {
+    for (const int codeSize : {9, 11, 12, 13}) {
         SCOPED_TRACE(codeSize);
         GifPlan plan = PatternGif(300, 7, 8);
         plan.lzwCodeSize = codeSize;
         plan.localColourMap = codeSize == 11;
-        const File file = GifFile(plan);
-        const Decoded decoded = DecodeFile(file);
-        if (codeSize > 12) {
-            EXPECT_EQ(decoded.status, Status::CorruptData);
-            continue;
-        }
-        ASSERT_EQ(decoded.status, Status::Ok);
-        const RgbPicture expected = IndexedPicture(300, 7, plan.palette);
-        EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
-        if (const auto reference = ImageMagickPixels(file, 300, 7, ".gif")) {
-            EXPECT_EQ(reference->pixels, expected.pixels) << "ImageMagick";
+        const Decoded decoded = DecodeFile(GifFile(plan));
+        ASSERT_EQ(decoded.status, codeSize > 12 ? Status::CorruptData : Status::Ok);
+        if (codeSize <= 12) {
+            EXPECT_TRUE(ShowsPicture(decoded.bitmap, IndexedPicture(300, 7, plan.palette)));
         }
     }
 }
