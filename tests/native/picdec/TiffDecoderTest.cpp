@@ -81,7 +81,7 @@ TEST(TiffDecoder, ConvertsCmykAndJpegCompressedYCbCrToRgb)
     const Decoded decoded = DecodeFile(TiffFile(ycbcr));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 24);
-    EXPECT_LE(LargestDifference(Shown(decoded.bitmap), picture), 20);  // libtiff encodes at quality 75
+    EXPECT_LE(LargestDifference(decoded.bitmap, picture), 20);  // libtiff encodes at quality 75
 }
 
 TEST(TiffDecoder, DecodesTilesAndStripsTallerThanThePictureInSmallBuffers)
@@ -100,7 +100,7 @@ TEST(TiffDecoder, DecodesTilesAndStripsTallerThanThePictureInSmallBuffers)
             decoded.status = ReadPicture(file, ReadRequest{}, decoded.bitmap);
         }
         ASSERT_EQ(decoded.status, Status::Ok) << (plan.tileSize != 0 ? "tall tiles" : "tall strip");
-        EXPECT_TRUE(ShowsPicture(decoded.bitmap, picture));
+        EXPECT_EQ(LargestDifference(decoded.bitmap, picture), 0);
     }
 }
 

@@ -70,7 +70,6 @@ struct TiffPlan {
     bool planar = false;
     int predictor = 1;
     int orientation = 1;
-    bool bigTiff = false;
     int pages = 1;
     std::vector<std::uint16_t> colourMap{};  // red entries, then green, then blue
     std::vector<std::vector<std::uint8_t>> rows{};

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include <gif_lib.h>
 
@@ -26,42 +27,22 @@ std::vector<int> StoredRows(const GifPlan& plan)
     return rows;
 }
 
-void PutColourMap(File& file, const GifPlan& plan)
+// The file as giflib writes it up to the image data, then every pixel as a
+// literal code with a clear code before every 128 of them, so the code
+// table never grows far enough to widen the codes.
+File WideCodeGif(GifPlan plan)
 {
-    for (std::size_t i = 0; i < std::size_t{1} << plan.colourBits; ++i) {
-        const Colour c = i < plan.palette.size() ? plan.palette[i] : Colour{};
-        file.insert(file.end(), {c.red, c.green, c.blue});
-    }
-}
-
-// Every pixel as a literal code, with a clear code before every 128 of them,
-// so the code table never grows far enough to widen the codes. Rows are
-// written in stored order: interlaced plans give them in that order.
-File HandCodedGif(const GifPlan& plan)
-{
-    File file{'G', 'I', 'F', '8', '9', 'a'};
-    Put16(file, static_cast<unsigned>(plan.screenWidth));
-    Put16(file, static_cast<unsigned>(plan.screenHeight));
-    const auto mapFlags = static_cast<std::uint8_t>(0x80 | (plan.colourBits - 1));
-    file.insert(file.end(), {static_cast<std::uint8_t>(plan.localColourMap ? 0 : mapFlags | (plan.colourBits - 1) << 4),
-                             static_cast<std::uint8_t>(plan.background), 0});
-    if (!plan.localColourMap)
-        PutColourMap(file, plan);
-    file.push_back(0x2C);
-    for (const int value : {plan.left, plan.top, plan.width, plan.height})
-        Put16(file, static_cast<unsigned>(value));
-    file.push_back(static_cast<std::uint8_t>((plan.localColourMap ? mapFlags : 0) | (plan.interlaced ? 0x40 : 0)));
-    if (plan.localColourMap)
-        PutColourMap(file, plan);
-    file.push_back(static_cast<std::uint8_t>(plan.lzwCodeSize));
+    const int codeSize = std::exchange(plan.lzwCodeSize, 0);
+    File file = GifFile(plan);
+    file.resize(13 + 10 + (std::size_t{3} << plan.colourBits));  // header, colour map, image descriptor
+    file.push_back(static_cast<std::uint8_t>(codeSize));
     // Codes of one width, least significant bit first.
-    const unsigned clear = 1u << plan.lzwCodeSize;
+    const unsigned clear = 1u << codeSize;
     std::vector<std::uint8_t> bytes;
     std::uint64_t bits = 0;
     int count = 0;
     auto put = [&](unsigned code) {
-        for (bits |= static_cast<std::uint64_t>(code) << count, count += plan.lzwCodeSize + 1; count >= 8;
-             count -= 8, bits >>= 8)
+        for (bits |= static_cast<std::uint64_t>(code) << count, count += codeSize + 1; count >= 8; count -= 8, bits >>= 8)
             bytes.push_back(static_cast<std::uint8_t>(bits));
     };
     for (std::size_t i = 0; i < plan.indices.size(); ++i) {
@@ -87,7 +68,7 @@ File HandCodedGif(const GifPlan& plan)
 File GifFile(const GifPlan& plan)
 {
     if (plan.lzwCodeSize != 0)
-        return HandCodedGif(plan);
+        return WideCodeGif(plan);
     File file;
     int error = 0;
     GifFileType* gif = EGifOpen(&file, Append, &error);

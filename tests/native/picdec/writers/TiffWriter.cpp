@@ -110,7 +110,7 @@ File TiffFile(const TiffPlan& plan)
 {
     const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                        ("picdec-test-" + std::to_string(std::random_device{}()) + ".tif");
-    TIFF* tiff = TIFFOpen(path.string().c_str(), plan.bigTiff ? "w8" : "w");
+    TIFF* tiff = TIFFOpen(path.string().c_str(), "w");
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);
