@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <tiffio.h>
 
 #include "tests/native/picdec/AllocationCap.h"
@@ -113,24 +111,6 @@ TEST(TiffDecoder, RefusesTilesFarWiderThanThePictureWithoutAskingForTheirMemory)
     MemoryBitmap bitmap;
     EXPECT_EQ(ReadPicture(file, ReadRequest{}, bitmap), Status::OutOfMemory);
     EXPECT_LE(cap.LargestRequest(), std::size_t{1} << 20);
-}
-
-// A compression without a decoder, and JPEG of 16-bit samples, which the
-// JPEG library cannot read: variants, not damaged files.
-TEST(TiffDecoder, RefusesCompressionsItCannotDecodeAsUnreadableVariants)
-{
-    const TiffPlan cmyk16{.width = 4, .height = 2, .bitsPerSample = 16, .samplesPerPixel = 4,
-                          .photometric = PHOTOMETRIC_SEPARATED, .rows = Rows(2, std::vector<std::uint8_t>(32, 0))};
-    for (const auto& [plan, compression] : {std::pair{IndexedTiff(8, PHOTOMETRIC_PALETTE, COMPRESSION_NONE),
-                                                      COMPRESSION_JP2000}, {cmyk16, COMPRESSION_JPEG}}) {
-        File file = TiffFile(plan);
-        const std::uint8_t entry[] = {0x03, 0x01, 3, 0, 1, 0, 0, 0, COMPRESSION_NONE, 0};  // compression, one SHORT
-        const auto at = std::search(file.begin(), file.end(), std::begin(entry), std::end(entry));
-        ASSERT_NE(at, file.end());
-        at[8] = static_cast<std::uint8_t>(compression);
-        at[9] = static_cast<std::uint8_t>(compression >> 8);
-        EXPECT_EQ(DecodeFile(file).status, Status::UnsupportedVariant) << compression;
-    }
 }
 
 }  // namespace

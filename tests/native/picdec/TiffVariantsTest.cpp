@@ -76,6 +76,14 @@ Colour SignedGrey(std::uint32_t x, std::uint32_t y, Row& row)
     return GreyOf(value + 32768.0, 65535.0);
 }
 
+// Stored in 16 bits, shown by the high byte.
+Colour SixteenBitGrey(std::uint32_t x, std::uint32_t y, Row& row)
+{
+    const std::uint8_t high = PatternColour(x, y).blue;
+    Put(row, static_cast<std::uint16_t>(high * 256 + 99));
+    return Colour{high, high, high};
+}
+
 // Two samples share three bytes, high bits first.
 Colour TwelveBitGrey(std::uint32_t x, std::uint32_t y, Row& row)
 {
@@ -120,6 +128,7 @@ TEST(TiffVariants, ShowTheStoredColours)
          AssociatedAlpha(true, 8), 1},
         {"CIE L*a*b* 8", {.samplesPerPixel = 3, .photometric = PHOTOMETRIC_CIELAB}, CieLab, 6},
         {"signed 16-bit grey", {.bitsPerSample = 16, .sampleFormat = SAMPLEFORMAT_INT}, SignedGrey, 1},
+        {"16-bit grey", {.bitsPerSample = 16}, SixteenBitGrey, 0},
         {"12-bit grey", {.bitsPerSample = 12}, TwelveBitGrey, 1},
         {"32-bit integer RGB", {.bitsPerSample = 32, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB},
          RgbOf32BitIntegers, 1},
