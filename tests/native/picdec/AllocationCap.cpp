@@ -3,37 +3,16 @@
 // cap they behave as the standard ones.
 #include "tests/native/picdec/AllocationCap.h"
 
-#include <atomic>
 #include <cstdlib>
-#include <limits>
 #include <new>
 
-namespace {
-
-std::atomic<std::size_t> cap{std::numeric_limits<std::size_t>::max()};
-std::atomic<std::size_t> largest{0};
-
-}  // namespace
-
-namespace picdec::samples {
-
-AllocationCap::AllocationCap(std::size_t bytes)
-{
-    largest = 0;
-    cap = bytes;
-}
-
-AllocationCap::~AllocationCap() { cap = std::numeric_limits<std::size_t>::max(); }
-
-std::size_t AllocationCap::LargestRequest() const { return largest; }
-
-}  // namespace picdec::samples
+using picdec::samples::AllocationCap;
 
 void* operator new(std::size_t size)
 {
-    if (size > largest)
-        largest = size;
-    void* memory = size <= cap ? std::malloc(size == 0 ? 1 : size) : nullptr;
+    if (size > AllocationCap::largest)
+        AllocationCap::largest = size;
+    void* memory = size <= AllocationCap::cap ? std::malloc(size == 0 ? 1 : size) : nullptr;
     if (memory == nullptr)
         throw std::bad_alloc();
     return memory;

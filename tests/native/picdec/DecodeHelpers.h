@@ -7,7 +7,8 @@
 
 #include "picdec/MemoryBitmap.h"
 #include "picdec/ReadPicture.h"
-#include "tests/native/picdec/writers/TestPictures.h"
+#include "tests/native/picdec/writers/EncodedPictures.h"
+#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 
@@ -33,11 +34,8 @@ inline PictureInfo InfoOf(const File& file)
 // The bitmap's pixels as colours.
 inline RgbPicture Shown(const MemoryBitmap& bitmap)
 {
-    RgbPicture picture{bitmap.View().width, bitmap.View().height, {}};
-    for (std::uint32_t y = 0; y < picture.height; ++y)
-        for (std::uint32_t x = 0; x < picture.width; ++x)
-            picture.pixels.push_back(bitmap.PixelColour(x, y));
-    return picture;
+    return Painted(bitmap.View().width, bitmap.View().height,
+                   [&bitmap](std::uint32_t x, std::uint32_t y) { return bitmap.PixelColour(x, y); });
 }
 
 // Largest difference of any channel between the bitmap's pixels and the picture; 256 if their sizes differ.
@@ -65,11 +63,9 @@ inline std::vector<std::uint16_t> TiffColourMap(const Palette& palette)
 
 inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, const Palette& palette)
 {
-    RgbPicture picture{width, height, {}};
-    for (std::uint32_t y = 0; y < height; ++y)
-        for (std::uint32_t x = 0; x < width; ++x)
-            picture.pixels.push_back(palette[PatternIndex(x, y, static_cast<int>(palette.size()))]);
-    return picture;
+    return Painted(width, height, [&palette](std::uint32_t x, std::uint32_t y) {
+        return palette[PatternIndex(x, y, static_cast<int>(palette.size()))];
+    });
 }
 
 using Rows = std::vector<std::vector<std::uint8_t>>;

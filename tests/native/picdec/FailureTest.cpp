@@ -1,13 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <limits>
 
 #include <tiffio.h>
 
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
-#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 namespace {

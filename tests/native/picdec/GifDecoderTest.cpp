@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "picdec/formats/GifLzw.h"
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
 namespace {

@@ -2,14 +2,11 @@
 // six blocks,  A B C  over  D E F,  must show the blocks as each
 // orientation's row of the table says, at every depth the picture is kept in.
 
-#include <gtest/gtest.h>
-
 #include <string>
 
 #include <tiffio.h>
 
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
 namespace {
@@ -26,11 +23,8 @@ std::uint8_t IndexOf(char block, int bits) { return static_cast<std::uint8_t>(bi
 
 RgbPicture Blocks(const std::vector<std::string>& rows, int bits, const Palette& colours)
 {
-    RgbPicture picture{static_cast<std::uint32_t>(rows[0].size()) * kBlock, static_cast<std::uint32_t>(rows.size()) * kBlock, {}};
-    for (std::uint32_t y = 0; y < picture.height; ++y)
-        for (std::uint32_t x = 0; x < picture.width; ++x)
-            picture.pixels.push_back(colours[IndexOf(rows[y / kBlock][x / kBlock], bits)]);
-    return picture;
+    return Painted(static_cast<std::uint32_t>(rows[0].size()) * kBlock, static_cast<std::uint32_t>(rows.size()) * kBlock,
+                   [&](std::uint32_t x, std::uint32_t y) { return colours[IndexOf(rows[y / kBlock][x / kBlock], bits)]; });
 }
 
 // RGB for 24 bits, else palette indices, which share bytes below 8 bits.

@@ -1,10 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <tiffio.h>
 
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
-#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 namespace {

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 namespace {

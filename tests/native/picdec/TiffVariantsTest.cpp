@@ -1,8 +1,6 @@
 // TIFF sample layouts beyond the plain ones: each page is written here with
 // known pixels and checked against them.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -10,7 +8,6 @@
 #include <tiffio.h>
 
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
 namespace {
@@ -143,12 +140,9 @@ TEST(TiffVariants, ShowTheStoredColours)
         TiffPlan plan = variant.plan;
         plan.width = 37;
         plan.height = 20;
-        RgbPicture expected{plan.width, plan.height, {}};
-        for (std::uint32_t y = 0; y < plan.height; ++y) {
-            Row& row = plan.rows.emplace_back();
-            for (std::uint32_t x = 0; x < plan.width; ++x)
-                expected.pixels.push_back(variant.pixel(x, y, row));
-        }
+        const RgbPicture expected = Painted(plan.width, plan.height, [&](std::uint32_t x, std::uint32_t y) {
+            return variant.pixel(x, y, x == 0 ? plan.rows.emplace_back() : plan.rows.back());
+        });
         const Decoded decoded = DecodeFile(TiffFile(plan));
         ASSERT_EQ(decoded.status, Status::Ok);
         EXPECT_LE(LargestDifference(decoded.bitmap, expected), variant.tolerance);
