@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "picdec/formats/GifLzw.h"
 #include "tests/native/picdec/DecodeHelpers.h"
 
@@ -37,12 +39,8 @@ TEST(GifDecoder, PlacesTheFrameOnItsScreen)
     };
     for (const Case& c : {Case{7, 6, 2, 1, 5, 7, 6, 6, 5}, {5, 4, 0, 0, -1, 5, 4, 4, 3}, {3, 2, 1, 0, -1, 5, 3, 0, 0}}) {
         GifPlan plan = PatternGif(4, 3, 4);
-        plan.screenWidth = c.screenWidth;
-        plan.screenHeight = c.screenHeight;
-        plan.left = c.left;
-        plan.top = c.top;
-        plan.transparent = c.transparent;
-        plan.background = 3;
+        std::tie(plan.screenWidth, plan.screenHeight, plan.left, plan.top, plan.transparent, plan.background) =
+            std::tuple(c.screenWidth, c.screenHeight, c.left, c.top, c.transparent, 3);
         const Decoded decoded = DecodeFile(GifFile(plan));
         ASSERT_EQ(decoded.status, Status::Ok);
         EXPECT_EQ(decoded.bitmap.View().width, c.width);

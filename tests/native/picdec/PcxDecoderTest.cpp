@@ -6,8 +6,9 @@ namespace {
 constexpr std::uint32_t kWidth = 11;  // odd: lines are padded to an even byte count
 constexpr std::uint32_t kHeight = 4;
 
-// Splits each pixel's pattern index over the planes, bitsPerPlane bits per plane.
-PcxPlan PlanarPcx(int bitsPerPlane, int planes)
+// Splits each pixel's value over the planes, bitsPerPlane bits per plane, the lowest in the first.
+template <typename ValueAt>
+PcxPlan PlanarPcx(int bitsPerPlane, int planes, ValueAt value)
 {
     PcxPlan plan{.bitsPerPlane = bitsPerPlane, .planes = planes, .width = kWidth, .height = kHeight};
     const int mask = (1 << bitsPerPlane) - 1;
@@ -16,8 +17,7 @@ PcxPlan PlanarPcx(int bitsPerPlane, int planes)
         for (int plane = 0; plane < planes; ++plane) {
             std::vector<std::uint8_t> part;
             for (std::uint32_t x = 0; x < kWidth; ++x)
-                part.push_back(static_cast<std::uint8_t>(
-                    (PatternIndex(x, y, 1 << (bitsPerPlane * planes)) >> (plane * bitsPerPlane)) & mask));
+                part.push_back(static_cast<std::uint8_t>((value(x, y) >> (plane * bitsPerPlane)) & mask));
             std::vector<std::uint8_t> packed = PackRow(part, bitsPerPlane);
             packed.resize(PcxBytesPerLine(plan), 0);
             line.insert(line.end(), packed.begin(), packed.end());
@@ -43,7 +43,9 @@ TEST(PcxDecoder, ReadsEveryPlaneAndBitLayoutWithItsPalette)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.bits << " bits x " << c.planes << " planes, " << c.end.size()
                                         << " at the end, compressed " << c.compressed);
-        PcxPlan plan = PlanarPcx(c.bits, c.planes);
+        PcxPlan plan = PlanarPcx(c.bits, c.planes, [&c](std::uint32_t x, std::uint32_t y) {
+            return PatternIndex(x, y, 1 << (c.bits * c.planes));
+        });
         plan.headerPalette = c.header;
         plan.endPalette = c.end;
         plan.compressed = c.compressed;
@@ -51,22 +53,15 @@ TEST(PcxDecoder, ReadsEveryPlaneAndBitLayoutWithItsPalette)
     }
 }
 
+// The fourth plane, if any, is left alone.
 TEST(PcxDecoder, ReadsTwentyFourBitPicturesFromThreeOrFourPlanes)
 {
     const RgbPicture picture = PatternPicture(kWidth, kHeight);
     for (const int planes : {3, 4}) {
-        PcxPlan plan{.planes = planes, .width = kWidth, .height = kHeight};
-        const unsigned bytesPerLine = PcxBytesPerLine(plan);
-        for (std::uint32_t y = 0; y < kHeight; ++y) {
-            auto& line = plan.lines.emplace_back(bytesPerLine * static_cast<unsigned>(planes), std::uint8_t{0x80});
-            for (std::uint32_t x = 0; x < kWidth; ++x) {
-                const Colour c = picture.At(x, y);
-                line[x] = c.red;
-                line[bytesPerLine + x] = c.green;
-                line[2 * bytesPerLine + x] = c.blue;
-            }
-        }
-        ExpectDecodes(PcxFile(plan), 24, picture);
+        ExpectDecodes(PcxFile(PlanarPcx(8, planes, [&picture](std::uint32_t x, std::uint32_t y) {
+                          const Colour c = picture.At(x, y);
+                          return c.red | c.green << 8 | c.blue << 16 | 0x80u << 24;
+                      })), 24, picture);
     }
 }
 
