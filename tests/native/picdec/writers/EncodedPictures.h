@@ -68,7 +68,6 @@ struct TiffPlan {
     int alphaKind = 2;  // EXTRASAMPLE_UNASSALPHA
     int sampleFormat = 1;
     bool planar = false;
-    int predictor = 1;
     int orientation = 1;
     int pages = 1;
     std::vector<std::uint16_t> colourMap{};  // red entries, then green, then blue

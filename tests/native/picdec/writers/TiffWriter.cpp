@@ -25,8 +25,6 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
                                      {TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG},
                                      {TIFFTAG_SAMPLEFORMAT, plan.sampleFormat}, {TIFFTAG_ORIENTATION, plan.orientation}})
         TIFFSetField(tiff, tag, value);
-    if (plan.predictor != 1)
-        TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
     if (plan.tileSize != 0) {
         TIFFSetField(tiff, TIFFTAG_TILEWIDTH, plan.tileSize);
         TIFFSetField(tiff, TIFFTAG_TILELENGTH, TileHeight(plan));
