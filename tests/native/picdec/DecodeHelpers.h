@@ -51,16 +51,6 @@ inline int LargestDifference(const MemoryBitmap& bitmap, const RgbPicture& b)
     return largest;
 }
 
-// A TIFF colour map: red entries, then green, then blue, 16 bits each.
-inline std::vector<std::uint16_t> TiffColourMap(const Palette& palette)
-{
-    std::vector<std::uint16_t> map;
-    for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
-        for (const Colour& c : palette)
-            map.push_back(static_cast<std::uint16_t>(c.*channel * 257));
-    return map;
-}
-
 inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, const Palette& palette)
 {
     return Painted(width, height, [&palette](std::uint32_t x, std::uint32_t y) {

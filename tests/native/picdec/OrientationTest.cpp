@@ -39,7 +39,7 @@ File OrientedFile(int bits, int orientation)
     if (bits != 24) {
         Palette palette = bits == 1 ? kTwo : kSix;
         palette.resize(std::size_t{1} << bits);
-        plan.colourMap = TiffColourMap(palette);
+        plan.palette = palette;
         for (std::uint32_t y = 0; y < plan.height; ++y) {
             std::vector<std::uint8_t> row;
             for (std::uint32_t x = 0; x < plan.width; ++x)

@@ -12,7 +12,7 @@ constexpr std::uint32_t kHeight = 20;
 TiffPlan RgbTiff(const RgbPicture& picture, int compression, bool alpha = false)
 {
     return TiffPlan{.width = picture.width, .height = picture.height, .samplesPerPixel = alpha ? 4 : 3,
-                    .photometric = PHOTOMETRIC_RGB, .compression = compression, .alpha = alpha,
+                    .photometric = PHOTOMETRIC_RGB, .compression = compression, .alpha = alpha ? EXTRASAMPLE_UNASSALPHA : 0,
                     .rows = SampleRows(picture, alpha ? "rgba" : "rgb")};
 }
 
@@ -30,7 +30,7 @@ TEST(TiffDecoder, KeepsPalettesAndGreyOfEveryDepthAndCompression)
                 const bool paletted = photometric == PHOTOMETRIC_PALETTE;
                 const Palette palette = paletted ? PatternPalette(1 << bits) : GreyPalette(bits, photometric == PHOTOMETRIC_MINISWHITE);
                 const TiffPlan plan{.width = kWidth, .height = kHeight, .bitsPerSample = bits, .photometric = photometric,
-                                    .compression = compression, .colourMap = paletted ? TiffColourMap(palette) : std::vector<std::uint16_t>{},
+                                    .compression = compression, .palette = paletted ? palette : Palette{},
                                     .rows = PatternRows(kWidth, kHeight, bits)};
                 ExpectDecodes(TiffFile(plan), bits == 2 ? 4 : bits, IndexedPicture(kWidth, kHeight, palette), palette);
             }

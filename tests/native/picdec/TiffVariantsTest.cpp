@@ -67,11 +67,11 @@ Colour PutPixel(TiffPlan& plan, std::uint32_t x, std::uint32_t y, Row& row)
     const bool floating = plan.sampleFormat == SAMPLEFORMAT_IEEEFP, grey = plan.photometric == PHOTOMETRIC_MINISBLACK;
     const Colour p = floating && x < 2 ? Colour{} : PatternColour(x, y);
     const Colour c = grey ? Colour{p.green, p.green, p.green} : p;
-    const double alpha = plan.alpha ? (x * 37 + y * 11) % 256 / 255.0 : 1.0;
+    const double alpha = plan.alpha != 0 ? (x * 37 + y * 11) % 256 / 255.0 : 1.0;
     std::size_t index = std::size_t{x} * static_cast<std::size_t>(plan.samplesPerPixel);
     for (const std::uint8_t channel : grey ? std::vector{c.green} : std::vector{c.red, c.green, c.blue})
         PutSample(row, plan, floating ? (x == 0 ? -0.5 : x == 1 ? 1.7 : channel / 255.0) : (channel + 0.5) / 256 * alpha, index++);
-    if (plan.alpha)
+    if (plan.alpha != 0)
         PutSample(row, plan, alpha, index);
     const auto onWhite = [alpha](std::uint8_t v) { return OnWhite(v, static_cast<std::uint8_t>(std::lround(alpha * 255))); };
     return floating && x == 1 ? Colour{255, 255, 255} : Colour{onWhite(c.red), onWhite(c.green), onWhite(c.blue)};
@@ -83,8 +83,8 @@ TEST(TiffVariants, ShowTheStoredColours)
     struct Variant { const char* name; TiffPlan plan; int tolerance; };
     const Variant variants[] = {
         {"RGB associated alpha 16 planar tiled", {.bitsPerSample = 16, .samplesPerPixel = 4, .photometric = kRgb,
-         .tileSize = 16, .alpha = true, .alphaKind = kAssociated, .planar = true}, 1},
-        {"grey associated alpha 8", {.samplesPerPixel = 2, .alpha = true, .alphaKind = kAssociated}, 1},
+         .tileSize = 16, .alpha = kAssociated, .planar = true}, 1},
+        {"grey associated alpha 8", {.samplesPerPixel = 2, .alpha = kAssociated}, 1},
         {"CIE L*a*b* 8", {.samplesPerPixel = 3, .photometric = PHOTOMETRIC_CIELAB}, 6},
         {"16-bit grey", {.bitsPerSample = 16}, 0},
         {"signed 16-bit grey", {.bitsPerSample = 16, .sampleFormat = SAMPLEFORMAT_INT}, 0},

@@ -64,13 +64,12 @@ struct TiffPlan {
     std::uint32_t rowsPerStrip = 3;
     std::uint32_t tileSize = 0;    // 0: strips
     std::uint32_t tileHeight = 0;  // 0: square tiles
-    bool alpha = false;
-    int alphaKind = 2;  // EXTRASAMPLE_UNASSALPHA
+    int alpha = 0;  // 0: none, else its EXTRASAMPLE kind, the last sample
     int sampleFormat = 1;
     bool planar = false;
     int orientation = 1;
     int pages = 1;
-    std::vector<std::uint16_t> colourMap{};  // red entries, then green, then blue
+    Palette palette{};
     std::vector<std::vector<std::uint8_t>> rows{};
     std::vector<std::uint8_t> rawTile{};  // if set, every tile's stored bytes, in place of the rows
 };

@@ -31,14 +31,16 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
     } else {
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, plan.rowsPerStrip);
     }
-    if (plan.alpha) {
-        const auto kind = static_cast<std::uint16_t>(plan.alphaKind);
+    if (plan.alpha != 0) {
+        const auto kind = static_cast<std::uint16_t>(plan.alpha);
         TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &kind);
     }
-    if (!plan.colourMap.empty()) {
-        const std::size_t n = plan.colourMap.size() / 3;
-        TIFFSetField(tiff, TIFFTAG_COLORMAP, plan.colourMap.data(), plan.colourMap.data() + n,
-                     plan.colourMap.data() + 2 * n);
+    if (!plan.palette.empty()) {
+        std::vector<std::uint16_t> map;  // red entries, then green, then blue, 16 bits each
+        for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
+            for (const Colour& c : plan.palette)
+                map.push_back(static_cast<std::uint16_t>(c.*channel * 257));
+        TIFFSetField(tiff, TIFFTAG_COLORMAP, map.data(), map.data() + plan.palette.size(), map.data() + 2 * plan.palette.size());
     }
     if (plan.compression == COMPRESSION_WEBP)
         TIFFSetField(tiff, TIFFTAG_WEBP_LOSSLESS, 1);
