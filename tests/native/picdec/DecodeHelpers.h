@@ -24,13 +24,6 @@ inline Decoded DecodeFile(const File& file, int resolution = 0, bool dither = fa
     return decoded;
 }
 
-inline PictureInfo InfoOf(const File& file)
-{
-    PictureInfo info;
-    EXPECT_EQ(ReadPictureInfo(file, info), Status::Ok);
-    return info;
-}
-
 // The bitmap's pixels as colours.
 inline RgbPicture Shown(const MemoryBitmap& bitmap)
 {
@@ -97,14 +90,13 @@ inline Rows SampleRows(const RgbPicture& picture, std::string_view order, int by
 }
 
 // The picture with the RampAlpha of SampleRows composed on white.
-inline RgbPicture OnWhitePicture(RgbPicture picture)
+inline RgbPicture OnWhitePicture(const RgbPicture& picture)
 {
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        Colour& c = picture.pixels[i];
-        const std::uint8_t alpha = RampAlpha(static_cast<std::uint32_t>(i % picture.width), picture.width);
-        c = Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
-    }
-    return picture;
+    return Painted(picture.width, picture.height, [&picture](std::uint32_t x, std::uint32_t y) {
+        const Colour c = picture.At(x, y);
+        const std::uint8_t alpha = RampAlpha(x, picture.width);
+        return Colour{OnWhite(c.red, alpha), OnWhite(c.green, alpha), OnWhite(c.blue, alpha)};
+    });
 }
 
 // The file decodes at its own depth to `bits` per pixel showing exactly the

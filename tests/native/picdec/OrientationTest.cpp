@@ -61,7 +61,8 @@ TEST(Orientation, EveryTiffAndJpegOrientationIsShownUpright)
             SCOPED_TRACE(testing::Message() << bits << " bits (0: JPEG), orientation " << orientation);
             const File file = OrientedFile(bits, orientation);
             const RgbPicture upright = Blocks(rows, bits, bits == 1 ? kTwo : kSix);
-            const PictureInfo info = InfoOf(file);
+            PictureInfo info;
+            ASSERT_EQ(ReadPictureInfo(file, info), Status::Ok);
             EXPECT_EQ(info.width, upright.width);
             EXPECT_EQ(info.height, upright.height);
             const Decoded decoded = DecodeFile(file);

@@ -48,7 +48,8 @@ TEST(PictureInfo, DescribesEachFormatsFiles)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.description);
-        const PictureInfo info = InfoOf(c.file);
+        PictureInfo info;
+        ASSERT_EQ(ReadPictureInfo(c.file, info), Status::Ok);
         EXPECT_EQ(TypeTextOf(info.format), c.type);
         EXPECT_EQ(info.width, c.width);
         EXPECT_EQ(info.height, c.height);
@@ -56,7 +57,6 @@ TEST(PictureInfo, DescribesEachFormatsFiles)
         EXPECT_EQ(info.depthFactor2, c.factor2);
         EXPECT_EQ(info.paletteSize, c.paletteSize);
         EXPECT_EQ(info.description, c.description);
-        EXPECT_LE(info.description.size(), 25u);
     }
 }
 
