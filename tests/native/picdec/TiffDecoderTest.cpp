@@ -26,9 +26,11 @@ TEST(TiffDecoder, KeepsPalettesAndGreyOfEveryDepthAndCompression)
                     if (bits != 1 || photometric != PHOTOMETRIC_MINISWHITE)
                         continue;
                 }
-                SCOPED_TRACE(testing::Message() << bits << " bits, photometric " << photometric << ", compression " << compression);
+                SCOPED_TRACE(testing::Message() << bits << " bits, photometric " << photometric << ", compression "
+                                                << compression);
                 const bool paletted = photometric == PHOTOMETRIC_PALETTE;
-                const Palette palette = paletted ? PatternPalette(1 << bits) : GreyPalette(bits, photometric == PHOTOMETRIC_MINISWHITE);
+                const Palette palette =
+                    paletted ? PatternPalette(1 << bits) : GreyPalette(bits, photometric == PHOTOMETRIC_MINISWHITE);
                 const TiffPlan plan{.width = kWidth, .height = kHeight, .bitsPerSample = bits, .photometric = photometric,
                                     .compression = compression, .palette = paletted ? palette : Palette{},
                                     .rows = PatternRows(kWidth, kHeight, bits)};
@@ -80,7 +82,8 @@ TEST(TiffDecoder, DecodesTallTilesAndStripsInSmallBuffersAndRefusesFarWiderTiles
     tallStrip.rowsPerStrip = 1 << 20;
     const TiffPlan wideTiles{.width = 16, .height = 1, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB,
                              .tileSize = 1u << 30, .tileHeight = 16, .rawTile = {0}};
-    for (const auto& [plan, status] : {std::pair{tallTiles, Status::Ok}, {tallStrip, Status::Ok}, {wideTiles, Status::OutOfMemory}}) {
+    for (const auto& [plan, status] :
+         {std::pair{tallTiles, Status::Ok}, {tallStrip, Status::Ok}, {wideTiles, Status::OutOfMemory}}) {
         const File file = TiffFile(plan);
         Decoded decoded;
         std::size_t largest = 0;

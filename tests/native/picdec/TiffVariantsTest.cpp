@@ -69,11 +69,14 @@ Colour PutPixel(TiffPlan& plan, std::uint32_t x, std::uint32_t y, Row& row)
     const Colour c = grey ? Colour{p.green, p.green, p.green} : p;
     const double alpha = plan.alpha != 0 ? (x * 37 + y * 11) % 256 / 255.0 : 1.0;
     std::size_t index = std::size_t{x} * static_cast<std::size_t>(plan.samplesPerPixel);
-    for (const std::uint8_t channel : grey ? std::vector{c.green} : std::vector{c.red, c.green, c.blue})
-        PutSample(row, plan, floating ? (x == 0 ? -0.5 : x == 1 ? 1.7 : channel / 255.0) : (channel + 0.5) / 256 * alpha, index++);
+    for (const std::uint8_t channel : grey ? std::vector{c.green} : std::vector{c.red, c.green, c.blue}) {
+        const double unit = floating ? (x == 0 ? -0.5 : x == 1 ? 1.7 : channel / 255.0) : (channel + 0.5) / 256 * alpha;
+        PutSample(row, plan, unit, index++);
+    }
     if (plan.alpha != 0)
         PutSample(row, plan, alpha, index);
-    const auto onWhite = [alpha](std::uint8_t v) { return OnWhite(v, static_cast<std::uint8_t>(std::lround(alpha * 255))); };
+    const auto level = static_cast<std::uint8_t>(std::lround(alpha * 255));
+    const auto onWhite = [level](std::uint8_t v) { return OnWhite(v, level); };
     return floating && x == 1 ? Colour{255, 255, 255} : Colour{onWhite(c.red), onWhite(c.green), onWhite(c.blue)};
 }
 
@@ -90,7 +93,8 @@ TEST(TiffVariants, ShowTheStoredColours)
         {"signed 16-bit grey", {.bitsPerSample = 16, .sampleFormat = SAMPLEFORMAT_INT}, 0},
         {"12-bit grey", {.bitsPerSample = 12}, 0},
         {"32-bit integer RGB", {.bitsPerSample = 32, .samplesPerPixel = 3, .photometric = kRgb}, 0},
-        {"32-bit floating point RGB", {.bitsPerSample = 32, .samplesPerPixel = 3, .photometric = kRgb, .sampleFormat = kFloat}, 0},
+        {"32-bit floating point RGB",
+         {.bitsPerSample = 32, .samplesPerPixel = 3, .photometric = kRgb, .sampleFormat = kFloat}, 0},
         {"64-bit floating point grey", {.bitsPerSample = 64, .sampleFormat = kFloat}, 0},
     };
     for (const Variant& variant : variants) {

@@ -40,7 +40,8 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
         for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
             for (const Colour& c : plan.palette)
                 map.push_back(static_cast<std::uint16_t>(c.*channel * 257));
-        TIFFSetField(tiff, TIFFTAG_COLORMAP, map.data(), map.data() + plan.palette.size(), map.data() + 2 * plan.palette.size());
+        const std::size_t n = plan.palette.size();
+        TIFFSetField(tiff, TIFFTAG_COLORMAP, map.data(), map.data() + n, map.data() + 2 * n);
     }
     if (plan.compression == COMPRESSION_WEBP)
         TIFFSetField(tiff, TIFFTAG_WEBP_LOSSLESS, 1);
