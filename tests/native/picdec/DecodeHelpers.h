@@ -51,7 +51,8 @@ inline RgbPicture IndexedPicture(std::uint32_t width, std::uint32_t height, cons
     });
 }
 
-using Rows = std::vector<std::vector<std::uint8_t>>;
+using Row = std::vector<std::uint8_t>;
+using Rows = std::vector<Row>;
 
 // Pattern indices (PatternIndex over `colours`, else over 2^bits), packed at `bits` per pixel.
 inline Rows PatternRows(std::uint32_t width, std::uint32_t height, int bits, int colours = 0)

@@ -23,7 +23,7 @@ public:
 File BmpOfSize(std::int32_t width, std::int32_t height, int bits)
 {
     return BmpFile({.width = width, .height = height, .bitsPerPixel = bits,
-                    .palette = bits <= 8 ? GreyPalette(bits) : Palette{}, .pixels = std::vector<std::uint8_t>(64, 0)});
+                    .palette = bits <= 8 ? GreyPalette(bits) : Palette{}, .pixels = Row(64, 0)});
 }
 
 // Raised limits let the last one through, which no address space holds.
@@ -62,8 +62,8 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
 {
     const RgbPicture picture = PatternPicture(40, 30);
     const Rows reds = SampleRows(picture, "r");
-    std::vector<std::uint8_t> indices;
-    for (const std::vector<std::uint8_t>& row : reds)
+    Row indices;
+    for (const Row& row : reds)
         indices.insert(indices.end(), row.begin(), row.end());
     const std::pair<File, std::size_t> files[] = {  // a file, and the size of its headers
         {JpegFile(picture), 700}, {PngFile({.width = 40, .height = 30, .rows = SampleRows(picture, "rgb")}), 60},
@@ -106,14 +106,14 @@ TEST(CorruptFiles, FailAsCorruptOrUnsupported)
 {
     File jpeg = JpegFile(PatternPicture(64, 64));
     std::fill_n(jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() / 2), 40, 0xFF);
-    File png = PngFile({.width = 8, .height = 8, .rows = Rows(8, std::vector<std::uint8_t>(24, 1))});
+    File png = PngFile({.width = 8, .height = 8, .rows = Rows(8, Row(24, 1))});
     png[40] ^= 0x55;  // inside IDAT: its CRC no longer matches
     BmpPlan rle{.width = 4, .height = 2, .bitsPerPixel = 8, .compression = 1, .palette = GreyPalette(8),
                 .pixels = {0, 0, 0, 0}};
     const File rle8 = BmpFile(rle);  // two line ends, no end of picture: fine
     rle.compression = 2;             // RLE4 with 8 bits per pixel
     const TiffPlan cmyk16{.width = 4, .height = 2, .bitsPerSample = 16, .samplesPerPixel = 4,
-                          .photometric = PHOTOMETRIC_SEPARATED, .rows = Rows(2, std::vector<std::uint8_t>(32, 0))};
+                          .photometric = PHOTOMETRIC_SEPARATED, .rows = Rows(2, Row(32, 0))};
     const std::pair<File, Status> cases[] = {
         {jpeg, Status::CorruptData}, {png, Status::CorruptData}, {rle8, Status::Ok}, {BmpFile(rle), Status::CorruptData},
         {BmpFile({.width = 1, .height = 1, .compression = 4, .pixels = {0, 0, 0, 0}}), Status::UnsupportedVariant},

@@ -10,7 +10,7 @@ GifPlan PatternGif(int width, int height, int colourBits)
 {
     GifPlan plan{.screenWidth = width, .screenHeight = height, .width = width, .height = height,
                  .colourBits = colourBits, .palette = PatternPalette(1 << colourBits)};
-    for (const std::vector<std::uint8_t>& row : PatternRows(width, height, 8, 1 << colourBits))
+    for (const Row& row : PatternRows(width, height, 8, 1 << colourBits))
         plan.indices.insert(plan.indices.end(), row.begin(), row.end());
     return plan;
 }
@@ -33,10 +33,7 @@ TEST(GifDecoder, DecodesTheFirstFrameAtTheDepthOfItsColourTable)
 // background does; a frame that lies outside the screen grows it.
 TEST(GifDecoder, PlacesTheFrameOnItsScreen)
 {
-    struct Case {
-        int screenWidth, screenHeight, left, top, transparent;
-        std::uint32_t width, height, outsideX, outsideY;
-    };
+    struct Case { int screenWidth, screenHeight, left, top, transparent; std::uint32_t width, height, outsideX, outsideY; };
     for (const Case& c : {Case{7, 6, 2, 1, 5, 7, 6, 6, 5}, {5, 4, 0, 0, -1, 5, 4, 4, 3}, {3, 2, 1, 0, -1, 5, 3, 0, 0}}) {
         GifPlan plan = PatternGif(4, 3, 4);
         std::tie(plan.screenWidth, plan.screenHeight, plan.left, plan.top, plan.transparent, plan.background) =
@@ -75,7 +72,7 @@ TEST(GifDecoder, WideCodeDecoderReadsGiflibsCodes)
     const std::size_t codeSizeAt = 13 + 3 * 256 + 10;  // header, colour map, image descriptor
     ASSERT_EQ(file[codeSizeAt], 8);
     GifLzw lzw(Bytes(file).subspan(codeSizeAt + 1), 8);
-    std::vector<std::uint8_t> pixels(plan.indices.size());
+    Row pixels(plan.indices.size());
     for (int y = 0; y < plan.height; ++y)
         ASSERT_EQ(lzw.ReadLine(pixels.data() + y * plan.width, plan.width), Status::Ok);
     EXPECT_EQ(pixels, plan.indices);

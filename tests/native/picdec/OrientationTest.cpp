@@ -41,7 +41,7 @@ File OrientedFile(int bits, int orientation)
         palette.resize(std::size_t{1} << bits);
         plan.palette = palette;
         for (std::uint32_t y = 0; y < plan.height; ++y) {
-            std::vector<std::uint8_t> row;
+            Row row;
             for (std::uint32_t x = 0; x < plan.width; ++x)
                 row.push_back(IndexOf(stored[y / kBlock][x / kBlock], bits));
             plan.rows[y] = PackRow(row, bits);

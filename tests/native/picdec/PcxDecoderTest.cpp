@@ -13,12 +13,12 @@ PcxPlan PlanarPcx(int bitsPerPlane, int planes, ValueAt value)
     PcxPlan plan{.bitsPerPlane = bitsPerPlane, .planes = planes, .width = kWidth, .height = kHeight};
     const int mask = (1 << bitsPerPlane) - 1;
     for (std::uint32_t y = 0; y < kHeight; ++y) {
-        std::vector<std::uint8_t>& line = plan.lines.emplace_back();
+        Row& line = plan.lines.emplace_back();
         for (int plane = 0; plane < planes; ++plane) {
-            std::vector<std::uint8_t> part;
+            Row part;
             for (std::uint32_t x = 0; x < kWidth; ++x)
                 part.push_back(static_cast<std::uint8_t>((value(x, y) >> (plane * bitsPerPlane)) & mask));
-            std::vector<std::uint8_t> packed = PackRow(part, bitsPerPlane);
+            Row packed = PackRow(part, bitsPerPlane);
             packed.resize(PcxBytesPerLine(plan), 0);
             line.insert(line.end(), packed.begin(), packed.end());
         }
@@ -69,7 +69,7 @@ TEST(PcxDecoder, FollowsRunsThatCrossLineEndsAndWideLinePadding)
 {
     PcxPlan plan{.width = 3, .height = 2, .bytesPerLine = 5, .endPalette = PatternPalette(256)};  // wide padding
     File file = PcxFile(plan);
-    const std::vector<std::uint8_t> runs = {0xC7, 9, 0xC3, 4};  // seven 9s span line 1 and part of line 2
+    const Row runs = {0xC7, 9, 0xC3, 4};  // seven 9s span line 1 and part of line 2
     file.insert(file.begin() + 128, runs.begin(), runs.end());
     const Decoded decoded = DecodeFile(file);
     ASSERT_EQ(decoded.status, Status::Ok);

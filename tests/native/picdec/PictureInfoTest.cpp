@@ -10,7 +10,7 @@ namespace {
 // The width and height every decode test reads from the same information.
 TEST(PictureInfo, DescribesEachFormatsFiles)
 {
-    const auto filled = [](std::size_t count, std::size_t bytes) { return Rows(count, std::vector<std::uint8_t>(bytes, 9)); };
+    const auto filled = [](std::size_t count, std::size_t bytes) { return Rows(count, Row(bytes, 9)); };
     struct Case { File file; std::string_view type; int factor1, factor2, paletteSize; std::string_view description; };
     const Case cases[] = {
         {JpegFile(GradientPicture(33, 17), {.fullChroma = false, .progressive = true}), "JPEG", 3, 8, 0,
@@ -21,7 +21,7 @@ TEST(PictureInfo, DescribesEachFormatsFiles)
         {PngFile({.width = 2, .height = 2, .colourType = 6, .bitDepth = 16, .rows = filled(2, 16)}), "PNG", 4, 8, 0,
          "Deflate"},
         {GifFile({.screenWidth = 6, .screenHeight = 4, .width = 6, .height = 4, .colourBits = 5,
-                  .palette = PatternPalette(32), .indices = std::vector<std::uint8_t>(24, 3), .interlaced = true}),
+                  .palette = PatternPalette(32), .indices = Row(24, 3), .interlaced = true}),
          "GIF", 1, 8, 32, "LZW, GIF89a, interlaced"},
         {TiffFile({.width = 10, .height = 4, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB,
                    .compression = COMPRESSION_LZW, .pages = 3, .rows = filled(4, 30)}), "TIFF", 3, 8, 0, "LZW, 3 pages"},

@@ -11,8 +11,6 @@
 namespace picdec::samples {
 namespace {
 
-using Row = std::vector<std::uint8_t>;
-
 // Appends one sample holding `unit` (0 to 1; beyond only in floating point).
 // libtiff takes samples of whole bytes in native (little-endian) order, and
 // others as a bit stream, high bits first: two 12-bit samples in three bytes.
