@@ -1,6 +1,5 @@
 #include <tuple>
 
-#include "picdec/formats/GifLzw.h"
 #include "tests/native/picdec/DecodeHelpers.h"
 
 namespace picdec::samples {
@@ -62,20 +61,6 @@ TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
             EXPECT_EQ(LargestDifference(decoded.bitmap, IndexedPicture(300, 7, plan.palette)), 0);
         }
     }
-}
-
-// The decoder of wide codes decodes as giflib encodes, table codes included.
-TEST(GifDecoder, WideCodeDecoderReadsGiflibsCodes)
-{
-    GifPlan plan = PatternGif(300, 40, 8);
-    const File file = GifFile(plan);
-    const std::size_t codeSizeAt = 13 + 3 * 256 + 10;  // header, colour map, image descriptor
-    ASSERT_EQ(file[codeSizeAt], 8);
-    GifLzw lzw(Bytes(file).subspan(codeSizeAt + 1), 8);
-    Row pixels(plan.indices.size());
-    for (int y = 0; y < plan.height; ++y)
-        ASSERT_EQ(lzw.ReadLine(pixels.data() + y * plan.width, plan.width), Status::Ok);
-    EXPECT_EQ(pixels, plan.indices);
 }
 
 }  // namespace

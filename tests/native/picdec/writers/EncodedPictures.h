@@ -1,5 +1,6 @@
 #pragma once
-// Picture files written with the decoder libraries' own encoders.
+// Picture files written with the decoder libraries' own encoders, and GIF
+// files with an LZW encoder of their own.
 // Every member of a plan has a default (`{}` at least), so designated
 // initializers may name only the ones that matter.
 
@@ -48,7 +49,7 @@ struct GifPlan {
     int background = 0;
     bool interlaced = false;
     bool localColourMap = false;
-    int lzwCodeSize = 0;  // 9 to 13: written by hand with this minimum code size
+    int lzwCodeSize = 0;  // 0: the usual minimum code size for the colour bits
 };
 File GifFile(const GifPlan& plan);
 
