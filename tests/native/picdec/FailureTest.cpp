@@ -62,15 +62,15 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
 {
     const RgbPicture picture = PatternPicture(40, 30);
     const Rows reds = SampleRows(picture, "r");
-    Row indices;
-    for (const Row& row : reds)
-        indices.insert(indices.end(), row.begin(), row.end());
+    Row indices(picture.pixels.size());
+    std::transform(picture.pixels.begin(), picture.pixels.end(), indices.begin(), [](Colour c) { return c.red; });
     const std::pair<File, std::size_t> files[] = {  // a file, and the size of its headers
         {JpegFile(picture), 700}, {PngFile({.width = 40, .height = 30, .rows = SampleRows(picture, "rgb")}), 60},
         {GifFile({.screenWidth = 40, .screenHeight = 30, .width = 40, .height = 30, .palette = PatternPalette(256),
                   .indices = indices}), 800},
         {PcxFile({.width = 40, .height = 30, .lines = reds}), 130},
         {BmpFile({.width = 40, .height = 30, .pixels = BmpRows(SampleRows(picture, "bgr"))}), 60},
+        {TiffFile({.width = 40, .height = 30, .rows = reds}), 4},  // libtiff writes the directory last
     };
     for (const auto& [file, headers] : files) {
         for (std::size_t size = 0; size < file.size(); size += std::max<std::size_t>(1, file.size() / 40)) {
@@ -81,12 +81,6 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
             }
         }
     }
-    // libtiff writes the strips first and the directory after them.
-    const File tiff = TiffFile({.width = 40, .height = 30, .rows = reds});
-    for (const std::size_t size : {std::size_t{4}, std::size_t{100}, tiff.size() - 20})
-        EXPECT_EQ(DecodeFile(File(tiff.begin(), tiff.begin() + static_cast<std::ptrdiff_t>(size))).status,
-                  Status::TruncatedData)
-            << "TIFF prefix " << size;
 }
 
 // The TIFF file with its compression tag (one SHORT) changed.
