@@ -25,10 +25,7 @@ const RgbPicture kGradient = GradientPicture(64, 48);
 // chosen; a picture whose colours fit keeps them exactly.
 TEST(ResolutionCode, GivesTheDepthAndAtMostTheColoursOfAKnownCodeAndRefusesOthers)
 {
-    RgbPicture few = PatternPicture(20, 10);
-    const Colour five[] = {{10, 20, 30}, {200, 100, 0}, {0, 255, 0}, {1, 2, 3}, {250, 250, 250}};
-    for (std::size_t i = 0; i < few.pixels.size(); ++i)
-        few.pixels[i] = five[(i * 7) % 5];
+    const RgbPicture few = IndexedPicture(20, 10, {{10, 20, 30}, {200, 100, 0}, {0, 255, 0}, {1, 2, 3}, {250, 250, 250}});
     const File gradient = TrueColourBmp(kGradient), paletted = PalettedBmp(8, 40, 30), sixteen = PalettedBmp(4, 9, 7);
     const RgbPicture indexed = IndexedPicture(9, 7, PatternPalette(16));
     struct Case { const File& file; int code; std::size_t least, most; const RgbPicture* shown; };
