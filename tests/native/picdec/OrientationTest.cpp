@@ -18,6 +18,7 @@ constexpr int kJpeg = 0;
 // light) the eight orientations still differ.
 const Palette kSix{{220, 30, 30}, {30, 200, 30}, {30, 30, 220}, {230, 230, 40}, {200, 40, 200}, {40, 210, 210}};
 const Palette kTwo{{20, 20, 20}, {240, 240, 240}};
+const Palette kIndices{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}};  // index i as grey level i
 
 std::uint8_t IndexOf(char block, int bits) { return static_cast<std::uint8_t>(bits == 1 ? block > 'B' : block - 'A'); }
 
@@ -33,19 +34,16 @@ File OrientedFile(int bits, int orientation)
     const std::vector<std::string> stored{"ABC", "DEF"};
     if (bits == kJpeg)
         return JpegFile(Blocks(stored, 24, kSix), {.quality = 100, .exifOrientation = orientation});
-    TiffPlan plan{.width = 3 * kBlock, .height = 2 * kBlock, .bitsPerSample = bits == 24 ? 8 : bits,
-                  .samplesPerPixel = bits == 24 ? 3 : 1, .photometric = bits == 24 ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE,
-                  .orientation = orientation, .rows = SampleRows(Blocks(stored, bits, bits == 1 ? kTwo : kSix), "rgb")};
-    if (bits != 24) {
-        Palette palette = bits == 1 ? kTwo : kSix;
-        palette.resize(std::size_t{1} << bits);
-        plan.palette = palette;
-        for (std::uint32_t y = 0; y < plan.height; ++y) {
-            Row row;
-            for (std::uint32_t x = 0; x < plan.width; ++x)
-                row.push_back(IndexOf(stored[y / kBlock][x / kBlock], bits));
-            plan.rows[y] = PackRow(row, bits);
-        }
+    const bool rgb = bits == 24;
+    TiffPlan plan{.width = 3 * kBlock, .height = 2 * kBlock, .bitsPerSample = rgb ? 8 : bits,
+                  .samplesPerPixel = rgb ? 3 : 1, .photometric = rgb ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE,
+                  .orientation = orientation,
+                  .rows = SampleRows(Blocks(stored, bits, rgb ? kSix : kIndices), rgb ? "rgb" : "r")};
+    if (!rgb) {
+        plan.palette = bits == 1 ? kTwo : kSix;
+        plan.palette.resize(std::size_t{1} << bits);
+        for (Row& row : plan.rows)
+            row = PackRow(row, bits);
     }
     return TiffFile(plan);
 }
