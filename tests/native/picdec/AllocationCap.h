@@ -11,7 +11,11 @@ namespace picdec::samples {
 // a decode that stays below it provably used only small buffers.
 class AllocationCap {
 public:
-    explicit AllocationCap(std::size_t bytes) { largest = 0, cap = bytes; }
+    explicit AllocationCap(std::size_t bytes)
+    {
+        largest = 0;
+        cap = bytes;
+    }
     ~AllocationCap() { cap = std::numeric_limits<std::size_t>::max(); }
     AllocationCap(const AllocationCap&) = delete;
     AllocationCap& operator=(const AllocationCap&) = delete;
