@@ -47,7 +47,8 @@ TEST(GifDecoder, PlacesTheFrameOnItsScreen)
     }
 }
 
-// The format allows minimum code sizes up to 8; the field's tools read up to 12.
+// The format allows minimum code sizes up to 8; the field's tools read up to 12,
+// with the code table growing and the codes widening as for smaller sizes.
 TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
 {
     for (const int codeSize : {9, 11, 12, 13}) {
