@@ -1,67 +1,26 @@
-// Replaces the global operator new and delete of the test program; without
-// a cap they behave as the standard ones.
+// Replaces the global operator new and delete of the test program (the
+// standard library's array, sized and nothrow forms call these); without a
+// cap they behave as the standard ones.
 #include "tests/native/picdec/AllocationCap.h"
 
-#include <atomic>
 #include <cstdlib>
-#include <limits>
 #include <new>
 
-namespace {
-
-std::atomic<std::size_t> cap{std::numeric_limits<std::size_t>::max()};
-std::atomic<std::size_t> largest{0};
-
-}  // namespace
-
-namespace picdec::samples {
-
-AllocationCap::AllocationCap(std::size_t bytes)
-{
-    largest = 0;
-    cap = bytes;
-}
-
-AllocationCap::~AllocationCap() { cap = std::numeric_limits<std::size_t>::max(); }
-
-std::size_t AllocationCap::LargestRequest() const { return largest; }
-
-}  // namespace picdec::samples
+using picdec::samples::AllocationCap;
 
 void* operator new(std::size_t size)
 {
-    if (size > largest)
-        largest = size;
-    void* memory = size <= cap ? std::malloc(size == 0 ? 1 : size) : nullptr;
+    if (size > AllocationCap::largest)
+        AllocationCap::largest = size;
+    void* memory = size <= AllocationCap::cap ? std::malloc(size == 0 ? 1 : size) : nullptr;
     if (memory == nullptr)
         throw std::bad_alloc();
     return memory;
 }
 
-void* operator new[](std::size_t size) { return operator new(size); }
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    try {
-        return operator new(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return operator new(size, std::nothrow); }
-
 void operator delete(void* memory) noexcept { std::free(memory); }
 
-void operator delete[](void* memory) noexcept { std::free(memory); }
-
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
-
-void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
-
-void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
 
 // Under AddressSanitizer a request that no memory can satisfy fails as it
 // does without it, with a null pointer, instead of ending the program.

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 namespace {
@@ -30,8 +27,7 @@ TEST(BmpDecoder, ReadsPalettedPicturesWithEveryHeaderAndHonoursColoursUsedAndTop
 
 // Pixels of 16, 24 or 32 bits holding each channel's top bits at its shift,
 // and the picture they show: those bits scaled back to 0..255.
-std::pair<std::vector<std::uint8_t>, RgbPicture> Masked(RgbPicture picture, int bits, std::array<int, 3> shifts,
-                                                         std::array<int, 3> widths)
+std::pair<Row, RgbPicture> Masked(RgbPicture picture, int bits, std::array<int, 3> shifts, std::array<int, 3> widths)
 {
     Rows rows(picture.height);
     for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
@@ -51,12 +47,8 @@ std::pair<std::vector<std::uint8_t>, RgbPicture> Masked(RgbPicture picture, int 
 
 TEST(BmpDecoder, ReadsTrueColourThroughTheDefaultOrTheGivenMasks)
 {
-    struct Case {
-        int bits;
-        std::uint32_t header, compression;
-        std::array<std::uint32_t, 4> masks;
-        std::array<int, 3> shifts, widths;
-    };
+    using Masks = std::array<std::uint32_t, 4>;
+    struct Case { int bits; std::uint32_t header, compression; Masks masks; std::array<int, 3> shifts, widths; };
     const Case cases[] = {
         {24, 40, 0, {}, {16, 8, 0}, {8, 8, 8}}, {16, 40, 0, {}, {10, 5, 0}, {5, 5, 5}},
         {16, 40, 3, {0xF800, 0x07E0, 0x001F, 0}, {11, 5, 0}, {5, 6, 5}},
@@ -73,13 +65,8 @@ TEST(BmpDecoder, ReadsTrueColourThroughTheDefaultOrTheGivenMasks)
 
 TEST(BmpDecoder, ExpandsRunLengthCodes)
 {
-    struct Case {
-        const char* what;
-        int bits;
-        std::uint32_t compression;
-        std::vector<std::uint8_t> pixels;   // bottom row first
-        std::vector<std::vector<int>> top;  // the indices shown, top row first
-    };
+    // The stored codes, bottom row first; the indices shown, top row first.
+    struct Case { const char* what; int bits; std::uint32_t compression; Row pixels; std::vector<std::vector<int>> top; };
     const Case cases[] = {
         {"RLE8 runs, a padded absolute run, a delta, line and picture ends", 8, 1,
          {3, 1, 0, 3, 2, 3, 4, 0, 0, 0, 0, 2, 2, 0, 2, 5, 0, 0, 6, 7, 0, 1},

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
+#include <tuple>
 
-#include "picdec/formats/GifLzw.h"
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/ReferenceDecoder.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
 namespace {
@@ -12,7 +9,7 @@ GifPlan PatternGif(int width, int height, int colourBits)
 {
     GifPlan plan{.screenWidth = width, .screenHeight = height, .width = width, .height = height,
                  .colourBits = colourBits, .palette = PatternPalette(1 << colourBits)};
-    for (const std::vector<std::uint8_t>& row : PatternRows(width, height, 8, 1 << colourBits))
+    for (const Row& row : PatternRows(width, height, 8, 1 << colourBits))
         plan.indices.insert(plan.indices.end(), row.begin(), row.end());
     return plan;
 }
@@ -35,18 +32,11 @@ TEST(GifDecoder, DecodesTheFirstFrameAtTheDepthOfItsColourTable)
 // background does; a frame that lies outside the screen grows it.
 TEST(GifDecoder, PlacesTheFrameOnItsScreen)
 {
-    struct Case {
-        int screenWidth, screenHeight, left, top, transparent;
-        std::uint32_t width, height, outsideX, outsideY;
-    };
+    struct Case { int screenWidth, screenHeight, left, top, transparent; std::uint32_t width, height, outsideX, outsideY; };
     for (const Case& c : {Case{7, 6, 2, 1, 5, 7, 6, 6, 5}, {5, 4, 0, 0, -1, 5, 4, 4, 3}, {3, 2, 1, 0, -1, 5, 3, 0, 0}}) {
         GifPlan plan = PatternGif(4, 3, 4);
-        plan.screenWidth = c.screenWidth;
-        plan.screenHeight = c.screenHeight;
-        plan.left = c.left;
-        plan.top = c.top;
-        plan.transparent = c.transparent;
-        plan.background = 3;
+        std::tie(plan.screenWidth, plan.screenHeight, plan.left, plan.top, plan.transparent, plan.background) =
+            std::tuple(c.screenWidth, c.screenHeight, c.left, c.top, c.transparent, 3);
         const Decoded decoded = DecodeFile(GifFile(plan));
         ASSERT_EQ(decoded.status, Status::Ok);
         EXPECT_EQ(decoded.bitmap.View().width, c.width);
@@ -57,42 +47,21 @@ TEST(GifDecoder, PlacesTheFrameOnItsScreen)
     }
 }
 
-// The format allows minimum code sizes up to 8; the field's tools read up to
-// 12, and so does ImageMagick (compared where it is installed).
+// The format allows minimum code sizes up to 8; the field's tools read up to 12,
+// with the code table growing and the codes widening as for smaller sizes.
 TEST(GifDecoder, ReadsLzwCodeSizesUpToTwelveAndRefusesLarger)
 {
-    for (const int codeSize : {8, 9, 11, 12, 13}) {
+    for (const int codeSize : {9, 11, 12, 13}) {
         SCOPED_TRACE(codeSize);
         GifPlan plan = PatternGif(300, 7, 8);
         plan.lzwCodeSize = codeSize;
         plan.localColourMap = codeSize == 11;
-        const File file = GifFile(plan);
-        const Decoded decoded = DecodeFile(file);
-        if (codeSize > 12) {
-            EXPECT_EQ(decoded.status, Status::CorruptData);
-            continue;
-        }
-        ASSERT_EQ(decoded.status, Status::Ok);
-        const RgbPicture expected = IndexedPicture(300, 7, plan.palette);
-        EXPECT_TRUE(ShowsPicture(decoded.bitmap, expected));
-        if (const auto reference = ImageMagickPixels(file, 300, 7, ".gif")) {
-            EXPECT_EQ(reference->pixels, expected.pixels) << "ImageMagick";
+        const Decoded decoded = DecodeFile(GifFile(plan));
+        ASSERT_EQ(decoded.status, codeSize > 12 ? Status::CorruptData : Status::Ok);
+        if (codeSize <= 12) {
+            EXPECT_EQ(LargestDifference(decoded.bitmap, IndexedPicture(300, 7, plan.palette)), 0);
         }
     }
-}
-
-// The decoder of wide codes decodes as giflib encodes, table codes included.
-TEST(GifDecoder, WideCodeDecoderReadsGiflibsCodes)
-{
-    GifPlan plan = PatternGif(300, 40, 8);
-    const File file = GifFile(plan);
-    const std::size_t codeSizeAt = 13 + 3 * 256 + 10;  // header, colour map, image descriptor
-    ASSERT_EQ(file[codeSizeAt], 8);
-    GifLzw lzw(Bytes(file).subspan(codeSizeAt + 1), 8);
-    std::vector<std::uint8_t> pixels(plan.indices.size());
-    for (int y = 0; y < plan.height; ++y)
-        ASSERT_EQ(lzw.ReadLine(pixels.data() + y * plan.width, plan.width), Status::Ok);
-    EXPECT_EQ(pixels, plan.indices);
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
 namespace {

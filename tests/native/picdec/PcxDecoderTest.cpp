@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 namespace {
@@ -9,19 +6,19 @@ namespace {
 constexpr std::uint32_t kWidth = 11;  // odd: lines are padded to an even byte count
 constexpr std::uint32_t kHeight = 4;
 
-// Splits each pixel's pattern index over the planes, bitsPerPlane bits per plane.
-PcxPlan PlanarPcx(int bitsPerPlane, int planes)
+// Splits each pixel's value over the planes, bitsPerPlane bits per plane, the lowest in the first.
+template <typename ValueAt>
+PcxPlan PlanarPcx(int bitsPerPlane, int planes, ValueAt value)
 {
     PcxPlan plan{.bitsPerPlane = bitsPerPlane, .planes = planes, .width = kWidth, .height = kHeight};
     const int mask = (1 << bitsPerPlane) - 1;
     for (std::uint32_t y = 0; y < kHeight; ++y) {
-        std::vector<std::uint8_t>& line = plan.lines.emplace_back();
+        Row& line = plan.lines.emplace_back();
         for (int plane = 0; plane < planes; ++plane) {
-            std::vector<std::uint8_t> part;
+            Row part;
             for (std::uint32_t x = 0; x < kWidth; ++x)
-                part.push_back(static_cast<std::uint8_t>(
-                    (PatternIndex(x, y, 1 << (bitsPerPlane * planes)) >> (plane * bitsPerPlane)) & mask));
-            std::vector<std::uint8_t> packed = PackRow(part, bitsPerPlane);
+                part.push_back(static_cast<std::uint8_t>((value(x, y) >> (plane * bitsPerPlane)) & mask));
+            Row packed = PackRow(part, bitsPerPlane);
             packed.resize(PcxBytesPerLine(plan), 0);
             line.insert(line.end(), packed.begin(), packed.end());
         }
@@ -46,7 +43,9 @@ TEST(PcxDecoder, ReadsEveryPlaneAndBitLayoutWithItsPalette)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.bits << " bits x " << c.planes << " planes, " << c.end.size()
                                         << " at the end, compressed " << c.compressed);
-        PcxPlan plan = PlanarPcx(c.bits, c.planes);
+        PcxPlan plan = PlanarPcx(c.bits, c.planes, [&c](std::uint32_t x, std::uint32_t y) {
+            return PatternIndex(x, y, 1 << (c.bits * c.planes));
+        });
         plan.headerPalette = c.header;
         plan.endPalette = c.end;
         plan.compressed = c.compressed;
@@ -54,22 +53,15 @@ TEST(PcxDecoder, ReadsEveryPlaneAndBitLayoutWithItsPalette)
     }
 }
 
+// The fourth plane, if any, is left alone.
 TEST(PcxDecoder, ReadsTwentyFourBitPicturesFromThreeOrFourPlanes)
 {
     const RgbPicture picture = PatternPicture(kWidth, kHeight);
     for (const int planes : {3, 4}) {
-        PcxPlan plan{.planes = planes, .width = kWidth, .height = kHeight};
-        const unsigned bytesPerLine = PcxBytesPerLine(plan);
-        for (std::uint32_t y = 0; y < kHeight; ++y) {
-            auto& line = plan.lines.emplace_back(bytesPerLine * static_cast<unsigned>(planes), std::uint8_t{0x80});
-            for (std::uint32_t x = 0; x < kWidth; ++x) {
-                const Colour c = picture.At(x, y);
-                line[x] = c.red;
-                line[bytesPerLine + x] = c.green;
-                line[2 * bytesPerLine + x] = c.blue;
-            }
-        }
-        ExpectDecodes(PcxFile(plan), 24, picture);
+        ExpectDecodes(PcxFile(PlanarPcx(8, planes, [&picture](std::uint32_t x, std::uint32_t y) {
+                          const Colour c = picture.At(x, y);
+                          return c.red | c.green << 8 | c.blue << 16 | 0x80u << 24;
+                      })), 24, picture);
     }
 }
 
@@ -77,7 +69,7 @@ TEST(PcxDecoder, FollowsRunsThatCrossLineEndsAndWideLinePadding)
 {
     PcxPlan plan{.width = 3, .height = 2, .bytesPerLine = 5, .endPalette = PatternPalette(256)};  // wide padding
     File file = PcxFile(plan);
-    const std::vector<std::uint8_t> runs = {0xC7, 9, 0xC3, 4};  // seven 9s span line 1 and part of line 2
+    const Row runs = {0xC7, 9, 0xC3, 4};  // seven 9s span line 1 and part of line 2
     file.insert(file.begin() + 128, runs.begin(), runs.end());
     const Decoded decoded = DecodeFile(file);
     ASSERT_EQ(decoded.status, Status::Ok);

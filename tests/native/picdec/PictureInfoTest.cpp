@@ -1,66 +1,49 @@
-#include <gtest/gtest.h>
+#include <tuple>
 
 #include <tiffio.h>
 
 #include "tests/native/picdec/DecodeHelpers.h"
-#include "tests/native/picdec/writers/EncodedPictures.h"
-#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace picdec::samples {
 namespace {
 
-Rows Filled(std::size_t count, std::size_t bytes, std::uint8_t value = 0)
-{
-    return Rows(count, std::vector<std::uint8_t>(bytes, value));
-}
-
+// The width and height every decode test reads from the same information.
 TEST(PictureInfo, DescribesEachFormatsFiles)
 {
-    struct Case {
-        File file;
-        std::string_view type;
-        std::uint32_t width, height;
-        int factor1, factor2, paletteSize;
-        std::string_view description;
-    };
+    const auto filled = [](std::size_t count, std::size_t bytes) { return Rows(count, Row(bytes, 9)); };
+    struct Case { File file; std::string_view type; int factor1, factor2, paletteSize; std::string_view description; };
     const Case cases[] = {
-        {JpegFile(GradientPicture(33, 17), {.fullChroma = false, .progressive = true}), "JPEG", 33, 17, 3, 8, 0,
+        {JpegFile(GradientPicture(33, 17), {.fullChroma = false, .progressive = true}), "JPEG", 3, 8, 0,
          "Progressive 4:2:0"},
-        {JpegFile(GradientPicture(8, 9), {.grey = true}), "JPEG", 8, 9, 1, 8, 0, "Baseline grey"},
-        {PngFile({.width = 5, .height = 3, .colourType = 3, .bitDepth = 4, .interlaced = true,
-                  .rows = Filled(3, 3, 0x12), .palette = PatternPalette(12)}),
-         "PNG", 5, 3, 1, 4, 12, "Deflate, interlaced"},
-        {PngFile({.width = 2, .height = 2, .colourType = 6, .bitDepth = 16, .rows = Filled(2, 16, 9)}), "PNG", 2, 2, 4,
-         8, 0, "Deflate"},
+        {JpegFile(GradientPicture(8, 9), {.grey = true}), "JPEG", 1, 8, 0, "Baseline grey"},
+        {PngFile({.width = 5, .height = 3, .colourType = 3, .bitDepth = 4, .interlaced = true, .rows = filled(3, 3),
+                  .palette = PatternPalette(12)}), "PNG", 1, 4, 12, "Deflate, interlaced"},
+        {PngFile({.width = 2, .height = 2, .colourType = 6, .bitDepth = 16, .rows = filled(2, 16)}), "PNG", 4, 8, 0,
+         "Deflate"},
         {GifFile({.screenWidth = 6, .screenHeight = 4, .width = 6, .height = 4, .colourBits = 5,
-                  .palette = PatternPalette(32), .indices = std::vector<std::uint8_t>(24, 3), .interlaced = true}),
-         "GIF", 6, 4, 1, 8, 32, "LZW, GIF89a, interlaced"},
+                  .palette = PatternPalette(32), .indices = Row(24, 3), .interlaced = true}),
+         "GIF", 1, 8, 32, "LZW, GIF89a, interlaced"},
         {TiffFile({.width = 10, .height = 4, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_RGB,
-                   .compression = COMPRESSION_LZW, .pages = 3, .rows = Filled(4, 30, 7)}),
-         "TIFF", 10, 4, 3, 8, 0, "LZW, 3 pages"},
+                   .compression = COMPRESSION_LZW, .pages = 3, .rows = filled(4, 30)}), "TIFF", 3, 8, 0, "LZW, 3 pages"},
         {BmpFile({.width = 3, .height = 2, .bitsPerPixel = 4, .compression = 2, .palette = PatternPalette(16),
-                  .pixels = {0, 1}}),
-         "BMP", 3, 2, 1, 4, 16, "RLE4, V3 header"},
-        {BmpFile({.headerSize = 124, .width = 2, .height = 1, .bitsPerPixel = 16, .pixels = {0, 0, 0, 0}}), "BMP", 2, 1,
-         3, 8, 0, "Uncompressed, V5 header"},
-        {PcxFile({.bitsPerPlane = 1, .planes = 4, .width = 9, .height = 2, .lines = Filled(2, 8)}), "PCX", 9, 2, 4, 1,
-         16, "RLE, version 5"},
-        {PcxFile({.bitsPerPlane = 8, .planes = 3, .width = 9, .height = 2, .lines = Filled(2, 30)}), "PCX", 9, 2, 3, 8,
-         0, "RLE, version 5"},
-        {PcxFile({.bitsPerPlane = 1, .planes = 3, .width = 9, .height = 2, .lines = Filled(2, 8)}), "PCX", 9, 2, 1, 4,
-         8, "RLE, version 5"},
+                  .pixels = {0, 1}}), "BMP", 1, 4, 16, "RLE4, V3 header"},
+        {BmpFile({.headerSize = 124, .width = 2, .height = 1, .bitsPerPixel = 16, .pixels = {0, 0, 0, 0}}), "BMP", 3, 8,
+         0, "Uncompressed, V5 header"},
+        {PcxFile({.bitsPerPlane = 1, .planes = 4, .width = 9, .height = 2, .lines = filled(2, 8)}), "PCX", 4, 1, 16,
+         "RLE, version 5"},
+        {PcxFile({.bitsPerPlane = 8, .planes = 3, .width = 9, .height = 2, .lines = filled(2, 30)}), "PCX", 3, 8, 0,
+         "RLE, version 5"},
+        {PcxFile({.bitsPerPlane = 1, .planes = 3, .width = 9, .height = 2, .lines = filled(2, 8)}), "PCX", 1, 4, 8,
+         "RLE, version 5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.description);
-        const PictureInfo info = InfoOf(c.file);
+        PictureInfo info;
+        ASSERT_EQ(ReadPictureInfo(c.file, info), Status::Ok);
         EXPECT_EQ(TypeTextOf(info.format), c.type);
-        EXPECT_EQ(info.width, c.width);
-        EXPECT_EQ(info.height, c.height);
-        EXPECT_EQ(info.depthFactor1, c.factor1);
-        EXPECT_EQ(info.depthFactor2, c.factor2);
-        EXPECT_EQ(info.paletteSize, c.paletteSize);
+        EXPECT_EQ(std::tuple(info.depthFactor1, info.depthFactor2, info.paletteSize),
+                  std::tuple(c.factor1, c.factor2, c.paletteSize));
         EXPECT_EQ(info.description, c.description);
-        EXPECT_LE(info.description.size(), 25u);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Picture files written with the decoder libraries' own encoders.
+// Picture files written with the decoder libraries' own encoders, and GIF
+// files with an LZW encoder of their own.
 // Every member of a plan has a default (`{}` at least), so designated
 // initializers may name only the ones that matter.
 
@@ -48,7 +49,7 @@ struct GifPlan {
     int background = 0;
     bool interlaced = false;
     bool localColourMap = false;
-    int lzwCodeSize = 0;  // 9 to 13: written by hand with this minimum code size
+    int lzwCodeSize = 0;  // 0: the usual minimum code size for the colour bits
 };
 File GifFile(const GifPlan& plan);
 
@@ -64,15 +65,12 @@ struct TiffPlan {
     std::uint32_t rowsPerStrip = 3;
     std::uint32_t tileSize = 0;    // 0: strips
     std::uint32_t tileHeight = 0;  // 0: square tiles
-    bool alpha = false;
-    int alphaKind = 2;  // EXTRASAMPLE_UNASSALPHA
+    int alpha = 0;  // 0: none, else its EXTRASAMPLE kind, the last sample
     int sampleFormat = 1;
     bool planar = false;
-    int predictor = 1;
     int orientation = 1;
-    bool bigTiff = false;
     int pages = 1;
-    std::vector<std::uint16_t> colourMap{};  // red entries, then green, then blue
+    Palette palette{};
     std::vector<std::vector<std::uint8_t>> rows{};
     std::vector<std::uint8_t> rawTile{};  // if set, every tile's stored bytes, in place of the rows
 };

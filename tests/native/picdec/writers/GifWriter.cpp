@@ -1,6 +1,6 @@
 #include <algorithm>
-
-#include <gif_lib.h>
+#include <map>
+#include <utility>
 
 #include "tests/native/picdec/writers/EncodedPictures.h"
 
@@ -8,22 +8,49 @@ namespace picdec::samples {
 
 namespace {
 
-int Append(GifFileType* gif, const GifByteType* data, int size)
+// The pixels as GIF's LZW codes, least significant bit first: codes start
+// one bit wider than the code size and grow to 12 bits as the table fills; a
+// full table (at once for code sizes of 12 and more) is cleared. The encoder
+// makes each entry one code before the decoder does, so it widens one entry later.
+std::vector<std::uint8_t> LzwCodes(const std::vector<std::uint8_t>& pixels, int codeSize)
 {
-    auto* file = static_cast<File*>(gif->UserData);
-    file->insert(file->end(), data, data + size);
-    return size;
-}
-
-// The rows in stored order: the four passes of an interlaced picture.
-std::vector<int> StoredRows(const GifPlan& plan)
-{
-    std::vector<int> rows;
-    for (const auto& [first, step] : plan.interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
-                                                     : std::vector<std::pair<int, int>>{{0, 1}})
-        for (int y = first; y < plan.height; y += step)
-            rows.push_back(y);
-    return rows;
+    const unsigned clear = 1u << codeSize;
+    std::map<std::pair<unsigned, std::uint8_t>, unsigned> table;
+    unsigned next = 0;
+    int width = codeSize + 1;
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t bits = 0;
+    int count = 0;
+    auto put = [&](unsigned code) {
+        for (bits |= std::uint64_t{code} << count, count += width; count >= 8; count -= 8, bits >>= 8)
+            bytes.push_back(static_cast<std::uint8_t>(bits));
+    };
+    auto restart = [&] {
+        put(clear);
+        table.clear();
+        next = clear + 2;
+        width = codeSize + 1;
+    };
+    restart();
+    unsigned current = pixels.at(0);
+    for (std::size_t i = 1; i < pixels.size(); ++i) {
+        if (const auto found = table.find({current, pixels[i]}); found != table.end()) {
+            current = found->second;
+            continue;
+        }
+        put(current);
+        if (next >= 4096) {
+            restart();
+        } else if (table[{current, pixels[i]}] = next++; next > 1u << width && width < 12) {
+            ++width;
+        }
+        current = pixels[i];
+    }
+    put(current);
+    put(clear + 1);
+    if (count > 0)
+        bytes.push_back(static_cast<std::uint8_t>(bits));
+    return bytes;
 }
 
 void PutColourMap(File& file, const GifPlan& plan)
@@ -34,10 +61,9 @@ void PutColourMap(File& file, const GifPlan& plan)
     }
 }
 
-// Every pixel as a literal code, with a clear code before every 128 of them,
-// so the code table never grows far enough to widen the codes. Rows are
-// written in stored order: interlaced plans give them in that order.
-File HandCodedGif(const GifPlan& plan)
+}  // namespace
+
+File GifFile(const GifPlan& plan)
 {
     File file{'G', 'I', 'F', '8', '9', 'a'};
     Put16(file, static_cast<unsigned>(plan.screenWidth));
@@ -47,70 +73,31 @@ File HandCodedGif(const GifPlan& plan)
                              static_cast<std::uint8_t>(plan.background), 0});
     if (!plan.localColourMap)
         PutColourMap(file, plan);
+    if (plan.transparent >= 0)  // a graphic control extension naming the transparent colour
+        file.insert(file.end(), {0x21, 0xF9, 4, 1, 0, 0, static_cast<std::uint8_t>(plan.transparent), 0});
     file.push_back(0x2C);
     for (const int value : {plan.left, plan.top, plan.width, plan.height})
         Put16(file, static_cast<unsigned>(value));
     file.push_back(static_cast<std::uint8_t>((plan.localColourMap ? mapFlags : 0) | (plan.interlaced ? 0x40 : 0)));
     if (plan.localColourMap)
         PutColourMap(file, plan);
-    file.push_back(static_cast<std::uint8_t>(plan.lzwCodeSize));
-    // Codes of one width, least significant bit first.
-    const unsigned clear = 1u << plan.lzwCodeSize;
-    std::vector<std::uint8_t> bytes;
-    std::uint64_t bits = 0;
-    int count = 0;
-    auto put = [&](unsigned code) {
-        for (bits |= static_cast<std::uint64_t>(code) << count, count += plan.lzwCodeSize + 1; count >= 8;
-             count -= 8, bits >>= 8)
-            bytes.push_back(static_cast<std::uint8_t>(bits));
-    };
-    for (std::size_t i = 0; i < plan.indices.size(); ++i) {
-        if (i % 128 == 0)
-            put(clear);
-        put(plan.indices[i]);
-    }
-    put(clear + 1);
-    if (count > 0)
-        bytes.push_back(static_cast<std::uint8_t>(bits));
-    for (std::size_t at = 0; at < bytes.size(); at += 255) {  // in sub-blocks
-        const std::size_t size = std::min<std::size_t>(255, bytes.size() - at);
+    // The rows in stored order: the four passes of an interlaced picture.
+    std::vector<std::uint8_t> pixels;
+    for (const auto& [first, step] : plan.interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                                     : std::vector<std::pair<int, int>>{{0, 1}})
+        for (int y = first; y < plan.height; y += step)
+            pixels.insert(pixels.end(), plan.indices.begin() + y * plan.width,
+                          plan.indices.begin() + (y + 1) * plan.width);
+    const int codeSize = plan.lzwCodeSize != 0 ? plan.lzwCodeSize : std::max(2, plan.colourBits);
+    file.push_back(static_cast<std::uint8_t>(codeSize));
+    const std::vector<std::uint8_t> codes = LzwCodes(pixels, codeSize);
+    for (std::size_t at = 0; at < codes.size(); at += 255) {  // in sub-blocks
+        const std::size_t size = std::min<std::size_t>(255, codes.size() - at);
         file.push_back(static_cast<std::uint8_t>(size));
-        file.insert(file.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                    bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
+        file.insert(file.end(), codes.begin() + static_cast<std::ptrdiff_t>(at),
+                    codes.begin() + static_cast<std::ptrdiff_t>(at + size));
     }
     file.insert(file.end(), {0, 0x3B});
-    return file;
-}
-
-}  // namespace
-
-File GifFile(const GifPlan& plan)
-{
-    if (plan.lzwCodeSize != 0)
-        return HandCodedGif(plan);
-    File file;
-    int error = 0;
-    GifFileType* gif = EGifOpen(&file, Append, &error);
-    EGifSetGifVersion(gif, true);
-    std::vector<GifColorType> colours(std::size_t{1} << plan.colourBits);
-    for (std::size_t i = 0; i < plan.palette.size() && i < colours.size(); ++i)
-        colours[i] = GifColorType{plan.palette[i].red, plan.palette[i].green, plan.palette[i].blue};
-    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
-    EGifPutScreenDesc(gif, plan.screenWidth, plan.screenHeight, plan.colourBits, plan.background,
-                      plan.localColourMap ? nullptr : map);
-    if (plan.transparent >= 0) {
-        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, plan.transparent};
-        GifByteType extension[4];
-        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(EGifGCBToExtension(&control, extension)),
-                         extension);
-    }
-    EGifPutImageDesc(gif, plan.left, plan.top, plan.width, plan.height, plan.interlaced,
-                     plan.localColourMap ? map : nullptr);
-    for (const int y : StoredRows(plan))
-        EGifPutLine(gif, const_cast<GifPixelType*>(plan.indices.data() + static_cast<std::size_t>(y * plan.width)),
-                    plan.width);
-    EGifCloseFile(gif, &error);
-    GifFreeMapObject(map);
     return file;
 }
 

@@ -20,24 +20,14 @@ Colour PatternColour(std::uint32_t x, std::uint32_t y)
                   static_cast<std::uint8_t>(x * 101 + y * 29 + 7)};
 }
 
-RgbPicture PatternPicture(std::uint32_t width, std::uint32_t height)
-{
-    RgbPicture picture{width, height, {}};
-    for (std::uint32_t y = 0; y < height; ++y)
-        for (std::uint32_t x = 0; x < width; ++x)
-            picture.pixels.push_back(PatternColour(x, y));
-    return picture;
-}
+RgbPicture PatternPicture(std::uint32_t width, std::uint32_t height) { return Painted(width, height, PatternColour); }
 
 RgbPicture GradientPicture(std::uint32_t width, std::uint32_t height)
 {
-    RgbPicture picture{width, height, {}};
-    for (std::uint32_t y = 0; y < height; ++y)
-        for (std::uint32_t x = 0; x < width; ++x)
-            picture.pixels.push_back(Colour{static_cast<std::uint8_t>(x * 255 / (width - 1)),
-                                            static_cast<std::uint8_t>(y * 255 / (height - 1)),
-                                            static_cast<std::uint8_t>((x + y) * 255 / (width + height - 2))});
-    return picture;
+    return Painted(width, height, [=](std::uint32_t x, std::uint32_t y) {
+        return Colour{static_cast<std::uint8_t>(x * 255 / (width - 1)), static_cast<std::uint8_t>(y * 255 / (height - 1)),
+                      static_cast<std::uint8_t>((x + y) * 255 / (width + height - 2))};
+    });
 }
 
 std::uint8_t PatternIndex(std::uint32_t x, std::uint32_t y, int colours)

@@ -26,6 +26,17 @@ struct RgbPicture {
     Colour At(std::uint32_t x, std::uint32_t y) const { return pixels[y * width + x]; }
 };
 
+// The picture whose pixel at x, y is colour(x, y).
+template <typename ColourAt>
+RgbPicture Painted(std::uint32_t width, std::uint32_t height, ColourAt colour)
+{
+    RgbPicture picture{width, height, {}};
+    for (std::uint32_t y = 0; y < height; ++y)
+        for (std::uint32_t x = 0; x < width; ++x)
+            picture.pixels.push_back(colour(x, y));
+    return picture;
+}
+
 RgbPicture PatternPicture(std::uint32_t width, std::uint32_t height);
 // A smooth picture with many colours, as a photograph has.
 RgbPicture GradientPicture(std::uint32_t width, std::uint32_t height);

@@ -25,22 +25,23 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
                                      {TIFFTAG_PLANARCONFIG, plan.planar ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG},
                                      {TIFFTAG_SAMPLEFORMAT, plan.sampleFormat}, {TIFFTAG_ORIENTATION, plan.orientation}})
         TIFFSetField(tiff, tag, value);
-    if (plan.predictor != 1)
-        TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
     if (plan.tileSize != 0) {
         TIFFSetField(tiff, TIFFTAG_TILEWIDTH, plan.tileSize);
         TIFFSetField(tiff, TIFFTAG_TILELENGTH, TileHeight(plan));
     } else {
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, plan.rowsPerStrip);
     }
-    if (plan.alpha) {
-        const auto kind = static_cast<std::uint16_t>(plan.alphaKind);
+    if (plan.alpha != 0) {
+        const auto kind = static_cast<std::uint16_t>(plan.alpha);
         TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &kind);
     }
-    if (!plan.colourMap.empty()) {
-        const std::size_t n = plan.colourMap.size() / 3;
-        TIFFSetField(tiff, TIFFTAG_COLORMAP, plan.colourMap.data(), plan.colourMap.data() + n,
-                     plan.colourMap.data() + 2 * n);
+    if (!plan.palette.empty()) {
+        std::vector<std::uint16_t> map;  // red entries, then green, then blue, 16 bits each
+        for (std::uint8_t Colour::* channel : {&Colour::red, &Colour::green, &Colour::blue})
+            for (const Colour& c : plan.palette)
+                map.push_back(static_cast<std::uint16_t>(c.*channel * 257));
+        const std::size_t n = plan.palette.size();
+        TIFFSetField(tiff, TIFFTAG_COLORMAP, map.data(), map.data() + n, map.data() + 2 * n);
     }
     if (plan.compression == COMPRESSION_WEBP)
         TIFFSetField(tiff, TIFFTAG_WEBP_LOSSLESS, 1);
@@ -110,7 +111,7 @@ File TiffFile(const TiffPlan& plan)
 {
     const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                        ("picdec-test-" + std::to_string(std::random_device{}()) + ".tif");
-    TIFF* tiff = TIFFOpen(path.string().c_str(), plan.bigTiff ? "w8" : "w");
+    TIFF* tiff = TIFFOpen(path.string().c_str(), "w");
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);
