@@ -22,13 +22,10 @@ std::string ScrollFile(const std::string& name, int speed, const std::string& te
                                    "/sm|" + text + "/eo|");
 }
 
-std::string CreditFile(const std::string& name, const std::vector<std::string>& lines, bool withSpeed = true)
+std::string CreditFile(const std::string& name, const std::string& lines, const char* speed = "\r\n0")
 {
-    std::string text = std::string("Credits\r\n65535\r\n-10\r\nDejaVu Sans Mono\r\n-9\r\n\r\n8388608") +
-                       (withSpeed ? "\r\n0" : "");
-    for (const std::string& line : lines)
-        text += "\r\n" + line;
-    return WriteTextFile(name, text);
+    return WriteTextFile(name, "Credits\r\n65535\r\n-10\r\nDejaVu Sans Mono\r\n-9\r\n\r\n8388608" +
+                                   std::string(speed) + lines);
 }
 
 class MessageDisplay : public ::testing::Test {
@@ -43,17 +40,13 @@ protected:
         for (int i = 0; i < count; ++i)
             ::SendMessageA(view.Handle(), message, 0, 0);
     }
-    // The bounds of the ink the window shows: the steps draw on the window
-    // outside of painting.
-    RECT InkShown()
+    // True when the ink the window shows lies within the area: the steps
+    // draw on the window outside of painting.
+    bool InkShownWithin(const RECT& area)
     {
         PixelCanvas pixels(kWidth, kHeight);
-        WindowDC dc(view.Handle());
-        ::BitBlt(pixels.dc(), 0, 0, kWidth, kHeight, dc.get(), 0, 0, SRCCOPY);
-        return BoundsOfColor(pixels, kWidth, kHeight, kInk);
-    }
-    static bool Inside(const RECT& ink, const RECT& area)
-    {
+        ::BitBlt(pixels.dc(), 0, 0, kWidth, kHeight, WindowDC(view.Handle()).get(), 0, 0, SRCCOPY);
+        const RECT ink = BoundsOfColor(pixels, kWidth, kHeight, kInk);
         return ink.left <= ink.right && ink.left >= area.left && ink.top >= area.top && ink.right < area.right &&
                ink.bottom < area.bottom;
     }
@@ -72,8 +65,8 @@ TEST_F(MessageDisplay, ScrollingTextEntersAtTheRightEdgeAndRestartsAfterLeaving)
     ASSERT_EQ(view.FMsgWidth, 200) << "DejaVu Sans Mono is missing";
     EXPECT_EQ(std::tuple(view.FMsgX, view.FMsgY, view.Color()), std::tuple(352, 122, kBack));
     Step(TPicView::kScrollStepMessage, 100);
-    const RECT ink = InkShown();
-    EXPECT_TRUE(Inside(ink, RECT{252, 122, 352, 142}) && ink.left < 262) << "first letter at " << ink.left;
+    EXPECT_TRUE(InkShownWithin(RECT{252, 122, 352, 142}));
+    EXPECT_FALSE(InkShownWithin(RECT{262, 122, 352, 142})) << "the first letter has come in";
     Step(TPicView::kScrollStepMessage, 452);
     EXPECT_EQ(view.FMsgXEnd, 0);
     Step(TPicView::kScrollStepMessage, 1);
@@ -90,44 +83,40 @@ TEST_F(MessageDisplay, SpeedNMovesOnEveryNPlusFirstStep)
     }
 }
 
-TEST_F(MessageDisplay, CreditLinesAreSpacedAndWidenedButLoneSpacesKeepTheirWidth)
+TEST_F(MessageDisplay, CreditLinesRiseInTurnSpacedAndWidenedButLoneSpacesKeepTheirWidth)
 {
-    // 6 pixels per character: 48 + 48 / 6, 42 + 42 / 5, and no widening at all.
-    for (auto [line, shown, width] : {std::tuple{"Hello", "  Hello ", 56}, {" Hello ", " Hello ", 50}, {" ", " ", 6},
-                                      {"  ", "  ", 12}}) {
-        Load(CreditFile("lumo-line.cms", {line}));
-        ASSERT_TRUE(view.FCreditActive) << shown;
-        EXPECT_EQ(view.FMsgText, shown);
-        EXPECT_EQ(std::pair(view.FMsgWidth, view.FMsgY), std::pair(width, kHeight)) << shown;
+    Load(CreditFile("lumo-lines.cms", "\r\nHello\r\n Hi \r\n  \r\n "));
+    ASSERT_TRUE(view.FCreditActive);
+    const int x = view.FMsgX, h = view.FMsgHeight, stepsPerLine = kHeight + h + 6;
+    Step(TPicView::kCreditStepMessage, 100);
+    EXPECT_TRUE(InkShownWithin(RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
+    Step(TPicView::kCreditStepMessage, stepsPerLine - 100);
+    // 6 pixels per character: 24 + 24 / 2, no widening at all, 48 + 48 / 6.
+    for (auto [index, shown, width] :
+         {std::tuple{1, " Hi ", 36}, {2, "  ", 12}, {3, " ", 6}, {0, "  Hello ", 56}}) {
+        EXPECT_EQ(std::tuple(view.FCreditIndex, view.FMsgText, view.FMsgWidth, view.FMsgY),
+                  std::tuple(index, shown, width, kHeight));
+        Step(TPicView::kCreditStepMessage, stepsPerLine);
     }
 }
 
-TEST_F(MessageDisplay, TheFirstCreditLineRisesAgainAfterTheLast)
+TEST_F(MessageDisplay, LoadingAPictureGivesBackTheColourFromBeforeTheMessageButAPasteDoesNot)
 {
-    Load(CreditFile("lumo-two.cms", {"One", "Two"}));
-    ASSERT_TRUE(view.FCreditActive);
-    const int x = view.FMsgX;
-    const int h = view.FMsgHeight;
-    Step(TPicView::kCreditStepMessage, 100);
-    EXPECT_TRUE(Inside(InkShown(), RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
-    const int stepsPerLine = kHeight + h + 6;
-    Step(TPicView::kCreditStepMessage, stepsPerLine - 100);
-    EXPECT_EQ(std::tuple(view.FCreditIndex, view.FMsgText, view.FMsgY), std::tuple(1, "  Two ", kHeight));
-    Step(TPicView::kCreditStepMessage, stepsPerLine);
-    EXPECT_EQ(std::tuple(view.FCreditIndex, view.FMsgText), std::tuple(0, "  One "));
-}
-
-TEST_F(MessageDisplay, LoadingAPictureGivesBackTheColourFromBeforeTheMessage)
-{
-    const std::string bmp = WriteBmpFile("lumo-after.bmp", 4, 4, clRed);
-    for (const std::string& message : {ScrollFile("lumo-then.scm", 0, "x"), CreditFile("lumo-then.cms", {"x"})}) {
-        view.SetColor(RGB(1, 2, 3));
+    const TBitmap pasted = MakeBitmap(30, 20, clRed);
+    view.Picture().SetGraphic(&pasted);
+    view.CopyToClipboard();
+    view.SetColor(RGB(1, 2, 3));
+    for (const std::string& message : {ScrollFile("lumo-then.scm", 0, "x"), CreditFile("lumo-then.cms", "\r\nx")}) {
         Load(message);
         EXPECT_EQ(view.Color(), kBack) << message;
-        Load(bmp);
+        Load(WriteBmpFile("lumo-after.bmp", 4, 4, clRed));
         EXPECT_EQ(view.Color(), RGB(1, 2, 3)) << message;
         EXPECT_FALSE(view.FScrollActive || view.FCreditActive) << message;
     }
+    Load(ScrollFile("lumo-then.scm", 0, "x"));
+    ::SendMessageA(view.Handle(), WM_PASTE, 0, 0);
+    EXPECT_FALSE(view.FScrollActive);
+    EXPECT_EQ(std::pair(view.Color(), view.Picture().Width()), std::pair(kBack, 30));
 }
 
 TEST_F(MessageDisplay, ACorruptOrVanishedFileEmptiesThePictureAndStartsNothing)
@@ -135,12 +124,12 @@ TEST_F(MessageDisplay, ACorruptOrVanishedFileEmptiesThePictureAndStartsNothing)
     TBitmap bitmap = MakeBitmap(4, 4, clRed);
     view.Picture().SetGraphic(&bitmap);
     view.SetColor(RGB(1, 2, 3));
-    Load(CreditFile("lumo-seven.cms", {}, false));
+    Load(CreditFile("lumo-seven.cms", "", ""));
     EXPECT_EQ(view.Picture().Graphic(), nullptr);
     EXPECT_FALSE(view.FScrollActive || view.FCreditActive);
     EXPECT_EQ(view.Color(), RGB(1, 2, 3));
     // A credit file that goes away after the loader found it.
-    const std::string gone = CreditFile("lumo-gone.cms", {"x"});
+    const std::string gone = CreditFile("lumo-gone.cms", "\r\nx");
     Load(gone);
     view.ClearPicture();
     ::DeleteFileA(gone.c_str());

@@ -1,6 +1,7 @@
 // Painting, and the properties that steer it.
 #include "PictureTestSupport.h"
 #include "framework/Metafile.h"
+#include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace {
 
@@ -10,51 +11,54 @@ constexpr COLORREF kMark = RGB(255, 0, 0);
 
 class PicViewPaint : public ::testing::Test {
 protected:
-    PicViewPaint() { host.View.SetColor(kBackground); }
-    void Show(const TBitmap& bitmap) { host.View.Picture().SetGraphic(&bitmap); }
-    COLORREF Pixel(int x, int y) { return PrintedView(host.View).At(x, y); }
-    TPicView& View() { return host.View; }
+    PicViewPaint() { view.SetColor(kBackground); }
+    COLORREF Pixel(int x, int y) { return PrintedView(view).At(x, y); }
     // True when the control asked to be repainted since the last call.
     bool Repainted()
     {
-        RECT update{};
-        const bool dirty = ::GetUpdateRect(View().Handle(), &update, FALSE) != FALSE;
-        ::ValidateRect(View().Handle(), nullptr);
+        const bool dirty = ::GetUpdateRect(view.Handle(), nullptr, FALSE) != FALSE;
+        ::ValidateRect(view.Handle(), nullptr);
         return dirty;
     }
 
     PicViewHost host;
+    TPicView& view = host.View;
 };
 
 } // namespace
 
 TEST_F(PicViewPaint, DrawsTheBitmapAtActualSizeCentredStretchedOrInShape)
 {
-    Show(MakeBitmap(10, 10, kPicture, {{RECT{0, 0, 5, 10}, kMark}}));
-    EXPECT_EQ(std::tuple(Pixel(4, 9), Pixel(5, 0), Pixel(10, 10)), std::tuple(kMark, kPicture, kBackground));
-    host.View.SetCenter(true);
-    EXPECT_EQ(std::tuple(Pixel(171, 127), Pixel(176, 136), Pixel(170, 126)), std::tuple(kMark, kPicture, kBackground));
-    host.View.SetStretch(true);
-    EXPECT_EQ(std::tuple(Pixel(0, 0), Pixel(170, 263), Pixel(180, 0), Pixel(351, 263)),
-              std::tuple(kMark, kMark, kPicture, kPicture));
-    host.View.SetStretchRatio(true);
-    PrintedView canvas(host.View);
-    EXPECT_EQ(canvas.Bounds(kMark), (RECT{44, 0, 175, 263}));
-    EXPECT_EQ(canvas.Bounds(kPicture), (RECT{176, 0, 307, 263}));
-    EXPECT_EQ(canvas.Count(kMark) + canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
+    const TBitmap bitmap = MakeBitmap(10, 10, kPicture, {{RECT{0, 0, 5, 10}, kMark}});
+    view.Picture().SetGraphic(&bitmap);
+    for (auto [center, stretch, ratio, mark, picture] :
+         {std::tuple{false, false, false, RECT{0, 0, 4, 9}, RECT{5, 0, 9, 9}},
+          {true, false, false, RECT{171, 127, 175, 136}, RECT{176, 127, 180, 136}},
+          {true, true, false, RECT{0, 0, 175, 263}, RECT{176, 0, 351, 263}},
+          {true, false, true, RECT{44, 0, 175, 263}, RECT{176, 0, 307, 263}}}) {
+        view.SetCenter(center);
+        view.SetStretch(stretch);
+        view.SetStretchRatio(ratio);
+        const PrintedView canvas(view);
+        EXPECT_EQ(canvas.Bounds(kMark), mark) << center << stretch << ratio;
+        EXPECT_EQ(canvas.Bounds(kPicture), picture) << center << stretch << ratio;
+        EXPECT_EQ(canvas.Count(kMark) + canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
+    }
 }
 
 TEST_F(PicViewPaint, IconsAndMetafilesTakeThePlainPathCentredOnTheOuterSize)
 {
-    host.View.SetBorderStyle(bsSingle);
+    view.SetBorderStyle(bsSingle);
     host.SetClientSize(352, 264);
-    host.View.SetCenter(true);
+    view.SetCenter(true);
     // Outer 354 x 266: the plain path centres at (-23, -17), the bitmap path at (-24, -18).
-    Show(MakeBitmap(400, 300, kPicture, {{RECT{23, 17, 24, 18}, kMark}, {RECT{24, 18, 25, 19}, kBackground}}));
+    const TBitmap bitmap =
+        MakeBitmap(400, 300, kPicture, {{RECT{23, 17, 24, 18}, kMark}, {RECT{24, 18, 25, 19}, kBackground}});
+    view.Picture().SetGraphic(&bitmap);
     EXPECT_EQ(Pixel(0, 0), kBackground);
     for (auto [type, libPalette] : {std::pair{"WMF", true}, {"ICO", true}, {"BMP", false}}) {
-        host.View.ImageFileType = type;
-        host.View.SetLibPalette(libPalette);
+        view.ImageFileType = type;
+        view.SetLibPalette(libPalette);
         EXPECT_EQ(Pixel(0, 0), kMark) << type;
     }
 }
@@ -62,50 +66,46 @@ TEST_F(PicViewPaint, IconsAndMetafilesTakeThePlainPathCentredOnTheOuterSize)
 TEST_F(PicViewPaint, RotatedOverlayTextHasItsShadowTwoPixelsRightAndDownThenOnPaintFires)
 {
     int paints = 0;
-    host.View.OnPaint = [&](TPicView&) { ++paints; };
-    host.View.SetFont(TFont{.Name = "Liberation Sans", .Height = -24, .Color = kPicture, .Style = fsBold});
-    host.View.SetText("HHHHHH");
-    host.View.SetTextLeft(100);
-    host.View.SetTextTop(240);
-    host.View.SetTextShadow(true);
-    host.View.SetTextShadowColor(kMark);
-    host.View.SetTextRotate(90);
-    PrintedView canvas(host.View);
-    const RECT text = canvas.Bounds(kPicture);
-    const RECT shadow = canvas.Bounds(kMark);
+    view.OnPaint = [&](TPicView&) { ++paints; };
+    view.SetFont(TFont{.Name = "Liberation Sans", .Height = -24, .Color = kPicture, .Style = fsBold});
+    view.SetText("HHHHHH");
+    view.SetTextLeft(100);
+    view.SetTextTop(240);
+    view.SetTextShadow(true);
+    view.SetTextShadowColor(kMark);
+    view.SetTextRotate(90);
+    const PrintedView canvas(view);
+    const RECT text = canvas.Bounds(kPicture), shadow = canvas.Bounds(kMark);
     ASSERT_GE(text.right, text.left) << "an empty picture still shows the text";
     EXPECT_GT(text.bottom - text.top, 2 * (text.right - text.left)) << "written bottom to top";
-    EXPECT_LE(text.bottom, 240);
-    EXPECT_GE(text.left, 100);
-    EXPECT_EQ(shadow.right, text.right + 2);
-    EXPECT_EQ(shadow.bottom, text.bottom + 2);
+    EXPECT_TRUE(text.bottom <= 240 && text.left >= 100);
+    EXPECT_EQ(std::pair(shadow.right, shadow.bottom), std::pair(text.right + 2, text.bottom + 2));
     EXPECT_EQ(paints, 1);
 }
 
 TEST_F(PicViewPaint, StretchAndStretchRatioExcludeEachOtherAndRepaintOnlyWhenChanged)
 {
     Repainted();
-    View().SetStretch(true);
+    view.SetStretch(true);
     EXPECT_TRUE(Repainted());
-    View().SetStretchRatio(true);
-    EXPECT_EQ(std::pair(View().Stretch(), View().StretchRatio()), std::pair(false, true));
-    View().SetStretch(true);
-    EXPECT_EQ(std::pair(View().Stretch(), View().StretchRatio()), std::pair(true, false));
+    view.SetStretchRatio(true);
+    EXPECT_EQ(std::pair(view.Stretch(), view.StretchRatio()), std::pair(false, true));
+    view.SetStretch(true);
+    EXPECT_EQ(std::pair(view.Stretch(), view.StretchRatio()), std::pair(true, false));
     Repainted();
-    View().SetStretch(true);
-    EXPECT_FALSE(Repainted()) << "an unchanged value";
-    View().SetTextShadowColor(clRed);
-    EXPECT_FALSE(Repainted()) << "the shadow colour waits for the next repaint";
+    view.SetStretch(true);
+    view.SetTextShadowColor(clRed);
+    EXPECT_FALSE(Repainted()) << "an unchanged value; the shadow colour waits for the next repaint";
 }
 
 TEST_F(PicViewPaint, AutoSizeTakesThePicturesSizeWhenThereIsOne)
 {
-    ::SetWindowPos(View().Handle(), nullptr, 10, 20, 50, 60, SWP_NOZORDER | SWP_NOACTIVATE);
-    View().SetAutoSize(true);
-    EXPECT_EQ(RectInParent(View().Handle()), (RECT{10, 20, 60, 80})) << "no picture, no change";
-    TBitmap bitmap = MakeBitmap(640, 480, clBlack);
-    View().Picture().SetGraphic(&bitmap);
-    EXPECT_EQ(RectInParent(View().Handle()), (RECT{10, 20, 650, 500}));
+    ::SetWindowPos(view.Handle(), nullptr, 10, 20, 50, 60, SWP_NOZORDER | SWP_NOACTIVATE);
+    view.SetAutoSize(true);
+    EXPECT_EQ(RectInParent(view.Handle()), (RECT{10, 20, 60, 80})) << "no picture, no change";
+    const TBitmap bitmap = MakeBitmap(640, 480, clBlack);
+    view.Picture().SetGraphic(&bitmap);
+    EXPECT_EQ(RectInParent(view.Handle()), (RECT{10, 20, 650, 500}));
 }
 
 TEST_F(PicViewPaint, IsOpaqueAndSkipsErasingExactlyWhileABitmapCoversIt)
@@ -116,10 +116,56 @@ TEST_F(PicViewPaint, IsOpaqueAndSkipsErasingExactlyWhileABitmapCoversIt)
     const TBitmap covering = MakeBitmap(40, 30, clRed), smaller = MakeBitmap(40, 29, clRed);
     for (auto [graphic, opaque] : {std::pair<const TGraphic*, bool>{&covering, true}, {&smaller, false},
                                    {&metafile, false}}) {
-        View().Picture().SetGraphic(graphic);
-        EXPECT_EQ(View().Opaque(), opaque);
+        view.Picture().SetGraphic(graphic);
+        EXPECT_EQ(view.Opaque(), opaque);
         PixelCanvas canvas(40, 30);
-        ::SendMessageA(View().Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
-        EXPECT_EQ(canvas.At(5, 5), opaque ? clBlack : View().Color()) << opaque;
+        ::SendMessageA(view.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+        EXPECT_EQ(canvas.At(5, 5), opaque ? clBlack : kBackground) << opaque;
     }
+}
+
+// 1000 x 800: one-pixel white and black columns in turn in the top 600 rows,
+// black below. Fitted into 352 x 264 it shrinks about 2.84 times, so every
+// shrunk pixel of the lines holds one or two white columns of 2.84: a grey;
+// dropped columns would leave black and white stripes. True colour is read
+// in place, 256 colours a band of rows at a time.
+TEST_F(PicViewPaint, ShrinksByAveragingOnBothPathsAndKeepsActualSizeExact)
+{
+    std::vector<std::vector<std::uint8_t>> rows(800);
+    for (int y = 0; y < 800; ++y)
+        for (int x = 0; x < 1000; ++x)
+            rows[y].insert(rows[y].end(), 3, std::uint8_t(y < 600 && x % 2 == 0 ? 255 : 0));
+    const std::string lines = WriteBytes(TempFile("lumo-lines.bmp"), picdec::samples::BmpFile(
+        {.width = 1000, .height = 800, .pixels = picdec::samples::BmpRows(rows)}));
+    auto stripePixels = [&] {
+        const PrintedView canvas(view);
+        EXPECT_EQ(canvas.At(100, 220), RGB(0, 0, 0)) << "the black rows below the lines";
+        int stripes = 0;
+        for (int y = 0; y < 190; ++y)
+            for (int x = 11; x < 341; ++x)
+                for (int channel : {GetRValue(canvas.At(x, y)), GetGValue(canvas.At(x, y)), GetBValue(canvas.At(x, y))})
+                    stripes += channel < 80 || channel > 175 ? 1 : 0;
+        return stripes;
+    };
+    view.SetImageDither(false);
+    for (TLoadResolution resolution : {lColorTrue, lColor256}) {
+        view.SetImageReadRes(resolution);
+        view.SetImageName(lines);
+        ASSERT_EQ(view.Picture().HeldBitmap()->BitsPerPixel(), resolution == lColorTrue ? 24 : 8);
+        view.SetLibPalette(true);
+        view.SetStretch(false);
+        const PrintedView actual(view);
+        for (int x = 0; x < 352; ++x)
+            ASSERT_EQ(actual.At(x, 0), x % 2 ? RGB(0, 0, 0) : RGB(255, 255, 255)) << x << " at actual size";
+        view.SetStretchRatio(true);
+        EXPECT_EQ(stripePixels(), 0) << resolution << ", bitmap path";
+        view.SetLibPalette(false);
+        view.SetStretch(true);
+        EXPECT_EQ(stripePixels(), 0) << resolution << ", plain path";
+    }
+    view.SetLibPalette(true);
+    view.SetStretchRatio(true);
+    const TBitmap red = MakeBitmap(1000, 800, kMark);
+    view.Picture().SetGraphic(&red);
+    EXPECT_EQ(Pixel(176, 132), kMark) << "a new picture is shrunk afresh";
 }

@@ -67,16 +67,16 @@ std::string WriteWmfFile(const std::string& name, bool withEscape, bool placeabl
     return WriteTextFile(name, bytes);
 }
 
-TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks)
+TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<std::pair<RECT, COLORREF>>& marks)
 {
     TBitmap bitmap;
     bitmap.SetSize(width, height);
     TCanvas& canvas = bitmap.Canvas();
     canvas.SetBrushColor(fill);
     canvas.FillRect(RECT{0, 0, width, height});
-    for (const ColorMark& mark : marks) {
-        canvas.SetBrushColor(mark.color);
-        canvas.FillRect(mark.rect);
+    for (const auto& [rect, color] : marks) {
+        canvas.SetBrushColor(color);
+        canvas.FillRect(rect);
     }
     return bitmap;
 }

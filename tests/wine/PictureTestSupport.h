@@ -21,11 +21,8 @@ std::string WriteWmfFile(const std::string& name, bool withEscape = false, bool 
 std::string WriteTextFile(const std::string& name, const std::string& content);
 std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-struct ColorMark {
-    RECT rect;
-    COLORREF color;
-};
-TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks = {});
+// A bitmap of one colour with rectangles of others on it.
+TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<std::pair<RECT, COLORREF>>& marks = {});
 
 // A form holding one picture control (or a probe derived from it) with a
 // client area of the given size.
