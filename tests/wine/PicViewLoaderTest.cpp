@@ -41,7 +41,7 @@ TEST_F(PicViewLoader, ReadsByTheExtensionKeyAgainOnEachReadOfTheNameAndEmptiesTh
     EXPECT_EQ(Captions(), "");
 }
 
-TEST_F(PicViewLoader, MetafilesAreReadByThePictureHolderAndShownWithoutTheirEscapes)
+TEST_F(PicViewLoader, MetafilesWithOrWithoutThePlaceableHeaderAreReadByThePictureHolderAndShownWithoutTheirEscapes)
 {
     const std::string wmf = WriteWmfFile("lumo-chart.wmf", true);
     EXPECT_EQ(Load(wmf), TPicView::kNonLibraryImage);
@@ -53,6 +53,11 @@ TEST_F(PicViewLoader, MetafilesAreReadByThePictureHolderAndShownWithoutTheirEsca
     ::DeleteFileA(wmf.c_str());
     EXPECT_FALSE(view.GetImageInfo(wmf));
     EXPECT_EQ(std::pair(view.ImageFileType, view.ImageFileSize), std::pair(std::string("ERR"), std::int64_t{-1}));
+    // One without the placeable header; a bitmap asked of it replaces it by an empty one.
+    view.Picture().LoadFromFile(WriteWmfFile("lumo-plain.wmf", false, false));
+    EXPECT_GT(view.Picture().Width(), 0);
+    EXPECT_EQ(PrintedView(view).At(176, 132), RGB(255, 0, 0));
+    EXPECT_TRUE(view.Picture().Bitmap().Empty() && view.Picture().HeldBitmap());
 }
 
 TEST_F(PicViewLoader, UnreadableIconsAndMetafilesRaiseTheFrameworkError)
@@ -99,7 +104,8 @@ TEST_F(PicViewLoader, AFailingReaderShowsTheLibrarysTextThenItsOwnAndKeepsWhatIt
     const std::string cut = WriteBmpFile("lumo-cut.bmp", 8, 8, clRed, 40);
     EXPECT_EQ(Load(cut), UpperAscii(cut));
     EXPECT_EQ(Captions(), "Fehler/Information/");
-    EXPECT_EQ(dialogs.Texts().back(), "Reading bmp file failed");
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"The picture file ends before the picture is complete.",
+                                                         "Reading bmp file failed"}));
     EXPECT_EQ(view.Picture().Width(), 8);
     EXPECT_FALSE(view.GetImageInfo(WriteTextFile("lumo-bad.gif", "GIF89a\x01")));
     EXPECT_EQ(view.ImageFileSize, 7);

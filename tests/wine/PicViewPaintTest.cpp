@@ -1,6 +1,5 @@
 // Painting, and the properties that steer it.
 #include "PictureTestSupport.h"
-#include "framework/Metafile.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
 namespace {
@@ -111,12 +110,9 @@ TEST_F(PicViewPaint, AutoSizeTakesThePicturesSizeWhenThereIsOne)
 TEST_F(PicViewPaint, IsOpaqueAndSkipsErasingExactlyWhileABitmapCoversIt)
 {
     host.SetClientSize(40, 30);
-    TMetafile metafile;
-    metafile.LoadFromFile(WriteWmfFile("lumo-opaque.wmf"));
     const TBitmap covering = MakeBitmap(40, 30, clRed), smaller = MakeBitmap(40, 29, clRed);
-    for (auto [graphic, opaque] : {std::pair<const TGraphic*, bool>{&covering, true}, {&smaller, false},
-                                   {&metafile, false}}) {
-        view.Picture().SetGraphic(graphic);
+    for (auto [bitmap, opaque] : {std::pair{&covering, true}, {&smaller, false}}) {
+        view.Picture().SetGraphic(bitmap);
         EXPECT_EQ(view.Opaque(), opaque);
         PixelCanvas canvas(40, 30);
         ::SendMessageA(view.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
@@ -129,7 +125,7 @@ TEST_F(PicViewPaint, IsOpaqueAndSkipsErasingExactlyWhileABitmapCoversIt)
 // shrunk pixel of the lines holds one or two white columns of 2.84: a grey;
 // dropped columns would leave black and white stripes. True colour is read
 // in place, 256 colours a band of rows at a time.
-TEST_F(PicViewPaint, ShrinksByAveragingOnBothPathsAndKeepsActualSizeExact)
+TEST_F(PicViewPaint, ShrinksByAveragingOnBothPaths)
 {
     std::vector<std::vector<std::uint8_t>> rows(800);
     for (int y = 0; y < 800; ++y)
@@ -142,7 +138,7 @@ TEST_F(PicViewPaint, ShrinksByAveragingOnBothPathsAndKeepsActualSizeExact)
         EXPECT_EQ(canvas.At(100, 220), RGB(0, 0, 0)) << "the black rows below the lines";
         int stripes = 0;
         for (int y = 0; y < 190; ++y)
-            for (int x = 11; x < 341; ++x)
+            for (int x = 0; x < 352; ++x)
                 for (int channel : {GetRValue(canvas.At(x, y)), GetGValue(canvas.At(x, y)), GetBValue(canvas.At(x, y))})
                     stripes += channel < 80 || channel > 175 ? 1 : 0;
         return stripes;
@@ -153,10 +149,6 @@ TEST_F(PicViewPaint, ShrinksByAveragingOnBothPathsAndKeepsActualSizeExact)
         view.SetImageName(lines);
         ASSERT_EQ(view.Picture().HeldBitmap()->BitsPerPixel(), resolution == lColorTrue ? 24 : 8);
         view.SetLibPalette(true);
-        view.SetStretch(false);
-        const PrintedView actual(view);
-        for (int x = 0; x < 352; ++x)
-            ASSERT_EQ(actual.At(x, 0), x % 2 ? RGB(0, 0, 0) : RGB(255, 255, 255)) << x << " at actual size";
         view.SetStretchRatio(true);
         EXPECT_EQ(stripePixels(), 0) << resolution << ", bitmap path";
         view.SetLibPalette(false);

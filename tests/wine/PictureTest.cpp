@@ -39,20 +39,6 @@ TEST(PictureCopies, ShareThePixelsUntilOneOfThemChanges)
     EXPECT_NE(paletteCopy.Handle(), original.Handle()) << "the copy's own bitmap";
 }
 
-TEST(PictureHolder, ReadsAMetafileWithoutThePlaceableHeaderThenAsABitmapReplacesItByAnEmptyOne)
-{
-    TPicture picture;
-    int changes = 0;
-    picture.OnChange = [&] { ++changes; };
-    picture.LoadFromFile(WriteWmfFile("lumo-plain.wmf", false, false));
-    ASSERT_NE(picture.Graphic(), nullptr);
-    EXPECT_GT(picture.Width(), 0);
-    EXPECT_EQ(FirstPixel(*picture.Graphic()), RGB(255, 0, 0));
-    TBitmap& bitmap = picture.Bitmap();
-    EXPECT_TRUE(bitmap.Empty() && picture.Graphic() == &bitmap);
-    EXPECT_EQ(changes, 2);
-}
-
 TEST(PictureControl, LeaksNoHandlesOver500LoadsOfMixedFiles)
 {
     const std::vector<std::string> files = {
