@@ -39,8 +39,7 @@ TEST_F(PicViewPaint, DrawsTheBitmapAtActualSizeCentredStretchedOrInShape)
         view.SetStretch(stretch);
         view.SetStretchRatio(ratio);
         const PrintedView canvas(view);
-        EXPECT_EQ(canvas.Bounds(kMark), mark) << center << stretch << ratio;
-        EXPECT_EQ(canvas.Bounds(kPicture), picture) << center << stretch << ratio;
+        EXPECT_EQ(std::pair(canvas.Bounds(kMark), canvas.Bounds(kPicture)), std::pair(mark, picture)) << stretch << ratio;
         EXPECT_EQ(canvas.Count(kMark) + canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
     }
 }
@@ -97,27 +96,23 @@ TEST_F(PicViewPaint, StretchAndStretchRatioExcludeEachOtherAndRepaintOnlyWhenCha
     EXPECT_FALSE(Repainted()) << "an unchanged value; the shadow colour waits for the next repaint";
 }
 
-TEST_F(PicViewPaint, AutoSizeTakesThePicturesSizeWhenThereIsOne)
+// Opaque, the control skips erasing.
+TEST_F(PicViewPaint, ANewPictureSizesAnAutoSizedControlWhichIsOpaqueExactlyWhileABitmapCoversIt)
 {
+    auto erases = [&] {
+        PixelCanvas canvas(40, 30);
+        ::SendMessageA(view.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+        return canvas.At(5, 5) == kBackground;
+    };
     ::SetWindowPos(view.Handle(), nullptr, 10, 20, 50, 60, SWP_NOZORDER | SWP_NOACTIVATE);
     view.SetAutoSize(true);
     EXPECT_EQ(RectInParent(view.Handle()), (RECT{10, 20, 60, 80})) << "no picture, no change";
-    const TBitmap bitmap = MakeBitmap(640, 480, clBlack);
-    view.Picture().SetGraphic(&bitmap);
-    EXPECT_EQ(RectInParent(view.Handle()), (RECT{10, 20, 650, 500}));
-}
-
-TEST_F(PicViewPaint, IsOpaqueAndSkipsErasingExactlyWhileABitmapCoversIt)
-{
-    host.SetClientSize(40, 30);
     const TBitmap covering = MakeBitmap(40, 30, clRed), smaller = MakeBitmap(40, 29, clRed);
-    for (auto [bitmap, opaque] : {std::pair{&covering, true}, {&smaller, false}}) {
-        view.Picture().SetGraphic(bitmap);
-        EXPECT_EQ(view.Opaque(), opaque);
-        PixelCanvas canvas(40, 30);
-        ::SendMessageA(view.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
-        EXPECT_EQ(canvas.At(5, 5), opaque ? clBlack : kBackground) << opaque;
-    }
+    view.Picture().SetGraphic(&covering);
+    EXPECT_EQ(std::tuple(RectInParent(view.Handle()), view.Opaque(), erases()), std::tuple(RECT{10, 20, 50, 50}, true, false));
+    view.SetAutoSize(false);
+    view.Picture().SetGraphic(&smaller);
+    EXPECT_EQ(std::tuple(RectInParent(view.Handle()), view.Opaque(), erases()), std::tuple(RECT{10, 20, 50, 50}, false, true));
 }
 
 // 1000 x 800: one-pixel white and black columns in turn in the top 600 rows,
