@@ -32,10 +32,8 @@ DWORD RunPeer()
     return peer.Wait(0);
 }
 
-class PicViewClipboard : public ::testing::Test {
-protected:
+struct PicViewClipboard : PicViewTest<> {
     PicViewClipboard() { ::OpenClipboard(host.Handle()) && ::EmptyClipboard() && ::CloseClipboard(); }
-    PicViewHost host;
 };
 
 } // namespace
@@ -48,7 +46,7 @@ TEST_F(PicViewClipboard, TheKeysCopyCutAndPaste)
         state[VK_SHIFT] = shift ? 0x80 : 0;
         state[VK_CONTROL] = ctrl ? 0x80 : 0;
         ::SetKeyboardState(state);
-        ::SendMessageA(host.View.Handle(), message, key, 0);
+        ::SendMessageA(view.Handle(), message, key, 0);
         state[VK_SHIFT] = state[VK_CONTROL] = 0;
         ::SetKeyboardState(state);
     };
@@ -67,11 +65,11 @@ TEST_F(PicViewClipboard, TheKeysCopyCutAndPaste)
           {"Ctrl+Shift+Insert pastes", WM_KEYDOWN, VK_INSERT, true, true, 7, 7},
           {"Delete alone", WM_KEYDOWN, VK_DELETE, false, false, 7, 30}}) {
         const TBitmap small = MakeBitmap(7, 7, kRed);
-        host.View.Picture().SetGraphic(&small);
-        host.View.CopyToClipboard();
-        ShowTestPicture(host.View);
+        view.Picture().SetGraphic(&small);
+        view.CopyToClipboard();
+        ShowTestPicture(view);
         send(message, key, shift, ctrl);
-        EXPECT_EQ(std::pair(clipboardWidth(), host.View.Picture().Width()), std::pair(clipboard, shown)) << name;
+        EXPECT_EQ(std::pair(clipboardWidth(), view.Picture().Width()), std::pair(clipboard, shown)) << name;
     }
 }
 
@@ -86,23 +84,23 @@ TEST_F(PicViewClipboard, GoesOutInTheFormatsOtherProgramsRead)
     const UINT formats[] = {CF_DIB, CF_BITMAP, CF_PALETTE, CF_ENHMETAFILE};
     for (auto [graphic, expected] : {std::pair<const TGraphic*, std::string>{&palettised, "DBP-"},
                                      {&trueColour, "D?--"}, {&metafile, "-?-E"}}) {
-        host.View.Picture().SetGraphic(graphic);
-        host.View.CopyToClipboard();
+        view.Picture().SetGraphic(graphic);
+        view.CopyToClipboard();
         for (std::size_t i = 0; i < 4; ++i)
             if (expected[i] != '?')
                 EXPECT_EQ(::IsClipboardFormatAvailable(formats[i]) != FALSE, expected[i] != '-') << expected << i;
-        host.View.Picture().Clear();
-        host.View.PasteFromClipboard();
-        EXPECT_EQ(host.View.Picture().Width(), graphic->Width());
+        view.Picture().Clear();
+        view.PasteFromClipboard();
+        EXPECT_EQ(view.Picture().Width(), graphic->Width());
     }
 }
 
 TEST_F(PicViewClipboard, PastesWhatAnotherInstanceCopiedAndTheOtherWayRound)
 {
     ASSERT_EQ(RunPeer(), 0u);
-    ExpectPastedTestPicture(host.View);
-    ShowTestPicture(host.View);
-    host.View.CopyToClipboard();
+    ExpectPastedTestPicture(view);
+    ShowTestPicture(view);
+    view.CopyToClipboard();
     EXPECT_EQ(RunPeer(), 0u);
 }
 

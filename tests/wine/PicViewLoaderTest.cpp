@@ -5,7 +5,7 @@
 
 namespace {
 
-class PicViewLoader : public ::testing::Test {
+class PicViewLoader : public PicViewTest<> {
 protected:
     std::string Load(const std::string& name)
     {
@@ -19,10 +19,6 @@ protected:
             captions += request.caption + "/";
         return captions;
     }
-
-    PicViewHost host;
-    TPicView& view = host.View;
-    ScriptedDialogs dialogs;
 };
 
 } // namespace

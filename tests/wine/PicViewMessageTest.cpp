@@ -28,7 +28,7 @@ std::string CreditFile(const std::string& name, const std::string& lines, const 
                                    std::string(speed) + lines);
 }
 
-class MessageDisplay : public ::testing::Test {
+class MessageDisplay : public PicViewTest<MessageProbe> {
 protected:
     void Load(const std::string& name)
     {
@@ -50,10 +50,6 @@ protected:
         return ink.left <= ink.right && ink.left >= area.left && ink.top >= area.top && ink.right < area.right &&
                ink.bottom < area.bottom;
     }
-
-    BasicPicViewHost<MessageProbe> host;
-    MessageProbe& view = host.View;
-    ScriptedDialogs dialogs;
 };
 
 } // namespace

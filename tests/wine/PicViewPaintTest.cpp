@@ -8,7 +8,7 @@ constexpr COLORREF kBackground = RGB(0, 0, 255);
 constexpr COLORREF kPicture = RGB(0, 255, 0);
 constexpr COLORREF kMark = RGB(255, 0, 0);
 
-class PicViewPaint : public ::testing::Test {
+class PicViewPaint : public PicViewTest<> {
 protected:
     PicViewPaint() { view.SetColor(kBackground); }
     COLORREF Pixel(int x, int y) { return PrintedView(view).At(x, y); }
@@ -19,9 +19,6 @@ protected:
         ::ValidateRect(view.Handle(), nullptr);
         return dirty;
     }
-
-    PicViewHost host;
-    TPicView& view = host.View;
 };
 
 } // namespace

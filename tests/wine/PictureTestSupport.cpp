@@ -14,9 +14,7 @@ std::string TempFile(const std::string& name)
 
 std::string WriteTextFile(const std::string& name, const std::string& content)
 {
-    std::string path = TempFile(name);
-    std::ofstream(path, std::ios::binary) << content;
-    return path;
+    return WriteBytes(TempFile(name), {content.begin(), content.end()});
 }
 
 std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)

@@ -51,6 +51,15 @@ public:
 };
 using PicViewHost = BasicPicViewHost<>;
 
+// A test with a hosted picture control (or probe) and scripted dialogs.
+template <typename ViewType = TPicView>
+class PicViewTest : public ::testing::Test {
+protected:
+    BasicPicViewHost<ViewType> host;
+    ViewType& view = host.View;
+    ScriptedDialogs dialogs;
+};
+
 // The bounding box (right and bottom included) of the pixels of one colour;
 // empty when there are none.
 RECT BoundsOfColor(const PixelCanvas& canvas, int width, int height, COLORREF color);
