@@ -58,8 +58,7 @@ protected:
 TEST_F(MessageDisplay, ScrollingTextEntersAtTheRightEdgeMovesAtItsSpeedAndRestartsAfterLeaving)
 {
     Load(ScrollFile("lumo-run.scm", 2, "Lumoscope32 scrolls!"));
-    ASSERT_TRUE(view.FScrollActive);
-    ASSERT_EQ(view.FMsgWidth, 200) << "DejaVu Sans Mono is missing";
+    ASSERT_EQ(std::pair(view.FScrollActive, view.FMsgWidth), std::pair(true, 200)) << "DejaVu Sans Mono is missing";
     EXPECT_EQ(std::tuple(view.FMsgX, view.FMsgY, view.Color()), std::tuple(352, 122, kBack));
     for (auto [steps, x] : {std::pair{2, 352}, {1, 351}, {2, 351}, {1, 350}, {294, 252}}) {
         Step(TPicView::kScrollStepMessage, steps);
@@ -90,33 +89,24 @@ TEST_F(MessageDisplay, CreditLinesRiseInTurnSpacedAndWidenedButLoneSpacesKeepThe
     }
 }
 
-TEST_F(MessageDisplay, LoadingAPictureGivesBackTheColourFromBeforeTheMessageButAPasteDoesNot)
+TEST_F(MessageDisplay, ALoadEndsAMessageGivingBackItsColourAPasteKeepsItAndCorruptOrVanishedFilesStartNone)
 {
     const TBitmap pasted = MakeBitmap(30, 20, clRed);
     view.Picture().SetGraphic(&pasted);
     view.CopyToClipboard();
     view.SetColor(RGB(1, 2, 3));
+    Load(CreditFile("lumo-seven.cms", "", ""));
+    EXPECT_EQ(std::tuple(view.Picture().Graphic(), view.FScrollActive || view.FCreditActive, view.Color()),
+              std::tuple(nullptr, false, RGB(1, 2, 3))) << "a corrupt file";
     for (const std::string& message : {ScrollFile("lumo-then.scm", 0, "x"), CreditFile("lumo-then.cms", "\r\nx")}) {
         Load(message);
         EXPECT_EQ(view.Color(), kBack) << message;
         Load(WriteBmpFile("lumo-after.bmp", 4, 4, clRed));
-        EXPECT_EQ(view.Color(), RGB(1, 2, 3)) << message;
-        EXPECT_FALSE(view.FScrollActive || view.FCreditActive) << message;
+        EXPECT_EQ(std::pair(view.Color(), view.FScrollActive || view.FCreditActive), std::pair(RGB(1, 2, 3), false));
     }
     Load(ScrollFile("lumo-then.scm", 0, "x"));
     ::SendMessageA(view.Handle(), WM_PASTE, 0, 0);
-    EXPECT_FALSE(view.FScrollActive);
-    EXPECT_EQ(std::pair(view.Color(), view.Picture().Width()), std::pair(kBack, 30));
-}
-
-TEST_F(MessageDisplay, ACorruptOrVanishedFileEmptiesThePictureAndStartsNothing)
-{
-    const TBitmap bitmap = MakeBitmap(4, 4, clRed);
-    view.Picture().SetGraphic(&bitmap);
-    view.SetColor(RGB(1, 2, 3));
-    Load(CreditFile("lumo-seven.cms", "", ""));
-    EXPECT_EQ(std::tuple(view.Picture().Graphic(), view.FScrollActive || view.FCreditActive, view.Color()),
-              std::tuple(nullptr, false, RGB(1, 2, 3)));
+    EXPECT_EQ(std::tuple(view.FScrollActive, view.Color(), view.Picture().Width()), std::tuple(false, kBack, 30));
     // A credit file that goes away after the loader found it.
     const std::string gone = CreditFile("lumo-gone.cms", "\r\nx");
     Load(gone);
