@@ -26,34 +26,37 @@ TEST(ImageLibrary, EachEntryIsTheLibrarysExportAtItsOrdinal)
 // file's own 8 bits, 1 gives one bit); a dither flag that goes astray shows.
 TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
 {
-    constexpr int kStripe = 8, kWidth = 32 * kStripe, kHeight = 8;
+    constexpr int kStripe = 8, w = 32 * kStripe, h = 8;
     std::vector<std::uint8_t> row, greys;
-    for (int x = 0; x < kWidth; ++x)
+    for (int x = 0; x < w; ++x)
         row.push_back(static_cast<std::uint8_t>(x / kStripe * 8));
-    const std::vector rows(kHeight, row);
-    RgbPicture rgb{kWidth, kHeight, {}};
-    for (int y = 0; y < kHeight; ++y)
+    const std::vector rows(h, row);
+    RgbPicture rgb{w, h, {}};
+    for (int y = 0; y < h; ++y)
         for (std::uint8_t grey : row)
             greys.push_back(grey), rgb.pixels.push_back({grey, grey, grey});
+    const picdec::Palette palette = picdec::GreyPalette(8);
     const std::tuple<const char*, decltype(&ReadGifFile), File, int, int> cases[] = {
         {"lumo-stripes.jpg", ReadJpgFile, JpegFile(rgb, {.quality = 100, .grey = true}), 4, 0},
-        {"lumo-stripes.gif", ReadGifFile, GifFile({.screenWidth = kWidth, .screenHeight = kHeight, .width = kWidth,
-                                                   .height = kHeight, .palette = picdec::GreyPalette(8), .indices = greys}), 4, 1},
-        {"lumo-stripes.pcx", ReadPcxFile, PcxFile({.width = kWidth, .height = kHeight, .endPalette = picdec::GreyPalette(8), .lines = rows}), 1, 0},
-        {"lumo-stripes.png", ReadPngFile, PngFile({.width = kWidth, .height = kHeight, .colourType = 0, .rows = rows}), 4, 1},
-        {"lumo-stripes.tif", ReadTifFile, TiffFile({.width = kWidth, .height = kHeight, .rows = rows}), 4, 0},
-        {"lumo-stripes.bmp", ReadBmpFile, BmpFile({.width = kWidth, .height = kHeight, .bitsPerPixel = 8,
-                                                   .palette = picdec::GreyPalette(8), .pixels = BmpRows(rows)}), 4, 1},
+        {"lumo-stripes.gif", ReadGifFile,
+         GifFile({.screenWidth = w, .screenHeight = h, .width = w, .height = h, .palette = palette, .indices = greys}),
+         4, 1},
+        {"lumo-stripes.pcx", ReadPcxFile,
+         PcxFile({.width = w, .height = h, .endPalette = palette, .lines = rows}), 1, 0},
+        {"lumo-stripes.png", ReadPngFile, PngFile({.width = w, .height = h, .colourType = 0, .rows = rows}), 4, 1},
+        {"lumo-stripes.tif", ReadTifFile, TiffFile({.width = w, .height = h, .rows = rows}), 4, 0},
+        {"lumo-stripes.bmp", ReadBmpFile,
+         BmpFile({.width = w, .height = h, .bitsPerPixel = 8, .palette = palette, .pixels = BmpRows(rows)}), 4, 1},
     };
     for (const auto& [name, read, file, resolution, dither] : cases) {
         TBitmap bitmap;
         ASSERT_TRUE(read(WriteBytes(TempFile(name), file), resolution, dither, bitmap, 0)) << name;
         EXPECT_EQ(bitmap.BitsPerPixel(), resolution) << name;
-        PixelCanvas pixels(kWidth, kHeight);
+        PixelCanvas pixels(w, h);
         TCanvas(pixels.dc()).Draw(0, 0, bitmap);
         int changes = 0;  // dithering: a stripe of one grey came out in more than one colour
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
                 changes += pixels.At(x, y) != pixels.At(x - x % kStripe, 0);
         EXPECT_EQ(changes > 0, dither == 1) << name;
     }

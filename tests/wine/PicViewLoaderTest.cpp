@@ -27,7 +27,8 @@ TEST_F(PicViewLoader, ReadsByTheExtensionKeyAgainOnEachReadOfTheNameAndEmptiesTh
 {
     const std::string tiff = WriteResourceFile("PICVIEW_TIF", "lumo-scan.tiff");
     EXPECT_EQ(Load(tiff), UpperAscii(tiff));
-    EXPECT_EQ(std::tuple(view.Picture().Width(), view.ImageWidth, view.ImageFileSize), std::tuple(6, 6, FileSizeOf(tiff)));
+    EXPECT_EQ(std::tuple(view.Picture().Width(), view.ImageWidth, view.ImageFileSize),
+              std::tuple(6, 6, FileSizeOf(tiff)));
     view.Picture().Clear();
     EXPECT_EQ(view.ImageName(), UpperAscii(tiff));
     EXPECT_EQ(view.Picture().Width(), 6) << "reading the name runs the loader again";
