@@ -23,22 +23,28 @@ protected:
 
 } // namespace
 
-TEST_F(PicViewPaint, DrawsTheBitmapAtActualSizeCentredStretchedOrInShape)
+// Stretch and StretchRatio exclude each other: the second Stretch shows stretched again.
+TEST_F(PicViewPaint, DrawsTheBitmapAtActualSizeCentredStretchedOrInShapeRepaintingOnEachChange)
 {
     const TBitmap bitmap = MakeBitmap(10, 10, kPicture, {{RECT{0, 0, 5, 10}, kMark}});
     view.Picture().SetGraphic(&bitmap);
-    for (auto [center, stretch, ratio, mark, picture] :
-         {std::tuple{false, false, false, RECT{0, 0, 4, 9}, RECT{5, 0, 9, 9}},
-          {true, false, false, RECT{171, 127, 175, 136}, RECT{176, 127, 180, 136}},
-          {true, true, false, RECT{0, 0, 175, 263}, RECT{176, 0, 351, 263}},
-          {true, false, true, RECT{44, 0, 175, 263}, RECT{176, 0, 307, 263}}}) {
-        view.SetCenter(center);
-        view.SetStretch(stretch);
-        view.SetStretchRatio(ratio);
+    EXPECT_EQ(PrintedView(view).Bounds(kMark), (RECT{0, 0, 4, 9}));
+    Repainted();
+    using Setter = void (TPicView::*)(bool);
+    for (auto [set, mark, picture] :
+         {std::tuple{Setter{&TPicView::SetCenter}, RECT{171, 127, 175, 136}, RECT{176, 127, 180, 136}},
+          {&TPicView::SetStretch, RECT{0, 0, 175, 263}, RECT{176, 0, 351, 263}},
+          {&TPicView::SetStretchRatio, RECT{44, 0, 175, 263}, RECT{176, 0, 307, 263}},
+          {&TPicView::SetStretch, RECT{0, 0, 175, 263}, RECT{176, 0, 351, 263}}}) {
+        (view.*set)(true);
+        EXPECT_TRUE(Repainted());
         const PrintedView canvas(view);
-        EXPECT_EQ(std::pair(canvas.Bounds(kMark), canvas.Bounds(kPicture)), std::pair(mark, picture)) << ratio;
+        EXPECT_EQ(std::pair(canvas.Bounds(kMark), canvas.Bounds(kPicture)), std::pair(mark, picture));
         EXPECT_EQ(canvas.Count(kMark) + canvas.Count(kPicture) + canvas.Count(kBackground), 352 * 264);
     }
+    view.SetStretch(true);
+    view.SetTextShadowColor(clRed);
+    EXPECT_FALSE(Repainted()) << "an unchanged value; the shadow colour waits for the next repaint";
 }
 
 TEST_F(PicViewPaint, IconsAndMetafilesTakeThePlainPathCentredOnTheOuterSize)
@@ -76,21 +82,6 @@ TEST_F(PicViewPaint, RotatedOverlayTextHasItsShadowTwoPixelsRightAndDownThenOnPa
     EXPECT_TRUE(text.bottom <= 240 && text.left >= 100);
     EXPECT_EQ(std::pair(shadow.right, shadow.bottom), std::pair(text.right + 2, text.bottom + 2));
     EXPECT_EQ(paints, 1);
-}
-
-TEST_F(PicViewPaint, StretchAndStretchRatioExcludeEachOtherAndRepaintOnlyWhenChanged)
-{
-    Repainted();
-    view.SetStretch(true);
-    EXPECT_TRUE(Repainted());
-    view.SetStretchRatio(true);
-    EXPECT_EQ(std::pair(view.Stretch(), view.StretchRatio()), std::pair(false, true));
-    view.SetStretch(true);
-    EXPECT_EQ(std::pair(view.Stretch(), view.StretchRatio()), std::pair(true, false));
-    Repainted();
-    view.SetStretch(true);
-    view.SetTextShadowColor(clRed);
-    EXPECT_FALSE(Repainted()) << "an unchanged value; the shadow colour waits for the next repaint";
 }
 
 // Opaque, the control skips erasing.
