@@ -24,12 +24,11 @@ std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
 // A bitmap of one colour with rectangles of others on it.
 TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<std::pair<RECT, COLORREF>>& marks = {});
 
-// A form holding one picture control (or a probe derived from it) with a
-// client area of the given size.
+// A form holding one picture control (or a probe derived from it) of 352 x 264 client pixels.
 template <typename ViewType = TPicView>
 class BasicPicViewHost : public TForm {
 public:
-    explicit BasicPicViewHost(int clientWidth = 352, int clientHeight = 264)
+    BasicPicViewHost()
     {
         FormParams params;
         params.className = "LumoTestPicViewHost";
@@ -37,7 +36,7 @@ public:
         params.clientHeight = 600;
         CreateForm(params);
         View.Create(Handle(), 1, 4, 4);
-        SetClientSize(clientWidth, clientHeight);
+        SetClientSize(352, 264);
         ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }
     void SetClientSize(int width, int height)
