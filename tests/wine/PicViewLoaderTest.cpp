@@ -5,55 +5,56 @@
 
 namespace {
 
-class PicViewLoader : public ::testing::Test {
+class PicViewLoader : public PicViewTest<> {
 protected:
-    TPicView& View() { return host.View; }
     std::string Load(const std::string& name)
     {
-        View().SetImageName(name);
-        return View().LoadedName();
+        view.SetImageName(name);
+        return view.LoadedName();
     }
-
-    PicViewHost host;
-    ScriptedDialogs dialogs;
+    std::string Captions() const
+    {
+        std::string captions;
+        for (const DialogRequest& request : dialogs.requests)
+            captions += request.caption + "/";
+        return captions;
+    }
 };
 
 } // namespace
 
-TEST_F(PicViewLoader, AMissingFileEmptiesThePicture)
-{
-    TBitmap bitmap = MakeBitmap(4, 4, clRed);
-    View().Picture().SetGraphic(&bitmap);
-    EXPECT_EQ(Load(TempFile("no-such-picture.bmp")), TPicView::kFileNotFound);
-    EXPECT_EQ(View().Picture().Graphic(), nullptr);
-    EXPECT_TRUE(dialogs.requests.empty());
-}
-
-TEST_F(PicViewLoader, ReadsByTheExtensionKeyAndAnswersTheNameInUpperCaseAgainOnEachRead)
+TEST_F(PicViewLoader, ReadsByTheExtensionKeyAgainOnEachReadOfTheNameAndEmptiesThePictureForAMissingFile)
 {
     const std::string tiff = WriteResourceFile("PICVIEW_TIF", "lumo-scan.tiff");
     EXPECT_EQ(Load(tiff), UpperAscii(tiff));
-    EXPECT_EQ(std::tuple(View().Picture().Width(), View().ImageWidth, View().ImageFileSize),
+    EXPECT_EQ(std::tuple(view.Picture().Width(), view.ImageWidth, view.ImageFileSize),
               std::tuple(6, 6, FileSizeOf(tiff)));
-    View().Picture().Clear();
-    EXPECT_EQ(View().ImageName(), UpperAscii(tiff));
-    EXPECT_EQ(View().Picture().Width(), 6) << "reading the name runs the loader again";
-    EXPECT_TRUE(dialogs.requests.empty());
+    view.Picture().Clear();
+    EXPECT_EQ(view.ImageName(), UpperAscii(tiff));
+    EXPECT_EQ(view.Picture().Width(), 6) << "reading the name runs the loader again";
+    ::DeleteFileA(tiff.c_str());
+    EXPECT_EQ(view.ImageName(), TPicView::kFileNotFound);
+    EXPECT_EQ(view.Picture().Graphic(), nullptr);
+    EXPECT_EQ(Captions(), "");
 }
 
-TEST_F(PicViewLoader, MetafilesAreReadByThePictureHolderAndShownWithoutTheirEscapes)
+TEST_F(PicViewLoader, MetafilesWithOrWithoutThePlaceableHeaderAreReadByThePictureHolderAndShownWithoutTheirEscapes)
 {
     const std::string wmf = WriteWmfFile("lumo-chart.wmf", true);
     EXPECT_EQ(Load(wmf), TPicView::kNonLibraryImage);
-    EXPECT_EQ(View().ImageFileType + "/" + View().ImageInfoText, "WMF/WMF");
-    EXPECT_EQ(std::tuple(View().ImageWidth, View().ImageBitsPixel, View().ImagePlanes, View().ImageFileSize),
+    EXPECT_EQ(view.ImageFileType + "/" + view.ImageInfoText, "WMF/WMF");
+    EXPECT_EQ(std::tuple(view.ImageWidth, view.ImageBitsPixel, view.ImagePlanes, view.ImageFileSize),
               std::tuple(200, 0, 0, FileSizeOf(wmf)));
-    View().SetStretch(true);
-    EXPECT_EQ(PrintedView(View()).At(176, 132), RGB(255, 0, 0));
+    view.SetStretch(true);
+    EXPECT_EQ(PrintedView(view).At(176, 132), RGB(255, 0, 0));
     ::DeleteFileA(wmf.c_str());
-    EXPECT_FALSE(View().GetImageInfo(wmf));
-    EXPECT_EQ(View().ImageFileType, "ERR");
-    EXPECT_EQ(View().ImageFileSize, -1);
+    EXPECT_FALSE(view.GetImageInfo(wmf));
+    EXPECT_EQ(std::pair(view.ImageFileType, view.ImageFileSize), std::pair(std::string("ERR"), std::int64_t{-1}));
+    // One without the placeable header; a bitmap asked of it replaces it by an empty one.
+    view.Picture().LoadFromFile(WriteWmfFile("lumo-plain.wmf", false, false));
+    EXPECT_GT(view.Picture().Width(), 0);
+    EXPECT_EQ(PrintedView(view).At(176, 132), RGB(255, 0, 0));
+    EXPECT_TRUE(view.Picture().Bitmap().Empty() && view.Picture().HeldBitmap());
 }
 
 TEST_F(PicViewLoader, UnreadableIconsAndMetafilesRaiseTheFrameworkError)
@@ -65,7 +66,7 @@ TEST_F(PicViewLoader, UnreadableIconsAndMetafilesRaiseTheFrameworkError)
                                  {brokenIcon, "Ungültiges Symbol in " + brokenIcon},
                                  {brokenMetafile, "Ungültige Metadatei in " + brokenMetafile}}) {
         try {
-            View().SetImageName(path);
+            view.SetImageName(path);
             ADD_FAILURE() << path;
         } catch (const EInvalidGraphic& error) {
             EXPECT_EQ(error.what(), message);
@@ -73,34 +74,37 @@ TEST_F(PicViewLoader, UnreadableIconsAndMetafilesRaiseTheFrameworkError)
     }
 }
 
+// By name and by number, each with its colour table as the palette.
 TEST_F(PicViewLoader, ResourcePicturesComeFromTheProgramItself)
 {
+    auto colours = [&] {
+        WORD count = 0;
+        ::GetObjectA(view.Picture().HeldBitmap()->Palette(), sizeof count, &count);
+        return count;
+    };
     EXPECT_EQ(Load("C:\\NOWHERE\\LOGO.RES"), "C:\\NOWHERE\\LOGO.RES");
-    EXPECT_EQ(View().Picture().Width(), 4);
-    EXPECT_EQ(View().ImageFileType + "/" + View().ImageInfoText, "RES/BMP");
+    EXPECT_EQ(std::tuple(view.Picture().Width(), view.Picture().Height(), colours()), std::tuple(4, 2, WORD{3}));
+    EXPECT_EQ(view.ImageFileType + "/" + view.ImageInfoText, "RES/BMP");
     // 4 x 2 on a 32-bit display, counted as 24 bits: 40 + 2 rows of 12 bytes.
-    EXPECT_EQ(View().ImageFileSize, 64);
-    EXPECT_TRUE(dialogs.requests.empty());
+    EXPECT_EQ(view.ImageFileSize, 64);
+    Load("C:\\NOWHERE\\101.RES");
+    EXPECT_EQ(std::pair(view.Picture().Width(), colours()), std::pair(2, WORD{16}));
+    EXPECT_EQ(Captions(), "");
     Load("C:\\NOWHERE\\MISSING.RES");
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].text, "Reading resource file failed");
-    EXPECT_EQ(dialogs.requests[0].caption, "Information");
+    EXPECT_EQ(Captions(), "Information/");
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Reading resource file failed"});
 }
 
+// The library's own text first, then the reader's; a broken header still gives the file size.
 TEST_F(PicViewLoader, AFailingReaderShowsTheLibrarysTextThenItsOwnAndKeepsWhatItRead)
 {
     const std::string cut = WriteBmpFile("lumo-cut.bmp", 8, 8, clRed, 40);
     EXPECT_EQ(Load(cut), UpperAscii(cut));
-    ASSERT_EQ(dialogs.requests.size(), 2u);
-    EXPECT_EQ(dialogs.requests[0].caption + "/" + dialogs.requests[1].caption, "Fehler/Information");
-    EXPECT_EQ(dialogs.requests[1].text, "Reading bmp file failed");
-    EXPECT_EQ(View().Picture().Width(), 8);
-}
-
-TEST_F(PicViewLoader, AGifWithoutReadableInformationStillReportsItsFileSize)
-{
-    EXPECT_FALSE(View().GetImageInfo(WriteTextFile("lumo-bad.gif", "GIF89a\x01")));
-    EXPECT_EQ(View().ImageFileSize, 7);
-    ASSERT_FALSE(dialogs.requests.empty());
-    EXPECT_EQ(dialogs.requests.back().caption, "Fehler");
+    EXPECT_EQ(Captions(), "Fehler/Information/");
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"The picture file ends before the picture is complete.",
+                                                         "Reading bmp file failed"}));
+    EXPECT_EQ(view.Picture().Width(), 8);
+    EXPECT_FALSE(view.GetImageInfo(WriteTextFile("lumo-bad.gif", "GIF89a\x01")));
+    EXPECT_EQ(view.ImageFileSize, 7);
+    EXPECT_EQ(Captions(), "Fehler/Information/Fehler/");
 }

@@ -22,16 +22,13 @@ std::string ScrollFile(const std::string& name, int speed, const std::string& te
                                    "/sm|" + text + "/eo|");
 }
 
-std::string CreditFile(const std::string& name, const std::vector<std::string>& lines, bool withSpeed = true)
+std::string CreditFile(const std::string& name, const std::string& lines, const char* speed = "\r\n0")
 {
-    std::string text = std::string("Credits\r\n65535\r\n-10\r\nDejaVu Sans Mono\r\n-9\r\n\r\n8388608") +
-                       (withSpeed ? "\r\n0" : "");
-    for (const std::string& line : lines)
-        text += "\r\n" + line;
-    return WriteTextFile(name, text);
+    return WriteTextFile(name, "Credits\r\n65535\r\n-10\r\nDejaVu Sans Mono\r\n-9\r\n\r\n8388608" +
+                                   std::string(speed) + lines);
 }
 
-class MessageDisplay : public ::testing::Test {
+class MessageDisplay : public PicViewTest<MessageProbe> {
 protected:
     void Load(const std::string& name)
     {
@@ -43,109 +40,78 @@ protected:
         for (int i = 0; i < count; ++i)
             ::SendMessageA(view.Handle(), message, 0, 0);
     }
-    // The bounds of the ink the window shows: the steps draw on the window
-    // outside of painting.
-    RECT InkShown()
+    // True when the ink the window shows lies within the area: the steps
+    // draw on the window outside of painting.
+    bool InkShownWithin(const RECT& area)
     {
         PixelCanvas pixels(kWidth, kHeight);
-        WindowDC dc(view.Handle());
-        ::BitBlt(pixels.dc(), 0, 0, kWidth, kHeight, dc.get(), 0, 0, SRCCOPY);
-        return BoundsOfColor(pixels, kWidth, kHeight, kInk);
-    }
-    static bool Inside(const RECT& ink, const RECT& area)
-    {
+        ::BitBlt(pixels.dc(), 0, 0, kWidth, kHeight, WindowDC(view.Handle()).get(), 0, 0, SRCCOPY);
+        const RECT ink = BoundsOfColor(pixels, kWidth, kHeight, kInk);
         return ink.left <= ink.right && ink.left >= area.left && ink.top >= area.top && ink.right < area.right &&
                ink.bottom < area.bottom;
     }
-
-    BasicPicViewHost<MessageProbe> host;
-    MessageProbe& view = host.View;
-    ScriptedDialogs dialogs;
 };
 
 } // namespace
 
-TEST_F(MessageDisplay, ScrollingTextEntersAtTheRightEdgeAndRestartsAfterLeaving)
+// Speed 2: every third step moves the text by one pixel.
+TEST_F(MessageDisplay, ScrollingTextEntersAtTheRightEdgeMovesAtItsSpeedAndRestartsAfterLeaving)
 {
-    Load(ScrollFile("lumo-run.scm", 0, "Lumoscope32 scrolls!"));
-    ASSERT_TRUE(view.FScrollActive);
-    ASSERT_EQ(view.FMsgWidth, 200) << "DejaVu Sans Mono is missing";
+    Load(ScrollFile("lumo-run.scm", 2, "Lumoscope32 scrolls!"));
+    ASSERT_EQ(std::pair(view.FScrollActive, view.FMsgWidth), std::pair(true, 200)) << "DejaVu Sans Mono is missing";
     EXPECT_EQ(std::tuple(view.FMsgX, view.FMsgY, view.Color()), std::tuple(352, 122, kBack));
-    Step(TPicView::kScrollStepMessage, 100);
-    const RECT ink = InkShown();
-    EXPECT_TRUE(Inside(ink, RECT{252, 122, 352, 142}) && ink.left < 262) << "first letter at " << ink.left;
-    Step(TPicView::kScrollStepMessage, 452);
+    for (auto [steps, x] : {std::pair{2, 352}, {1, 351}, {2, 351}, {1, 350}, {294, 252}}) {
+        Step(TPicView::kScrollStepMessage, steps);
+        EXPECT_EQ(view.FMsgX, x);
+    }
+    EXPECT_TRUE(InkShownWithin(RECT{252, 122, 352, 142}));
+    EXPECT_FALSE(InkShownWithin(RECT{262, 122, 352, 142})) << "the first letter has come in";
+    Step(TPicView::kScrollStepMessage, 3 * 452);
     EXPECT_EQ(view.FMsgXEnd, 0);
-    Step(TPicView::kScrollStepMessage, 1);
+    Step(TPicView::kScrollStepMessage, 3);
     EXPECT_EQ(std::pair(view.FMsgX, view.FMsgXEnd), std::pair(352, 552));
 }
 
-TEST_F(MessageDisplay, SpeedNMovesOnEveryNPlusFirstStep)
+TEST_F(MessageDisplay, CreditLinesRiseInTurnSpacedAndWidenedButLoneSpacesKeepTheirWidth)
 {
-    Load(ScrollFile("lumo-speed.scm", 2, "x"));
-    const int x = view.FMsgX;
-    for (auto [steps, moved] : {std::pair{2, 0}, {1, 1}, {2, 1}, {1, 2}}) {
-        Step(TPicView::kScrollStepMessage, steps);
-        EXPECT_EQ(x - view.FMsgX, moved);
-    }
-}
-
-TEST_F(MessageDisplay, CreditLinesAreSpacedAndWidenedButLoneSpacesKeepTheirWidth)
-{
-    // 6 pixels per character: 48 + 48 / 6, 42 + 42 / 5, and no widening at all.
-    for (auto [line, shown, width] : {std::tuple{"Hello", "  Hello ", 56}, {" Hello ", " Hello ", 50}, {" ", " ", 6},
-                                      {"  ", "  ", 12}}) {
-        Load(CreditFile("lumo-line.cms", {line}));
-        ASSERT_TRUE(view.FCreditActive) << shown;
-        EXPECT_EQ(view.FMsgText, shown);
-        EXPECT_EQ(std::pair(view.FMsgWidth, view.FMsgY), std::pair(width, kHeight)) << shown;
-    }
-}
-
-TEST_F(MessageDisplay, TheFirstCreditLineRisesAgainAfterTheLast)
-{
-    Load(CreditFile("lumo-two.cms", {"One", "Two"}));
+    Load(CreditFile("lumo-lines.cms", "\r\nHello\r\n Hi \r\n  \r\n "));
     ASSERT_TRUE(view.FCreditActive);
-    const int x = view.FMsgX;
-    const int h = view.FMsgHeight;
+    const int x = view.FMsgX, h = view.FMsgHeight, stepsPerLine = kHeight + h + 6;
     Step(TPicView::kCreditStepMessage, 100);
-    EXPECT_TRUE(Inside(InkShown(), RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
-    const int stepsPerLine = kHeight + h + 6;
+    EXPECT_TRUE(InkShownWithin(RECT{x, kHeight - 100, x + view.FMsgWidth, kHeight - 100 + h}));
     Step(TPicView::kCreditStepMessage, stepsPerLine - 100);
-    EXPECT_EQ(std::tuple(view.FCreditIndex, view.FMsgText, view.FMsgY), std::tuple(1, "  Two ", kHeight));
-    Step(TPicView::kCreditStepMessage, stepsPerLine);
-    EXPECT_EQ(std::tuple(view.FCreditIndex, view.FMsgText), std::tuple(0, "  One "));
+    // 6 pixels per character: 24 + 24 / 2, no widening at all, 48 + 48 / 6.
+    for (auto [index, shown, width] :
+         {std::tuple{1, " Hi ", 36}, {2, "  ", 12}, {3, " ", 6}, {0, "  Hello ", 56}}) {
+        EXPECT_EQ(std::tuple(view.FCreditIndex, view.FMsgText, view.FMsgWidth, view.FMsgY),
+                  std::tuple(index, shown, width, kHeight));
+        Step(TPicView::kCreditStepMessage, stepsPerLine);
+    }
 }
 
-TEST_F(MessageDisplay, LoadingAPictureGivesBackTheColourFromBeforeTheMessage)
+TEST_F(MessageDisplay, ALoadEndsAMessageGivingBackItsColourAPasteKeepsItAndCorruptOrVanishedFilesStartNone)
 {
-    const std::string bmp = WriteBmpFile("lumo-after.bmp", 4, 4, clRed);
-    for (const std::string& message : {ScrollFile("lumo-then.scm", 0, "x"), CreditFile("lumo-then.cms", {"x"})}) {
-        view.SetColor(RGB(1, 2, 3));
+    const TBitmap pasted = MakeBitmap(30, 20, clRed);
+    view.Picture().SetGraphic(&pasted);
+    view.CopyToClipboard();
+    view.SetColor(RGB(1, 2, 3));
+    Load(CreditFile("lumo-seven.cms", "", ""));
+    EXPECT_EQ(std::tuple(view.Picture().Graphic(), view.FScrollActive || view.FCreditActive, view.Color()),
+              std::tuple(nullptr, false, RGB(1, 2, 3))) << "a corrupt file";
+    for (const std::string& message : {ScrollFile("lumo-then.scm", 0, "x"), CreditFile("lumo-then.cms", "\r\nx")}) {
         Load(message);
         EXPECT_EQ(view.Color(), kBack) << message;
-        Load(bmp);
-        EXPECT_EQ(view.Color(), RGB(1, 2, 3)) << message;
-        EXPECT_FALSE(view.FScrollActive || view.FCreditActive) << message;
+        Load(WriteBmpFile("lumo-after.bmp", 4, 4, clRed));
+        EXPECT_EQ(std::pair(view.Color(), view.FScrollActive || view.FCreditActive), std::pair(RGB(1, 2, 3), false));
     }
-}
-
-TEST_F(MessageDisplay, ACorruptOrVanishedFileEmptiesThePictureAndStartsNothing)
-{
-    TBitmap bitmap = MakeBitmap(4, 4, clRed);
-    view.Picture().SetGraphic(&bitmap);
-    view.SetColor(RGB(1, 2, 3));
-    Load(CreditFile("lumo-seven.cms", {}, false));
-    EXPECT_EQ(view.Picture().Graphic(), nullptr);
-    EXPECT_FALSE(view.FScrollActive || view.FCreditActive);
-    EXPECT_EQ(view.Color(), RGB(1, 2, 3));
+    Load(ScrollFile("lumo-then.scm", 0, "x"));
+    ::SendMessageA(view.Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(std::tuple(view.FScrollActive, view.Color(), view.Picture().Width()), std::tuple(false, kBack, 30));
     // A credit file that goes away after the loader found it.
-    const std::string gone = CreditFile("lumo-gone.cms", {"x"});
+    const std::string gone = CreditFile("lumo-gone.cms", "\r\nx");
     Load(gone);
     view.ClearPicture();
     ::DeleteFileA(gone.c_str());
     view.LoadCreditBox(gone);
-    EXPECT_FALSE(view.FCreditActive);
-    EXPECT_TRUE(view.FCreditLines.empty());
-    EXPECT_TRUE(dialogs.requests.empty());
+    EXPECT_TRUE(!view.FCreditActive && view.FCreditLines.empty() && dialogs.requests.empty());
 }

@@ -14,9 +14,7 @@ std::string TempFile(const std::string& name)
 
 std::string WriteTextFile(const std::string& name, const std::string& content)
 {
-    std::string path = TempFile(name);
-    std::ofstream(path, std::ios::binary) << content;
-    return path;
+    return WriteBytes(TempFile(name), {content.begin(), content.end()});
 }
 
 std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
@@ -67,16 +65,16 @@ std::string WriteWmfFile(const std::string& name, bool withEscape, bool placeabl
     return WriteTextFile(name, bytes);
 }
 
-TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks)
+TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<std::pair<RECT, COLORREF>>& marks)
 {
     TBitmap bitmap;
     bitmap.SetSize(width, height);
     TCanvas& canvas = bitmap.Canvas();
     canvas.SetBrushColor(fill);
     canvas.FillRect(RECT{0, 0, width, height});
-    for (const ColorMark& mark : marks) {
-        canvas.SetBrushColor(mark.color);
-        canvas.FillRect(mark.rect);
+    for (const auto& [rect, color] : marks) {
+        canvas.SetBrushColor(color);
+        canvas.FillRect(rect);
     }
     return bitmap;
 }

@@ -21,18 +21,14 @@ std::string WriteWmfFile(const std::string& name, bool withEscape = false, bool 
 std::string WriteTextFile(const std::string& name, const std::string& content);
 std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-struct ColorMark {
-    RECT rect;
-    COLORREF color;
-};
-TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<ColorMark>& marks = {});
+// A bitmap of one colour with rectangles of others on it.
+TBitmap MakeBitmap(int width, int height, COLORREF fill, const std::vector<std::pair<RECT, COLORREF>>& marks = {});
 
-// A form holding one picture control (or a probe derived from it) with a
-// client area of the given size.
+// A form holding one picture control (or a probe derived from it) of 352 x 264 client pixels.
 template <typename ViewType = TPicView>
 class BasicPicViewHost : public TForm {
 public:
-    explicit BasicPicViewHost(int clientWidth = 352, int clientHeight = 264)
+    BasicPicViewHost()
     {
         FormParams params;
         params.className = "LumoTestPicViewHost";
@@ -40,7 +36,7 @@ public:
         params.clientHeight = 600;
         CreateForm(params);
         View.Create(Handle(), 1, 4, 4);
-        SetClientSize(clientWidth, clientHeight);
+        SetClientSize(352, 264);
         ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }
     void SetClientSize(int width, int height)
@@ -53,6 +49,15 @@ public:
     ViewType View;
 };
 using PicViewHost = BasicPicViewHost<>;
+
+// A test with a hosted picture control (or probe) and scripted dialogs.
+template <typename ViewType = TPicView>
+class PicViewTest : public ::testing::Test {
+protected:
+    BasicPicViewHost<ViewType> host;
+    ViewType& view = host.View;
+    ScriptedDialogs dialogs;
+};
 
 // The bounding box (right and bottom included) of the pixels of one colour;
 // empty when there are none.
