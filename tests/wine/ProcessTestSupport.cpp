@@ -4,11 +4,9 @@
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
-    for (DWORD waited = 0; !done(); waited += 10) {
-        if (waited >= milliseconds)
+    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10))
+        if (::GetTickCount64() >= end)
             return false;
-        ::Sleep(10);
-    }
     return true;
 }
 
@@ -47,16 +45,12 @@ DWORD Process::Wait(DWORD milliseconds) const
 HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) const
 {
     HWND found = nullptr;
+    DWORD owner = 0;
     WaitUntil(
         [&] {
-            for (found = ::FindWindowExA(nullptr, nullptr, className.c_str(), nullptr); found;
-                 found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) {
-                DWORD process = 0;
-                ::GetWindowThreadProcessId(found, &process);
-                if (process == id_ && ::IsWindowVisible(found))
-                    return true;
-            }
-            return !Running();
+            while ((found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) &&
+                   (::GetWindowThreadProcessId(found, &owner), owner != id_ || !::IsWindowVisible(found))) {}
+            return found || !Running();
         },
         milliseconds);
     return found;
@@ -68,7 +62,7 @@ std::string Process::AnswerMessage(int button, DWORD milliseconds) const
     if (!dialog)
         return "<no message>";
     std::string text = TextOf(::GetDlgItem(dialog, 0xFFFF));
-    ::PostMessageA(::GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    Click(dialog, button);
     WaitUntil([&] { return !::IsWindow(dialog); }, 2000);
     return text;
 }
@@ -76,13 +70,8 @@ std::string Process::AnswerMessage(int button, DWORD milliseconds) const
 std::vector<std::string> Process::AnswerUntilEnd(DWORD milliseconds) const
 {
     std::vector<std::string> messages;
-    WaitUntil(
-        [&] {
-            if (WaitForWindow("#32770", 0))
-                messages.push_back(AnswerMessage());
-            return !Running();
-        },
-        milliseconds);
+    for (std::string text; (text = AnswerMessage(IDOK, milliseconds)) != "<no message>";)
+        messages.push_back(text);
     return messages;
 }
 
@@ -90,8 +79,7 @@ std::vector<DWORD> ProcessesNamed(const char* exeName)
 {
     std::vector<DWORD> ids;
     UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
+    PROCESSENTRY32 entry{sizeof entry};
     for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
         if (::lstrcmpiA(entry.szExeFile, exeName) == 0)
             ids.push_back(entry.th32ProcessID);

@@ -1,13 +1,8 @@
 #pragma once
 // The programs under test started as processes, and the windows they show.
-#include <windows.h>
-
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
-#include "framework/Handles.h"
 
 // Polls every 10 ms until done() holds; false when the time ran out first.
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
@@ -20,7 +15,6 @@ public:
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    bool Started() const { return static_cast<bool>(process_); }
     bool Running() const;
     // The exit code, or STILL_ACTIVE when it runs longer.
     DWORD Wait(DWORD milliseconds = 10000) const;
@@ -28,7 +22,7 @@ public:
     HWND WaitForWindow(const std::string& className, DWORD milliseconds = 10000) const;
     // The next message box's text; the box is closed with the button.
     std::string AnswerMessage(int button = IDOK, DWORD milliseconds = 10000) const;
-    // Waits for the end, closing every message box with OK; their texts.
+    // Closes every message box with OK until the end, each awaited that long; their texts.
     std::vector<std::string> AnswerUntilEnd(DWORD milliseconds = 40000) const;
 
     DWORD startError = 0;
@@ -40,7 +34,4 @@ private:
 
 std::vector<DWORD> ProcessesNamed(const char* exeName);
 
-inline std::string ProgramCommand(const std::string& arguments)
-{
-    return "\"" LUMO_PROGRAM_PATH "\" " + arguments;
-}
+inline std::string ProgramCommand(const std::string& arguments) { return "\"" LUMO_PROGRAM_PATH "\" " + arguments; }

@@ -38,11 +38,10 @@ TEST(ProgramGroup, DeletesTheLoggedGroupButNeverSendsAnInjectedCommand)
 // is looked for first; it gets five seconds in all.
 TEST(ProgramGroup, GivesUpWithinFiveSecondsOnAProgramManagerThatStartsButNeverAnswers)
 {
-    ScratchFolder program("lumo-group-program");
-    ScratchFolder windows("lumo-group-windows");  // without LMUNINST.EXE: the uninstall ends with its error message
+    ScratchFolder program("lumo-group");  // without LMUNINST.EXE: the uninstall ends with its error message
     DdeClient client;
     ScriptedDialogs dialogs;
-    Uninstall(client, {program.Path(), windows.Path(), "LumoSilentProgman"});
+    Uninstall(client, {program.Path(), program.Path(), "LumoSilentProgman"});
     EXPECT_TRUE(ProcessesNamed("LumoSilentProgman.exe").empty());
 
     program.File("UNINST.LOG", "[Group]\r\nName=Lumoscope 32 \xC3\xA9t\xC3\xA9\r\n");

@@ -3,9 +3,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 #include "Version.h"
 #include "framework/Handles.h"
 
@@ -13,14 +10,6 @@ namespace {
 
 const std::string kProgram = LUMO_PROGRAM_PATH;
 const std::string kFolder = kProgram.substr(0, kProgram.find_last_of("/\\") + 1);
-
-template <typename T>
-const T* VersionValue(const std::vector<char>& block, const std::string& path)
-{
-    void* value = nullptr;
-    UINT length = 0;
-    return ::VerQueryValueA(block.data(), path.c_str(), &value, &length) && length ? static_cast<T*>(value) : nullptr;
-}
 
 } // namespace
 
@@ -31,15 +20,20 @@ TEST(ProgramResources, EveryShippedFileShowsTheProductItsVersionAndItsName)
         SCOPED_TRACE(name);
         std::vector<char> block(::GetFileVersionInfoSizeA((kFolder + name).c_str(), nullptr) + 1);
         ASSERT_TRUE(::GetFileVersionInfoA((kFolder + name).c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-        const auto* fixed = VersionValue<VS_FIXEDFILEINFO>(block, "\\");
-        const auto* language = VersionValue<WORD>(block, "\\VarFileInfo\\Translation");
+        auto value = [&](const std::string& path) {
+            void* found = nullptr;
+            UINT length = 0;
+            return ::VerQueryValueA(block.data(), path.c_str(), &found, &length) && length ? found : nullptr;
+        };
+        const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value("\\"));
+        const auto* language = static_cast<const WORD*>(value("\\VarFileInfo\\Translation"));
         ASSERT_TRUE(fixed && language);
         EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(LUMO_VERSION_MINOR, LUMO_VERSION_MAJOR)));
         EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
         char prefix[32];
         ::wsprintfA(prefix, "\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
         auto text = [&](const char* key) {
-            const char* found = VersionValue<char>(block, prefix + std::string(key));
+            const auto* found = static_cast<const char*>(value(prefix + std::string(key)));
             return std::string(found ? found : "");
         };
         EXPECT_EQ((std::vector<std::string>{text("FileVersion"), text("ProductVersion"), text("ProductName"),

@@ -1,6 +1,5 @@
 // The registration against Wine's real registry and WIN.INI. The test prefix
-// is private to the build tree and has none of these entries of its own, so
-// every test starts from and leaves a state without them.
+// is private to the build tree and has none of these entries of its own.
 
 #include <windows.h>
 #include <sddl.h>
@@ -44,35 +43,30 @@ protected:
             ::RegDeleteTreeA(HKLM, key);
         ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
         ::RegDeleteTreeA(HKCR, kClassName);
-        for (const char* ext : kExtensions) {
-            ::RegDeleteTreeA(HKCR, (std::string(".") + ext).c_str());
-            ::RegDeleteKeyValueA(HKLM, kExtensionsKey, (std::string(".") + ext).c_str());
-            ::WritePrivateProfileStringA("Extensions", ext, nullptr, "WIN.INI");
+        for (const std::string ext : kPictureExtensions) {
+            ::RegDeleteTreeA(HKCR, ext.c_str());
+            ::RegDeleteKeyValueA(HKLM, kExtensionsKey, ext.c_str());
+            ::WritePrivateProfileStringA("Extensions", ext.c_str() + 1, nullptr, "WIN.INI");
         }
     }
 
     // The class of an extension, and its command in the extension list and in WIN.INI.
     static Texts EntriesOf(const std::string& ext)
     {
-        return {ReadRegString(HKCR, "." + ext, ""), ReadRegString(HKLM, kExtensionsKey, "." + ext),
-                ReadIniString("WIN.INI", "Extensions", ext)};
+        return {ReadRegString(HKCR, ext, ""), ReadRegString(HKLM, kExtensionsKey, ext),
+                ReadIniString("WIN.INI", "Extensions", ext.substr(1))};
     }
-
-    static constexpr const char* kExtensions[] = {"BMP", "GIF", "ICO", "JPG", "PCX", "TIF", "WMF"};
-    const std::string kProgram = "C:\\APPS\\LUMSC32.EXE";
-    const Texts kNone = {"", "", ""};
 };
 
 } // namespace
 
 // A second start from another folder, without the help file, moves every
-// entry along; the shared help key itself stays.
+// entry along; the shared help key itself stays. Texts keep their zero.
 TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThatExists)
 {
     ScratchFolder scratch("lumo-registration");
     scratch.File("LUMSC32.HLP");
     WriteSystemEntries(LocateProgram(scratch / "LUMSC32.EXE"));
-    EXPECT_EQ(ReadRegString(HKLM, kAppPathsKey, ""), scratch / "LUMSC32.EXE");
     EXPECT_EQ(ReadRegString(HKLM, kHelpKey, kHelpValue), scratch.Path());
 
     const std::string moved = "D:\\Program Files\\Lumo\\LUMSC32.EXE";
@@ -83,19 +77,23 @@ TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThat
                      ReadRegString(HKCR, "Lumoscope32", "Version")}),
               (Texts{moved, "D:\\Program Files\\Lumo", "Lumoscope 1.1 -32", "\"" + moved + "\" -u",
                      "Lumoscope Picture File", "\"" + moved + "\" \"%1\"", "1.1"}));
+    DWORD size = 0;
+    ::RegGetValueA(HKLM, kAppPathsKey, nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size);
+    EXPECT_EQ(size, moved.size() + 1);
     EXPECT_FALSE(::RegGetValueA(HKLM, kHelpKey, kHelpValue, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
     EXPECT_TRUE(RegKeyExists(HKLM, kHelpKey));
-    for (const char* ext : kExtensions)
-        EXPECT_EQ(EntriesOf(ext), (Texts{"Lumoscope32", moved + " ^." + ext, moved + " ^." + ext})) << ext;
+    for (const std::string ext : kPictureExtensions)
+        EXPECT_EQ(EntriesOf(ext), (Texts{"Lumoscope32", moved + " ^" + ext, moved + " ^" + ext})) << ext;
 }
 
 // An extension is the program's own when its key is missing or its default
 // text names the program's class in any case, even where the key may only be
-// read. Every other keeps its entries through registration and uninstall.
-// The uninstall also takes the lines an older system left in WIN.INI itself.
+// read; a default of another type is no text. Every other keeps its entries
+// through registration and uninstall. The uninstall also takes the lines an
+// older system left in WIN.INI itself.
 TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
-    const std::string winIni = GetWindowsDir() + "\\win.ini";
+    const std::string program = "C:\\APPS\\LUMSC32.EXE", winIni = GetWindowsDir() + "\\win.ini";
     const std::optional<std::string> original = ReadFileBytes(winIni);
     ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
     const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.ICO";
@@ -103,23 +101,22 @@ TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
     ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".ICO", foreign));
     ASSERT_TRUE(WriteIniString("WIN.INI", "Extensions", "ICO", foreign));
     MakeReadOnlyKey(".BMP", "lUMOSCOPE32");
-    ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));  // a key without a default value
+    ASSERT_EQ(::RegSetKeyValueA(HKCR, ".PCX", nullptr, REG_BINARY, "Lumoscope32", 12), ERROR_SUCCESS);
+    ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));
 
-    WriteSystemEntries(LocateProgram(kProgram));
-    EXPECT_EQ(EntriesOf("ICO"), (Texts{"Other.Picture", foreign, foreign}));
-    EXPECT_EQ(EntriesOf("PCX"), kNone);
-    EXPECT_EQ(EntriesOf("BMP"), (Texts{"lUMOSCOPE32", kProgram + " ^.BMP", kProgram + " ^.BMP"}));
+    WriteSystemEntries(LocateProgram(program));
+    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", foreign, foreign}));
+    EXPECT_EQ(EntriesOf(".PCX"), Texts(3));
+    EXPECT_EQ(EntriesOf(".BMP"), (Texts{"lUMOSCOPE32", program + " ^.BMP", program + " ^.BMP"}));
 
     RemoveSystemEntries();
-    EXPECT_EQ(EntriesOf("ICO"), (Texts{"Other.Picture", foreign, foreign}));
+    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", foreign, foreign}));
     EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
-    for (const char* ext : {"BMP", "WMF"}) {
-        EXPECT_EQ(EntriesOf(ext), kNone) << ext;
-        EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
+    for (const std::string ext : {".BMP", ".WMF"}) {
+        EXPECT_EQ(EntriesOf(ext), Texts(3)) << ext;
+        EXPECT_FALSE(RegKeyExists(HKCR, ext)) << ext;
     }
-    for (const char* key : {kAppPathsKey, kUninstallKey})
-        EXPECT_FALSE(RegKeyExists(HKLM, key)) << key;
-    EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
+    EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey) || RegKeyExists(HKLM, kUninstallKey) || RegKeyExists(HKCR, kClassName));
     EXPECT_EQ(ReadFileBytes(winIni), "[extensions]\r\nTXT=NOTEPAD.EXE ^.TXT\r\n");
     WriteFileBytes(winIni, original.value_or(""));
 }

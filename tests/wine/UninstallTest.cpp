@@ -20,9 +20,7 @@ TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
                               "have to delete,\rthe Program-Path of Lumoscope manually.\rThe Files are located in "
                               "the Path: C:\\APPS\r\r";
     const struct {
-        const char* present;
-        const char* logFolder;
-        const char* caption;
+        const char *present, *logFolder, *caption;
         const std::string& text;
         TMsgDlgType type;
         std::optional<std::string> log;
@@ -35,13 +33,12 @@ TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
         SCOPED_TRACE(std::string(c.present) + c.logFolder);
         ScratchFolder windows("lumo-windows");
         windows.File(c.present, "an old log");
-        const std::string folder = windows.Path() + c.logFolder;
         DdeClient client;
         ScriptedDialogs dialogs;
-        Uninstall(client, {"C:\\APPS", folder});
+        Uninstall(client, {"C:\\APPS", windows.Path() + c.logFolder});
         ASSERT_EQ(dialogs.requests.size(), 1u);
         EXPECT_EQ(dialogs.requests[0].caption, c.caption);
         ExpectMessage(dialogs.requests[0], c.text, c.type, mbOK);
-        EXPECT_EQ(ReadFileBytes(folder + "\\LMUNINST.LOG"), c.log);
+        EXPECT_EQ(ReadFileBytes(windows.Path() + c.logFolder + "\\LMUNINST.LOG"), c.log);
     }
 }
