@@ -1,5 +1,3 @@
-// The removal of an INI key's lines from a plain file.
-
 #include "TestSupport.h"
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"

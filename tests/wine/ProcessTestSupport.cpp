@@ -16,12 +16,9 @@ Process::Process(std::string commandLine, WORD showCommand)
     startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
     startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &started)) {
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
         startError = ::GetLastError();
-        return;
-    }
-    process_.reset(started.hProcess);
+    process_.reset(started.hProcess);  // null when the start failed
     UniqueKernelHandle thread(started.hThread);
     id_ = started.dwProcessId;
 }
@@ -56,22 +53,14 @@ HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) co
     return found;
 }
 
-std::string Process::AnswerMessage(int button, DWORD milliseconds) const
-{
-    HWND dialog = WaitForWindow("#32770", milliseconds);
-    if (!dialog)
-        return "<no message>";
-    std::string text = TextOf(::GetDlgItem(dialog, 0xFFFF));
-    Click(dialog, button);
-    WaitUntil([&] { return !::IsWindow(dialog); }, 2000);
-    return text;
-}
-
 std::vector<std::string> Process::AnswerUntilEnd(DWORD milliseconds) const
 {
     std::vector<std::string> messages;
-    for (std::string text; (text = AnswerMessage(IDOK, milliseconds)) != "<no message>";)
-        messages.push_back(text);
+    for (HWND box; (box = WaitForWindow("#32770", milliseconds)) != nullptr;) {
+        messages.push_back(TextOf(::GetDlgItem(box, 0xFFFF)));
+        Click(box, ::GetDlgItem(box, IDYES) ? IDYES : IDOK);
+        WaitUntil([&] { return !::IsWindow(box); }, 2000);
+    }
     return messages;
 }
 

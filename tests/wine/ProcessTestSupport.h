@@ -1,5 +1,4 @@
 #pragma once
-// The programs under test started as processes, and the windows they show.
 #include <functional>
 
 #include "TestSupport.h"
@@ -20,9 +19,8 @@ public:
     DWORD Wait(DWORD milliseconds = 10000) const;
     // A visible top-level window of the process with this class.
     HWND WaitForWindow(const std::string& className, DWORD milliseconds = 10000) const;
-    // The next message box's text; the box is closed with the button.
-    std::string AnswerMessage(int button = IDOK, DWORD milliseconds = 10000) const;
-    // Closes every message box with OK until the end, each awaited that long; their texts.
+    // Until the end, each awaited that long: the texts of the message boxes,
+    // closed with Yes where they ask, else with OK.
     std::vector<std::string> AnswerUntilEnd(DWORD milliseconds = 40000) const;
 
     DWORD startError = 0;

@@ -1,5 +1,6 @@
-// The registration against Wine's real registry and WIN.INI. The test prefix
-// is private to the build tree and has none of these entries of its own.
+// The registration and the registry utilities against Wine's real registry
+// and WIN.INI. The test prefix is private to the build tree and has none of
+// these entries of its own.
 
 #include <windows.h>
 #include <sddl.h>
@@ -18,24 +19,9 @@ using Texts = std::vector<std::string>;
 const HKEY HKLM = HKEY_LOCAL_MACHINE;
 const HKEY HKCR = HKEY_CLASSES_ROOT;
 
-// A key with a default value that everyone may read (and delete, for the
-// clean-up) but not write: what a standard user meets under HKCR.
-void MakeReadOnlyKey(const std::string& key, const char* defaultValue)
-{
-    ASSERT_TRUE(WriteRegString(HKCR, key, "", defaultValue));
-    PSECURITY_DESCRIPTOR readAndDelete = nullptr;
-    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x30019;;;WD)", SDDL_REVISION_1,
-                                                                      &readAndDelete, nullptr));
-    HKEY opened = nullptr;
-    ::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened);
-    ::RegSetKeySecurity(UniqueRegKey(opened).get(), DACL_SECURITY_INFORMATION, readAndDelete);
-    ::LocalFree(readAndDelete);
-    ASSERT_EQ(::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED) << key;
-}
-
 class Registration : public ::testing::Test {
 protected:
-    void SetUp() override { Wipe(); }
+    void SetUp() override { Wipe(); }  // other tests start the program, which registers itself
     void TearDown() override { Wipe(); }
     static void Wipe()
     {
@@ -96,27 +82,41 @@ TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
     const std::string program = "C:\\APPS\\LUMSC32.EXE", winIni = GetWindowsDir() + "\\win.ini";
     const std::optional<std::string> original = ReadFileBytes(winIni);
     ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
-    const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.ICO";
-    MakeReadOnlyKey(".ICO", "Other.Picture");
-    ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".ICO", foreign));
-    ASSERT_TRUE(WriteIniString("WIN.INI", "Extensions", "ICO", foreign));
-    MakeReadOnlyKey(".BMP", "lUMOSCOPE32");
+    ASSERT_TRUE(WriteRegString(HKCR, ".ICO", "", "Other.Picture"));
+    // Everyone may read (and delete, for the clean-up) but not write: what a
+    // standard user meets under HKCR.
+    ASSERT_TRUE(WriteRegString(HKCR, ".BMP", "", "lUMOSCOPE32"));
+    PSECURITY_DESCRIPTOR readAndDelete = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x30019;;;WD)", SDDL_REVISION_1,
+                                                                      &readAndDelete, nullptr));
+    HKEY opened = nullptr;
+    ::RegOpenKeyExA(HKCR, ".BMP", 0, KEY_ALL_ACCESS, &opened);
+    ::RegSetKeySecurity(UniqueRegKey(opened).get(), DACL_SECURITY_INFORMATION, readAndDelete);
+    ::LocalFree(readAndDelete);
+    ASSERT_EQ(::RegOpenKeyExA(HKCR, ".BMP", 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED);
     ASSERT_EQ(::RegSetKeyValueA(HKCR, ".PCX", nullptr, REG_BINARY, "Lumoscope32", 12), ERROR_SUCCESS);
     ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));
 
     WriteSystemEntries(LocateProgram(program));
-    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", foreign, foreign}));
+    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
     EXPECT_EQ(EntriesOf(".PCX"), Texts(3));
     EXPECT_EQ(EntriesOf(".BMP"), (Texts{"lUMOSCOPE32", program + " ^.BMP", program + " ^.BMP"}));
 
     RemoveSystemEntries();
-    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", foreign, foreign}));
+    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
     EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
-    for (const std::string ext : {".BMP", ".WMF"}) {
-        EXPECT_EQ(EntriesOf(ext), Texts(3)) << ext;
-        EXPECT_FALSE(RegKeyExists(HKCR, ext)) << ext;
-    }
+    EXPECT_EQ((std::vector<Texts>{EntriesOf(".BMP"), EntriesOf(".WMF")}), std::vector<Texts>(2, Texts(3)));
+    EXPECT_FALSE(RegKeyExists(HKCR, ".BMP") || RegKeyExists(HKCR, ".WMF"));
     EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey) || RegKeyExists(HKLM, kUninstallKey) || RegKeyExists(HKCR, kClassName));
     EXPECT_EQ(ReadFileBytes(winIni), "[extensions]\r\nTXT=NOTEPAD.EXE ^.TXT\r\n");
     WriteFileBytes(winIni, original.value_or(""));
+}
+
+TEST(RegistryUtilities, DeleteAKeyWithEverythingBelowButNeverARoot)
+{
+    const std::string key = "Software\\Lumoscope32 registry test";
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\shell\\open", "", "x"));
+    EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, ""));
+    EXPECT_TRUE(DeleteRegKey(HKEY_CURRENT_USER, key));
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, key));
 }

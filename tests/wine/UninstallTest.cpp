@@ -1,7 +1,7 @@
 // The uninstall's hand-over to LMUNINST.EXE, with a scratch folder in place
 // of the Windows directory.
 
-#include "TestSupport.h"
+#include "ProcessTestSupport.h"
 #include "system/DdeClient.h"
 #include "system/FileBytes.h"
 #include "system/Uninstall.h"
@@ -9,7 +9,8 @@
 
 // With the uninstaller (here no program: the shell's start fails, silently)
 // and a log it can write, the log is handed over; else the user learns where
-// the files are, and an old log is left empty.
+// the files are, and an old log is left empty. Without the installer's log
+// the program manager is not asked to delete a group (or started for that).
 TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
 {
     const std::string information =
@@ -35,7 +36,8 @@ TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
         windows.File(c.present, "an old log");
         DdeClient client;
         ScriptedDialogs dialogs;
-        Uninstall(client, {"C:\\APPS", windows.Path() + c.logFolder});
+        Uninstall(client, {"C:\\APPS", windows.Path() + c.logFolder, "LumoSilentProgman"});
+        EXPECT_TRUE(ProcessesNamed("LumoSilentProgman.exe").empty());
         ASSERT_EQ(dialogs.requests.size(), 1u);
         EXPECT_EQ(dialogs.requests[0].caption, c.caption);
         ExpectMessage(dialogs.requests[0], c.text, c.type, mbOK);
