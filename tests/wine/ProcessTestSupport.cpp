@@ -23,12 +23,6 @@ Process::Process(std::string commandLine, WORD showCommand)
     id_ = started.dwProcessId;
 }
 
-Process::~Process()
-{
-    if (Running())
-        ::TerminateProcess(process_.get(), 99);
-}
-
 bool Process::Running() const { return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 DWORD Process::Wait(DWORD milliseconds) const

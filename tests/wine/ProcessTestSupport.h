@@ -10,9 +10,7 @@ class Process {
 public:
     // showCommand 0: the program's own choice.
     explicit Process(std::string commandLine, WORD showCommand = 0);
-    ~Process();  // ends a process that still runs
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
+    ~Process() { if (Running()) ::TerminateProcess(process_.get(), 99); }  // ends one that still runs
 
     bool Running() const;
     // The exit code, or STILL_ACTIVE when it runs longer.

@@ -46,40 +46,15 @@ protected:
 
 } // namespace
 
-// A second start from another folder, without the help file, moves every
-// entry along; the shared help key itself stays. Texts keep their zero.
-TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThatExists)
+// Every entry names the program where it lies, and its help file while that
+// exists; a start from elsewhere moves them along (the shared help key stays).
+// Free extensions and those whose default text names the program's class in
+// any case, read-only or not, are claimed; others, also with a default of no
+// text type, keep their entries through the uninstall, which also takes the
+// lines an older system left in WIN.INI itself.
+TEST_F(Registration, EntriesNameTheProgramAndClaimOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
-    ScratchFolder scratch("lumo-registration");
-    scratch.File("LUMSC32.HLP");
-    WriteSystemEntries(LocateProgram(scratch / "LUMSC32.EXE"));
-    EXPECT_EQ(ReadRegString(HKLM, kHelpKey, kHelpValue), scratch.Path());
-
-    const std::string moved = "D:\\Program Files\\Lumo\\LUMSC32.EXE";
-    WriteSystemEntries(LocateProgram(moved));
-    EXPECT_EQ((Texts{ReadRegString(HKLM, kAppPathsKey, ""), ReadRegString(HKLM, kAppPathsKey, "Path"),
-                     ReadRegString(HKLM, kUninstallKey, "DisplayName"), ReadRegString(HKLM, kUninstallKey, "UninstallString"),
-                     ReadRegString(HKCR, "Lumoscope32", ""), ReadRegString(HKCR, "Lumoscope32\\shell\\open\\command", ""),
-                     ReadRegString(HKCR, "Lumoscope32", "Version")}),
-              (Texts{moved, "D:\\Program Files\\Lumo", "Lumoscope 1.1 -32", "\"" + moved + "\" -u",
-                     "Lumoscope Picture File", "\"" + moved + "\" \"%1\"", "1.1"}));
-    DWORD size = 0;
-    ::RegGetValueA(HKLM, kAppPathsKey, nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size);
-    EXPECT_EQ(size, moved.size() + 1);
-    EXPECT_FALSE(::RegGetValueA(HKLM, kHelpKey, kHelpValue, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
-    EXPECT_TRUE(RegKeyExists(HKLM, kHelpKey));
-    for (const std::string ext : kPictureExtensions)
-        EXPECT_EQ(EntriesOf(ext), (Texts{"Lumoscope32", moved + " ^" + ext, moved + " ^" + ext})) << ext;
-}
-
-// An extension is the program's own when its key is missing or its default
-// text names the program's class in any case, even where the key may only be
-// read; a default of another type is no text. Every other keeps its entries
-// through registration and uninstall. The uninstall also takes the lines an
-// older system left in WIN.INI itself.
-TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
-{
-    const std::string program = "C:\\APPS\\LUMSC32.EXE", winIni = GetWindowsDir() + "\\win.ini";
+    const std::string winIni = GetWindowsDir() + "\\win.ini";
     const std::optional<std::string> original = ReadFileBytes(winIni);
     ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
     ASSERT_TRUE(WriteRegString(HKCR, ".ICO", "", "Other.Picture"));
@@ -96,11 +71,29 @@ TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
     ASSERT_EQ(::RegOpenKeyExA(HKCR, ".BMP", 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED);
     ASSERT_EQ(::RegSetKeyValueA(HKCR, ".PCX", nullptr, REG_BINARY, "Lumoscope32", 12), ERROR_SUCCESS);
     ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));
+    ScratchFolder scratch("lumo-registration");
+    scratch.File("LUMSC32.HLP");
+    WriteSystemEntries(LocateProgram(scratch / "LUMSC32.EXE"));
+    EXPECT_EQ(ReadRegString(HKLM, kHelpKey, kHelpValue), scratch.Path());
 
-    WriteSystemEntries(LocateProgram(program));
+    const std::string moved = "D:\\Program Files\\Lumo\\LUMSC32.EXE";
+    WriteSystemEntries(LocateProgram(moved));
+    EXPECT_EQ((Texts{ReadRegString(HKLM, kAppPathsKey, ""), ReadRegString(HKLM, kAppPathsKey, "Path"),
+                     ReadRegString(HKLM, kUninstallKey, "DisplayName"), ReadRegString(HKLM, kUninstallKey, "UninstallString"),
+                     ReadRegString(HKCR, "Lumoscope32", ""), ReadRegString(HKCR, "Lumoscope32\\shell\\open\\command", ""),
+                     ReadRegString(HKCR, "Lumoscope32", "Version")}),
+              (Texts{moved, "D:\\Program Files\\Lumo", "Lumoscope 1.1 -32", "\"" + moved + "\" -u",
+                     "Lumoscope Picture File", "\"" + moved + "\" \"%1\"", "1.1"}));
+    DWORD size = 0;  // texts keep their zero
+    ::RegGetValueA(HKLM, kAppPathsKey, nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size);
+    EXPECT_EQ(size, moved.size() + 1);
+    EXPECT_FALSE(::RegGetValueA(HKLM, kHelpKey, kHelpValue, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
+    EXPECT_TRUE(RegKeyExists(HKLM, kHelpKey));
+    for (const std::string ext : {".GIF", ".JPG", ".TIF", ".WMF"})
+        EXPECT_EQ(EntriesOf(ext), (Texts{"Lumoscope32", moved + " ^" + ext, moved + " ^" + ext})) << ext;
+    EXPECT_EQ(EntriesOf(".BMP"), (Texts{"lUMOSCOPE32", moved + " ^.BMP", moved + " ^.BMP"}));
     EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
     EXPECT_EQ(EntriesOf(".PCX"), Texts(3));
-    EXPECT_EQ(EntriesOf(".BMP"), (Texts{"lUMOSCOPE32", program + " ^.BMP", program + " ^.BMP"}));
 
     RemoveSystemEntries();
     EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
