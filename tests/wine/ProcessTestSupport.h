@@ -8,13 +8,11 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
 
 class Process {
 public:
-    // showCommand 0: the program's own choice.
-    explicit Process(std::string commandLine, WORD showCommand = 0);
+    explicit Process(std::string commandLine, WORD showCommand = 0);  // 0: the program's own choice
     ~Process() { if (Running()) ::TerminateProcess(process_.get(), 99); }  // ends one that still runs
 
     bool Running() const;
-    // The exit code, or STILL_ACTIVE when it runs longer.
-    DWORD Wait(DWORD milliseconds = 10000) const;
+    DWORD Wait(DWORD milliseconds = 10000) const;  // the exit code, or STILL_ACTIVE when it runs longer
     // A visible top-level window of the process with this class.
     HWND WaitForWindow(const std::string& className, DWORD milliseconds = 10000) const;
     // Until the end, each awaited that long: the texts of the message boxes,

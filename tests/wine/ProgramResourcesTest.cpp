@@ -1,4 +1,3 @@
-// The resources of the shipped files, read the way the shell reads them.
 #include <gtest/gtest.h>
 
 #include <windows.h>

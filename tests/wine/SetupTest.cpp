@@ -60,10 +60,8 @@ protected:
 
 } // namespace
 
-// The program needs its library, and LMUNINST.EXE and the installer's log
-// of the group: the uninstall shows they are there. It deletes the folder
-// only when nothing but the program's files is left in it. Wine's program
-// manager deletes the group; the uninstaller waits up to 30 s for the program.
+// The uninstall shows that the library, LMUNINST.EXE and the installer's log
+// are there, and no other file (else the folder would stay).
 TEST_F(Setup, InstallsTheProgramWithItsGroupAndTheUninstallTakesAllOfIt)
 {
 #ifndef LUMO_SETUP_PATH

@@ -36,11 +36,10 @@ TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
         ScriptedDialogs dialogs;
         Uninstall(client, {"C:\\APPS", windows.Path() + c.logFolder, "LumoSilentProgman"});
         EXPECT_TRUE(ProcessesNamed("LumoSilentProgman.exe").empty());
-        const bool handedOver = c.log && !c.log->empty();
+        const bool given = c.log && !c.log->empty();
         ASSERT_EQ(dialogs.requests.size(), 1u);
-        EXPECT_EQ(dialogs.requests[0].caption, handedOver ? "Information" : "Fehler");
-        ExpectMessage(dialogs.requests[0], handedOver ? information : error, handedOver ? mtInformation : mtError,
-                      mbOK);
+        EXPECT_EQ(dialogs.requests[0].caption, given ? "Information" : "Fehler");
+        ExpectMessage(dialogs.requests[0], given ? information : error, given ? mtInformation : mtError, mbOK);
         EXPECT_EQ(ReadFileBytes(windows.Path() + c.logFolder + "\\LMUNINST.LOG"), c.log);
     }
 }

@@ -9,10 +9,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// The log lies outside the logged program folder.
 class Uninstaller : public ::testing::Test {
 protected:
-    // The exit code, and the texts of the message boxes it showed, closed with OK.
+    // The exit code and the texts of the message boxes; the log lies outside the program.
     std::pair<DWORD, Texts> Run(const std::string& logText) const
     {
         root.File("LMUNINST.LOG", logText);
