@@ -1,6 +1,5 @@
-// A program manager that starts but never answers: it offers no DDE service
-// and never looks at its messages, so waiting for it to become idle lasts
-// as long as the caller allows. It ends by itself after a minute.
+// A program manager that offers no DDE service and never looks at its
+// messages (so it never becomes idle); it ends by itself after a minute.
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)

@@ -4,11 +4,9 @@
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
-    for (DWORD waited = 0; !done(); waited += 10) {
-        if (waited >= milliseconds)
+    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10))
+        if (::GetTickCount64() >= end)
             return false;
-        ::Sleep(10);
-    }
     return true;
 }
 
@@ -18,20 +16,11 @@ Process::Process(std::string commandLine, WORD showCommand)
     startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
     startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &started)) {
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
         startError = ::GetLastError();
-        return;
-    }
-    process_.reset(started.hProcess);
+    process_.reset(started.hProcess);  // null when the start failed
     UniqueKernelHandle thread(started.hThread);
     id_ = started.dwProcessId;
-}
-
-Process::~Process()
-{
-    if (Running())
-        ::TerminateProcess(process_.get(), 99);
 }
 
 bool Process::Running() const { return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
@@ -47,42 +36,25 @@ DWORD Process::Wait(DWORD milliseconds) const
 HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) const
 {
     HWND found = nullptr;
+    DWORD owner = 0;
     WaitUntil(
         [&] {
-            for (found = ::FindWindowExA(nullptr, nullptr, className.c_str(), nullptr); found;
-                 found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) {
-                DWORD process = 0;
-                ::GetWindowThreadProcessId(found, &process);
-                if (process == id_ && ::IsWindowVisible(found))
-                    return true;
-            }
-            return !Running();
+            while ((found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) &&
+                   (::GetWindowThreadProcessId(found, &owner), owner != id_ || !::IsWindowVisible(found))) {}
+            return found || !Running();
         },
         milliseconds);
     return found;
 }
 
-std::string Process::AnswerMessage(int button, DWORD milliseconds) const
-{
-    HWND dialog = WaitForWindow("#32770", milliseconds);
-    if (!dialog)
-        return "<no message>";
-    std::string text = TextOf(::GetDlgItem(dialog, 0xFFFF));
-    ::PostMessageA(::GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-    WaitUntil([&] { return !::IsWindow(dialog); }, 2000);
-    return text;
-}
-
 std::vector<std::string> Process::AnswerUntilEnd(DWORD milliseconds) const
 {
     std::vector<std::string> messages;
-    WaitUntil(
-        [&] {
-            if (WaitForWindow("#32770", 0))
-                messages.push_back(AnswerMessage());
-            return !Running();
-        },
-        milliseconds);
+    for (HWND box; (box = WaitForWindow("#32770", milliseconds)) != nullptr;) {
+        messages.push_back(TextOf(::GetDlgItem(box, 0xFFFF)));
+        Click(box, ::GetDlgItem(box, IDYES) ? IDYES : IDOK);
+        WaitUntil([&] { return !::IsWindow(box); }, 2000);
+    }
     return messages;
 }
 
@@ -90,8 +62,7 @@ std::vector<DWORD> ProcessesNamed(const char* exeName)
 {
     std::vector<DWORD> ids;
     UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
+    PROCESSENTRY32 entry{sizeof entry};
     for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
         if (::lstrcmpiA(entry.szExeFile, exeName) == 0)
             ids.push_back(entry.th32ProcessID);

@@ -1,34 +1,22 @@
 #pragma once
-// The programs under test started as processes, and the windows they show.
-#include <windows.h>
-
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
-#include "framework/Handles.h"
 
 // Polls every 10 ms until done() holds; false when the time ran out first.
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
 
 class Process {
 public:
-    // showCommand 0: the program's own choice.
-    explicit Process(std::string commandLine, WORD showCommand = 0);
-    ~Process();  // ends a process that still runs
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
+    explicit Process(std::string commandLine, WORD showCommand = 0);  // 0: the program's own choice
+    ~Process() { if (Running()) ::TerminateProcess(process_.get(), 99); }  // ends one that still runs
 
-    bool Started() const { return static_cast<bool>(process_); }
     bool Running() const;
-    // The exit code, or STILL_ACTIVE when it runs longer.
-    DWORD Wait(DWORD milliseconds = 10000) const;
+    DWORD Wait(DWORD milliseconds = 10000) const;  // the exit code, or STILL_ACTIVE when it runs longer
     // A visible top-level window of the process with this class.
     HWND WaitForWindow(const std::string& className, DWORD milliseconds = 10000) const;
-    // The next message box's text; the box is closed with the button.
-    std::string AnswerMessage(int button = IDOK, DWORD milliseconds = 10000) const;
-    // Waits for the end, closing every message box with OK; their texts.
+    // Until the end, each awaited that long: the texts of the message boxes,
+    // closed with Yes where they ask, else with OK.
     std::vector<std::string> AnswerUntilEnd(DWORD milliseconds = 40000) const;
 
     DWORD startError = 0;
@@ -40,7 +28,4 @@ private:
 
 std::vector<DWORD> ProcessesNamed(const char* exeName);
 
-inline std::string ProgramCommand(const std::string& arguments)
-{
-    return "\"" LUMO_PROGRAM_PATH "\" " + arguments;
-}
+inline std::string ProgramCommand(const std::string& arguments) { return "\"" LUMO_PROGRAM_PATH "\" " + arguments; }

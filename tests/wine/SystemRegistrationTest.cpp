@@ -1,6 +1,5 @@
-// The registration against Wine's real registry and WIN.INI. The test prefix
-// is private to the build tree and has none of these entries of its own, so
-// every test starts from and leaves a state without them.
+// The registration and the registry utilities against Wine's real registry and
+// WIN.INI, in the test prefix that is private to the build tree.
 
 #include <windows.h>
 #include <sddl.h>
@@ -19,24 +18,9 @@ using Texts = std::vector<std::string>;
 const HKEY HKLM = HKEY_LOCAL_MACHINE;
 const HKEY HKCR = HKEY_CLASSES_ROOT;
 
-// A key with a default value that everyone may read (and delete, for the
-// clean-up) but not write: what a standard user meets under HKCR.
-void MakeReadOnlyKey(const std::string& key, const char* defaultValue)
-{
-    ASSERT_TRUE(WriteRegString(HKCR, key, "", defaultValue));
-    PSECURITY_DESCRIPTOR readAndDelete = nullptr;
-    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x30019;;;WD)", SDDL_REVISION_1,
-                                                                      &readAndDelete, nullptr));
-    HKEY opened = nullptr;
-    ::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened);
-    ::RegSetKeySecurity(UniqueRegKey(opened).get(), DACL_SECURITY_INFORMATION, readAndDelete);
-    ::LocalFree(readAndDelete);
-    ASSERT_EQ(::RegOpenKeyExA(HKCR, key.c_str(), 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED) << key;
-}
-
 class Registration : public ::testing::Test {
 protected:
-    void SetUp() override { Wipe(); }
+    void SetUp() override { Wipe(); }  // other tests start the program, which registers itself
     void TearDown() override { Wipe(); }
     static void Wipe()
     {
@@ -44,35 +28,51 @@ protected:
             ::RegDeleteTreeA(HKLM, key);
         ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
         ::RegDeleteTreeA(HKCR, kClassName);
-        for (const char* ext : kExtensions) {
-            ::RegDeleteTreeA(HKCR, (std::string(".") + ext).c_str());
-            ::RegDeleteKeyValueA(HKLM, kExtensionsKey, (std::string(".") + ext).c_str());
-            ::WritePrivateProfileStringA("Extensions", ext, nullptr, "WIN.INI");
+        for (const std::string ext : kPictureExtensions) {
+            ::RegDeleteTreeA(HKCR, ext.c_str());
+            ::RegDeleteKeyValueA(HKLM, kExtensionsKey, ext.c_str());
+            ::WritePrivateProfileStringA("Extensions", ext.c_str() + 1, nullptr, "WIN.INI");
         }
     }
 
     // The class of an extension, and its command in the extension list and in WIN.INI.
     static Texts EntriesOf(const std::string& ext)
     {
-        return {ReadRegString(HKCR, "." + ext, ""), ReadRegString(HKLM, kExtensionsKey, "." + ext),
-                ReadIniString("WIN.INI", "Extensions", ext)};
+        return {ReadRegString(HKCR, ext, ""), ReadRegString(HKLM, kExtensionsKey, ext),
+                ReadIniString("WIN.INI", "Extensions", ext.substr(1))};
     }
-
-    static constexpr const char* kExtensions[] = {"BMP", "GIF", "ICO", "JPG", "PCX", "TIF", "WMF"};
-    const std::string kProgram = "C:\\APPS\\LUMSC32.EXE";
-    const Texts kNone = {"", "", ""};
 };
 
 } // namespace
 
-// A second start from another folder, without the help file, moves every
-// entry along; the shared help key itself stays.
-TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThatExists)
+// Every entry names the program where it lies, and its help file while that
+// exists; a start from elsewhere moves them along (the shared help key stays).
+// Free extensions and those whose default text names the program's class in
+// any case, read-only or not, are claimed; others, also with a default of no
+// text type, keep their entries through the uninstall, which also takes the
+// lines an older system left in WIN.INI itself.
+TEST_F(Registration, EntriesNameTheProgramAndClaimOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
+    const std::string winIni = GetWindowsDir() + "\\win.ini";
+    const std::optional<std::string> original = ReadFileBytes(winIni);
+    ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
+    ASSERT_TRUE(WriteRegString(HKCR, ".ICO", "", "Other.Picture"));
+    // Everyone may read (and delete, for the clean-up) but not write: what a
+    // standard user meets under HKCR.
+    ASSERT_TRUE(WriteRegString(HKCR, ".BMP", "", "lUMOSCOPE32"));
+    PSECURITY_DESCRIPTOR readAndDelete = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x30019;;;WD)", SDDL_REVISION_1,
+                                                                      &readAndDelete, nullptr));
+    HKEY opened = nullptr;
+    ::RegOpenKeyExA(HKCR, ".BMP", 0, KEY_ALL_ACCESS, &opened);
+    ::RegSetKeySecurity(UniqueRegKey(opened).get(), DACL_SECURITY_INFORMATION, readAndDelete);
+    ::LocalFree(readAndDelete);
+    ASSERT_EQ(::RegOpenKeyExA(HKCR, ".BMP", 0, KEY_ALL_ACCESS, &opened), ERROR_ACCESS_DENIED);
+    ASSERT_EQ(::RegSetKeyValueA(HKCR, ".PCX", nullptr, REG_BINARY, "Lumoscope32", 12), ERROR_SUCCESS);
+    ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));
     ScratchFolder scratch("lumo-registration");
     scratch.File("LUMSC32.HLP");
     WriteSystemEntries(LocateProgram(scratch / "LUMSC32.EXE"));
-    EXPECT_EQ(ReadRegString(HKLM, kAppPathsKey, ""), scratch / "LUMSC32.EXE");
     EXPECT_EQ(ReadRegString(HKLM, kHelpKey, kHelpValue), scratch.Path());
 
     const std::string moved = "D:\\Program Files\\Lumo\\LUMSC32.EXE";
@@ -85,41 +85,27 @@ TEST_F(Registration, EveryEntryNamesTheProgramWhereItLiesAndItsHelpFileWhileThat
                      "Lumoscope Picture File", "\"" + moved + "\" \"%1\"", "1.1"}));
     EXPECT_FALSE(::RegGetValueA(HKLM, kHelpKey, kHelpValue, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
     EXPECT_TRUE(RegKeyExists(HKLM, kHelpKey));
-    for (const char* ext : kExtensions)
-        EXPECT_EQ(EntriesOf(ext), (Texts{"Lumoscope32", moved + " ^." + ext, moved + " ^." + ext})) << ext;
-}
-
-// An extension is the program's own when its key is missing or its default
-// text names the program's class in any case, even where the key may only be
-// read. Every other keeps its entries through registration and uninstall.
-// The uninstall also takes the lines an older system left in WIN.INI itself.
-TEST_F(Registration, ClaimsOnlyFreeExtensionsAndThoseOfItsOwnClass)
-{
-    const std::string winIni = GetWindowsDir() + "\\win.ini";
-    const std::optional<std::string> original = ReadFileBytes(winIni);
-    ASSERT_TRUE(WriteFileBytes(winIni, "[extensions]\r\nbmp=C:\\OLD\\LUMSC32.EXE ^.BMP\r\nTXT=NOTEPAD.EXE ^.TXT\r\n"));
-    const std::string foreign = "C:\\OTHER\\VIEW.EXE ^.ICO";
-    MakeReadOnlyKey(".ICO", "Other.Picture");
-    ASSERT_TRUE(WriteRegString(HKLM, kExtensionsKey, ".ICO", foreign));
-    ASSERT_TRUE(WriteIniString("WIN.INI", "Extensions", "ICO", foreign));
-    MakeReadOnlyKey(".BMP", "lUMOSCOPE32");
-    ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));  // a key without a default value
-
-    WriteSystemEntries(LocateProgram(kProgram));
-    EXPECT_EQ(EntriesOf("ICO"), (Texts{"Other.Picture", foreign, foreign}));
-    EXPECT_EQ(EntriesOf("PCX"), kNone);
-    EXPECT_EQ(EntriesOf("BMP"), (Texts{"lUMOSCOPE32", kProgram + " ^.BMP", kProgram + " ^.BMP"}));
+    for (const std::string ext : {".GIF", ".JPG", ".TIF", ".WMF"})
+        EXPECT_EQ(EntriesOf(ext), (Texts{"Lumoscope32", moved + " ^" + ext, moved + " ^" + ext})) << ext;
+    EXPECT_EQ(EntriesOf(".BMP"), (Texts{"lUMOSCOPE32", moved + " ^.BMP", moved + " ^.BMP"}));
+    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
+    EXPECT_EQ(EntriesOf(".PCX"), Texts(3));
 
     RemoveSystemEntries();
-    EXPECT_EQ(EntriesOf("ICO"), (Texts{"Other.Picture", foreign, foreign}));
+    EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
     EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
-    for (const char* ext : {"BMP", "WMF"}) {
-        EXPECT_EQ(EntriesOf(ext), kNone) << ext;
-        EXPECT_FALSE(RegKeyExists(HKCR, std::string(".") + ext)) << ext;
-    }
-    for (const char* key : {kAppPathsKey, kUninstallKey})
-        EXPECT_FALSE(RegKeyExists(HKLM, key)) << key;
-    EXPECT_FALSE(RegKeyExists(HKCR, "Lumoscope32"));
+    EXPECT_EQ((std::vector<Texts>{EntriesOf(".BMP"), EntriesOf(".WMF")}), std::vector<Texts>(2, Texts(3)));
+    EXPECT_FALSE(RegKeyExists(HKCR, ".BMP") || RegKeyExists(HKCR, ".WMF"));
+    EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey) || RegKeyExists(HKLM, kUninstallKey) || RegKeyExists(HKCR, kClassName));
     EXPECT_EQ(ReadFileBytes(winIni), "[extensions]\r\nTXT=NOTEPAD.EXE ^.TXT\r\n");
     WriteFileBytes(winIni, original.value_or(""));
+}
+
+TEST(RegistryUtilities, DeleteAKeyWithEverythingBelowButNeverARoot)
+{
+    const std::string key = "Software\\Lumoscope32 registry test";
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, key + "\\shell\\open", "", "x"));
+    EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, ""));
+    EXPECT_TRUE(DeleteRegKey(HKEY_CURRENT_USER, key));
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, key));
 }

@@ -1,7 +1,7 @@
 // The uninstall's hand-over to LMUNINST.EXE, with a scratch folder in place
 // of the Windows directory.
 
-#include "TestSupport.h"
+#include "ProcessTestSupport.h"
 #include "system/DdeClient.h"
 #include "system/FileBytes.h"
 #include "system/Uninstall.h"
@@ -9,7 +9,8 @@
 
 // With the uninstaller (here no program: the shell's start fails, silently)
 // and a log it can write, the log is handed over; else the user learns where
-// the files are, and an old log is left empty.
+// the files are, and an old log is left empty. Without the installer's log
+// the program manager is not asked to delete a group (or started for that).
 TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
 {
     const std::string information =
@@ -20,28 +21,25 @@ TEST(Uninstall, HandsOverTheLogOrTellsWhereTheFilesAre)
                               "have to delete,\rthe Program-Path of Lumoscope manually.\rThe Files are located in "
                               "the Path: C:\\APPS\r\r";
     const struct {
-        const char* present;
-        const char* logFolder;
-        const char* caption;
-        const std::string& text;
-        TMsgDlgType type;
+        const char *present, *logFolder;
         std::optional<std::string> log;
     } cases[] = {
-        {"LMUNINST.EXE", "", "Information", information, mtInformation, UninstallLogText("C:\\APPS")},
-        {"LMUNINST.LOG", "", "Fehler", error, mtError, ""},
-        {"LMUNINST.EXE", "\\missing", "Fehler", error, mtError, std::nullopt},
+        {"LMUNINST.EXE", "", UninstallLogText("C:\\APPS")},
+        {"LMUNINST.LOG", "", ""},
+        {"LMUNINST.EXE", "\\missing", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.present) + c.logFolder);
         ScratchFolder windows("lumo-windows");
         windows.File(c.present, "an old log");
-        const std::string folder = windows.Path() + c.logFolder;
         DdeClient client;
         ScriptedDialogs dialogs;
-        Uninstall(client, {"C:\\APPS", folder});
+        Uninstall(client, {"C:\\APPS", windows.Path() + c.logFolder, "LumoSilentProgman"});
+        EXPECT_TRUE(ProcessesNamed("LumoSilentProgman.exe").empty());
+        const bool given = c.log && !c.log->empty();
         ASSERT_EQ(dialogs.requests.size(), 1u);
-        EXPECT_EQ(dialogs.requests[0].caption, c.caption);
-        ExpectMessage(dialogs.requests[0], c.text, c.type, mbOK);
-        EXPECT_EQ(ReadFileBytes(folder + "\\LMUNINST.LOG"), c.log);
+        EXPECT_EQ(dialogs.requests[0].caption, given ? "Information" : "Fehler");
+        ExpectMessage(dialogs.requests[0], given ? information : error, given ? mtInformation : mtError, mbOK);
+        EXPECT_EQ(ReadFileBytes(windows.Path() + c.logFolder + "\\LMUNINST.LOG"), c.log);
     }
 }
