@@ -12,7 +12,8 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 
 Process::Process(std::string commandLine, WORD showCommand)
 {
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
     startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
@@ -62,7 +63,8 @@ std::vector<DWORD> ProcessesNamed(const char* exeName)
 {
     std::vector<DWORD> ids;
     UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // INVALID_HANDLE_VALUE on failure
-    PROCESSENTRY32 entry{sizeof entry};
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
     for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry))
         if (::lstrcmpiA(entry.szExeFile, exeName) == 0)
             ids.push_back(entry.th32ProcessID);
