@@ -1,23 +1,18 @@
-// The main window's browser panel. Names outside ASCII go through it as UTF-8
-// from end to end.
+// The main window's browser panel: drive box, name field and file list.
+// Names outside ASCII go through it as UTF-8 from end to end.
 #include "TestSupport.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
+#include "framework/Exceptions.h"
+#include "framework/Screen.h"
 #include "text/PathText.h"
 
 namespace {
 
+using Names = std::vector<std::string>;
+
 class BrowserTest : public ::testing::Test {
 protected:
-    void Browse(const std::string& path)
-    {
-        list.SetFileName(path);
-        PumpMessages();
-    }
-    // Files are deleted and renamed by the listed directory's path, wherever the current directory is.
-    void LeaveTheListedDirectory() { ::SetCurrentDirectoryA("C:\\"); }
-    // A typed character alone, without its key release: the change of the text itself searches.
-    void Type(char c) { ::SendMessageA(form.Edit1.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1); }
     void Enter(HWND window) { ::SendMessageA(window, WM_CHAR, '\r', 1); }
     void ListKey(WORD key, int answer, const std::string& value = {})
     {
@@ -25,13 +20,14 @@ protected:
         PressKey(list.Handle(), key);
     }
     void Select(const std::string& name) { list.SetItemIndex(list.IndexOfName(name)); }
+    Names Texts() const { return TextsOf(list.Items()); }
     std::string Selected() const
     {
         return list.ItemIndex() < 0 ? "" : list.Items()[static_cast<std::size_t>(list.ItemIndex())].text;
     }
 
     ScratchFolder folder{"lumo-ünï"};
-    ScratchDrive drive{'R', folder.Path(), DRIVE_FIXED};
+    ScratchDrive drive{'R', folder.Path()};
     ScriptedDialogs dialogs;
     TForm1 form;
     TFileListBox& list = form.FileListBox1;
@@ -39,13 +35,28 @@ protected:
 
 } // namespace
 
-TEST_F(BrowserTest, TheNameFieldSearchesWhatTheUserTypesButNotWhatTheProgramWrites)
+// A chosen drive is listed, or warned about and left for the last good one;
+// then the name field searches what the user types but not what the program writes.
+TEST_F(BrowserTest, AChosenDriveIsListedOrWarnedAboutAndTheNameFieldSearchesIt)
 {
     folder.Fill({"ALPHA.BMP", "BETA.GIF", "BRAVO.JPG"});
-    form.DriveComboBox1.SetDrive('R');
-    ASSERT_EQ(list.Directory(), "R:\\");
-    Type('b');
-    Type('r');
+    ScratchDrive floppy('A');
+    const HWND box = form.DriveComboBox1.Handle();
+    ::SendMessageA(box, CB_SETCURSEL, 1, 0);  // C, R, Z: the floppy came after the box
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(box));
+    form.DriveComboBox1.SetDrive('A');
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    ExpectMessage(dialogs.requests[0], "Access Error on Drive A: !", mtWarning, mbOK);
+    EXPECT_EQ(dialogs.requests[0].beep, dbWarning);
+    EXPECT_EQ(form.DriveComboBox1.Drive(), 'R');
+    EXPECT_EQ(list.Directory(), "R:\\");
+    EXPECT_EQ(form.Label2.Text(), "R:\\");
+    EXPECT_EQ(form.LastGoodDrive, 'R');
+
+    // Typed characters alone, without their key release: the change of the text itself searches.
+    for (char typed : {'b', 'r'})
+        ::SendMessageA(form.Edit1.Handle(), WM_CHAR, static_cast<WPARAM>(typed), 1);
     EXPECT_EQ(form.Edit1.Text(), "BR");
     EXPECT_EQ(Selected(), "BRAVO.JPG");
     form.Edit1.SetText("A");
@@ -54,11 +65,12 @@ TEST_F(BrowserTest, TheNameFieldSearchesWhatTheUserTypesButNotWhatTheProgramWrit
     EXPECT_EQ(Selected(), "ALPHA.BMP") << "a key released in the field searches";
 }
 
-TEST_F(BrowserTest, DelAsksThenDeletesAFileKeepingTheSelectionIndexOrWarns)
+TEST_F(BrowserTest, DelAndInsAskThenDeleteOrRenameAFileKeepingTheSelectionIndexOrWarn)
 {
     folder.Fill({"sub\\", "a.bmp", "b.bmp", "été.bmp"});
-    Browse(folder.Path());
-    LeaveTheListedDirectory();
+    list.SetFileName(folder.Path());
+    // Files are named by the listed directory's path, wherever the current directory is.
+    ::SetCurrentDirectoryA("C:\\");
     for (const char* entry : {"[sub]", ""}) {
         Select(entry);
         PressKey(list.Handle(), VK_DELETE);
@@ -73,64 +85,37 @@ TEST_F(BrowserTest, DelAsksThenDeletesAFileKeepingTheSelectionIndexOrWarns)
     ListKey(VK_DELETE, mrYes);
     EXPECT_FALSE(Exists(folder / "a.bmp"));
     EXPECT_EQ(Selected(), "b.bmp") << "the same index";
+
+    ListKey(VK_INSERT, mrOk, "été.bmp");
+    const DialogRequest& ask = dialogs.requests.at(2);
+    EXPECT_EQ((std::vector<std::string>{ask.caption, ask.text, ask.value}),
+              (std::vector<std::string>{"Rename File", "New Name:", "b.bmp"}));
+    EXPECT_EQ(ask.kind, DialogRequest::Input);
+    ExpectMessage(dialogs.requests.at(3), "Error occured while renaming file !", mtWarning, mbOK);
+    EXPECT_TRUE(Exists(folder / "b.bmp") && Exists(folder / "été.bmp"));
+    ListKey(VK_INSERT, mrCancel);
+    EXPECT_EQ(dialogs.requests.size(), 5u) << "Cancel renames nothing";
+    ListKey(VK_INSERT, mrOk, "c 東京.bmp");
+    EXPECT_TRUE(Exists(folder / "c 東京.bmp") && !Exists(folder / "b.bmp"));
+    EXPECT_EQ(Selected(), "c 東京.bmp") << "the same index";
+
     Select("été.bmp");
     ListKey(VK_DELETE, mrYes);
-    EXPECT_EQ(Selected(), "b.bmp") << "the new last entry";
-    // A file that cannot be deleted: a warning, and the list stays.
-    HANDLE open = ::CreateFileA((folder / "b.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(Selected(), "c 東京.bmp") << "the new last entry";
+    HANDLE open = ::CreateFileA((folder / "c 東京.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ListKey(VK_DELETE, mrYes);
     ::CloseHandle(open);
-    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Delete File a.bmp ?", "Delete File a.bmp ?",
-                                                         "Delete File été.bmp ?", "Delete File b.bmp ?",
-                                                         "Error occured while deleting file !"}));
-    EXPECT_EQ(Selected(), "b.bmp");
+    ExpectMessage(dialogs.requests.back(), "Error occured while deleting file !", mtWarning, mbOK);
+    EXPECT_EQ(Selected(), "c 東京.bmp");
 }
 
-TEST_F(BrowserTest, InsRenamesTheFileOrWarnsAndKeepsBoth)
-{
-    folder.Fill({"a.bmp", "日本.jpg"});
-    Browse(folder.Path());
-    LeaveTheListedDirectory();
-    Select("日本.jpg");
-    ListKey(VK_INSERT, mrOk, "a.bmp");
-    ListKey(VK_INSERT, mrCancel);
-    ASSERT_EQ(dialogs.requests.size(), 3u) << "Cancel renames nothing";
-    const DialogRequest& ask = dialogs.requests[0];
-    EXPECT_EQ((std::vector<std::string>{ask.caption, ask.text, ask.value}),
-              (std::vector<std::string>{"Rename File", "New Name:", "日本.jpg"}));
-    EXPECT_EQ(ask.kind, DialogRequest::Input);
-    ExpectMessage(dialogs.requests[1], "Error occured while renaming file !", mtWarning, mbOK);
-    EXPECT_TRUE(Exists(folder / "日本.jpg") && Exists(folder / "a.bmp"));
-    ListKey(VK_INSERT, mrOk, "東京 ünï.jpg");
-    EXPECT_FALSE(Exists(folder / "日本.jpg"));
-    EXPECT_TRUE(Exists(folder / "東京 ünï.jpg"));
-    EXPECT_EQ(Selected(), "東京 ünï.jpg") << "the same index";
-}
-
-TEST_F(BrowserTest, AChosenDriveIsListedOrWarnedAboutAndLeftForTheLastGoodOne)
-{
-    ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
-    const HWND box = form.DriveComboBox1.Handle();
-    ::SendMessageA(box, CB_SETCURSEL, 1, 0);  // C, R, Z
-    ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(box));
-    EXPECT_EQ(list.Directory(), "R:\\");
-    form.DriveComboBox1.SetDrive('A');
-    form.DriveComboBox1.SetDrive('Q');
-    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Access Error on Drive A: !", "Access Error on Drive Q: !"}));
-    ExpectMessage(dialogs.requests.at(0), "Access Error on Drive A: !", mtWarning, mbOK);
-    EXPECT_EQ(dialogs.requests[0].beep, dbWarning);
-    EXPECT_EQ(form.DriveComboBox1.Drive(), 'R');
-    EXPECT_EQ(list.Directory(), "R:\\");
-    EXPECT_EQ(form.Label2.Text(), "R:\\");
-    EXPECT_EQ(form.LastGoodDrive, 'R');
-}
-
-TEST_F(BrowserTest, EnterWalksFromTheDriveBoxToTheListEnteringTheSelectedDirectory)
+// Enter walks from the drive box to the name field, then opens the selected
+// entry; Enter in the list or a double click opens it too.
+TEST_F(BrowserTest, OpeningAnEntryEntersADirectoryOrLoadsAPictureButNothingElse)
 {
     const std::string name = "Beach WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW";
-    folder.Folder(name);
-    Browse(folder.Path());
+    folder.Fill({name + "\\", name + "\\日本.jpg", name + "\\README.TXT"});
+    list.SetFileName(folder.Path());
     Enter(form.DriveComboBox1.Handle());
     EXPECT_EQ(::GetFocus(), form.Edit1.Handle());
     Select("[" + name + "]");
@@ -144,22 +129,15 @@ TEST_F(BrowserTest, EnterWalksFromTheDriveBoxToTheListEnteringTheSelectedDirecto
     ::SendMessageA(form.Label2.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(line.dc()), PRF_CLIENT);
     EXPECT_GT(line.CountOther(clBtnFace(), {0, 0, 40, 10}), 10);
     EXPECT_GT(line.CountOther(clBtnFace(), {180, 0, 220, 10}), 10);
-}
 
-TEST_F(BrowserTest, OpeningAnEntryEntersADirectoryOrLoadsAPictureButNothingElse)
-{
-    folder.Fill({"Fotos été\\", "Fotos été\\日本.jpg", "Fotos été\\README.TXT"});
-    Browse(folder / "Fotos été\\日本.jpg");
-    EXPECT_EQ(form.Edit1.Text(), "日本.JPG");
     CurrentPicturePath.clear();
+    Select("日本.jpg");
     Enter(list.Handle());
     ASSERT_FALSE(dialogs.requests.empty()) << "a load was tried";
     EXPECT_EQ(dialogs.requests.back().text, "日本.JPG is not a valid Bitmapfile !");
     const std::size_t shown = dialogs.requests.size();
     Select("README.TXT");
     Enter(list.Handle());
-    EXPECT_EQ(list.Directory(), folder / "Fotos été");
-
     Select("[..]");
     const int height = list.ItemHeight();
     ::SendMessageA(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, list.ItemIndex() * height + height / 2));
@@ -167,4 +145,103 @@ TEST_F(BrowserTest, OpeningAnEntryEntersADirectoryOrLoadsAPictureButNothingElse)
     EXPECT_EQ(list.ItemIndex(), -1);
     EXPECT_EQ(form.Label2.Text(), ShortenPath(folder.Path(), 30));
     EXPECT_EQ(dialogs.requests.size(), shown) << "nothing else was loaded";
+}
+
+TEST_F(BrowserTest, TheFileListListsByAttributesTypeAndMaskPiecesWithDotEntriesOnlyBelowADrivesRoot)
+{
+    folder.Fill({"Holiday\\", "ALPHA.BMP", "Holiday\\plain.txt", "Holiday\\hidden.txt", "Holiday\\system.txt",
+                 "Holiday\\readonly.txt", "Holiday\\secret\\"});
+    for (auto [name, attributes] : {std::pair{"hidden.txt", FILE_ATTRIBUTE_HIDDEN}, {"system.txt", FILE_ATTRIBUTE_SYSTEM},
+                                    {"readonly.txt", FILE_ATTRIBUTE_READONLY}, {"secret", FILE_ATTRIBUTE_HIDDEN}})
+        folder.Attributes("Holiday\\" + std::string(name), attributes);
+    list.SetFileName("R:\\");
+    EXPECT_EQ(Texts(), (Names{"[Holiday]", "ALPHA.BMP"}));
+    list.SetItemIndex(1);
+    EXPECT_EQ(list.FileName(), "R:\\ALPHA.BMP");
+    list.SetDirectory("R:\\Holiday");
+    EXPECT_EQ(Texts(), (Names{"[..]", "[.]", "[secret]", "hidden.txt", "plain.txt", "readonly.txt"}));
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(form.Edit1.Text(), "*.*") << "the mask is written after every read";
+    list.SetFileType(ftNormal);
+    EXPECT_EQ(Texts(), (Names{"plain.txt", "readonly.txt"})) << "the default type hides directories and hidden files";
+    list.SetMask("R*;*.TXT");
+    EXPECT_EQ(Texts(), (Names{"plain.txt", "readonly.txt", "readonly.txt"}));
+    EXPECT_EQ(form.Edit1.Text(), "R*;*.TXT");
+    list.SetFileType(ftReadOnly);
+    EXPECT_EQ(Texts(), (Names{"readonly.txt", "readonly.txt"}));
+}
+
+TEST_F(BrowserTest, TheFileListDrawsTheGlyphTransparentlyBeforeTheTextAndNoneWhenGlyphsAreOff)
+{
+    folder.Fill({"README", "sub\\"});
+    list.SetFileName(folder.Path());
+    EXPECT_EQ(list.ItemHeight(), 16) << "glyph height 15 plus one";
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    PixelCanvas selected(188, 16);
+    list.DrawItem(selected.dc(), list.IndexOfName("[sub]"), RECT{0, 0, 188, 16}, {true, true});
+    EXPECT_EQ(selected.At(2, 14), highlight) << "the glyph's bottom-left colour is left out";
+    EXPECT_EQ(selected.At(1, 8), highlight) << "the glyph starts two pixels in";
+    EXPECT_NE(selected.At(3, 8), highlight) << "the folder's outline";
+    EXPECT_GT(selected.Count(::GetSysColor(COLOR_HIGHLIGHTTEXT)), 10) << "the text in highlight-text colour";
+
+    list.SetShowGlyphs(false);
+    PixelCanvas plain(188, 16);
+    list.DrawItem(plain.dc(), list.IndexOfName("README"), RECT{0, 0, 188, 16}, {});
+    EXPECT_EQ(plain.At(8, 8), ::GetSysColor(COLOR_WINDOW)) << "no glyph, the text from left plus 2";
+}
+
+TEST_F(BrowserTest, AFileNameForTheListWithAWildcardSetsTheMaskAHiddenNameWidensItAMissingOneFails)
+{
+    folder.Fill({"HOUSE.BMP", "README"});
+    list.SetFileName(folder.Path());
+    list.SetFileName(folder / "*.BMP");
+    EXPECT_EQ(list.Mask(), "*.BMP");
+    EXPECT_EQ(Texts(), Names{"HOUSE.BMP"});
+    list.SetFileName(folder / "README");
+    EXPECT_EQ(list.Mask(), "README");
+    EXPECT_EQ(list.FileName(), folder / "README");
+    try {
+        list.SetFileName(folder / "MISSING.BMP");
+        ADD_FAILURE() << "entering MISSING.BMP as a directory succeeded";
+    } catch (const EInOutError& error) {
+        EXPECT_TRUE(error.ErrorCode() == ERROR_FILE_NOT_FOUND || error.ErrorCode() == ERROR_PATH_NOT_FOUND);
+    }
+    EXPECT_THROW(list.SetDirectory(folder / "nowhere"), EInOutError);
+    EXPECT_EQ(list.Directory(), folder.Path()) << "the directory stays";
+}
+
+TEST_F(BrowserTest, AClickOrATypedInitialInTheListIsAUserSelectionButASelectionByIndexIsNot)
+{
+    folder.Fill({"a.bmp", "b.bmp"});
+    list.SetFileName(folder.Path());
+    list.SetFileType(ftNormal);
+    int changes = 0;
+    list.OnChange = [&](TFileListBox&) { ++changes; };
+    list.SetItemIndex(1);
+    EXPECT_EQ(form.Edit1.Text(), "*.*");
+    EXPECT_EQ(changes, 0);
+    PumpMessages();
+    const int y = list.ItemHeight() / 2;
+    ::SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, y));
+    ::SendMessageA(list.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, y));
+    EXPECT_EQ(list.ItemIndex(), 0);
+    EXPECT_EQ(form.Edit1.Text(), "A.BMP") << "the upper-case name field shows the entry";
+    EXPECT_EQ(changes, 1);
+    DWORD start = 1, end = 0;
+    ::SendMessageA(form.Edit1.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, 5u) << "all of it selected";
+
+    for (char typed : {'B', 'z'})
+        ::SendMessageA(list.Handle(), WM_CHAR, static_cast<WPARAM>(typed), 1);
+    EXPECT_EQ(list.ItemIndex(), 1) << "no entry begins with z";
+    EXPECT_EQ(form.Edit1.Text(), "B.BMP");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(BrowserTest, TheFileListRestoresTheCursorAfterALongRead)
+{
+    for (int i = 0; i < 150; ++i)
+        folder.File("f" + std::to_string(i) + ".txt");
+    list.SetFileName(folder.Path());
+    EXPECT_EQ(Screen().Cursor(), crDefault);
 }

@@ -17,9 +17,8 @@ struct ProgramWindows {
     TForm2 form2{form1.PicView1};
 };
 
-// An uncompressed BMP of the depth (1, 4, 8, 16 or 24 bits), a pattern of
-// colours; or its header alone.
-std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
-                          bool withPixels = true);
+// A 24-bit BMP in the folder, grey; or its header alone.
+std::string WriteBmp(const ScratchFolder& folder, const std::string& name, int width, int height,
+                     bool withPixels = true);
 
 HBITMAP BitmapOf(const TPicView& view);

@@ -1,10 +1,12 @@
-// The real dialogs, answered by a second thread as a user would.
+// The real dialogs and the error display, answered by a second thread as a
+// user would.
 
 #include <functional>
 #include <thread>
 
 #include "TestSupport.h"
 #include "app/TForm1.h"
+#include "framework/Exceptions.h"
 
 namespace {
 
@@ -38,32 +40,46 @@ private:
     std::thread worker_;
 };
 
-// Without a window manager the X server sometimes hands the input focus to
-// its root window as a closing box unmaps, and Wine then makes the desktop
-// the foreground window. A user would click the form to get it back; the
-// focus must then return to the control that had it.
-void TakeBackFromTheDesktop(HWND form)
-{
-    if (::GetForegroundWindow() != ::GetDesktopWindow())
-        return;
-    ::SetForegroundWindow(form);
-    PumpMessages();
-}
+// A window whose handler fails with the message in lParam.
+class FailingWindow : public HostForm {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_USER)
+            throw Exception(reinterpret_cast<const char*>(lParam));
+        return HostForm::WindowProc(message, wParam, lParam);
+    }
+};
 
 } // namespace
 
-TEST(RealMessageDialog, HasTheGermanCaptionAndButtonsOfItsType)
+// The caption and the texts of the listed controls; the last one is clicked.
+TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
 {
+    Application().SetTitle("Lumoscope32 - [Noname]");
+    FailingWindow window;
+    Application().OnMessage = [](MSG& message, bool&) {
+        if (message.message == WM_USER + 7)
+            throw EInOutError(2);
+    };
     struct Case {
-        TMsgDlgType type;
-        TMsgDlgButtons buttons;
-        std::vector<int> shown;         // the last one is clicked
-        std::vector<std::string> seen;  // caption and button texts
+        std::function<int()> open;
+        std::vector<int> shown;
+        std::vector<std::string> seen;
         int absent, result;
     };
     const Case cases[] = {
-        {mtConfirmation, mbYes | mbNo, {IDYES, IDNO}, {"Bestätigen", "&Ja", "&Nein"}, IDOK, mrNo},
-        {mtWarning, mbOK, {IDOK}, {"Warnung", "OK"}, IDCANCEL, mrOk},
+        {[] { return MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo); }, {IDYES, IDNO},
+         {"Bestätigen", "&Ja", "&Nein"}, IDOK, mrNo},
+        {[] { return MessageDlg("Access Error on Drive A: !", mtWarning, mbOK); }, {IDOK}, {"Warnung", "OK"},
+         IDCANCEL, mrOk},
+        {[] { return ShowFatalErrorBox("Dateizugriff verweigert."), 0; }, {0xFFFF, IDOK},
+         {"Anwendungsfehler", "Dateizugriff verweigert.", "OK"}, IDCANCEL, 0},
+        // A failing handler or message hook: the program's title over the message with a final period.
+        {[&] { return int(::SendMessageA(window.Handle(), WM_USER, 0, reinterpret_cast<LPARAM>("Broke"))); },
+         {0xFFFF, IDOK}, {"Lumoscope32 - [Noname]", "Broke.", "OK"}, IDCANCEL, 0},
+        {[] { return ::PostThreadMessageA(::GetCurrentThreadId(), WM_USER + 7, 0, 0), PumpMessages(), 0; },
+         {0xFFFF, IDOK}, {"Lumoscope32 - [Noname]", "Datei nicht gefunden.", "OK"}, IDCANCEL, 0},
     };
     for (const Case& c : cases) {
         std::vector<std::string> seen;
@@ -78,98 +94,63 @@ TEST(RealMessageDialog, HasTheGermanCaptionAndButtonsOfItsType)
                 absentShown = absent != nullptr && absent != ::GetDlgItem(dialog, c.shown.back());
                 Click(dialog, c.shown.back());
             });
-            result = MessageDlg("Delete File A.BMP ?", c.type, c.buttons);
+            result = c.open();
         }
-        EXPECT_EQ(result, c.result);
         EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(result, c.result) << c.seen[0];
         EXPECT_FALSE(absentShown) << c.seen[0];
     }
+    Application().OnMessage = nullptr;
+    EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
-TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewTextOnlyOnOk)
-{
-    for (int button : {IDOK, IDCANCEL}) {
-        std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons
-        std::string value = "HOUSE.BMP";
-        bool accepted;
-        {
-            DialogUser user([&](HWND dialog) {
-                HWND edit = ::GetDlgItem(dialog, 101);
-                DWORD start = 1, end = 0;
-                ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-                const LRESULT limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
-                seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
-                        std::to_string(start) + "-" + std::to_string(end), std::to_string(limit),
-                        TextOf(::GetDlgItem(dialog, IDOK)), TextOf(::GetDlgItem(dialog, IDCANCEL))};
-                ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("GARDEN.BMP"));
-                Click(dialog, button);
-            });
-            accepted = InputQuery("Rename File", "New Name:", value);
-        }
-        EXPECT_EQ(accepted, button == IDOK);
-        EXPECT_EQ(value, button == IDOK ? "GARDEN.BMP" : "HOUSE.BMP");
-        EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "HOUSE.BMP", "0-9", "255", "OK",
-                                                  "Abbrechen"}));
-    }
-}
-
-TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
-{
-    std::vector<std::string> seen;
-    auto note = [&](HWND dialog) {
-        seen.insert(seen.end(), {TextOf(dialog), TextOf(::GetDlgItem(dialog, 0xFFFF))});
-        Click(dialog, IDOK);
-    };
-    {
-        DialogUser user(note);
-        ShowErrorBox("Lumoscope32 - [Noname]", "Datei nicht gefunden.");
-    }
-    {
-        DialogUser user(note);
-        ShowFatalErrorBox("Dateizugriff verweigert.");
-    }
-    EXPECT_EQ(seen, (std::vector<std::string>{"Lumoscope32 - [Noname]", "Datei nicht gefunden.", "Anwendungsfehler",
-                                              "Dateizugriff verweigert."}));
-}
-
-TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
+// The rename's input dialog offers the fully selected name and renames on OK; a
+// message box and the input dialog each give the focus back.
+TEST(RealDialogs, TheInputDialogRenamesOnOkAndEveryDialogGivesTheFocusBack)
 {
     ScratchFolder folder("lumo-focus");
     folder.File("a.bmp");
-    ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
+    ScratchDrive floppy('A');
     TForm1 form;
     form.FileListBox1.SetFileName(folder.Path());
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
-    const HWND list = form.FileListBox1.Handle();
-    auto PostSystemCommand = [&](UINT command) {
-        ::PostMessageA(form.Handle(), WM_SYSCOMMAND, command, 0);
-        PumpMessages();
+    const HWND list = form.FileListBox1.Handle(), box = form.DriveComboBox1.Handle();
+    std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons
+    auto rename = [&](HWND dialog) {
+        HWND edit = ::GetDlgItem(dialog, 101);
+        DWORD start = 1, end = 0;
+        ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
+                std::to_string(start) + "-" + std::to_string(end),
+                std::to_string(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), TextOf(::GetDlgItem(dialog, IDOK)),
+                TextOf(::GetDlgItem(dialog, IDCANCEL))};
+        ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("b.bmp"));
+        Click(dialog, IDOK);
     };
-    struct Case {
-        const char* dialog;
-        HWND control;
-        std::function<void()> open;
-        int button;
-    };
-    const Case cases[] = {
-        {"Del's question", list, [&] { PressKey(list, VK_DELETE); }, IDNO},
-        {"Rename", list, [&] { PressKey(list, VK_INSERT); }, IDCANCEL},
-        {"drive warning", form.DriveComboBox1.Handle(), [&] { form.DriveComboBox1.SetDrive('A'); }, IDOK},
-        {"About", form.Edit1.Handle(), [&] { PostSystemCommand(TForm1::kAboutCommand); }, IDOK},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.dialog);
-        ::SetFocus(c.control);
+    using Case = std::tuple<HWND, std::function<void()>, std::function<void(HWND)>>;
+    for (auto [control, open, answer] : {Case{list, [&] { PressKey(list, VK_INSERT); }, rename},
+                                         Case{box, [&] { form.DriveComboBox1.SetDrive('A'); },
+                                              [](HWND dialog) { Click(dialog, IDOK); }}}) {
+        ::SetFocus(control);
         bool answered = false;
         {
             DialogUser user([&](HWND dialog) {
                 answered = true;
-                Click(dialog, c.button);
+                answer(dialog);
             });
-            c.open();
+            open();
         }
         EXPECT_TRUE(answered);
-        TakeBackFromTheDesktop(form.Handle());
-        EXPECT_EQ(::GetFocus(), c.control);
+        // Without a window manager the X server sometimes hands the focus to its root window as a box
+        // unmaps; a user would click the form to get it back.
+        if (::GetForegroundWindow() == ::GetDesktopWindow()) {
+            ::SetForegroundWindow(form.Handle());
+            PumpMessages();
+        }
+        EXPECT_EQ(::GetFocus(), control);
+        ::SetFocus(form.Handle());
+        EXPECT_EQ(::GetFocus(), control) << "the form passes its own focus on";
     }
+    EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "a.bmp", "0-5", "255", "OK", "Abbrechen"}));
+    EXPECT_TRUE(Exists(folder / "b.bmp"));
 }

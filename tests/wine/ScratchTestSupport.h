@@ -79,32 +79,29 @@ private:
     std::string previous_;
 };
 
-// A drive letter defined through Wine's mount manager for one test: mapped
-// to a scratch folder (a fixed drive whose root the test fills) or to a
-// path that does not exist (a removable drive without a medium).
+// A drive letter defined through Wine's mount manager for one test: a fixed
+// drive mapped to a scratch folder, or without a target a removable drive
+// without a medium.
 class ScratchDrive {
 public:
-    ScratchDrive(char letter, const std::string& windowsTarget, UINT type) : letter_(letter)
+    explicit ScratchDrive(char letter, const std::string& windowsTarget = {}) : letter_(letter)
     {
-        Define(type, windowsTarget.empty() ? std::string("/nonexistent-lumoscope-medium") : UnixPath(windowsTarget));
+        if (windowsTarget.empty())
+            Define(DRIVE_REMOVABLE, "/nonexistent-lumoscope-medium");
+        else
+            Define(DRIVE_FIXED, UnixPath(windowsTarget));
     }
     ~ScratchDrive() { Define(DRIVE_NO_ROOT_DIR, {}); }
     ScratchDrive(const ScratchDrive&) = delete;
     ScratchDrive& operator=(const ScratchDrive&) = delete;
 
-    std::string Root() const { return std::string{letter_, ':', '\\'}; }
-
 private:
-    struct UnixDrive {
-        ULONG size;
-        ULONG type;
-        ULONG fsType;
+    struct UnixDrive {  // the mount manager's request
+        ULONG size, type, fsType;
         DWORD serial;
         ULONGLONG unixDevice;
         WCHAR letter;
-        USHORT mountPointOffset;
-        USHORT deviceOffset;
-        USHORT labelOffset;
+        USHORT mountPointOffset, deviceOffset, labelOffset;
     };
 
     static std::string UnixPath(const std::string& windowsPath)
@@ -116,8 +113,7 @@ private:
         ::MultiByteToWideChar(CP_UTF8, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
         char* unix = toUnix ? toUnix(wide) : nullptr;
         std::string result = unix ? unix : "";
-        if (unix)
-            ::HeapFree(::GetProcessHeap(), 0, unix);
+        ::HeapFree(::GetProcessHeap(), 0, unix);
         return result;
     }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Application.h"
@@ -35,13 +36,6 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     void Answer(int result, const std::string& value = {}) { answers.push_back({result, value}); }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const DialogRequest& request : requests)
-            texts.push_back(request.text);
-        return texts;
-    }
 
     std::deque<DialogAnswer> answers;
     std::vector<DialogRequest> requests;
@@ -53,6 +47,16 @@ inline void ExpectMessage(const DialogRequest& request, const std::string& text,
     EXPECT_EQ(request.text, text);
     EXPECT_EQ(request.type, type);
     EXPECT_EQ(request.buttons, buttons);
+}
+
+// The texts of list entries or dialog requests.
+template <typename Items>
+std::vector<std::string> TextsOf(const Items& items)
+{
+    std::vector<std::string> texts;
+    for (const auto& item : items)
+        texts.push_back(item.text);
+    return texts;
 }
 
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -79,21 +83,17 @@ inline RECT RectInParent(HWND window)
 }
 
 // A window's outer width and height.
-inline SIZE SizeOf(HWND window)
+inline std::pair<int, int> SizeOf(HWND window)
 {
     RECT rect;
     ::GetWindowRect(window, &rect);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 std::string TextOf(HWND window);
 
-// Points, sizes and rectangles compared and printed as a whole.
-inline bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
-inline bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+// Rectangles compared and printed as a whole.
 inline bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
-inline std::ostream& operator<<(std::ostream& out, const POINT& p) { return out << p.x << ", " << p.y; }
-inline std::ostream& operator<<(std::ostream& out, const SIZE& s) { return out << s.cx << " x " << s.cy; }
 inline std::ostream& operator<<(std::ostream& out, const RECT& r)
 {
     return out << r.left << ", " << r.top << " - " << r.right << ", " << r.bottom;
