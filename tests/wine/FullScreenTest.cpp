@@ -41,12 +41,8 @@ protected:
     // Shows the view for a picture that much larger than the screen.
     void ShowPicture(int extraWidth, int extraHeight)
     {
-        ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
-        RECT client;
-        ::GetClientRect(w.form2.Handle(), &client);
-        ::ShowWindow(w.form2.Handle(), SW_HIDE);
-        w.form1.PicView1.ImageWidth = client.right + extraWidth;
-        w.form1.PicView1.ImageHeight = client.bottom + extraHeight;
+        w.form1.PicView1.ImageWidth = ::GetSystemMetrics(SM_CXSCREEN) + extraWidth;
+        w.form1.PicView1.ImageHeight = ::GetSystemMetrics(SM_CYSCREEN) + extraHeight;
         ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
     }
     std::pair<int, int> Position() const
@@ -117,7 +113,7 @@ TEST_F(FullScreenTest, TheModalShowingClosesByItsKeysOrAClickAndTheMainWindowGet
         ::UpdateWindow(w.form1.Handle());  // as on the screen: its paint puts the default cursor back
         step = [&] {
             shownAsItShould = !::IsWindowEnabled(w.form1.Handle()) && ::IsZoomed(w.form2.Handle()) &&
-                              Screen().Cursor() == crNone && Position() == std::pair{0, 0};
+                              Screen().Cursor() == crNone && !::GetCursor() && Position() == std::pair{0, 0};
             ::SendMessageA(w.form2.Handle(), WM_CHAR, 'a', 1);
             openAfterOtherKey = ::IsWindowVisible(w.form2.Handle());
             close();

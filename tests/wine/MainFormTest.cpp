@@ -51,10 +51,13 @@ TEST_F(MainFormTest, StartsWithItsTextsAndPanelsAndEndsTheProgramByExit)
     f.Panel1.PaintContent(preview.dc());
     EXPECT_EQ(preview.At(180, 20), clBlack);
     EXPECT_GT(preview.Count(clRed), 300) << "the caption in large red letters";
+    // A set cursor overrides every window's own until a paint puts the default one back.
     Screen().SetCursor(crHourGlass);
+    EXPECT_TRUE(::SendMessageA(f.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(f.Handle()), HTCLIENT));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     ::InvalidateRect(f.Handle(), nullptr, TRUE);
     ::UpdateWindow(f.Handle());
-    EXPECT_EQ(Screen().Cursor(), crDefault) << "painting puts the default cursor back";
+    EXPECT_EQ(Screen().Cursor(), crDefault);
 
     MSG quit;
     ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
