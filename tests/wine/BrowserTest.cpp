@@ -4,6 +4,7 @@
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Exceptions.h"
+#include "framework/Panel.h"
 #include "framework/Screen.h"
 #include "text/PathText.h"
 
@@ -145,6 +146,37 @@ TEST_F(BrowserTest, OpeningAnEntryEntersADirectoryOrLoadsAPictureButNothingElse)
     EXPECT_EQ(list.ItemIndex(), -1);
     EXPECT_EQ(form.Label2.Text(), ShortenPath(folder.Path(), 30));
     EXPECT_EQ(dialogs.requests.size(), shown) << "nothing else was loaded";
+}
+
+// A box made as the main window makes its own. The medium of a removable drive
+// is not read; the test prefix's C: has no label.
+TEST_F(BrowserTest, TheDriveBoxListsEveryDriveWithItsLabelAndGlyphInLetterOrderAndDrawsIt)
+{
+    ScratchFolder labelled("lumo-label");
+    labelled.File(".windows-label", "Holiday");  // read when the drive is defined
+    ScratchDrive floppy('A'), fixed('S', labelled.Path());
+    ::SetCurrentDirectoryA("C:\\");
+    int changes = 0;
+    TDriveComboBox box;
+    box.OnChange = [&](TDriveComboBox&) { ++changes; };
+    box.SetTextCase(tcUpperCase);
+    box.Create(form.Handle(), 99, Bounds(8, 8, 164, 22), nullptr);
+    EXPECT_EQ(changes, 1) << "creation selects the current drive and reports it";
+    box.SetDrive('c');
+    EXPECT_EQ(changes, 1) << "the same drive, ignoring case";
+    EXPECT_EQ(box.Drive(), 'C');
+    EXPECT_EQ(TextsOf(box.Items()), (Names{"A:", "C: []", "R: []", "S: [HOLIDAY]", "Z: []"}));
+    EXPECT_EQ(box.Items()[0].glyph, DriveGlyph::Floppy);
+    EXPECT_EQ(box.Items()[3].glyph, DriveGlyph::Hard);
+    EXPECT_EQ(SizeOf(box.Handle()).second, 22) << "the closed box keeps its design height";
+    // C:'s glyph is 11 high, centred: rows 2 to 12, columns 2 to 17; the text from left plus glyph width plus 6.
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    PixelCanvas canvas(164, 16);
+    box.DrawItem(canvas.dc(), 1, RECT{0, 0, 164, 16}, {true, false});
+    EXPECT_EQ(canvas.CountOther(highlight, {0, 0, 18, 2}), 0);
+    EXPECT_GT(canvas.CountOther(highlight, {2, 2, 18, 13}), 30);
+    EXPECT_EQ(canvas.CountOther(highlight, {18, 0, 22, 16}), 0);
+    EXPECT_GT(canvas.CountOther(highlight, {24, 0, 60, 16}), 10);
 }
 
 TEST_F(BrowserTest, TheFileListListsByAttributesWithDotEntriesOnlyBelowARootAndKeepsAGoodDirectory)

@@ -1,9 +1,30 @@
 // Loading pictures into the preview through the browser, the information
-// line, the fit, the buttons and the failure path.
+// line, the fit, the buttons and the failure path; the full-screen view
+// shown modally from the FULLVIEW button and scrolled by keys.
+#include <functional>
+#include <utility>
+
 #include "PreviewTestSupport.h"
 #include "framework/Screen.h"
 
 namespace {
+
+// A step run out of the modal showing's message loop, and a close after 5 s
+// so a failing test ends.
+std::function<void()> step;
+bool timedOut = false;
+void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    std::exchange(step, nullptr)();
+}
+void CALLBACK CloseAfterTimeout(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    timedOut = true;
+    ::PostMessageA(::GetActiveWindow(), WM_CLOSE, 0, 0);
+}
+
 
 class PreviewTest : public ::testing::Test {
 protected:
@@ -23,7 +44,13 @@ protected:
         EXPECT_EQ(Screen().Cursor(), crDefault);
         EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
     }
+    std::pair<int, int> Position() const
+    {
+        RECT rect = RectInParent(w.form2.PicView1.Handle());
+        return {rect.left, rect.top};
+    }
     void SetUp() override { CurrentPicturePath.clear(); }
+    void TearDown() override { Screen().SetCursor(crDefault); }
 
     ScratchFolder folder{"lumo-preview"};
     ScriptedDialogs dialogs;
@@ -127,4 +154,85 @@ TEST_F(PreviewTest, AFailedLoadRunsBusyWithoutTheOldPictureEmptiesThePreviewAndS
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
     Open("broken.ico");
     EXPECT_EQ(dialogs.requests.size(), 2u) << "a failed path can be tried again";
+}
+
+TEST_F(PreviewTest, KeysScrollALargePictureInTheFullScreenViewByTheirRules)
+{
+    WriteBmp(folder, "full.bmp", 50, 40);
+    Open("full.bmp");
+    struct Case {
+        const char* rule;
+        int extraWidth, extraHeight;  // beyond the screen
+        std::vector<WORD> keys;
+        std::vector<std::pair<int, int>> after;
+    };
+    const Case cases[] = {
+        {"Down by 2 past the bottom, Page Up to the top, Page Down to the bottom, Up from an odd offset past the top",
+         0, 7, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_PRIOR, VK_NEXT, VK_UP, VK_UP, VK_UP, VK_UP},
+         {{0, -2}, {0, -4}, {0, -6}, {0, -8}, {0, 0}, {0, -7}, {0, -5}, {0, -3}, {0, -1}, {0, 1}}},
+        {"Page Down and Page Up, End and Home by 10, Right and Left by 2", 25, 25,
+         {VK_NEXT, VK_NEXT, VK_NEXT, VK_PRIOR, VK_PRIOR, VK_PRIOR, VK_RIGHT, VK_LEFT, VK_LEFT, VK_END, VK_END, VK_END,
+          VK_HOME, VK_HOME, VK_HOME},
+         {{0, -10}, {0, -20}, {0, -25}, {0, -15}, {0, -5}, {0, 0}, {-2, 0}, {0, 0}, {0, 0}, {-10, 0}, {-20, 0},
+          {-25, 0}, {-15, 0}, {-5, 0}, {0, 0}}},
+        {"A smaller picture never moves", -10, -10,
+         {VK_DOWN, VK_UP, VK_RIGHT, VK_LEFT, VK_NEXT, VK_PRIOR, VK_END, VK_HOME}, std::vector<std::pair<int, int>>(8)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        f.PicView1.ImageWidth = ::GetSystemMetrics(SM_CXSCREEN) + c.extraWidth;
+        f.PicView1.ImageHeight = ::GetSystemMetrics(SM_CYSCREEN) + c.extraHeight;
+        ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
+        ASSERT_EQ(Position(), (std::pair{0, 0}));
+        for (std::size_t i = 0; i < c.keys.size(); ++i) {
+            ::SendMessageA(w.form2.Handle(), WM_KEYDOWN, c.keys[i], 1);
+            EXPECT_EQ(Position(), c.after[i]) << "key " << i;
+        }
+        ::ShowWindow(w.form2.Handle(), SW_HIDE);
+    }
+}
+
+// Esc, Enter, Space or a real click over the disabled picture close it; another character does not.
+TEST_F(PreviewTest, TheModalFullScreenViewClosesByItsKeysOrAClickAndTheMainWindowGetsItsFocusBack)
+{
+    const std::function<void()> closers[] = {
+        [&] { ::PostMessageA(w.form2.Handle(), WM_CHAR, '\x1b', 1); },
+        [&] { ::PostMessageA(w.form2.Handle(), WM_CHAR, '\r', 1); },
+        [&] { ::PostMessageA(w.form2.Handle(), WM_CHAR, ' ', 1); },
+        [&] {
+            ::SetCursorPos(10, 10);
+            INPUT clicks[2]{};
+            clicks[0].type = clicks[1].type = INPUT_MOUSE;
+            clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+            clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+            ::SendInput(2, clicks, sizeof(INPUT));
+        },
+    };
+    WriteBmp(folder, "full.bmp", 50, 40);
+    Open("full.bmp");
+    for (const auto& close : closers) {
+        ::SetFocus(f.Edit1.Handle());
+        ::SetWindowPos(w.form2.PicView1.Handle(), nullptr, -30, -30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        bool shownAsItShould = false, openAfterOtherKey = false;
+        timedOut = false;
+        ::UpdateWindow(f.Handle());  // as on the screen: its paint puts the default cursor back
+        step = [&] {
+            shownAsItShould = !::IsWindowEnabled(f.Handle()) && ::IsZoomed(w.form2.Handle()) &&
+                              Screen().Cursor() == crNone && !::GetCursor() && Position() == std::pair{0, 0};
+            ::SendMessageA(w.form2.Handle(), WM_CHAR, 'a', 1);
+            openAfterOtherKey = ::IsWindowVisible(w.form2.Handle());
+            close();
+        };
+        ::SetTimer(nullptr, 0, 0, RunStep);
+        const UINT_PTR timeout = ::SetTimer(nullptr, 0, 5000, CloseAfterTimeout);
+        Press(f.ButtonVollbild);
+        ::KillTimer(nullptr, timeout);
+        EXPECT_FALSE(timedOut);
+        EXPECT_TRUE(shownAsItShould) << "main window disabled, maximised, no cursor, picture at the top left";
+        EXPECT_TRUE(openAfterOtherKey);
+        EXPECT_FALSE(::IsWindowVisible(w.form2.Handle()));
+        EXPECT_EQ(::GetActiveWindow(), f.Handle());
+        EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
+        EXPECT_EQ(Screen().Cursor(), crDefault);
+    }
 }

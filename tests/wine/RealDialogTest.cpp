@@ -71,8 +71,6 @@ TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
     const Case cases[] = {
         {[] { return MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo); }, {IDYES, IDNO},
          {"Bestätigen", "&Ja", "&Nein"}, IDOK, mrNo},
-        {[] { return MessageDlg("Access Error on Drive A: !", mtWarning, mbOK); }, {IDOK}, {"Warnung", "OK"},
-         IDCANCEL, mrOk},
         {[] { return ShowFatalErrorBox("Dateizugriff verweigert."), 0; }, {0xFFFF, IDOK},
          {"Anwendungsfehler", "Dateizugriff verweigert.", "OK"}, IDCANCEL, 0},
         // A failing handler or message hook: the program's title over the message with a final period.
@@ -104,9 +102,9 @@ TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
     EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
-// The rename's input dialog offers the fully selected name and renames on OK; a
-// message box and the input dialog each give the focus back.
-TEST(RealDialogs, TheInputDialogRenamesOnOkAndEveryDialogGivesTheFocusBack)
+// The rename's input dialog offers the fully selected name and renames on OK;
+// it and the drive's warning each give the focus back.
+TEST(RealDialogs, TheInputDialogRenamesOnOkAndEachDialogGivesTheFocusBack)
 {
     ScratchFolder folder("lumo-focus");
     folder.File("a.bmp");
@@ -115,7 +113,7 @@ TEST(RealDialogs, TheInputDialogRenamesOnOkAndEveryDialogGivesTheFocusBack)
     form.FileListBox1.SetFileName(folder.Path());
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
     const HWND list = form.FileListBox1.Handle(), box = form.DriveComboBox1.Handle();
-    std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons
+    std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons; the warning's caption, button
     auto rename = [&](HWND dialog) {
         HWND edit = ::GetDlgItem(dialog, 101);
         DWORD start = 1, end = 0;
@@ -127,20 +125,18 @@ TEST(RealDialogs, TheInputDialogRenamesOnOkAndEveryDialogGivesTheFocusBack)
         ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("b.bmp"));
         Click(dialog, IDOK);
     };
+    auto warning = [&](HWND dialog) {
+        seen.insert(seen.end(), {TextOf(dialog), TextOf(::GetDlgItem(dialog, IDOK))});
+        Click(dialog, IDOK);
+    };
     using Case = std::tuple<HWND, std::function<void()>, std::function<void(HWND)>>;
     for (auto [control, open, answer] : {Case{list, [&] { PressKey(list, VK_INSERT); }, rename},
-                                         Case{box, [&] { form.DriveComboBox1.SetDrive('A'); },
-                                              [](HWND dialog) { Click(dialog, IDOK); }}}) {
+                                         Case{box, [&] { form.DriveComboBox1.SetDrive('A'); }, warning}}) {
         ::SetFocus(control);
-        bool answered = false;
         {
-            DialogUser user([&](HWND dialog) {
-                answered = true;
-                answer(dialog);
-            });
+            DialogUser user(answer);
             open();
         }
-        EXPECT_TRUE(answered);
         // Without a window manager the X server sometimes hands the focus to its root window as a box
         // unmaps; a user would click the form to get it back.
         if (::GetForegroundWindow() == ::GetDesktopWindow()) {
@@ -151,6 +147,7 @@ TEST(RealDialogs, TheInputDialogRenamesOnOkAndEveryDialogGivesTheFocusBack)
         ::SetFocus(form.Handle());
         EXPECT_EQ(::GetFocus(), control) << "the form passes its own focus on";
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "a.bmp", "0-5", "255", "OK", "Abbrechen"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "a.bmp", "0-5", "255", "OK", "Abbrechen",
+                                              "Warnung", "OK"}));
     EXPECT_TRUE(Exists(folder / "b.bmp"));
 }
