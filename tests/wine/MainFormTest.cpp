@@ -49,7 +49,6 @@ TEST_F(MainFormTest, StartsWithItsTextsAndPanelsAndEndsTheProgramByExit)
     f.PaintContent(form.dc());
     EXPECT_EQ(form.At(300, 440), clOlive);
     f.Panel1.PaintContent(preview.dc());
-    EXPECT_EQ(preview.At(180, 20), clBlack);
     EXPECT_GT(preview.Count(clRed), 300) << "the caption in large red letters";
     // A set cursor overrides every window's own until a paint puts the default one back.
     Screen().SetCursor(crHourGlass);
@@ -108,7 +107,8 @@ TEST_F(MainFormTest, TheSystemMenuGetsAboutAndHelpWhichNeedsBothHelpFiles)
     ExpectMessage(dialogs.requests[0],
                   "Lumoscope32 V1.1 - Picture Viewer for BMP, GIF, ICO, JPG, PCX, TIF and WMF files", mtInformation,
                   mbOK);
+    const std::string topics = help + ">Window1";
     EXPECT_EQ(helpCalls, (std::vector<HelpCall>{{help + ">main", HELP_FINDER, 0}, {help + ">main", HELP_FINDER, 0},
-                                                {help + ">Window1", HELP_CONTEXT, 120}, {help + ">Window1", HELP_QUIT, 0}}));
-    EXPECT_EQ(Application().HelpFile(), help + ">Window1");
+                                                {topics, HELP_CONTEXT, 120}, {topics, HELP_QUIT, 0}}));
+    EXPECT_EQ(Application().HelpFile(), topics);
 }

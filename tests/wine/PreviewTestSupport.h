@@ -1,11 +1,7 @@
 #pragma once
-// The program's two windows as the start-up makes them, and picture files
-// in a scratch folder for the preview and full-screen tests.
-#include <windows.h>
-
+// The program's two windows as the start-up makes them, and picture files.
 #include <string>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Scratch folders, scratch drives and a host window for the browser tests.
+// Scratch folders and scratch drives.
 #include <windows.h>
 #include <winioctl.h>
 
@@ -7,21 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "framework/Form.h"
 
 // A folder under the temp directory, removed with everything in it.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name)
     {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + name + "-" + std::to_string(::GetCurrentProcessId());
+        char buffer[MAX_PATH];
+        ::GetCurrentDirectoryA(MAX_PATH, buffer);
+        previous_ = buffer;
+        ::GetTempPathA(MAX_PATH, buffer);
+        path_ = std::string(buffer) + name + "-" + std::to_string(::GetCurrentProcessId());
         RemoveTree(path_);
         ::CreateDirectoryA(path_.c_str(), nullptr);
-        char current[MAX_PATH];
-        ::GetCurrentDirectoryA(MAX_PATH, current);
-        previous_ = current;
     }
     ~ScratchFolder()
     {
@@ -138,17 +136,4 @@ private:
     }
 
     char letter_;
-};
-
-class HostForm : public TForm {
-public:
-    HostForm()
-    {
-        FormParams params;
-        params.className = "LumoTestHost";
-        params.clientWidth = 300;
-        params.clientHeight = 300;
-        CreateForm(params);
-        ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    }
 };

@@ -14,6 +14,7 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Handles.h"
+#include "framework/Window.h"
 #include "ScratchTestSupport.h"
 
 // Answers every dialog from a queue (mrOk / the first button when empty)
@@ -70,7 +71,6 @@ inline void PressKey(HWND window, WORD key)
 // A dialog's button clicked, from any thread.
 inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-// Dispatches every waiting message through the application.
 inline void PumpMessages() { Application().ProcessMessages(); }
 
 // A window's rectangle relative to its parent's client area.
@@ -82,7 +82,6 @@ inline RECT RectInParent(HWND window)
     return rect;
 }
 
-// A window's outer width and height.
 inline std::pair<int, int> SizeOf(HWND window)
 {
     RECT rect;
@@ -90,7 +89,7 @@ inline std::pair<int, int> SizeOf(HWND window)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-std::string TextOf(HWND window);
+inline std::string TextOf(HWND window) { return WindowText(window); }
 
 // Rectangles compared and printed as a whole.
 inline bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
