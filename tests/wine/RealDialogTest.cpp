@@ -1,6 +1,7 @@
 // The real dialogs and the error display, answered by a second thread as a
 // user would.
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -22,22 +23,32 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM found)
 }
 
 // Waits on another thread for a dialog of this thread and hands it to the
-// user's hand.
+// user's hand; closes any other dialog that comes up so a failing test ends.
 class DialogUser {
 public:
     explicit DialogUser(std::function<void(HWND)> act)
-        : worker_([thread = ::GetCurrentThreadId(), act] {
-              HWND found = nullptr;
-              for (int i = 0; i < 500 && !found; ++i, ::Sleep(10))
+        : worker_([this, thread = ::GetCurrentThreadId(), act] {
+              HWND first = nullptr;
+              for (int i = 0; i < 500 && !done_; ++i, ::Sleep(10)) {
+                  HWND found = nullptr;
                   ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&found));
-              if (found)
-                  act(found);
+                  if (found && !first)
+                      act(first = found);
+                  else if (found && found != first && (other_ = true))
+                      ::PostMessageA(found, WM_CLOSE, 0, 0);
+              }
           })
     {
     }
-    ~DialogUser() { worker_.join(); }
+    ~DialogUser()
+    {
+        done_ = true;
+        worker_.join();
+        EXPECT_FALSE(other_) << "another dialog came up";
+    }
 
 private:
+    std::atomic<bool> done_{false}, other_{false};
     std::thread worker_;
 };
 
@@ -57,7 +68,7 @@ protected:
 
 } // namespace
 
-// The caption and the texts of the listed controls; the last one is clicked.
+// The caption and the texts of the listed controls (none: ""); the last one is clicked.
 TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
 {
     Application().SetTitle("Lumoscope32 - [Noname]");
@@ -73,8 +84,8 @@ TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
         int result;
     };
     const Case cases[] = {
-        {[] { return MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo); }, {IDYES, IDNO},
-         {"Bestätigen", "&Ja", "&Nein"}, mrNo},
+        {[] { return MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo); }, {IDCANCEL, IDYES, IDNO},
+         {"Bestätigen", "", "&Ja", "&Nein"}, mrNo},  // and no Cancel
         {[] { return ShowFatalErrorBox("Dateizugriff verweigert."), 0; }, {0xFFFF, IDOK},
          {"Anwendungsfehler", "Dateizugriff verweigert.", "OK"}, 0},
         // A failing handler or message hook: the program's title over the message with a final period.
@@ -102,9 +113,10 @@ TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
     EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
-// The rename's input dialog offers the fully selected name and renames on OK;
-// it and the drive's warning each give the focus back.
-TEST(RealDialogs, TheInputDialogRenamesOnOkAndEachDialogGivesTheFocusBack)
+// The rename's input dialog offers the fully selected name and renames only on
+// OK (after a Cancel it offers the old name again); it and the drive's warning
+// each give the focus back.
+TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
 {
     ScratchFolder folder("lumo-focus");
     folder.File("a.bmp");
@@ -114,23 +126,26 @@ TEST(RealDialogs, TheInputDialogRenamesOnOkAndEachDialogGivesTheFocusBack)
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
     const HWND list = form.FileListBox1.Handle(), box = form.DriveComboBox1.Handle();
     std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons; the warning's caption, button
-    auto rename = [&](HWND dialog) {
-        HWND edit = ::GetDlgItem(dialog, 101);
-        DWORD start = 1, end = 0;
-        ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
-                std::to_string(start) + "-" + std::to_string(end),
-                std::to_string(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), TextOf(::GetDlgItem(dialog, IDOK)),
-                TextOf(::GetDlgItem(dialog, IDCANCEL))};
-        ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("b.bmp"));
-        Click(dialog, IDOK);
+    auto rename = [&](int button) {
+        return [&, button](HWND dialog) {
+            HWND edit = ::GetDlgItem(dialog, 101);
+            DWORD start = 1, end = 0;
+            ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
+                    std::to_string(start) + "-" + std::to_string(end),
+                    std::to_string(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), TextOf(::GetDlgItem(dialog, IDOK)),
+                    TextOf(::GetDlgItem(dialog, IDCANCEL))};
+            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(button == IDOK ? "b.bmp" : "c.bmp"));
+            Click(dialog, button);
+        };
     };
     auto warning = [&](HWND dialog) {
         seen.insert(seen.end(), {TextOf(dialog), TextOf(::GetDlgItem(dialog, IDOK))});
         Click(dialog, IDOK);
     };
     using Case = std::tuple<HWND, std::function<void()>, std::function<void(HWND)>>;
-    for (auto [control, open, answer] : {Case{list, [&] { PressKey(list, VK_INSERT); }, rename},
+    const auto ins = [&] { PressKey(list, VK_INSERT); };
+    for (auto [control, open, answer] : {Case{list, ins, rename(IDCANCEL)}, Case{list, ins, rename(IDOK)},
                                          Case{box, [&] { form.DriveComboBox1.SetDrive('A'); }, warning}}) {
         ::SetFocus(control);
         {
