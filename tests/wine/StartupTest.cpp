@@ -21,7 +21,6 @@ protected:
     {
         WriteBmp(folder, "photo.bmp", 40, 30);
         folder.File("README");
-        CurrentPicturePath.clear();
     }
     ScratchFolder folder{"lumo-start"};
 };
