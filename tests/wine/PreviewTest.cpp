@@ -1,12 +1,28 @@
-// Loading pictures into the preview through the browser, the information
-// line, the fit, the buttons and the failure path.
+// Loading pictures into the preview through the browser, and the full-screen
+// view shown modally from the FULLVIEW button and scrolled by keys.
+#include <functional>
+#include <utility>
 
-#include "PictureTestSupport.h"
 #include "PreviewTestSupport.h"
 #include "framework/Screen.h"
-#include "text/PathText.h"
 
 namespace {
+
+// A step run out of the modal showing's message loop, and a close after 5 s
+// so a failing test ends.
+std::function<void()> step;
+bool timedOut = false;
+void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    std::exchange(step, nullptr)();
+}
+void CALLBACK CloseAfterTimeout(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    timedOut = true;
+    ::PostMessageA(::GetActiveWindow(), WM_CLOSE, 0, 0);
+}
 
 class PreviewTest : public ::testing::Test {
 protected:
@@ -20,20 +36,16 @@ protected:
         ::SendMessageA(f.FileListBox1.Handle(), WM_CHAR, '\r', 1);
     }
     void Press(const TButton& button) { ::SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
-    void ExpectEmptyPreview()
-    {
-        EXPECT_FALSE(::IsWindowVisible(f.PicView1.Handle()) || BitmapOf(f.PicView1) ||
-                     w.form2.PicView1.Picture().Graphic() || f.ButtonVollbild.Enabled() || f.ButtonCpy.Enabled());
-        EXPECT_EQ((std::vector<std::string>{f.Panel5.Caption(), f.Caption(), CurrentPicturePath}),
-                  (std::vector<std::string>{"Picture-Info:", "Lumoscope32 - [Noname]", ""}));
-        EXPECT_EQ(SizeOf(f.Panel1.Handle()).cy, 272);
-        ExpectIdle();
-    }
     void ExpectIdle()
     {
         EXPECT_TRUE(::IsWindowEnabled(f.Handle()) && f.BtnStretch.Enabled() && f.ButtonExit.Enabled());
         EXPECT_EQ(Screen().Cursor(), crDefault);
         EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
+    }
+    std::pair<int, int> Position() const
+    {
+        RECT rect = RectInParent(w.form2.PicView1.Handle());
+        return {rect.left, rect.top};
     }
     void SetUp() override { CurrentPicturePath.clear(); }
 
@@ -45,53 +57,50 @@ protected:
 
 } // namespace
 
-TEST_F(PreviewTest, ShowsThePictureWithItsInformationLineAndTitle)
+TEST_F(PreviewTest, ShowsThePictureWithItsInformationLineAndTitleCopiesItAndLoadsTheSamePathOnce)
 {
-    WriteDepthBmp(folder, "depth1.bmp", 100, 50, 1);
-    Open("depth1.bmp");
+    WriteBmp(folder, "photo.bmp", 100, 50);
+    Open("photo.bmp");
     EXPECT_EQ((std::vector<std::string>{f.Panel5.Caption(), f.Caption(), Application().Title(), CurrentPicturePath}),
-              (std::vector<std::string>{"Picture-Info:  100x50x2", "Lumoscope32 - [DEPTH1.BMP]",
-                                        "Lumoscope32 - [DEPTH1.BMP]", folder / "depth1.bmp"}));
+              (std::vector<std::string>{"Picture-Info:  100x50x16M", "Lumoscope32 - [PHOTO.BMP]",
+                                        "Lumoscope32 - [PHOTO.BMP]", folder / "photo.bmp"}));
     EXPECT_TRUE(::IsWindowVisible(f.PicView1.Handle()) && f.ButtonVollbild.Enabled() && f.ButtonCpy.Enabled());
     ExpectIdle();
-    EXPECT_TRUE(dialogs.requests.empty());
-}
-
-TEST_F(PreviewTest, StretchFitsThePreviewUntilPressedAgain)
-{
-    auto scrollBars = [&] { return ::GetWindowLongA(f.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
-    WriteDepthBmp(folder, "wide.bmp", 640, 480, 24);
-    WriteDepthBmp(folder, "tall.bmp", 480, 640, 8);
-    Open("wide.bmp");
-    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (SIZE{640, 480}));
-    EXPECT_EQ(SizeOf(f.Panel1.Handle()), (SIZE{648, 488}));
-    EXPECT_EQ(scrollBars(), WS_HSCROLL | WS_VSCROLL) << "the window scrolls to a large picture";
+    ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
+    Press(f.ButtonCpy);
+    EXPECT_TRUE(::IsClipboardFormatAvailable(CF_DIB));
+    EXPECT_EQ(Screen().Cursor(), crDefault);
+    ::DeleteFileA((folder / "photo.bmp").c_str());
     ::SetFocus(f.Edit1.Handle());
-    Press(f.BtnStretch);
-    EXPECT_EQ(f.PanelLED.Color(), clRed);
-    EXPECT_TRUE(f.PicView1.Stretch());
-    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (SIZE{352, 265}));
-    EXPECT_EQ(SizeOf(f.Panel1.Handle()), (SIZE{360, 273}));
-    EXPECT_EQ(scrollBars(), 0) << "the fitted preview needs no scrolling";
-    EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
-    Open("tall.bmp");
-    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (SIZE{319, 424})) << "a picture loaded while stretched is fitted";
-    Press(f.BtnStretch);
-    EXPECT_EQ(f.PanelLED.Color(), clMaroon);
-    EXPECT_FALSE(f.PicView1.Stretch());
-    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (SIZE{480, 640}));
-}
-
-TEST_F(PreviewTest, TheSamePathAgainDoesNothing)
-{
-    WriteDepthBmp(folder, "same.bmp", 20, 10, 24);
-    Open("same.bmp");
-    ::DeleteFileA((folder / "same.bmp").c_str());
-    ::SetFocus(f.Edit1.Handle());
-    f.LoadPicture(folder / "same.bmp");
+    f.LoadPicture(folder / "photo.bmp");
     EXPECT_EQ(::GetFocus(), f.Edit1.Handle()) << "no busy state, no focus change";
     EXPECT_NE(BitmapOf(f.PicView1), nullptr) << "no reload";
     EXPECT_TRUE(dialogs.requests.empty());
+}
+
+// Both views share one copy of the pixels, painted stretched and at actual size.
+TEST_F(PreviewTest, StretchFitsThePreviewUntilPressedAgain)
+{
+    WriteBmp(folder, "wide.bmp", 640, 480);
+    WriteBmp(folder, "tall.bmp", 480, 640);
+    Open("wide.bmp");
+    EXPECT_EQ(SizeOf(f.Panel1.Handle()), (std::pair{648, 488}));
+    ::SetFocus(f.Edit1.Handle());
+    Press(f.BtnStretch);
+    EXPECT_EQ(f.PanelLED.Color(), clRed);
+    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (std::pair{352, 265}));
+    EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
+    HBITMAP preview = BitmapOf(f.PicView1);
+    ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
+    for (HWND window : {f.Handle(), w.form2.Handle()})
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::ShowWindow(w.form2.Handle(), SW_HIDE);
+    EXPECT_TRUE(preview && BitmapOf(f.PicView1) == preview && BitmapOf(w.form2.PicView1) == preview);
+    Open("tall.bmp");
+    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (std::pair{319, 424})) << "a picture loaded while stretched is fitted";
+    Press(f.BtnStretch);
+    EXPECT_EQ(f.PanelLED.Color(), clMaroon);
+    EXPECT_EQ(SizeOf(f.PicView1.Handle()), (std::pair{480, 640}));
 }
 
 // A file that holds no picture, a header the library cannot decode (too
@@ -99,8 +108,8 @@ TEST_F(PreviewTest, TheSamePathAgainDoesNothing)
 // the system cannot read, which shows its own message instead of ours.
 TEST_F(PreviewTest, AFailedLoadRunsBusyWithoutTheOldPictureEmptiesThePreviewAndSaysSoOnce)
 {
-    WriteDepthBmp(folder, "good.bmp", 300, 200, 24);
-    WriteDepthBmp(folder, "cut.bmp", 40000, 40000, 24, false);
+    WriteBmp(folder, "good.bmp", 300, 200);
+    WriteBmp(folder, "cut.bmp", 40000, 40000, false);
     folder.File("scan.pcx", "not a picture");
     folder.File("broken.ico", "not an icon");
     bool busyDuringLoad = false, oldPixelsHeldDuringLoad = true;
@@ -120,7 +129,12 @@ TEST_F(PreviewTest, AFailedLoadRunsBusyWithoutTheOldPictureEmptiesThePreviewAndS
         Open(name);
         EXPECT_EQ(busyDuringLoad, *message != '\0') << "the system's own message comes after the busy state";
         EXPECT_FALSE(oldPixelsHeldDuringLoad) << "one picture at a time";
-        ExpectEmptyPreview();
+        EXPECT_FALSE(::IsWindowVisible(f.PicView1.Handle()) || BitmapOf(f.PicView1) ||
+                     w.form2.PicView1.Picture().Graphic() || f.ButtonVollbild.Enabled() || f.ButtonCpy.Enabled());
+        EXPECT_EQ((std::vector<std::string>{f.Panel5.Caption(), f.Caption(), CurrentPicturePath}),
+                  (std::vector<std::string>{"Picture-Info:", "Lumoscope32 - [Noname]", ""}));
+        EXPECT_EQ(SizeOf(f.Panel1.Handle()).second, 272);
+        ExpectIdle();
         ASSERT_FALSE(dialogs.requests.empty());
         if (*message) {
             ExpectMessage(dialogs.requests.back(), message, mtError, mbOK);
@@ -128,36 +142,86 @@ TEST_F(PreviewTest, AFailedLoadRunsBusyWithoutTheOldPictureEmptiesThePreviewAndS
         }
     }
     ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::ErrorBox);
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");
     Open("broken.ico");
     EXPECT_EQ(dialogs.requests.size(), 2u) << "a failed path can be tried again";
 }
 
-TEST_F(PreviewTest, CopyPutsThePictureOnTheClipboard)
+TEST_F(PreviewTest, KeysScrollALargePictureInTheFullScreenViewByTheirRules)
 {
-    WriteDepthBmp(folder, "copy.bmp", 30, 20, 24);
-    Open("copy.bmp");
-    ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
-    Press(f.ButtonCpy);
-    EXPECT_TRUE(::IsClipboardFormatAvailable(CF_DIB));
-    EXPECT_EQ(Screen().Cursor(), crDefault);
+    struct Case {
+        const char* rule;
+        int extraWidth, extraHeight;  // beyond the screen
+        std::vector<WORD> keys;
+        std::vector<std::pair<int, int>> after;
+    };
+    const Case cases[] = {
+        {"Down by 2 past the bottom, Page Up to the top, Page Down to the bottom, Up from an odd offset past the top",
+         0, 7, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_PRIOR, VK_NEXT, VK_UP, VK_UP, VK_UP, VK_UP},
+         {{0, -2}, {0, -4}, {0, -6}, {0, -8}, {0, 0}, {0, -7}, {0, -5}, {0, -3}, {0, -1}, {0, 1}}},
+        {"Page Down and Page Up, End and Home by 10, Right and Left by 2", 25, 25,
+         {VK_NEXT, VK_NEXT, VK_NEXT, VK_PRIOR, VK_PRIOR, VK_PRIOR, VK_RIGHT, VK_LEFT, VK_LEFT, VK_END, VK_END, VK_END,
+          VK_HOME, VK_HOME, VK_HOME},
+         {{0, -10}, {0, -20}, {0, -25}, {0, -15}, {0, -5}, {0, 0}, {-2, 0}, {0, 0}, {0, 0}, {-10, 0}, {-20, 0},
+          {-25, 0}, {-15, 0}, {-5, 0}, {0, 0}}},
+        {"A smaller picture never moves", -10, -10,
+         {VK_DOWN, VK_UP, VK_RIGHT, VK_LEFT, VK_NEXT, VK_PRIOR, VK_END, VK_HOME}, std::vector<std::pair<int, int>>(8)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        f.PicView1.ImageWidth = ::GetSystemMetrics(SM_CXSCREEN) + c.extraWidth;
+        f.PicView1.ImageHeight = ::GetSystemMetrics(SM_CYSCREEN) + c.extraHeight;
+        ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
+        ASSERT_EQ(Position(), (std::pair{0, 0}));
+        for (std::size_t i = 0; i < c.keys.size(); ++i) {
+            ::SendMessageA(w.form2.Handle(), WM_KEYDOWN, c.keys[i], 1);
+            EXPECT_EQ(Position(), c.after[i]) << "key " << i;
+        }
+        ::ShowWindow(w.form2.Handle(), SW_HIDE);
+    }
 }
 
-TEST_F(PreviewTest, BothViewsShareOneCopyOfThePixels)
+// Esc, Enter, Space or a real click over the disabled picture close it; another character does not.
+TEST_F(PreviewTest, TheModalFullScreenViewClosesByItsKeysOrAClickAndTheMainWindowGetsItsFocusBack)
 {
-    WriteDepthBmp(folder, "shared.bmp", 300, 200, 24);
-    Open("shared.bmp");
-    HBITMAP preview = BitmapOf(f.PicView1);
-    ASSERT_NE(preview, nullptr);
-    // Painting both, stretched and at actual size, keeps them shared.
-    Press(f.BtnStretch);
-    ::ShowWindow(w.form2.Handle(), SW_SHOWMAXIMIZED);
-    for (HWND window : {f.Handle(), w.form2.Handle()})
-        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PixelCanvas canvas(300, 200);
-    ::SendMessageA(w.form2.PicView1.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
-    ::ShowWindow(w.form2.Handle(), SW_HIDE);
-    EXPECT_EQ(BitmapOf(f.PicView1), preview);
-    EXPECT_EQ(BitmapOf(w.form2.PicView1), preview);
+    const std::function<void()> closers[] = {
+        [&] { ::PostMessageA(w.form2.Handle(), WM_CHAR, '\x1b', 1); },
+        [&] { ::PostMessageA(w.form2.Handle(), WM_CHAR, '\r', 1); },
+        [&] { ::PostMessageA(w.form2.Handle(), WM_CHAR, ' ', 1); },
+        [&] {
+            ::SetCursorPos(10, 10);
+            INPUT clicks[2]{};
+            clicks[0].type = clicks[1].type = INPUT_MOUSE;
+            clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+            clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+            ::SendInput(2, clicks, sizeof(INPUT));
+        },
+    };
+    WriteBmp(folder, "full.bmp", 50, 40);
+    Open("full.bmp");
+    for (const auto& close : closers) {
+        ::SetFocus(f.Edit1.Handle());
+        ::SetWindowPos(w.form2.PicView1.Handle(), nullptr, -30, -30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        bool shownAsItShould = false, openAfterOtherKey = false;
+        timedOut = false;
+        ::UpdateWindow(f.Handle());  // as on the screen: its paint puts the default cursor back
+        step = [&] {
+            shownAsItShould = !::IsWindowEnabled(f.Handle()) && ::IsZoomed(w.form2.Handle()) &&
+                              Screen().Cursor() == crNone && !::GetCursor() && Position() == std::pair{0, 0};
+            ::SendMessageA(w.form2.Handle(), WM_CHAR, 'a', 1);
+            openAfterOtherKey = ::IsWindowVisible(w.form2.Handle());
+            close();
+        };
+        ::SetTimer(nullptr, 0, 0, RunStep);
+        const UINT_PTR timeout = ::SetTimer(nullptr, 0, 5000, CloseAfterTimeout);
+        Press(f.ButtonVollbild);
+        ::KillTimer(nullptr, timeout);
+        EXPECT_FALSE(timedOut);
+        EXPECT_TRUE(shownAsItShould) << "main window disabled, maximised, no cursor, picture at the top left";
+        EXPECT_TRUE(openAfterOtherKey);
+        EXPECT_FALSE(::IsWindowVisible(w.form2.Handle()));
+        EXPECT_EQ(::GetActiveWindow(), f.Handle());
+        EXPECT_EQ(::GetFocus(), f.FileListBox1.Handle());
+        EXPECT_EQ(Screen().Cursor(), crDefault);
+    }
 }

@@ -3,21 +3,13 @@
 #include "PictureTestSupport.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
 
-std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
-                          bool withPixels)
+std::string WriteBmp(const ScratchFolder& folder, const std::string& name, int width, int height, bool withPixels)
 {
-    using namespace picdec::samples;
-    BmpPlan plan;
+    picdec::samples::BmpPlan plan;
     plan.width = width;
     plan.height = height;
-    plan.bitsPerPixel = bits;
-    if (bits <= 8)
-        plan.palette = PatternPalette(1 << bits);
-    const std::size_t rowBytes = (static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 31) / 32 * 4;
-    plan.pixels.resize(withPixels ? rowBytes * static_cast<std::size_t>(height) : 0);
-    for (std::size_t i = 0; i < plan.pixels.size(); ++i)
-        plan.pixels[i] = static_cast<std::uint8_t>(i * 7 + i / rowBytes);
-    return WriteBytes(folder / name, BmpFile(plan));
+    plan.pixels.assign(withPixels ? static_cast<std::size_t>((width * 3 + 3) / 4 * 4 * height) : 0, 0x80);
+    return WriteBytes(folder / name, picdec::samples::BmpFile(plan));
 }
 
 HBITMAP BitmapOf(const TPicView& view)

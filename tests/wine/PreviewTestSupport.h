@@ -1,11 +1,7 @@
 #pragma once
-// The program's two windows as the start-up makes them, and picture files
-// in a scratch folder for the preview and full-screen tests.
-#include <windows.h>
-
+// The program's two windows as the start-up makes them, and picture files.
 #include <string>
 
-#include "ScratchTestSupport.h"
 #include "TestSupport.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
@@ -17,9 +13,8 @@ struct ProgramWindows {
     TForm2 form2{form1.PicView1};
 };
 
-// An uncompressed BMP of the depth (1, 4, 8, 16 or 24 bits), a pattern of
-// colours; or its header alone.
-std::string WriteDepthBmp(const ScratchFolder& folder, const std::string& name, int width, int height, int bits,
-                          bool withPixels = true);
+// A 24-bit BMP in the folder, grey; or its header alone.
+std::string WriteBmp(const ScratchFolder& folder, const std::string& name, int width, int height,
+                     bool withPixels = true);
 
 HBITMAP BitmapOf(const TPicView& view);

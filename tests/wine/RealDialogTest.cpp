@@ -1,10 +1,14 @@
-// The real dialogs, answered by a second thread as a user would.
+// The real dialogs and the error display, answered by a second thread as a
+// user would.
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
 #include "TestSupport.h"
 #include "app/TForm1.h"
+#include "framework/Exceptions.h"
+#include "framework/Form.h"
 
 namespace {
 
@@ -19,157 +23,144 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM found)
 }
 
 // Waits on another thread for a dialog of this thread and hands it to the
-// user's hand.
+// user's hand; closes any other dialog that comes up so a failing test ends.
 class DialogUser {
 public:
     explicit DialogUser(std::function<void(HWND)> act)
-        : worker_([thread = ::GetCurrentThreadId(), act] {
-              HWND found = nullptr;
-              for (int i = 0; i < 500 && !found; ++i, ::Sleep(10))
+        : worker_([this, thread = ::GetCurrentThreadId(), act] {
+              HWND first = nullptr;
+              for (int i = 0; i < 500 && !done_; ++i, ::Sleep(10)) {
+                  HWND found = nullptr;
                   ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&found));
-              if (found)
-                  act(found);
+                  if (found && !first)
+                      act(first = found);
+                  else if (found && found != first && (other_ = true))
+                      ::PostMessageA(found, WM_CLOSE, 0, 0);
+              }
           })
     {
     }
-    ~DialogUser() { worker_.join(); }
+    ~DialogUser()
+    {
+        done_ = true;
+        worker_.join();
+        EXPECT_FALSE(other_) << "another dialog came up";
+    }
 
 private:
+    std::atomic<bool> done_{false}, other_{false};
     std::thread worker_;
 };
 
-// Without a window manager the X server sometimes hands the input focus to
-// its root window as a closing box unmaps, and Wine then makes the desktop
-// the foreground window. A user would click the form to get it back; the
-// focus must then return to the control that had it.
-void TakeBackFromTheDesktop(HWND form)
-{
-    if (::GetForegroundWindow() != ::GetDesktopWindow())
-        return;
-    ::SetForegroundWindow(form);
-    PumpMessages();
-}
+// A window whose handler fails with the message in lParam.
+class FailingWindow : public TForm {
+public:
+    FailingWindow() { CreateForm(FormParams{"LumoTestFailing"}); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_USER)
+            throw Exception(reinterpret_cast<const char*>(lParam));
+        return TForm::WindowProc(message, wParam, lParam);
+    }
+};
 
 } // namespace
 
-TEST(RealMessageDialog, HasTheGermanCaptionAndButtonsOfItsType)
+// The caption and the texts of the listed controls (none: ""); the last one is clicked.
+TEST(RealDialogs, MessageAndErrorBoxesShowTheirGermanCaptionsAndButtons)
 {
+    Application().SetTitle("Lumoscope32 - [Noname]");
+    FailingWindow window;
+    Application().OnMessage = [](MSG& message, bool&) {
+        if (message.message == WM_USER + 7)
+            throw EInOutError(2);
+    };
     struct Case {
-        TMsgDlgType type;
-        TMsgDlgButtons buttons;
-        std::vector<int> shown;         // the last one is clicked
-        std::vector<std::string> seen;  // caption and button texts
-        int absent, result;
+        std::function<int()> open;
+        std::vector<int> shown;
+        std::vector<std::string> seen;
+        int result;
     };
     const Case cases[] = {
-        {mtConfirmation, mbYes | mbNo, {IDYES, IDNO}, {"Bestätigen", "&Ja", "&Nein"}, IDOK, mrNo},
-        {mtWarning, mbOK, {IDOK}, {"Warnung", "OK"}, IDCANCEL, mrOk},
+        {[] { return MessageDlg("Delete File A.BMP ?", mtConfirmation, mbYes | mbNo); }, {IDCANCEL, IDYES, IDNO},
+         {"Bestätigen", "", "&Ja", "&Nein"}, mrNo},  // and no Cancel
+        {[] { return ShowFatalErrorBox("Dateizugriff verweigert."), 0; }, {0xFFFF, IDOK},
+         {"Anwendungsfehler", "Dateizugriff verweigert.", "OK"}, 0},
+        // A failing handler or message hook: the program's title over the message with a final period.
+        {[&] { return int(::SendMessageA(window.Handle(), WM_USER, 0, reinterpret_cast<LPARAM>("Broke"))); },
+         {0xFFFF, IDOK}, {"Lumoscope32 - [Noname]", "Broke.", "OK"}, 0},
+        {[] { return ::PostThreadMessageA(::GetCurrentThreadId(), WM_USER + 7, 0, 0), PumpMessages(), 0; },
+         {0xFFFF, IDOK}, {"Lumoscope32 - [Noname]", "Datei nicht gefunden.", "OK"}, 0},
     };
     for (const Case& c : cases) {
         std::vector<std::string> seen;
-        bool absentShown = true;
         int result;
         {
             DialogUser user([&](HWND dialog) {
                 seen.push_back(TextOf(dialog));
                 for (int id : c.shown)
                     seen.push_back(TextOf(::GetDlgItem(dialog, id)));
-                HWND absent = ::GetDlgItem(dialog, c.absent);
-                absentShown = absent != nullptr && absent != ::GetDlgItem(dialog, c.shown.back());
                 Click(dialog, c.shown.back());
             });
-            result = MessageDlg("Delete File A.BMP ?", c.type, c.buttons);
+            result = c.open();
         }
-        EXPECT_EQ(result, c.result);
         EXPECT_EQ(seen, c.seen);
-        EXPECT_FALSE(absentShown) << c.seen[0];
+        EXPECT_EQ(result, c.result) << c.seen[0];
     }
+    Application().OnMessage = nullptr;
 }
 
-TEST(RealInputDialog, OffersTheFullySelectedValueAndReturnsTheNewTextOnlyOnOk)
-{
-    for (int button : {IDOK, IDCANCEL}) {
-        std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons
-        std::string value = "HOUSE.BMP";
-        bool accepted;
-        {
-            DialogUser user([&](HWND dialog) {
-                HWND edit = ::GetDlgItem(dialog, 101);
-                DWORD start = 1, end = 0;
-                ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-                const LRESULT limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
-                seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
-                        std::to_string(start) + "-" + std::to_string(end), std::to_string(limit),
-                        TextOf(::GetDlgItem(dialog, IDOK)), TextOf(::GetDlgItem(dialog, IDCANCEL))};
-                ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("GARDEN.BMP"));
-                Click(dialog, button);
-            });
-            accepted = InputQuery("Rename File", "New Name:", value);
-        }
-        EXPECT_EQ(accepted, button == IDOK);
-        EXPECT_EQ(value, button == IDOK ? "GARDEN.BMP" : "HOUSE.BMP");
-        EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "HOUSE.BMP", "0-9", "255", "OK",
-                                                  "Abbrechen"}));
-    }
-}
-
-TEST(RealErrorBoxes, CarryTheTitleOrTheRunTimeCaption)
-{
-    std::vector<std::string> seen;
-    auto note = [&](HWND dialog) {
-        seen.insert(seen.end(), {TextOf(dialog), TextOf(::GetDlgItem(dialog, 0xFFFF))});
-        Click(dialog, IDOK);
-    };
-    {
-        DialogUser user(note);
-        ShowErrorBox("Lumoscope32 - [Noname]", "Datei nicht gefunden.");
-    }
-    {
-        DialogUser user(note);
-        ShowFatalErrorBox("Dateizugriff verweigert.");
-    }
-    EXPECT_EQ(seen, (std::vector<std::string>{"Lumoscope32 - [Noname]", "Datei nicht gefunden.", "Anwendungsfehler",
-                                              "Dateizugriff verweigert."}));
-}
-
-TEST(RealDialogFocus, EveryDialogGivesTheFocusBackToTheControlThatHadIt)
+// The rename's input dialog offers the fully selected name and renames only on
+// OK; it and the drive's warning each give the focus back.
+TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
 {
     ScratchFolder folder("lumo-focus");
     folder.File("a.bmp");
-    ScratchDrive floppy('A', "", DRIVE_REMOVABLE);
+    ScratchDrive floppy('A');
     TForm1 form;
     form.FileListBox1.SetFileName(folder.Path());
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
-    const HWND list = form.FileListBox1.Handle();
-    auto PostSystemCommand = [&](UINT command) {
-        ::PostMessageA(form.Handle(), WM_SYSCOMMAND, command, 0);
-        PumpMessages();
+    const HWND list = form.FileListBox1.Handle(), box = form.DriveComboBox1.Handle();
+    std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons; the warning's caption, button
+    auto rename = [&](int button) {
+        return [&, button](HWND dialog) {
+            HWND edit = ::GetDlgItem(dialog, 101);
+            DWORD start = 1, end = 0;
+            ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            seen = {TextOf(dialog), TextOf(::GetDlgItem(dialog, 100)), TextOf(edit),
+                    std::to_string(start) + "-" + std::to_string(end),
+                    std::to_string(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), TextOf(::GetDlgItem(dialog, IDOK)),
+                    TextOf(::GetDlgItem(dialog, IDCANCEL))};
+            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(button == IDOK ? "b.bmp" : "c.bmp"));
+            Click(dialog, button);
+        };
     };
-    struct Case {
-        const char* dialog;
-        HWND control;
-        std::function<void()> open;
-        int button;
+    auto warning = [&](HWND dialog) {
+        seen.insert(seen.end(), {TextOf(dialog), TextOf(::GetDlgItem(dialog, IDOK))});
+        Click(dialog, IDOK);
     };
-    const Case cases[] = {
-        {"Del's question", list, [&] { PressKey(list, VK_DELETE); }, IDNO},
-        {"Rename", list, [&] { PressKey(list, VK_INSERT); }, IDCANCEL},
-        {"drive warning", form.DriveComboBox1.Handle(), [&] { form.DriveComboBox1.SetDrive('A'); }, IDOK},
-        {"About", form.Edit1.Handle(), [&] { PostSystemCommand(TForm1::kAboutCommand); }, IDOK},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.dialog);
-        ::SetFocus(c.control);
-        bool answered = false;
+    using Case = std::tuple<HWND, std::function<void()>, std::function<void(HWND)>>;
+    const auto ins = [&] { PressKey(list, VK_INSERT); };
+    for (auto [control, open, answer] : {Case{list, ins, rename(IDCANCEL)}, Case{list, ins, rename(IDOK)},
+                                         Case{box, [&] { form.DriveComboBox1.SetDrive('A'); }, warning}}) {
+        ::SetFocus(control);
         {
-            DialogUser user([&](HWND dialog) {
-                answered = true;
-                Click(dialog, c.button);
-            });
-            c.open();
+            DialogUser user(answer);
+            open();
         }
-        EXPECT_TRUE(answered);
-        TakeBackFromTheDesktop(form.Handle());
-        EXPECT_EQ(::GetFocus(), c.control);
+        // Without a window manager the X server sometimes hands the focus to its root window as a box
+        // unmaps; a user would click the form to get it back.
+        if (::GetForegroundWindow() == ::GetDesktopWindow()) {
+            ::SetForegroundWindow(form.Handle());
+            PumpMessages();
+        }
+        EXPECT_EQ(::GetFocus(), control);
+        ::SetFocus(form.Handle());
+        EXPECT_EQ(::GetFocus(), control) << "the form passes its own focus on";
     }
+    EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "a.bmp", "0-5", "255", "OK", "Abbrechen",
+                                              "Warnung", "OK"}));
+    EXPECT_TRUE(Exists(folder / "b.bmp"));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Scratch folders, scratch drives and a host window for the browser tests.
+// Scratch folders and scratch drives.
 #include <windows.h>
 #include <winioctl.h>
 
@@ -7,21 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "framework/Form.h"
 
 // A folder under the temp directory, removed with everything in it.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name)
     {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + name + "-" + std::to_string(::GetCurrentProcessId());
+        char buffer[MAX_PATH];
+        ::GetCurrentDirectoryA(MAX_PATH, buffer);
+        previous_ = buffer;
+        ::GetTempPathA(MAX_PATH, buffer);
+        path_ = std::string(buffer) + name + "-" + std::to_string(::GetCurrentProcessId());
         RemoveTree(path_);
         ::CreateDirectoryA(path_.c_str(), nullptr);
-        char current[MAX_PATH];
-        ::GetCurrentDirectoryA(MAX_PATH, current);
-        previous_ = current;
     }
     ~ScratchFolder()
     {
@@ -79,32 +77,29 @@ private:
     std::string previous_;
 };
 
-// A drive letter defined through Wine's mount manager for one test: mapped
-// to a scratch folder (a fixed drive whose root the test fills) or to a
-// path that does not exist (a removable drive without a medium).
+// A drive letter defined through Wine's mount manager for one test: a fixed
+// drive mapped to a scratch folder, or without a target a removable drive
+// without a medium.
 class ScratchDrive {
 public:
-    ScratchDrive(char letter, const std::string& windowsTarget, UINT type) : letter_(letter)
+    explicit ScratchDrive(char letter, const std::string& windowsTarget = {}) : letter_(letter)
     {
-        Define(type, windowsTarget.empty() ? std::string("/nonexistent-lumoscope-medium") : UnixPath(windowsTarget));
+        if (windowsTarget.empty())
+            Define(DRIVE_REMOVABLE, "/nonexistent-lumoscope-medium");
+        else
+            Define(DRIVE_FIXED, UnixPath(windowsTarget));
     }
     ~ScratchDrive() { Define(DRIVE_NO_ROOT_DIR, {}); }
     ScratchDrive(const ScratchDrive&) = delete;
     ScratchDrive& operator=(const ScratchDrive&) = delete;
 
-    std::string Root() const { return std::string{letter_, ':', '\\'}; }
-
 private:
-    struct UnixDrive {
-        ULONG size;
-        ULONG type;
-        ULONG fsType;
+    struct UnixDrive {  // the mount manager's request
+        ULONG size, type, fsType;
         DWORD serial;
         ULONGLONG unixDevice;
         WCHAR letter;
-        USHORT mountPointOffset;
-        USHORT deviceOffset;
-        USHORT labelOffset;
+        USHORT mountPointOffset, deviceOffset, labelOffset;
     };
 
     static std::string UnixPath(const std::string& windowsPath)
@@ -116,8 +111,7 @@ private:
         ::MultiByteToWideChar(CP_UTF8, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
         char* unix = toUnix ? toUnix(wide) : nullptr;
         std::string result = unix ? unix : "";
-        if (unix)
-            ::HeapFree(::GetProcessHeap(), 0, unix);
+        ::HeapFree(::GetProcessHeap(), 0, unix);
         return result;
     }
 
@@ -142,17 +136,4 @@ private:
     }
 
     char letter_;
-};
-
-class HostForm : public TForm {
-public:
-    HostForm()
-    {
-        FormParams params;
-        params.className = "LumoTestHost";
-        params.clientWidth = 300;
-        params.clientHeight = 300;
-        CreateForm(params);
-        ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    }
 };

@@ -1,53 +1,65 @@
-#include "TestSupport.h"
+// The start-up: the uninstall question and the picture named on the command line.
+#include "PreviewTestSupport.h"
+#include "app/CommandLinePicture.h"
 #include "app/Startup.h"
+#include "text/PathText.h"
 
 namespace {
-
-bool windowSeen = false;
 
 // Closes the main window as soon as the message loop runs.
 void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR timer, DWORD)
 {
     if (HWND main = Application().MainWindow()) {
-        windowSeen = true;
         ::KillTimer(nullptr, timer);
         ::PostMessageA(main, WM_CLOSE, 0, 0);
     }
 }
 
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteBmp(folder, "photo.bmp", 40, 30);
+        folder.File("README");
+    }
+    ScratchFolder folder{"lumo-start"};
+};
+
 } // namespace
 
-// "-U" asks first (the switch's spellings have their own tests); Yes ends
-// without a window (in the test prefix, which has no LMUNINST.EXE, with the
-// uninstall's error), No starts as usual. Anything else starts at once, silently.
-TEST(Startup, AsksTheUninstallQuestionOnlyForTheSwitchInTheFirstArgument)
+// "-U" first asks: Yes uninstalls (failing here, without LMUNINST.EXE) instead
+// of starting, No starts. Only an existing picture file named first opens.
+TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPictureNamedFirst)
 {
+    const std::string noname = "Lumoscope32 - [Noname]";
     struct Case {
-        std::vector<std::string> commandLine;
+        std::vector<std::string> arguments;
         int answer;
-        bool window;
+        std::string title;
         std::size_t messages;
     };
     const Case cases[] = {
-        {{"LUMSC32.EXE", "-u", "ignored"}, mrYes, false, 2},
-        {{"LUMSC32.EXE", "-U"}, mrNo, true, 1},
-        {{"LUMSC32.EXE"}, mrOk, true, 0},
-        {{"LUMSC32.EXE", "C:\\NO\\SUCH\\PICTURE.BMP", "-U"}, mrOk, true, 0},
+        {{"-u", "ignored"}, mrYes, "", 2},
+        {{"-U"}, mrNo, noname, 1},
+        {{}, mrOk, noname, 0},
+        {{folder / "photo.bmp", "-U"}, mrOk, "Lumoscope32 - [PHOTO.BMP]", 0},
+        {{folder / "missing.bmp"}, mrOk, noname, 0},
+        {{folder / "README"}, mrOk, noname, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.commandLine.back() + " answered " + std::to_string(c.answer));
+        std::vector<std::string> commandLine{"LUMSC32.EXE"};
+        commandLine.insert(commandLine.end(), c.arguments.begin(), c.arguments.end());
+        SCOPED_TRACE(commandLine.back() + " answered " + std::to_string(c.answer));
         ScriptedDialogs dialogs;
         dialogs.Answer(c.answer);
-        windowSeen = false;
+        Application().SetTitle("");  // the main window's title, while it has none
         UINT_PTR closer = ::SetTimer(nullptr, 0, 30, CloseMainWindow);
-        EXPECT_EQ(RunProgram(c.commandLine), 0);
+        EXPECT_EQ(RunProgram(commandLine), 0);
         ::KillTimer(nullptr, closer);
-        EXPECT_EQ(windowSeen, c.window);
+        EXPECT_EQ(Application().Title(), c.title);
         ASSERT_EQ(dialogs.requests.size(), c.messages);
         if (c.messages == 0)
             continue;
-        EXPECT_EQ(dialogs.requests[0].kind, DialogRequest::Message);
-        EXPECT_EQ(dialogs.requests[0].caption, "Bestätigen");
         ExpectMessage(dialogs.requests[0],
                       "Lumoscope -32 is going to delete itself from your system.\rDo you want to proceed the "
                       "Uninstall process ?",
@@ -55,4 +67,14 @@ TEST(Startup, AsksTheUninstallQuestionOnlyForTheSwitchInTheFirstArgument)
         if (c.messages == 2)
             EXPECT_EQ(dialogs.requests[1].type, mtError);
     }
+}
+
+TEST_F(StartupTest, APictureNamedOnTheCommandLineIsSelectedAndFocusedInTheBrowser)
+{
+    ProgramWindows w;
+    OpenCommandLinePicture(w.form1, folder / "photo.bmp");
+    EXPECT_EQ(w.form1.Edit1.Text(), "PHOTO.BMP");
+    EXPECT_EQ(w.form1.FileListBox1.ItemIndex(), w.form1.FileListBox1.IndexOfName("photo.bmp"));
+    EXPECT_EQ(w.form1.Label2.Text(), ShortenPath(w.form1.FileListBox1.Directory(), 30));
+    EXPECT_EQ(::GetFocus(), w.form1.FileListBox1.Handle());
 }

@@ -1,9 +1,5 @@
 #include "TestSupport.h"
 
-#include "framework/Window.h"
-
-std::string TextOf(HWND window) { return WindowText(window); }
-
 PixelCanvas::PixelCanvas(int width, int height) : width_(width), height_(height)
 {
     BITMAPINFO info{};

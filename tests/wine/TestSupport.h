@@ -8,11 +8,13 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Handles.h"
+#include "framework/Window.h"
 #include "ScratchTestSupport.h"
 
 // Answers every dialog from a queue (mrOk / the first button when empty)
@@ -35,13 +37,6 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     void Answer(int result, const std::string& value = {}) { answers.push_back({result, value}); }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const DialogRequest& request : requests)
-            texts.push_back(request.text);
-        return texts;
-    }
 
     std::deque<DialogAnswer> answers;
     std::vector<DialogRequest> requests;
@@ -55,6 +50,16 @@ inline void ExpectMessage(const DialogRequest& request, const std::string& text,
     EXPECT_EQ(request.buttons, buttons);
 }
 
+// The texts of list entries or dialog requests.
+template <typename Items>
+std::vector<std::string> TextsOf(const Items& items)
+{
+    std::vector<std::string> texts;
+    for (const auto& item : items)
+        texts.push_back(item.text);
+    return texts;
+}
+
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 inline void PressKey(HWND window, WORD key)
@@ -66,7 +71,6 @@ inline void PressKey(HWND window, WORD key)
 // A dialog's button clicked, from any thread.
 inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-// Dispatches every waiting message through the application.
 inline void PumpMessages() { Application().ProcessMessages(); }
 
 // A window's rectangle relative to its parent's client area.
@@ -78,22 +82,17 @@ inline RECT RectInParent(HWND window)
     return rect;
 }
 
-// A window's outer width and height.
-inline SIZE SizeOf(HWND window)
+inline std::pair<int, int> SizeOf(HWND window)
 {
     RECT rect;
     ::GetWindowRect(window, &rect);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-std::string TextOf(HWND window);
+inline std::string TextOf(HWND window) { return WindowText(window); }
 
-// Points, sizes and rectangles compared and printed as a whole.
-inline bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
-inline bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+// Rectangles compared and printed as a whole.
 inline bool operator==(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
-inline std::ostream& operator<<(std::ostream& out, const POINT& p) { return out << p.x << ", " << p.y; }
-inline std::ostream& operator<<(std::ostream& out, const SIZE& s) { return out << s.cx << " x " << s.cy; }
 inline std::ostream& operator<<(std::ostream& out, const RECT& r)
 {
     return out << r.left << ", " << r.top << " - " << r.right << ", " << r.bottom;
