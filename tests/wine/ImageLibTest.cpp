@@ -86,5 +86,5 @@ TEST(ImageLibrary, FailuresShowTheLibrarysOwnMessage)
         ShowDecoderError(static_cast<short>(failure.status));
         expected.emplace_back(failure.text);
     }
-    EXPECT_EQ(dialogs.Texts(), expected);
+    EXPECT_EQ(TextsOf(dialogs.requests), expected);
 }

@@ -92,7 +92,7 @@ TEST_F(PicViewLoader, ResourcePicturesComeFromTheProgramItself)
     EXPECT_EQ(Captions(), "");
     Load("C:\\NOWHERE\\MISSING.RES");
     EXPECT_EQ(Captions(), "Information/");
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Reading resource file failed"});
+    EXPECT_EQ(TextsOf(dialogs.requests), std::vector<std::string>{"Reading resource file failed"});
 }
 
 // The library's own text first, then the reader's; a broken header still gives the file size.
@@ -101,7 +101,7 @@ TEST_F(PicViewLoader, AFailingReaderShowsTheLibrarysTextThenItsOwnAndKeepsWhatIt
     const std::string cut = WriteBmpFile("lumo-cut.bmp", 8, 8, clRed, 40);
     EXPECT_EQ(Load(cut), UpperAscii(cut));
     EXPECT_EQ(Captions(), "Fehler/Information/");
-    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"The picture file ends before the picture is complete.",
+    EXPECT_EQ(TextsOf(dialogs.requests), (std::vector<std::string>{"The picture file ends before the picture is complete.",
                                                          "Reading bmp file failed"}));
     EXPECT_EQ(view.Picture().Width(), 8);
     EXPECT_FALSE(view.GetImageInfo(WriteTextFile("lumo-bad.gif", "GIF89a\x01")));
