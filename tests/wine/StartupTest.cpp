@@ -64,8 +64,9 @@ TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPicture
                       "Lumoscope -32 is going to delete itself from your system.\rDo you want to proceed the "
                       "Uninstall process ?",
                       mtConfirmation, mbYes | mbNo);
-        if (c.messages == 2)
+        if (c.messages == 2) {
             EXPECT_EQ(dialogs.requests[1].type, mtError);
+        }
     }
 }
 
