@@ -48,9 +48,9 @@ File PaletteTiff()
 {
     TiffPlan plan{.width = 20, .height = 9, .bitsPerSample = 4, .photometric = PHOTOMETRIC_PALETTE, .compression = COMPRESSION_LZW};
     plan.rows = IndexRows(20, 9, 4);
-    for (int channel = 0; channel < 3; ++channel)
-        for (int i = 0; i < 16; ++i)
-            plan.colourMap.push_back(static_cast<std::uint16_t>(i * 4000 + channel * 100));
+    for (int i = 0; i < 16; ++i)
+        plan.palette.push_back({static_cast<std::uint8_t>(i * 15), static_cast<std::uint8_t>(i * 15 + 1),
+                                static_cast<std::uint8_t>(i * 15 + 2)});
     return TiffFile(plan);
 }
 
@@ -117,7 +117,7 @@ const Seed kSeeds[] = {
     {"tiff", "g4.tif", FaxTiff},
     {"tiff", "rgba-tiled-deflate.tif", [] {
          return Tiff({.width = 16, .height = 16, .samplesPerPixel = 4, .photometric = PHOTOMETRIC_RGB,
-                      .compression = COMPRESSION_ADOBE_DEFLATE, .tileSize = 16, .alpha = true}, 0x44);
+                      .compression = COMPRESSION_ADOBE_DEFLATE, .tileSize = 16, .alpha = EXTRASAMPLE_UNASSALPHA}, 0x44);
      }},
     {"tiff", "ycbcr-jpeg.tif", [] {
          return Tiff({.width = 16, .height = 16, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_YCBCR,
@@ -136,8 +136,8 @@ const Seed kSeeds[] = {
     // Pages read sample by sample, a BigTIFF and a turned page.
     {"tiff", "rgba16-associated-planar-tiled.tif", [] {
          return Tiff({.width = 20, .height = 9, .bitsPerSample = 16, .samplesPerPixel = 4, .photometric = PHOTOMETRIC_RGB,
-                      .compression = COMPRESSION_ADOBE_DEFLATE, .tileSize = 16, .alpha = true,
-                      .alphaKind = EXTRASAMPLE_ASSOCALPHA, .planar = true}, 0x61);
+                      .compression = COMPRESSION_ADOBE_DEFLATE, .tileSize = 16, .alpha = EXTRASAMPLE_ASSOCALPHA,
+                      .planar = true}, 0x61);
      }},
     {"tiff", "lab8-orientation6.tif", [] {
          return Tiff({.width = 6, .height = 4, .samplesPerPixel = 3, .photometric = PHOTOMETRIC_CIELAB, .orientation = 6}, 0x9E);

@@ -68,7 +68,9 @@ struct TiffPlan {
     int alpha = 0;  // 0: none, else its EXTRASAMPLE kind, the last sample
     int sampleFormat = 1;
     bool planar = false;
+    int predictor = 1;
     int orientation = 1;
+    bool bigTiff = false;
     int pages = 1;
     Palette palette{};
     std::vector<std::vector<std::uint8_t>> rows{};

@@ -31,6 +31,8 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
     } else {
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, plan.rowsPerStrip);
     }
+    if (plan.predictor != 1)
+        TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
     if (plan.alpha != 0) {
         const auto kind = static_cast<std::uint16_t>(plan.alpha);
         TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &kind);
@@ -111,7 +113,7 @@ File TiffFile(const TiffPlan& plan)
 {
     const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                        ("picdec-test-" + std::to_string(std::random_device{}()) + ".tif");
-    TIFF* tiff = TIFFOpen(path.string().c_str(), "w");
+    TIFF* tiff = TIFFOpen(path.string().c_str(), plan.bigTiff ? "w8" : "w");
     for (int page = 0; page < plan.pages; ++page)
         WritePage(tiff, plan);
     TIFFClose(tiff);
