@@ -34,17 +34,25 @@ DWORD Process::Wait(DWORD milliseconds) const
     return code;
 }
 
+namespace {
+
+HWND VisibleWindowOf(DWORD process, const std::string& className)
+{
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, className.c_str(), nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == process && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 HWND Process::WaitForWindow(const std::string& className, DWORD milliseconds) const
 {
     HWND found = nullptr;
-    DWORD owner = 0;
-    WaitUntil(
-        [&] {
-            while ((found = ::FindWindowExA(nullptr, found, className.c_str(), nullptr)) &&
-                   (::GetWindowThreadProcessId(found, &owner), owner != id_ || !::IsWindowVisible(found))) {}
-            return found || !Running();
-        },
-        milliseconds);
+    WaitUntil([&] { return (found = VisibleWindowOf(id_, className)) != nullptr || !Running(); }, milliseconds);
     return found;
 }
 

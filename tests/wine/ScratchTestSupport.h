@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-
 // A folder under the temp directory, removed with everything in it.
 class ScratchFolder {
 public:
