@@ -119,7 +119,7 @@ void RgbToBgr(const std::uint8_t* source, std::uint32_t width, std::uint8_t* row
 Status DecodeRows(TiffFile& file, const TiffLayout& layout, const DibView& target)
 {
     if (layout.kind == TiffKind::ViaRgba)
-        return DecodeTiffViaRgba(file, target);
+        return DecodeTiffViaRgba(file, layout, target);
     if (layout.kind == TiffKind::Rgb8)
         return file.ForEachRow([&target](std::uint32_t y, const std::uint8_t* const* planes) {
             RgbToBgr(planes[0], target.width, target.Row(y));

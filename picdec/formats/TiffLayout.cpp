@@ -13,11 +13,6 @@ constexpr int kMaxSamples = 16;
 
 bool IsIndexDepth(int bits) { return bits == 1 || bits == 2 || bits == 4 || bits == 8; }
 
-bool IsGrey(const TiffLayout& layout)
-{
-    return layout.photometric == PHOTOMETRIC_MINISBLACK || layout.photometric == PHOTOMETRIC_MINISWHITE;
-}
-
 bool ReadsSampleBySample(TiffFile& file, const TiffLayout& layout)
 {
     if (layout.compression == COMPRESSION_OJPEG || layout.samplesPerPixel > kMaxSamples ||
@@ -121,6 +116,11 @@ int ColourSamples(const TiffLayout& layout)
     case PHOTOMETRIC_PALETTE: return 1;
     default: return layout.samplesPerPixel - (layout.hasAlpha ? 1 : 0);
     }
+}
+
+bool IsGrey(const TiffLayout& layout)
+{
+    return layout.photometric == PHOTOMETRIC_MINISBLACK || layout.photometric == PHOTOMETRIC_MINISWHITE;
 }
 
 bool IsGreyWithoutAlpha(const TiffLayout& layout)

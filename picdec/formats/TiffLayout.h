@@ -35,6 +35,8 @@ struct TiffLayout {
 // Samples that carry colour: 1 grey, 3 RGB or L*a*b*, 4 CMYK.
 int ColourSamples(const TiffLayout& layout);
 
+bool IsGrey(const TiffLayout& layout);
+
 // A Samples page decoded as 8-bit grey through a grey palette.
 bool IsGreyWithoutAlpha(const TiffLayout& layout);
 

@@ -14,13 +14,6 @@ std::uint8_t Ink(std::uint8_t ink, std::uint8_t black)
     return static_cast<std::uint8_t>(((255 - ink) * (255 - black) + 127) / 255);
 }
 
-// A premultiplied value already holds its share of the colour; white fills
-// the rest.
-std::uint8_t OnWhitePremultiplied(std::uint8_t value, std::uint8_t alpha)
-{
-    return static_cast<std::uint8_t>(std::min(255, value + 255 - alpha));
-}
-
 }  // namespace
 
 TiffPixelWriter::TiffPixelWriter(const TiffLayout& layout, const DibView& target)

@@ -3,6 +3,7 @@
 // without alpha as 8-bit levels, everything else as blue-green-red with the
 // alpha composed on white.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "picdec/DibView.h"
@@ -10,6 +11,13 @@
 #include "picdec/formats/TiffSamples.h"
 
 namespace picdec {
+
+// A premultiplied value already holds its share of the colour; white fills
+// the rest.
+inline std::uint8_t OnWhitePremultiplied(std::uint8_t value, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>(std::min(255, value + 255 - alpha));
+}
 
 class TiffPixelWriter {
 public:

@@ -5,6 +5,7 @@
 
 #include "picdec/CheckedSize.h"
 #include "picdec/Palette.h"
+#include "picdec/formats/TiffPixels.h"
 
 namespace picdec {
 
@@ -42,15 +43,27 @@ private:
     bool started_ = false;
 };
 
-void ToBgr(const std::uint32_t* abgr, std::uint32_t width, std::uint8_t* row)
+using Compose = std::uint8_t (*)(std::uint8_t value, std::uint8_t alpha);
+
+std::uint8_t Opaque(std::uint8_t value, std::uint8_t) { return value; }
+
+// libtiff premultiplies every alpha but that of chunky grey, and takes an
+// unspecified fourth sample of RGB for an associated alpha, which it is not.
+Compose ComposeOnWhite(const TiffLayout& layout)
+{
+    if (!layout.hasAlpha)
+        return Opaque;
+    return IsGrey(layout) && !layout.planar && !layout.associatedAlpha ? OnWhite : OnWhitePremultiplied;
+}
+
+void ToBgr(const std::uint32_t* abgr, std::uint32_t width, Compose compose, std::uint8_t* row)
 {
     for (std::uint32_t x = 0; x < width; ++x) {
         const std::uint32_t pixel = abgr[x];
-        // libtiff premultiplies every alpha, so white fills only the rest.
-        const unsigned white = 255 - TIFFGetA(pixel);
-        row[x * 3] = static_cast<std::uint8_t>(std::min(255u, TIFFGetB(pixel) + white));
-        row[x * 3 + 1] = static_cast<std::uint8_t>(std::min(255u, TIFFGetG(pixel) + white));
-        row[x * 3 + 2] = static_cast<std::uint8_t>(std::min(255u, TIFFGetR(pixel) + white));
+        const auto alpha = static_cast<std::uint8_t>(TIFFGetA(pixel));
+        row[x * 3] = compose(static_cast<std::uint8_t>(TIFFGetB(pixel)), alpha);
+        row[x * 3 + 1] = compose(static_cast<std::uint8_t>(TIFFGetG(pixel)), alpha);
+        row[x * 3 + 2] = compose(static_cast<std::uint8_t>(TIFFGetR(pixel)), alpha);
     }
 }
 
@@ -64,8 +77,9 @@ std::uint32_t BandHeight(TiffFile& file, std::uint32_t height)
 
 }  // namespace
 
-Status DecodeTiffViaRgba(TiffFile& file, const DibView& target)
+Status DecodeTiffViaRgba(TiffFile& file, const TiffLayout& layout, const DibView& target)
 {
+    const Compose compose = ComposeOnWhite(layout);
     RgbaImage image(file.Handle());
     if (!image.Started())
         return Status::UnsupportedVariant;
@@ -76,7 +90,7 @@ Status DecodeTiffViaRgba(TiffFile& file, const DibView& target)
         // libtiff fills what it could read even when it reports a failure.
         const bool read = image.ReadBand(y, rows, raster.data());
         for (std::uint32_t r = 0; r < rows; ++r)
-            ToBgr(raster.data() + static_cast<std::size_t>(r) * target.width, target.width, target.Row(y + r));
+            ToBgr(raster.data() + static_cast<std::size_t>(r) * target.width, target.width, compose, target.Row(y + r));
         if (!read)
             return file.Failure();
     }
