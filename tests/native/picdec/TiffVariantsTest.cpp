@@ -57,7 +57,8 @@ Colour CieLab(std::uint32_t x, std::uint32_t y, Row& row)
 // The pattern's colours (grey: its green), integers stored a half level up
 // so that every byte of a wide sample differs; floating point from 0 to 1,
 // with values below and above clamped. Associated alpha stores the colours
-// premultiplied by their alpha, shown as the straight colour mixed with white.
+// premultiplied by their alpha; either alpha shows the straight colour mixed
+// with white, and an unspecified extra sample is not shown.
 Colour PutPixel(TiffPlan& plan, std::uint32_t x, std::uint32_t y, Row& row)
 {
     if (plan.photometric == PHOTOMETRIC_CIELAB)
@@ -65,17 +66,31 @@ Colour PutPixel(TiffPlan& plan, std::uint32_t x, std::uint32_t y, Row& row)
     const bool floating = plan.sampleFormat == SAMPLEFORMAT_IEEEFP, grey = plan.photometric == PHOTOMETRIC_MINISBLACK;
     const Colour p = floating && x < 2 ? Colour{} : PatternColour(x, y);
     const Colour c = grey ? Colour{p.green, p.green, p.green} : p;
-    const double alpha = plan.alpha != 0 ? (x * 37 + y * 11) % 256 / 255.0 : 1.0;
+    const bool extra = plan.alpha != 0 || plan.unspecifiedExtraSample;
+    const double alpha = extra ? (x * 37 + y * 11) % 256 / 255.0 : 1.0;
+    const double share = plan.alpha == EXTRASAMPLE_ASSOCALPHA ? alpha : 1.0;
     std::size_t index = std::size_t{x} * static_cast<std::size_t>(plan.samplesPerPixel);
     for (const std::uint8_t channel : grey ? std::vector{c.green} : std::vector{c.red, c.green, c.blue}) {
-        const double unit = floating ? (x == 0 ? -0.5 : x == 1 ? 1.7 : channel / 255.0) : (channel + 0.5) / 256 * alpha;
+        const double unit = floating ? (x == 0 ? -0.5 : x == 1 ? 1.7 : channel / 255.0) : (channel + 0.5) / 256 * share;
         PutSample(row, plan, unit, index++);
     }
-    if (plan.alpha != 0)
+    if (extra)
         PutSample(row, plan, alpha, index);
-    const auto level = static_cast<std::uint8_t>(std::lround(alpha * 255));
+    const auto level = static_cast<std::uint8_t>(std::lround(plan.alpha != 0 ? alpha * 255 : 255));
     const auto onWhite = [level](std::uint8_t v) { return OnWhite(v, level); };
     return floating && x == 1 ? Colour{255, 255, 255} : Colour{onWhite(c.red), onWhite(c.green), onWhite(c.blue)};
+}
+
+void ExpectShows(TiffPlan plan, int tolerance)
+{
+    plan.width = 37;
+    plan.height = 20;
+    const RgbPicture expected = Painted(plan.width, plan.height, [&](std::uint32_t x, std::uint32_t y) {
+        return PutPixel(plan, x, y, x == 0 ? plan.rows.emplace_back() : plan.rows.back());
+    });
+    const Decoded decoded = DecodeFile(TiffFile(plan));
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_LE(LargestDifference(decoded.bitmap, expected), tolerance);
 }
 
 TEST(TiffVariants, ShowTheStoredColours)
@@ -97,15 +112,28 @@ TEST(TiffVariants, ShowTheStoredColours)
     };
     for (const Variant& variant : variants) {
         SCOPED_TRACE(variant.name);
-        TiffPlan plan = variant.plan;
-        plan.width = 37;
-        plan.height = 20;
-        const RgbPicture expected = Painted(plan.width, plan.height, [&](std::uint32_t x, std::uint32_t y) {
-            return PutPixel(plan, x, y, x == 0 ? plan.rows.emplace_back() : plan.rows.back());
-        });
-        const Decoded decoded = DecodeFile(TiffFile(plan));
-        ASSERT_EQ(decoded.status, Status::Ok);
-        EXPECT_LE(LargestDifference(decoded.bitmap, expected), variant.tolerance);
+        ExpectShows(variant.plan, variant.tolerance);
+    }
+}
+
+// Untyped samples are left to libtiff's RGBA conversion, which premultiplies
+// some alphas and not others, and takes an unspecified fourth sample of RGB
+// for an alpha.
+TEST(TiffVariants, ShowEveryKindOfExtraSampleAlikeSampleBySampleAndThroughLibtiff)
+{
+    struct Kind { const char* name; int alpha; };
+    const Kind kinds[] = {{"associated alpha", EXTRASAMPLE_ASSOCALPHA},
+                          {"unassociated alpha", EXTRASAMPLE_UNASSALPHA},
+                          {"unspecified extra sample", EXTRASAMPLE_UNSPECIFIED}};
+    for (const Kind& kind : kinds) {
+        for (const int photometric : {PHOTOMETRIC_MINISBLACK, PHOTOMETRIC_RGB}) {
+            for (const int format : {SAMPLEFORMAT_UINT, SAMPLEFORMAT_VOID}) {
+                SCOPED_TRACE(testing::Message() << kind.name << ", photometric " << photometric << ", format " << format);
+                ExpectShows({.samplesPerPixel = photometric == PHOTOMETRIC_RGB ? 4 : 2, .photometric = photometric,
+                             .alpha = kind.alpha, .unspecifiedExtraSample = kind.alpha == EXTRASAMPLE_UNSPECIFIED,
+                             .sampleFormat = format}, 1);
+            }
+        }
     }
 }
 

@@ -66,6 +66,7 @@ struct TiffPlan {
     std::uint32_t tileSize = 0;    // 0: strips
     std::uint32_t tileHeight = 0;  // 0: square tiles
     int alpha = 0;  // 0: none, else its EXTRASAMPLE kind, the last sample
+    bool unspecifiedExtraSample = false;  // the last sample is extra, of no declared kind
     int sampleFormat = 1;
     bool planar = false;
     int predictor = 1;
