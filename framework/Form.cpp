@@ -133,18 +133,38 @@ void TForm::SetAutoScroll(bool autoScroll)
 
 void TForm::RealignScrollBars()
 {
-    if (!autoScroll_)
+    // Showing or hiding a bar resizes the client area, which comes back here.
+    if (!autoScroll_ || realigning_)
         return;
+    realigning_ = true;
     ChildExtent extent{Handle(), 0, 0};
     ::EnumChildWindows(Handle(), MeasureChild, reinterpret_cast<LPARAM>(&extent));
+    const POINT content{extent.right + scrollPosition_.x, extent.bottom + scrollPosition_.y};
+    POINT position = scrollPosition_;
     // Each bar takes room from the other's direction: a second pass settles
     // a bar that the first pass measured while the other one still showed.
     for (int pass = 0; pass < 2; ++pass) {
         RECT client;
         ::GetClientRect(Handle(), &client);
-        SetScrollBar(Handle(), SB_HORZ, extent.right + scrollPosition_.x, client.right, scrollPosition_.x);
-        SetScrollBar(Handle(), SB_VERT, extent.bottom + scrollPosition_.y, client.bottom, scrollPosition_.y);
+        position.x = std::clamp(position.x, 0L, std::max(0L, content.x - client.right));
+        position.y = std::clamp(position.y, 0L, std::max(0L, content.y - client.bottom));
+        SetScrollBar(Handle(), SB_HORZ, content.x, client.right, position.x);
+        SetScrollBar(Handle(), SB_VERT, content.y, client.bottom, position.y);
     }
+    // A position beyond the new range moves the controls back into view.
+    MoveContentTo(position);
+    realigning_ = false;
+}
+
+void TForm::MoveContentTo(POINT position)
+{
+    const int dx = scrollPosition_.x - position.x;
+    const int dy = scrollPosition_.y - position.y;
+    if (dx == 0 && dy == 0)
+        return;
+    scrollPosition_ = position;
+    ::ScrollWindowEx(Handle(), dx, dy, nullptr, nullptr, nullptr, nullptr,
+                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
 }
 
 void TForm::OnScroll(int bar, int code)
@@ -166,11 +186,9 @@ void TForm::OnScroll(int bar, int code)
     default: return;
     }
     position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
-    LONG& current = bar == SB_HORZ ? scrollPosition_.x : scrollPosition_.y;
-    int delta = current - position;
-    current = position;
-    ::ScrollWindowEx(Handle(), bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr, nullptr,
-                     nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    POINT target = scrollPosition_;
+    (bar == SB_HORZ ? target.x : target.y) = position;
+    MoveContentTo(target);
     ::SetScrollPos(Handle(), bar, position, TRUE);
 }
 
@@ -228,6 +246,10 @@ LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            RealignScrollBars();
+        break;
     case WM_HSCROLL:
         OnScroll(SB_HORZ, LOWORD(wParam));
         return 0;

@@ -34,7 +34,9 @@ public:
 
     void SetAutoScroll(bool autoScroll);
     bool AutoScroll() const { return autoScroll_; }
-    // Shows scroll bars when the controls reach beyond the client area.
+    // Shows scroll bars when the controls reach beyond the client area; a
+    // scroll position the new range no longer holds is clamped. Runs at
+    // every change of the client size too.
     void RealignScrollBars();
 
     // Fills the background.
@@ -57,6 +59,8 @@ protected:
 
 private:
     void OnScroll(int bar, int code);
+    // Scrolls the controls so that this point of the content is at the top left.
+    void MoveContentTo(POINT position);
     LRESULT OnControlColor(HDC dc);
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
@@ -66,6 +70,7 @@ private:
     UniqueFont font_;
     bool autoScroll_ = false;
     POINT scrollPosition_{0, 0};
+    bool realigning_ = false;
     HWND focusedControl_ = nullptr;
     bool modal_ = false;
     TModalResult modalResult_ = mrNone;
