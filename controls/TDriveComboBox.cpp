@@ -14,11 +14,23 @@ namespace {
 constexpr DWORD kBoxStyle = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP;
 constexpr int kDropDownHeight = 200;
 
+// The current directory's drive; a network folder without a drive letter
+// has none, and the Windows folder's drive stands in.
+char StartDrive()
+{
+    std::string directory = CurrentDirectory();
+    if (directory.size() < 2 || directory[1] != ':') {
+        char windows[MAX_PATH] = "c:";
+        ::GetWindowsDirectoryA(windows, MAX_PATH);
+        directory = windows;
+    }
+    return LowerAscii(directory[0]);
+}
 
 } // namespace
 
 TDriveComboBox::TDriveComboBox()
-    : drive_(LowerAscii(CurrentDirectory().empty() ? 'c' : CurrentDirectory()[0])),
+    : drive_(StartDrive()),
       glyphs_{LoadGlyph("FLOPPY"), LoadGlyph("HARD"), LoadGlyph("NETWORK"), LoadGlyph("CDROM"), LoadGlyph("RAM")}
 {
 }

@@ -16,6 +16,8 @@ struct SplitPath {
 
 bool HasWildcard(const std::string& text) { return text.find_first_of("*?") != std::string::npos; }
 
+bool IsDirectoryEntryText(const std::string& text) { return text.size() >= 2 && text.front() == '[' && text.back() == ']'; }
+
 // The directory part relative to the drive's current directory: "\" for a
 // part like "\NAME", the part without its file, or the current directory.
 std::string DirectoryOnDrive(const std::string& directory, const std::string& file)
@@ -36,7 +38,7 @@ SplitPath ProcessPath(const std::string& text)
     CurrentDirectoryGuard guard;
     const std::string& saved = guard.Saved();
     SplitPath split{saved.empty() ? '\0' : saved[0], text, {}};
-    if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+    if (IsDirectoryEntryText(text)) {
         split.directory = text.substr(1, text.size() - 2);
     } else if (text.find(':') == 1) {
         split.drive = text[0];
@@ -62,6 +64,12 @@ void TFileListBox::ApplyFilePath(const std::string& text)
 {
     if (text.empty() || EqualIgnoringCase(text, FileName()))
         return;
+    // A network folder has no drive letter to split off: its entries are
+    // entered from it directly.
+    if (IsUncPath(directory_) && IsDirectoryEntryText(text)) {
+        SetDirectory(JoinPath(directory_, text.substr(1, text.size() - 2)));
+        return;
+    }
     const SplitPath split = ProcessPath(text);
     SetDirectory(std::string{split.drive, ':'} + split.directory);
     if (HasWildcard(split.file)) {

@@ -66,6 +66,24 @@ bool IsRootedPath(std::string_view path)
     return path.find(':') != std::string_view::npos || (!path.empty() && path.front() == '\\');
 }
 
+bool IsUncPath(std::string_view path)
+{
+    return path.size() > 2 && path.substr(0, 2) == "\\\\" && path[2] != '?' && path[2] != '.';
+}
+
+std::string WithoutLongPathPrefix(std::string_view path)
+{
+    constexpr std::string_view prefix = "\\\\?\\";
+    if (path.substr(0, prefix.size()) != prefix)
+        return std::string(path);
+    const std::string_view rest = path.substr(prefix.size());
+    if (UpperAscii(rest.substr(0, 4)) == "UNC\\")
+        return "\\\\" + std::string(rest.substr(4));
+    if (rest.size() >= 2 && rest[1] == ':')
+        return std::string(rest);
+    return std::string(path);
+}
+
 namespace {
 
 // Drops the first directory name after the first "\"; false when there is

@@ -27,5 +27,11 @@ std::string JoinPath(std::string_view directory, std::string_view name);
 // taken as it stands, not joined to a listed directory.
 bool IsRootedPath(std::string_view path);
 
+// True for a network path "\\server\share..." (not a "\\?\" or "\\.\" one).
+bool IsUncPath(std::string_view path);
+// The plain path behind the long-path prefix: "\\?\C:\a" is "C:\a" and
+// "\\?\UNC\server\share" is "\\server\share"; any other path as it is.
+std::string WithoutLongPathPrefix(std::string_view path);
+
 // Shortens a path for display by replacing leading directories with "...".
 std::string ShortenPath(std::string_view path, unsigned char maxLength);

@@ -17,6 +17,15 @@ add_marlett() {
     fi
 }
 
+# A network share without a drive letter for the tests: \\lumo-server\share
+# is the folder C:\lumo-share (Wine looks up \\SERVER\SHARE in dosdevices/unc).
+add_network_share() {
+    if [ -d "$prefix/drive_c" ] && [ ! -e "$prefix/dosdevices/unc/lumo-server/share" ]; then
+        mkdir -p "$prefix/drive_c/lumo-share" "$prefix/dosdevices/unc/lumo-server"
+        ln -sfn ../../../drive_c/lumo-share "$prefix/dosdevices/unc/lumo-server/share"
+    fi
+}
+
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
 
@@ -27,6 +36,7 @@ bits=64
 if [ -f "$prefix/.lumoscope-ready" ]; then
     if [ "$(cat "$prefix/.lumoscope-ready")" = "$bits" ]; then
         add_marlett
+        add_network_share
         exit 0
     fi
     /usr/lib/wine/wineserver -k 2>/dev/null || true
@@ -40,4 +50,5 @@ mkdir -p "$prefix"
     >>"$prefix/../wineboot.log" 2>&1
 /usr/lib/wine/wineserver -w
 add_marlett
+add_network_share
 echo "$bits" >"$prefix/.lumoscope-ready"

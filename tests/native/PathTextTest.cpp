@@ -4,6 +4,7 @@
 
 #include "framework/PictureFileKind.h"
 #include "text/AsciiCase.h"
+#include "text/Utf8Length.h"
 
 TEST(IsSupportedExtension, AcceptsTheSevenExtensionsInAnyCaseByTheirFirstFourCharacters)
 {
@@ -24,6 +25,30 @@ TEST(PathParts, SplitAtTheLastBackslashOrColonAndJoinWithoutASecondBackslash)
     }
     EXPECT_EQ(JoinPath("C:\\", "HOUSE.BMP"), "C:\\HOUSE.BMP");
     EXPECT_EQ(JoinPath("C:\\PICS", "HOUSE.BMP"), "C:\\PICS\\HOUSE.BMP");
+}
+
+TEST(LongAndNetworkPaths, LoseTheLongPathPrefixAndTellANetworkPathFromADevicePath)
+{
+    for (const auto& [path, plain, network] :
+         {std::tuple{"\\\\?\\C:\\PICS\\A.BMP", "C:\\PICS\\A.BMP", false},
+          {"\\\\?\\unc\\server\\share\\A.BMP", "\\\\server\\share\\A.BMP", false},
+          {"\\\\server\\share\\A.BMP", "\\\\server\\share\\A.BMP", true},
+          {"\\\\.\\PIPE\\X", "\\\\.\\PIPE\\X", false}, {"\\\\?\\Volume{1}\\A", "\\\\?\\Volume{1}\\A", false},
+          {"C:\\PICS", "C:\\PICS", false}}) {
+        EXPECT_EQ(WithoutLongPathPrefix(path), plain) << path;
+        EXPECT_EQ(IsUncPath(path), network) << path;
+    }
+}
+
+TEST(CutToUtf16Length, CountsCharactersAsTheSystemDoesAndNeverCutsOne)
+{
+    const std::string cjk = "\xE6\x97\xA5";        // one unit, three bytes
+    const std::string emoji = "\xF0\x9F\x93\xB7";  // two units, four bytes
+    for (const auto& [text, limit, cut] :
+         {std::tuple{cjk + cjk + cjk, 2, cjk + cjk}, {"a" + emoji + "b", 2, std::string("a")},
+          {"a" + emoji + "b", 3, "a" + emoji}, {std::string("\xE6\x97") + "x", 2, std::string("\xE6\x97")},
+          {std::string(300, 'a'), 255, std::string(255, 'a')}})
+        EXPECT_EQ(CutToUtf16Length(text, limit), cut) << text << " to " << limit;
 }
 
 TEST(ShortenPath, ReplacesLeadingDirectoriesWithDotsAsFarAsThatHelps)

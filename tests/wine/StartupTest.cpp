@@ -79,3 +79,25 @@ TEST_F(StartupTest, APictureNamedOnTheCommandLineIsSelectedAndFocusedInTheBrowse
     EXPECT_EQ(w.form1.Label2.Text(), ShortenPath(w.form1.FileListBox1.Directory(), 30));
     EXPECT_EQ(::GetFocus(), w.form1.FileListBox1.Handle());
 }
+
+// Explorer names a picture on a share without a drive letter by its network
+// path, and a long-path prefix may come first. The picture opens and the
+// list shows its folder.
+TEST_F(StartupTest, APictureNamedByANetworkOrLongPathOpensInItsFolder)
+{
+    const std::string shared = "lumo-start-" + std::to_string(::GetCurrentProcessId()) + ".bmp";
+    ASSERT_TRUE(::CopyFileA((folder / "photo.bmp").c_str(), ("C:\\lumo-share\\" + shared).c_str(), FALSE));
+    for (auto [argument, directory, name] :
+         {std::tuple{"\\\\lumo-server\\share\\" + shared, std::string("\\\\lumo-server\\share"), shared},
+          {"\\\\?\\" + (folder / "photo.bmp"), folder.Path(), std::string("photo.bmp")}}) {
+        SCOPED_TRACE(argument);
+        ScriptedDialogs dialogs;
+        ProgramWindows w;
+        OpenCommandLinePicture(w.form1, argument);
+        EXPECT_EQ(w.form1.Caption(), "Lumoscope32 - [" + UpperAscii(name) + "]");
+        EXPECT_EQ(w.form1.FileListBox1.Directory(), directory);
+        EXPECT_EQ(w.form1.FileListBox1.ItemIndex(), w.form1.FileListBox1.IndexOfName(name));
+        EXPECT_EQ(TextsOf(dialogs.requests), std::vector<std::string>{});
+    }
+    ::DeleteFileA(("C:\\lumo-share\\" + shared).c_str());
+}
