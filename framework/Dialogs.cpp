@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/RealDialogs.h"
+#include "text/Utf8Length.h"
 
 std::string MsgDlgCaption(TMsgDlgType type)
 {
@@ -66,7 +67,7 @@ bool InputQuery(const std::string& caption, const std::string& prompt, std::stri
     DialogAnswer answer = ShowDialog(request);
     if (answer.result != mrOk)
         return false;
-    value = answer.value.substr(0, 255);
+    value = CutToUtf16Length(answer.value, kMaxInputLength);
     return true;
 }
 

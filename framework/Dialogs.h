@@ -22,8 +22,10 @@ std::string MsgDlgCaption(TMsgDlgType type);
 // the TModalResult of the button pressed.
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
 
-// The text-input dialog: at most 255 characters, "OK" and "Abbrechen", the
-// initial value fully selected. True and the new text on "OK".
+// The text-input dialog: at most kMaxInputLength characters (counted as the
+// system counts a name's), "OK" and "Abbrechen", the initial value fully
+// selected. True and the new text on "OK".
+constexpr std::size_t kMaxInputLength = 255;
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
 
 // The default error display for an exception inside the message loop.

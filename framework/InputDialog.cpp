@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "framework/RealDialogs.h"
+#include "text/Utf8Length.h"
 
 namespace {
 
 constexpr int kPromptId = 100;
 constexpr int kEditId = 101;
-constexpr int kMaxInputLength = 255;
 
 class DialogTemplate {
 public:
@@ -68,27 +68,46 @@ struct InputState {
     std::string value;
 };
 
+// The dialog is a Unicode window, so its edit limits the text in
+// characters, as a name is limited, and not in UTF-8 bytes.
+std::wstring Wide(const std::string& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(),
+                                                               static_cast<int>(wide.size()))) - 1);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(size) - 1);
+    return text;
+}
+
 std::string ItemText(HWND dialog, int id)
 {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(::GetDlgItem(dialog, id))) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size()))));
-    return text;
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(::GetDlgItem(dialog, id))) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetDlgItemTextW(dialog, id, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
 }
 
 INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* state = reinterpret_cast<InputState*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+    auto* state = reinterpret_cast<InputState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG: {
-        ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         state = reinterpret_cast<InputState*>(lParam);
-        ::SetWindowTextA(dialog, state->request->caption.c_str());
-        ::SetDlgItemTextA(dialog, kPromptId, state->request->text.c_str());
+        ::SetWindowTextW(dialog, Wide(state->request->caption).c_str());
+        ::SetDlgItemTextW(dialog, kPromptId, Wide(state->request->text).c_str());
         HWND edit = ::GetDlgItem(dialog, kEditId);
-        ::SendMessageA(edit, EM_LIMITTEXT, kMaxInputLength, 0);
-        ::SetWindowTextA(edit, state->request->value.substr(0, kMaxInputLength).c_str());
+        ::SendMessageW(edit, EM_LIMITTEXT, kMaxInputLength, 0);
+        ::SetWindowTextW(edit, Wide(CutToUtf16Length(state->request->value, kMaxInputLength)).c_str());
         ::SetFocus(edit);
-        ::SendMessageA(edit, EM_SETSEL, 0, -1);
+        ::SendMessageW(edit, EM_SETSEL, 0, -1);
         return FALSE;  // the focus is set
     }
     case WM_COMMAND:
@@ -117,7 +136,7 @@ DialogAnswer ShowRealInputDialog(const DialogRequest& request)
     dialog.AddItem(0x80, WS_TABSTOP | BS_PUSHBUTTON, 122, 40, 50, 14, IDCANCEL, L"Abbrechen");
 
     InputState state{&request, {}};
-    INT_PTR result = ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialog.get(), ::GetActiveWindow(),
+    INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), ::GetActiveWindow(),
                                                InputDialogProc, reinterpret_cast<LPARAM>(&state));
     if (result == IDOK)
         return {mrOk, state.value};

@@ -1,6 +1,5 @@
 #include "imagelib/ImageLib.h"
 
-#include <cstring>
 #include <vector>
 
 #include "framework/Dialogs.h"
@@ -8,24 +7,14 @@
 
 namespace {
 
-// A NUL-terminated copy of at most 255 characters, as the library takes it.
-struct TextBuffer {
-    explicit TextBuffer(const std::string& text)
-    {
-        std::size_t length = text.size() < 255 ? text.size() : 255;
-        std::memcpy(data, text.data(), length);
-        data[length] = '\0';
-    }
-    char data[256] = {};
-};
-
+// The library is handed the whole name: a UTF-8 path of 255 bytes is far
+// from the system's limit, and a cut one names another file.
 template <typename Entry>
 bool ReadWith(Entry entry, const std::string& fileName, TBitmap& bitmap)
 {
-    TextBuffer name(fileName);
     HPALETTE palette = nullptr;
     HBITMAP handle = nullptr;
-    short result = entry(name.data, &handle, &palette);
+    short result = entry(fileName.c_str(), &handle, &palette);
     bitmap.SetHandle(handle);
     bitmap.SetPalette(palette);
     if (result >= 1)
@@ -79,13 +68,12 @@ bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitma
     }, fileName, bitmap);
 }
 
-bool ReadImageInfo(const std::string& fileName, ImageInfo& info)
+bool ReadImageInfo(const std::string& fileName, ImageInfo& info, bool reportFailure)
 {
-    TextBuffer name(fileName);
     char typeText[6] = {};
     char infoText[26] = {};
     short width = 0, height = 0, depth1 = 0, depth2 = 0, further = 0;
-    short result = PicInfo(name.data, typeText, &width, &height, &depth1, &depth2, &further, infoText, 0);
+    short result = PicInfo(fileName.c_str(), typeText, &width, &height, &depth1, &depth2, &further, infoText, 0);
     info.fileType = typeText;
     // Width and height go up to 65,535: read them unsigned.
     info.width = static_cast<unsigned short>(width);
@@ -96,7 +84,8 @@ bool ReadImageInfo(const std::string& fileName, ImageInfo& info)
     info.infoText = infoText;
     if (result >= 1)
         return true;
-    ShowDecoderError(result);
+    if (reportFailure)
+        ShowDecoderError(result);
     return false;
 }
 

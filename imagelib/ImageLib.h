@@ -33,7 +33,9 @@ bool ReadPcxFile(const std::string& fileName, int resolution, int dither, TBitma
 bool ReadPngFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 
-bool ReadImageInfo(const std::string& fileName, ImageInfo& info);
+// The library's information entry; a failure shows the library's message
+// unless the caller has told the user already.
+bool ReadImageInfo(const std::string& fileName, ImageInfo& info, bool reportFailure = true);
 
 // Sounds the error beep and shows the library's message for a failure code
 // in the "Fehler" box.

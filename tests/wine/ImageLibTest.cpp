@@ -88,3 +88,25 @@ TEST(ImageLibrary, FailuresShowTheLibrarysOwnMessage)
     }
     EXPECT_EQ(TextsOf(dialogs.requests), expected);
 }
+
+// A folder path of 90 CJK characters is 270 bytes of UTF-8: the library gets
+// all of them, or it opens no file (or another one).
+TEST(ImageLibrary, ReadsAPictureWhosePathIsLongerThan255Bytes)
+{
+    std::string folder = TempFile("");
+    for (int level = 0; level < 3; ++level) {
+        for (int i = 0; i < 30; ++i)
+            folder += "\xE7\x94\xBB";  // 画
+        folder += "\\";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    ASSERT_GT(folder.size(), 255u);
+    const std::string path = WriteBytes(folder + "photo.bmp", BmpFile({.width = 3, .height = 2, .bitsPerPixel = 24,
+                                                                        .pixels = std::vector<std::uint8_t>(24)}));
+    ScriptedDialogs dialogs;
+    TBitmap bitmap;
+    ImageInfo info;
+    EXPECT_TRUE(ReadBmpFile(path, 24, 0, bitmap) && ReadImageInfo(path, info));
+    EXPECT_EQ(std::pair(bitmap.Width(), info.height), std::pair(3, 2));
+    EXPECT_TRUE(dialogs.requests.empty());
+}

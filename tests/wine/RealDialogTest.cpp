@@ -124,6 +124,11 @@ TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
     const HWND list = form.FileListBox1.Handle(), box = form.DriveComboBox1.Handle();
     std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons; the warning's caption, button
+    // 90 CJK characters: 270 bytes, but far from the 255 characters a name may have.
+    std::string longName;
+    for (int i = 0; i < 90; ++i)
+        longName += "\xE7\x94\xBB";
+    longName += ".bmp";
     auto rename = [&](int button) {
         return [&, button](HWND dialog) {
             HWND edit = ::GetDlgItem(dialog, 101);
@@ -133,7 +138,7 @@ TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
                     std::to_string(start) + "-" + std::to_string(end),
                     std::to_string(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), TextOf(::GetDlgItem(dialog, IDOK)),
                     TextOf(::GetDlgItem(dialog, IDCANCEL))};
-            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(button == IDOK ? "b.bmp" : "c.bmp"));
+            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(button == IDOK ? longName.c_str() : "c.bmp"));
             Click(dialog, button);
         };
     };
@@ -162,5 +167,5 @@ TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "a.bmp", "0-5", "255", "OK", "Abbrechen",
                                               "Warnung", "OK"}));
-    EXPECT_TRUE(Exists(folder / "b.bmp"));
+    EXPECT_TRUE(Exists(folder / longName));
 }
