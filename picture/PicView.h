@@ -113,6 +113,9 @@ public:
 
     // Fills the information fields for the file; false after a failure.
     bool GetImageInfo(const std::string& fileName);
+    // True while the control holds a picture that is not empty (a failed
+    // read may leave an empty bitmap).
+    bool HoldsPicture() const;
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
@@ -171,6 +174,9 @@ private:
     void DrawMessageBitmap();
     int ReaderDepth() const;
     void SetFailedInfo();
+    // No picture: no type and a size of 0.
+    void SetEmptyInfo();
+    bool FillImageInfo(const std::string& fileName, bool reportFailure);
     void SetResourceInfo();
     void SetOwnFileInfo(const std::string& fileName, const std::string& key);
 

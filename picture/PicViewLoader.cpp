@@ -10,7 +10,6 @@ struct TPicView::LoaderRow {
     const char* key;
     // None: the bitmap resource of the program named by the file's stem.
     bool (*read)(const std::string&, int, int, TBitmap&, long);
-    const char* failureText;
 };
 
 namespace {
@@ -53,13 +52,13 @@ int TPicView::ReaderDepth() const
 std::string TPicView::GetImageName()
 {
     static const LoaderRow kRows[] = {
-        {".BMP", ReadBmpFile, "Reading bmp file failed"},  {".THB", ReadBmpFile, "Reading bmp file failed"},
-        {".THJ", ReadJpgFile, "Reading jpg file failed"},  {kResourceKey, nullptr, "Reading resource file failed"},
-        {".PNG", ReadPngFile, "Reading png file failed"},  {".GIF", ReadGifFile, "Reading gif file failed"},
-        {".TIF", ReadTifFile, "Reading tif file failed"},  {".PCX", ReadPcxFile, "Reading pcx file failed"},
-        {".JPG", ReadJpgFile, "Reading jpg file failed"},
+        {".BMP", ReadBmpFile}, {".THB", ReadBmpFile}, {".THJ", ReadJpgFile}, {kResourceKey, nullptr},
+        {".PNG", ReadPngFile}, {".GIF", ReadGifFile}, {".TIF", ReadTifFile}, {".PCX", ReadPcxFile},
+        {".JPG", ReadJpgFile},
     };
     const std::string key = ExtensionKey(imageName_);
+    // Each load describes its own picture, or none.
+    SetEmptyInfo();
     if (key != kResourceKey && !FileExists(imageName_)) {
         picture_.Clear();
         loadedName_ = kFileNotFound;
@@ -98,21 +97,28 @@ void TPicView::LoadMessageFile(void (TPicView::*load)(const std::string&))
     GetImageInfo(imageName_);
 }
 
+// A failure is told once: by the library's own reason, or, for a resource,
+// which no library reads, by the loader.
 void TPicView::LoadByReader(const LoaderRow& row, int depth, int dither)
 {
+    bool read = false;
     try {
         ClearPicture();
         TBitmap bitmap;
-        const bool read = row.read ? row.read(imageName_, depth, dither, bitmap, 0)
-                                   : ReadResourceBitmap("", FileNameStem(imageName_), Handle(), bitmap);
-        if (!read)
-            ShowInformation(row.failureText);
+        read = row.read ? row.read(imageName_, depth, dither, bitmap, 0)
+                        : ReadResourceBitmap("", FileNameStem(imageName_), Handle(), bitmap);
+        if (!read && !row.read)
+            ShowInformation("Reading resource file failed");
         picture_.SetGraphic(&bitmap);
     } catch (const std::exception&) {
         picture_.Clear();
-        return;
     }
-    GetImageInfo(imageName_);
+    // What a failed read kept (the rows before a truncation) is described
+    // without telling the failure a second time.
+    if (HoldsPicture() && read)
+        GetImageInfo(imageName_);
+    else if (HoldsPicture())
+        FillImageInfo(imageName_, false);
 }
 
 void TPicView::SetFailedInfo()
@@ -120,6 +126,19 @@ void TPicView::SetFailedInfo()
     ImageFileType = ImageInfoText = "ERR";
     ImageWidth = ImageHeight = ImageBitsPixel = ImagePlanes = ImageInfoValue = -1;
     ImageFileSize = -1;
+}
+
+void TPicView::SetEmptyInfo()
+{
+    ImageFileType = ImageInfoText = "";
+    ImageWidth = ImageHeight = ImageBitsPixel = ImagePlanes = ImageInfoValue = 0;
+    ImageFileSize = 0;
+}
+
+bool TPicView::HoldsPicture() const
+{
+    const TGraphic* graphic = picture_.Graphic();
+    return graphic && !graphic->Empty();
 }
 
 void TPicView::SetResourceInfo()
@@ -160,8 +179,13 @@ bool TPicView::GetImageInfo(const std::string& fileName)
         SetOwnFileInfo(fileName, key);
         return true;
     }
+    return FillImageInfo(fileName, true);
+}
+
+bool TPicView::FillImageInfo(const std::string& fileName, bool reportFailure)
+{
     ImageInfo info;
-    const bool read = ReadImageInfo(fileName, info);
+    const bool read = ReadImageInfo(fileName, info, reportFailure);
     ImageFileType = info.fileType;
     ImageWidth = info.width;
     ImageHeight = info.height;

@@ -95,16 +95,22 @@ TEST_F(PicViewLoader, ResourcePicturesComeFromTheProgramItself)
     EXPECT_EQ(TextsOf(dialogs.requests), std::vector<std::string>{"Reading resource file failed"});
 }
 
-// The library's own text first, then the reader's; a broken header still gives the file size.
-TEST_F(PicViewLoader, AFailingReaderShowsTheLibrarysTextThenItsOwnAndKeepsWhatItRead)
+// A failure is told once, by the library. What a cut file held is kept and
+// described; a file that gives nothing leaves no size behind.
+TEST_F(PicViewLoader, AFailingReaderIsToldOnceByTheLibraryAndKeepsWhatItRead)
 {
+    const std::string good = WriteBmpFile("lumo-good.bmp", 5, 5, clRed);
     const std::string cut = WriteBmpFile("lumo-cut.bmp", 8, 8, clRed, 40);
     EXPECT_EQ(Load(cut), UpperAscii(cut));
-    EXPECT_EQ(Captions(), "Fehler/Information/");
-    EXPECT_EQ(TextsOf(dialogs.requests), (std::vector<std::string>{"The picture file ends before the picture is complete.",
-                                                         "Reading bmp file failed"}));
-    EXPECT_EQ(view.Picture().Width(), 8);
+    EXPECT_EQ(Captions(), "Fehler/");
+    EXPECT_EQ(TextsOf(dialogs.requests),
+              std::vector<std::string>{"The picture file ends before the picture is complete."});
+    EXPECT_EQ(std::pair(view.Picture().Width(), view.ImageWidth), std::pair(8, 8));
+    Load(good);
+    Load(WriteTextFile("lumo-bad.pcx", "not a picture"));
+    EXPECT_EQ(Captions(), "Fehler/Fehler/");
+    EXPECT_EQ(std::pair(view.ImageWidth, view.ImageHeight), std::pair(0, 0));
     EXPECT_FALSE(view.GetImageInfo(WriteTextFile("lumo-bad.gif", "GIF89a\x01")));
     EXPECT_EQ(view.ImageFileSize, 7);
-    EXPECT_EQ(Captions(), "Fehler/Information/Fehler/");
+    EXPECT_EQ(Captions(), "Fehler/Fehler/Fehler/");
 }
