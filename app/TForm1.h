@@ -102,7 +102,7 @@ private:
     std::string ListedPath(const std::string& name) const;
     std::string SelectedEntryText() const;
     bool SelectedEntryIsFile() const;
-    void DeleteSelectedFile();
+    void DeleteSelectedFile(bool forGood);
     void RenameSelectedFile();
     void RereadKeepingIndex(int index);
 
@@ -114,6 +114,10 @@ private:
     void LeaveBusyState();
     bool ShowLoadedPicture(const std::string& path);
     void EmptyPreview();
+    void EnablePictureButtons();
+    // After the shown picture's file was deleted or renamed: the preview
+    // empties, so the path can be opened again.
+    void ForgetShownPicture(const std::string& path);
     void SetPreviewSize(PreviewSize size);
     void SetTitle(const std::string& title);
 

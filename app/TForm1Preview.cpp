@@ -1,6 +1,7 @@
 // Picture loading and the preview: the busy state around a load, the
 // information line, the title, the full-screen view's copy of the picture,
 // and the three picture buttons.
+#include "controls/FileEntries.h"
 #include "text/PathText.h"
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
@@ -18,13 +19,6 @@ constexpr PreviewSize kDesignPictureArea{352, 264};
 void Resize(HWND window, int width, int height)
 {
     ::SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// A control can hold a bitmap whose read failed: an empty picture.
-bool HoldsPicture(const TPicView& view)
-{
-    const TGraphic* graphic = view.Picture().Graphic();
-    return graphic && !graphic->Empty();
 }
 
 // The hourglass while it lives.
@@ -81,12 +75,17 @@ void TForm1::EnterBusyState()
 void TForm1::LeaveBusyState()
 {
     Screen().SetCursor(crDefault);
-    ButtonCpy.SetEnabled(!NoPictureLoaded);
-    ButtonVollbild.SetEnabled(!NoPictureLoaded);
+    EnablePictureButtons();
     BtnStretch.SetEnabled(true);
     ButtonExit.SetEnabled(true);
     ::EnableWindow(Handle(), TRUE);
     FileListBox1.SetFocus();
+}
+
+void TForm1::EnablePictureButtons()
+{
+    ButtonCpy.SetEnabled(!NoPictureLoaded);
+    ButtonVollbild.SetEnabled(!NoPictureLoaded);
 }
 
 // False when the control could not read the file.
@@ -96,11 +95,13 @@ bool TForm1::ShowLoadedPicture(const std::string& path)
     // decoded: a load never holds two pictures.
     if (Form2)
         Form2->PicView1.Picture().Clear();
+    // The loader fills the picture's information as it reads the file;
+    // asking the library again would read the file again and tell a failure
+    // a second time.
     PicView1.SetImageName(path);
-    PicView1.GetImageInfo(path);
     // A header that reads well in front of pixels that do not still leaves
     // the control without a picture: that is a failed load too.
-    if (PicView1.ImageWidth <= 0 || !HoldsPicture(PicView1))
+    if (PicView1.ImageWidth <= 0 || !PicView1.HoldsPicture())
         return false;
     FitPreview();
     ::ShowWindow(PicView1.Handle(), SW_SHOW);
@@ -111,6 +112,14 @@ bool TForm1::ShowLoadedPicture(const std::string& path)
         Form2->PicView1.SetPicture(PicView1.Picture());
     NoPictureLoaded = false;
     return true;
+}
+
+void TForm1::ForgetShownPicture(const std::string& path)
+{
+    if (CurrentPicturePath.empty() || !EqualIgnoringCase(path, CurrentPicturePath))
+        return;
+    EmptyPreview();
+    EnablePictureButtons();
 }
 
 void TForm1::EmptyPreview()

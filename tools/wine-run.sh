@@ -8,6 +8,9 @@ prefix=$(realpath -m "$1")
 shift
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winhlp32.exe=d"
+# Wine's Recycle Bin is the desktop's trash folder: the prefix keeps its own.
+export XDG_DATA_HOME="$prefix/xdg-data"
+mkdir -p "$XDG_DATA_HOME"
 loader=/usr/lib/wine/wine64
 if [ -f "$1" ]; then
     header=$(od -A n -t u4 -j 60 -N 4 "$1" | tr -d ' ')

@@ -1,6 +1,9 @@
 // The main window's browser panel: drive box, name field and file list.
 // Names outside ASCII go through it as UTF-8 from end to end.
 #include "TestSupport.h"
+
+#include <shellapi.h>
+
 #include "app/ProgramValues.h"
 #include "app/TForm1.h"
 #include "framework/Exceptions.h"
@@ -139,6 +142,54 @@ TEST_F(BrowserTest, OpeningAnEntryEntersADirectoryOrLoadsAPictureButNothingElse)
     EXPECT_EQ(list.Directory(), folder.Path());
     EXPECT_EQ(form.Label2.Text(), ShortenPath(folder.Path(), 30));
     EXPECT_EQ(dialogs.requests.size(), shown) << "nothing else was loaded";
+
+    // A file gone since the list was read: the list is read again, silently.
+    Select("[" + name + "]");
+    Enter(list.Handle());
+    Select("README.TXT");
+    ::DeleteFileA((folder / (name + "\\README.TXT")).c_str());
+    Enter(list.Handle());
+    EXPECT_EQ(list.IndexOfName("README.TXT"), -1);
+    EXPECT_EQ(list.Directory(), folder / name);
+    EXPECT_EQ(dialogs.requests.size(), shown);
+}
+
+// Del moves a file to the Recycle Bin. Shift+Del, and Del on a drive that has
+// no Recycle Bin, delete it for good, and the question says so.
+TEST_F(BrowserTest, DelRecyclesWhileShiftDelOrADriveWithoutARecycleBinDeletesForGood)
+{
+    folder.Fill({"a.bmp", "b.bmp", "c.bmp"});
+    ScratchDrive stick('S', folder.Path(), DRIVE_REMOVABLE);
+    auto recycled = [] {
+        SHQUERYRBINFO bin{};
+        bin.cbSize = sizeof bin;
+        ::SHQueryRecycleBinA(nullptr, &bin);
+        return bin.i64NumItems;
+    };
+    struct Row {
+        std::string directory;
+        const char* name;
+        bool shift;
+        const char* question;
+        long long toTheBin;
+    };
+    for (const Row& row : {Row{folder.Path(), "a.bmp", false, "Delete File a.bmp ?", 1},
+                           Row{folder.Path(), "b.bmp", true, "Delete File b.bmp for good ?", 0},
+                           Row{"S:\\", "c.bmp", false, "Delete File c.bmp for good ?", 0}}) {
+        SCOPED_TRACE(row.name);
+        list.SetFileName(row.directory);
+        Select(row.name);
+        const long long before = recycled();
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = row.shift ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        ListKey(VK_DELETE, mrYes);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+        ExpectMessage(dialogs.requests.back(), row.question, mtConfirmation, mbYes | mbNo);
+        EXPECT_FALSE(Exists(folder / row.name));
+        EXPECT_EQ(recycled() - before, row.toTheBin);
+    }
 }
 
 // A box made as the main window makes its own. The medium of a removable drive

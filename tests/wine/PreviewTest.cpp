@@ -103,6 +103,67 @@ TEST_F(PreviewTest, StretchFitsThePreviewUntilPressedAgain)
     EXPECT_EQ(SizeOf(f.PicView1.Handle()), (std::pair{480, 640}));
 }
 
+// Renaming or deleting the shown picture empties the preview without a
+// message, and a file given the shown name afterwards opens.
+TEST_F(PreviewTest, RenamingOrDeletingTheShownPictureEmptiesThePreview)
+{
+    WriteBmp(folder, "a.bmp", 40, 30);
+    WriteBmp(folder, "b.bmp", 50, 20);
+    auto key = [&](const char* name, WORD key, int answer, const std::string& value = {}) {
+        f.FileListBox1.SetItemIndex(f.FileListBox1.IndexOfName(name));
+        dialogs.Answer(answer, value);
+        PressKey(f.FileListBox1.Handle(), key);
+    };
+    auto expectEmpty = [&] {
+        EXPECT_FALSE(::IsWindowVisible(f.PicView1.Handle()) || f.ButtonVollbild.Enabled() || f.ButtonCpy.Enabled());
+        EXPECT_EQ((std::vector<std::string>{f.Caption(), CurrentPicturePath}),
+                  (std::vector<std::string>{"Lumoscope32 - [Noname]", ""}));
+    };
+    Open("a.bmp");
+    key("a.bmp", VK_INSERT, mrOk, "c.bmp");
+    expectEmpty();
+    key("b.bmp", VK_INSERT, mrOk, "a.bmp");
+    Open("a.bmp");
+    EXPECT_EQ(f.Panel5.Caption(), "Picture-Info:  50x20x16M");
+    key("a.bmp", VK_DELETE, mrYes);
+    expectEmpty();
+    EXPECT_EQ(dialogs.requests.size(), 3u) << "the two names asked for and the question, no message";
+}
+
+// The scroll range follows the preview and the client size; a position the
+// new range no longer holds is clamped, and the controls come back with it.
+TEST_F(PreviewTest, TheWindowScrollsOverWhatItHoldsAsThePreviewAndTheWindowSizeChange)
+{
+    WriteBmp(folder, "square.bmp", 600, 600);
+    WriteBmp(folder, "wide.bmp", 700, 500);
+    auto bars = [&] { return ::GetWindowLongA(f.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
+    auto pathLine = [&] { return RectInParent(f.Panel2.Handle()); };
+    auto scrollToTheEnd = [&] {
+        ::SendMessageA(f.Handle(), WM_HSCROLL, SB_RIGHT, 0);
+        ::SendMessageA(f.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    };
+    const RECT designed = pathLine();
+    Open("square.bmp");
+    scrollToTheEnd();
+    EXPECT_LT(pathLine().top, designed.top);
+    Press(f.BtnStretch);
+    EXPECT_EQ(bars(), 0);
+    EXPECT_EQ(pathLine(), designed) << "the path line and the drive box can be reached again";
+    Press(f.BtnStretch);
+
+    ::ShowWindow(f.Handle(), SW_MAXIMIZE);
+    Open("wide.bmp");
+    EXPECT_EQ(bars(), 0);
+    ::ShowWindow(f.Handle(), SW_RESTORE);
+    EXPECT_EQ(bars(), WS_HSCROLL | WS_VSCROLL) << "the restored window scrolls over the picture";
+    scrollToTheEnd();
+    EXPECT_LT(pathLine().left, designed.left);
+    ::ShowWindow(f.Handle(), SW_MAXIMIZE);
+    EXPECT_EQ(bars(), 0);
+    EXPECT_EQ(pathLine(), designed);
+    ::ShowWindow(f.Handle(), SW_RESTORE);
+}
+
 // A file that holds no picture, a header the library cannot decode (too
 // large: the header still reads, the control gets no picture) and an icon
 // the system cannot read, which shows its own message instead of ours.
@@ -137,9 +198,16 @@ TEST_F(PreviewTest, AFailedLoadRunsBusyWithoutTheOldPictureEmptiesThePreviewAndS
         ExpectIdle();
         ASSERT_FALSE(dialogs.requests.empty());
         if (*message) {
+            // The library's reason once, then ours.
+            ASSERT_EQ(dialogs.requests.size(), 2u);
+            EXPECT_EQ(dialogs.requests[0].caption, "Fehler");
             ExpectMessage(dialogs.requests.back(), message, mtError, mbOK);
             EXPECT_EQ(dialogs.requests.back().beep, dbError);
         }
+        EXPECT_EQ(std::pair(f.PicView1.ImageWidth, f.PicView1.ImageHeight), std::pair(0, 0));
+        Press(f.BtnStretch);
+        EXPECT_EQ(SizeOf(f.Panel1.Handle()).second, 272) << "no size left to fit";
+        Press(f.BtnStretch);
     }
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].caption, "Lumoscope32 - [Noname]");

@@ -81,12 +81,13 @@ private:
 // without a medium.
 class ScratchDrive {
 public:
-    explicit ScratchDrive(char letter, const std::string& windowsTarget = {}) : letter_(letter)
+    explicit ScratchDrive(char letter, const std::string& windowsTarget = {}, UINT type = DRIVE_FIXED)
+        : letter_(letter)
     {
         if (windowsTarget.empty())
             Define(DRIVE_REMOVABLE, "/nonexistent-lumoscope-medium");
         else
-            Define(DRIVE_FIXED, UnixPath(windowsTarget));
+            Define(type, UnixPath(windowsTarget));
     }
     ~ScratchDrive() { Define(DRIVE_NO_ROOT_DIR, {}); }
     ScratchDrive(const ScratchDrive&) = delete;
