@@ -170,16 +170,22 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) const
         ::SelectPalette(target, previous, TRUE);
 }
 
-void TBitmap::SaveToClipboard() const
+ClipboardData TBitmap::ClipboardFormats() const
 {
+    ClipboardData data;
     HBITMAP bitmap = Handle();
     if (!bitmap)
-        return;
-    PutOnClipboard(CF_DIB, PackedDibOf(bitmap, Palette()));
+        return data;
+    UniqueGlobal dib = PackedDibOf(bitmap, Palette());
+    // Without the device-independent copy the others are of no use.
+    if (!dib)
+        return data;
+    data.Add(CF_DIB, std::move(dib));
     if (Palette()) {
-        PutOnClipboard(CF_BITMAP, UniqueBitmap(DuplicateBitmap(bitmap)));
-        PutOnClipboard(CF_PALETTE, UniquePalette(DuplicatePalette(Palette())));
+        data.Add(CF_BITMAP, UniqueBitmap(DuplicateBitmap(bitmap)));
+        data.Add(CF_PALETTE, UniquePalette(DuplicatePalette(Palette())));
     }
+    return data;
 }
 
 HBITMAP DuplicateBitmap(HBITMAP bitmap)

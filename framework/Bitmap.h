@@ -37,7 +37,7 @@ public:
 
     void Draw(TCanvas& canvas, const RECT& rect) const override;
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TBitmap>(*this); }
-    void SaveToClipboard() const override;
+    ClipboardData ClipboardFormats() const override;
 
 private:
     struct Image {

@@ -25,6 +25,13 @@ void HandOver(UINT format, Unique& data)
 
 } // namespace
 
+void ClipboardData::PutOnOpenClipboard()
+{
+    for (Item& item : items_)
+        std::visit([&item](auto& data) { PutOnClipboard(item.format, std::move(data)); }, item.data);
+    items_.clear();
+}
+
 void PutOnClipboard(UINT format, UniqueGlobal data) { HandOver(format, data); }
 void PutOnClipboard(UINT format, UniqueBitmap bitmap) { HandOver(format, bitmap); }
 void PutOnClipboard(UINT format, UniquePalette palette) { HandOver(format, palette); }

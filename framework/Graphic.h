@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "framework/Clipboard.h"
+
 class TCanvas;
 
 class TGraphic {
@@ -21,8 +23,9 @@ public:
     virtual void Draw(TCanvas& canvas, const RECT& rect) const = 0;
     // A copy that shares the data; without the change handler.
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
-    // Puts a copy on the open, emptied clipboard in formats other programs read.
-    virtual void SaveToClipboard() const = 0;
+    // A copy in the clipboard formats other programs read; empty when none
+    // could be built.
+    virtual ClipboardData ClipboardFormats() const = 0;
 
     // Called after every change of the graphic itself.
     std::function<void()> OnChange;

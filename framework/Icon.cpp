@@ -44,12 +44,12 @@ void TIcon::Draw(TCanvas& canvas, const RECT& rect) const
                      rect.bottom - rect.top, 0, nullptr, DI_NORMAL);
 }
 
-void TIcon::SaveToClipboard() const
+ClipboardData TIcon::ClipboardFormats() const
 {
     if (Empty())
-        return;
+        return {};
     TBitmap bitmap;
     bitmap.SetSize(width_, height_);
     Draw(bitmap.Canvas(), RECT{0, 0, width_, height_});
-    bitmap.SaveToClipboard();
+    return bitmap.ClipboardFormats();
 }

@@ -21,7 +21,7 @@ public:
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TIcon>(*this); }
     // Icons have no clipboard format: the clipboard gets the icon drawn on
     // a white bitmap.
-    void SaveToClipboard() const override;
+    ClipboardData ClipboardFormats() const override;
 
 private:
     std::shared_ptr<const UniqueIcon> icon_;

@@ -129,8 +129,10 @@ void TMetafile::Draw(TCanvas& canvas, const RECT& rect) const
         ::EnumEnhMetaFile(canvas.Handle(), metafile_->get(), PlayDrawingRecord, nullptr, &rect);
 }
 
-void TMetafile::SaveToClipboard() const
+ClipboardData TMetafile::ClipboardFormats() const
 {
+    ClipboardData data;
     if (metafile_)
-        PutOnClipboard(CF_ENHMETAFILE, UniqueEnhMetafile(::CopyEnhMetaFile(metafile_->get(), nullptr)));
+        data.Add(CF_ENHMETAFILE, UniqueEnhMetafile(::CopyEnhMetaFile(metafile_->get(), nullptr)));
+    return data;
 }

@@ -29,7 +29,7 @@ public:
     int Height() const override { return height_; }
     void Draw(TCanvas& canvas, const RECT& rect) const override;
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TMetafile>(*this); }
-    void SaveToClipboard() const override;
+    ClipboardData ClipboardFormats() const override;
 
 private:
     void Take(HENHMETAFILE metafile, int width, int height);

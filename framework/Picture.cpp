@@ -60,9 +60,12 @@ void TPicture::SaveToClipboard(HWND owner) const
 {
     if (!graphic_ || graphic_->Empty())
         return;
+    ClipboardData data = graphic_->ClipboardFormats();
+    if (data.Empty())
+        throw EOutOfResources(OutOfResourcesText());
     ClipboardSession clipboard(owner);
     ::EmptyClipboard();
-    graphic_->SaveToClipboard();
+    data.PutOnOpenClipboard();
 }
 
 bool TPicture::ClipboardHasPicture()

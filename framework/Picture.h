@@ -37,7 +37,9 @@ public:
     // the window system cannot read.
     void LoadFromFile(const std::string& fileName);
 
-    // Puts the graphic on the clipboard, which it empties first.
+    // Puts the graphic on the clipboard, which it empties first. When the
+    // data cannot be built (no memory for a large picture), the clipboard
+    // is left as it was and EOutOfResources is raised.
     void SaveToClipboard(HWND owner) const;
     // True when the clipboard holds a bitmap or a metafile.
     static bool ClipboardHasPicture();

@@ -97,6 +97,28 @@ TEST_F(PicViewClipboard, GoesOutInTheFormatsOtherProgramsRead)
     }
 }
 
+// The copy is built before the clipboard is touched: when the system gives
+// no copy of the bitmap (here its handle is gone; a picture too large for
+// the memory left does the same), what the clipboard held stays, Cut keeps
+// the picture, and the failure is told.
+TEST_F(PicViewClipboard, ACopyThatCannotBeBuiltLosesNothing)
+{
+    const TBitmap small = MakeBitmap(7, 7, kRed);
+    view.Picture().SetGraphic(&small);
+    view.CopyToClipboard();
+    TBitmap refused = MakeBitmap(30, 20, kBlue);
+    ::DeleteObject(refused.Handle());
+    view.Picture().SetGraphic(&refused);
+    for (UINT message : {WM_COPY, WM_CUT}) {
+        ::SendMessageA(view.Handle(), message, 0, 0);
+        TPicture pasted;
+        pasted.LoadFromClipboard(host.Handle());
+        EXPECT_EQ(pasted.Width(), 7) << message;
+        EXPECT_NE(view.Picture().Graphic(), nullptr) << message;
+    }
+    EXPECT_EQ(TextsOf(dialogs.requests), std::vector<std::string>(2, "Systemressourcen erschöpft."));
+}
+
 TEST_F(PicViewClipboard, PastesWhatAnotherInstanceCopiedAndTheOtherWayRound)
 {
     ASSERT_EQ(RunPeer(), 0u);
