@@ -44,9 +44,10 @@ Status Read(const char* fileName, short resolution, short dither, HBITMAP* bitma
     request.resolution = resolution;
     request.dither = dither != 0;
     DibSectionSink sink;
-    Status status = picdec::ReadPicture(file.Bytes(), request, sink);
-    HBITMAP decoded = sink.ReleaseBitmap();
-    HPALETTE colours = sink.ReleasePalette();
+    Status status = file.Read([&](std::span<const std::uint8_t> bytes) { return picdec::ReadPicture(bytes, request, sink); });
+    // Rows decoded over a read error are not the file's: none are handed out.
+    HBITMAP decoded = status == Status::CannotReadFile ? nullptr : sink.ReleaseBitmap();
+    HPALETTE colours = status == Status::CannotReadFile ? nullptr : sink.ReleasePalette();
     if (bitmap)
         *bitmap = decoded;
     else if (decoded)
@@ -75,7 +76,7 @@ Status Information(const char* fileName, picdec::PictureInfo& info)
     Status opened = fileName ? file.Open(fileName) : Status::CannotOpenFile;
     if (!picdec::Succeeded(opened))
         return opened;
-    return picdec::ReadPictureInfo(file.Bytes(), info);
+    return file.Read([&](std::span<const std::uint8_t> bytes) { return picdec::ReadPictureInfo(bytes, info); });
 }
 
 void SetNumber(short* target, long value)
