@@ -74,19 +74,25 @@ void TCanvas::SelectBrush()
     ::SetBkMode(dc_, brush_.Style == bsClear ? TRANSPARENT : OPAQUE);
 }
 
+// A pen or font the window system refuses (out of handles) leaves the one
+// selected before in place, and alive.
 void TCanvas::SelectPen()
 {
     UniquePen pen(::CreatePen(PS_SOLID, pen_.Width, pen_.Color));
+    if (!pen)
+        return;
     SelectKeepingOriginal(dc_, pen.get(), originalPen_);
     penHandle_ = std::move(pen);
 }
 
 void TCanvas::SelectFont()
 {
+    ::SetTextColor(dc_, font_.Color);
     UniqueFont font = font_.CreateHandle();
+    if (!font)
+        return;
     SelectKeepingOriginal(dc_, font.get(), originalFont_);
     fontHandle_ = std::move(font);
-    ::SetTextColor(dc_, font_.Color);
 }
 
 void TCanvas::FillRect(const RECT& rect)

@@ -9,10 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "imagelib/MessageFileBytes.h"
 #include "imagelib/MessageFont.h"
 
 // Only this many bytes of a credit-box file are read.
-inline constexpr std::size_t kMaxCreditFileBytes = 65527;
+inline constexpr std::size_t kMaxCreditFileBytes = kMaxMessageFileBytes;
 
 // Empties the credit lines, then sets the font, speed, background colour and
 // credit lines from the first kMaxCreditFileBytes of the bytes (the text ends

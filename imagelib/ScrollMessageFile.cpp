@@ -1,6 +1,5 @@
 #include "imagelib/ScrollMessageFile.h"
 
-#include <limits>
 #include <optional>
 
 #include "imagelib/ExtractBetween.h"
@@ -65,7 +64,7 @@ void ParseScrollMessage(std::string_view bytes, MessageFont& font, int& speed, s
 bool ReadScrollMessage(const std::string& fileName, MessageFont& font, int& speed, std::uint32_t& backColor,
                        std::string& text)
 {
-    std::optional<std::string> bytes = ReadMessageFileBytes(fileName, std::numeric_limits<std::size_t>::max());
+    std::optional<std::string> bytes = ReadMessageFileBytes(fileName, kMaxMessageFileBytes);
     if (!bytes)
         return false;
     ParseScrollMessage(*bytes, font, speed, backColor, text);

@@ -16,7 +16,8 @@
 void ParseScrollMessage(std::string_view bytes, MessageFont& font, int& speed, std::uint32_t& backColor,
                         std::string& text);
 
-// ParseScrollMessage on the file's bytes. False, with nothing changed, when
-// the file does not exist; EFOpenError when it cannot be opened.
+// ParseScrollMessage on the first kMaxMessageFileBytes of the file. False,
+// with nothing changed, when the file does not exist; EFOpenError when it
+// cannot be opened.
 bool ReadScrollMessage(const std::string& fileName, MessageFont& font, int& speed, std::uint32_t& backColor,
                        std::string& text);

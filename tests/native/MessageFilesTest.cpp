@@ -129,6 +129,9 @@ TEST(ReadMessageFiles, ReadTheStartOfTheFileGiveFalseWithoutOneAndRaiseTheOpenEr
     const std::string longFile = TempPath("LONG.CMS", kEightLines + std::string(100000, 'A') + "\r\nEnd\r\n");
     EXPECT_TRUE(Scroll(s, TempPath("HELLO.SCM", "/sm|Hello/eo|")) && Credit(s, longFile));
     EXPECT_EQ(s.Described(), "65280,-20,12,Arial,0101,128,3,Hello|" + std::string(65527 - kEightLines.size(), 'A'));
+    // A message's end beyond the bytes read is no end: the text keeps its default.
+    EXPECT_TRUE(Scroll(s, TempPath("LONG.SCM", "/sm|" + std::string(70000, 'A') + "/eo|")));
+    EXPECT_EQ(s.text, " Invallid message format ! ");
 
     const std::string directory = TempPath("DIR.CMS");
     std::filesystem::create_directory(directory);
