@@ -124,11 +124,6 @@ TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
     form.FileListBox1.SetItemIndex(form.FileListBox1.IndexOfName("a.bmp"));
     const HWND list = form.FileListBox1.Handle(), box = form.DriveComboBox1.Handle();
     std::vector<std::string> seen;  // caption, prompt, value, selection, limit, buttons; the warning's caption, button
-    // 90 CJK characters: 270 bytes, but far from the 255 characters a name may have.
-    std::string longName;
-    for (int i = 0; i < 90; ++i)
-        longName += "\xE7\x94\xBB";
-    longName += ".bmp";
     auto rename = [&](int button) {
         return [&, button](HWND dialog) {
             HWND edit = ::GetDlgItem(dialog, 101);
@@ -138,7 +133,7 @@ TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
                     std::to_string(start) + "-" + std::to_string(end),
                     std::to_string(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), TextOf(::GetDlgItem(dialog, IDOK)),
                     TextOf(::GetDlgItem(dialog, IDCANCEL))};
-            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(button == IDOK ? longName.c_str() : "c.bmp"));
+            ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(button == IDOK ? "b.bmp" : "c.bmp"));
             Click(dialog, button);
         };
     };
@@ -167,5 +162,27 @@ TEST(RealDialogs, TheInputDialogRenamesOnlyOnOkAndEachDialogGivesTheFocusBack)
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"Rename File", "New Name:", "a.bmp", "0-5", "255", "OK", "Abbrechen",
                                               "Warnung", "OK"}));
-    EXPECT_TRUE(Exists(folder / longName));
+    EXPECT_TRUE(Exists(folder / "b.bmp"));
+}
+
+// A name may have 255 characters however many bytes they take: 90 CJK
+// characters (270 bytes) come back whole, and a longer text is cut between
+// characters.
+TEST(RealDialogs, TheInputLimitCountsCharactersAndCutsNone)
+{
+    auto repeated = [](const std::string& text, int times) {
+        std::string result;
+        for (int i = 0; i < times; ++i)
+            result += text;
+        return result;
+    };
+    const std::string cjk = "\xE7\x94\xBB";
+    for (const auto& [typed, kept] : {std::pair{repeated(cjk, 90) + ".bmp", repeated(cjk, 90) + ".bmp"},
+                                      {repeated(cjk, 300), repeated(cjk, 255)}}) {
+        ScriptedDialogs dialogs;
+        dialogs.Answer(mrOk, typed);
+        std::string value = "a.bmp";
+        ASSERT_TRUE(InputQuery("Rename File", "New Name:", value));
+        EXPECT_EQ(value, kept);
+    }
 }
