@@ -67,3 +67,8 @@ std::string PictureInfoText(int width, int height, long long bitsTimesPlanes)
     return "Picture-Info:  " + std::to_string(width) + "x" + std::to_string(height) + "x" +
            ColorCountText(bitsTimesPlanes);
 }
+
+std::string PictureAccessibleName(const std::string& name, int width, int height)
+{
+    return "picture " + name + ", " + std::to_string(width) + " by " + std::to_string(height);
+}

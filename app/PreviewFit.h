@@ -16,3 +16,5 @@ PreviewSize FittedPreviewSize(int width, int height);
 std::string ColorCountText(long long bitsTimesPlanes);
 // "Picture-Info:  640x480x256".
 std::string PictureInfoText(int width, int height, long long bitsTimesPlanes);
+// What a screen reader reads for the preview: "picture PHOTO.BMP, 640 by 480".
+std::string PictureAccessibleName(const std::string& name, int width, int height);

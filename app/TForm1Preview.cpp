@@ -107,7 +107,9 @@ bool TForm1::ShowLoadedPicture(const std::string& path)
     ::ShowWindow(PicView1.Handle(), SW_SHOW);
     Panel5.SetCaption(PictureInfoText(PicView1.ImageWidth, PicView1.ImageHeight,
                                       static_cast<long long>(PicView1.ImageBitsPixel) * PicView1.ImagePlanes));
-    SetTitle("Lumoscope32 - [" + UpperAscii(FileNamePart(path)) + "]");
+    const std::string name = UpperAscii(FileNamePart(path));
+    SetTitle("Lumoscope32 - [" + name + "]");
+    PicView1.SetAccessibleName(PictureAccessibleName(name, PicView1.ImageWidth, PicView1.ImageHeight));
     if (Form2)
         Form2->PicView1.SetPicture(PicView1.Picture());
     NoPictureLoaded = false;
@@ -132,6 +134,7 @@ void TForm1::EmptyPreview()
     CurrentPicturePath.clear();
     Panel5.SetCaption("Picture-Info:");
     SetTitle("Lumoscope32 - [Noname]");
+    PicView1.SetAccessibleName("");
     NoPictureLoaded = true;
     ResetPreviewSize();
 }

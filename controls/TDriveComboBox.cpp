@@ -116,6 +116,13 @@ void TDriveComboBox::SetTextCase(TTextCase textCase)
     SetDrive(remembered);
 }
 
+// The box shows the selected entry; it has the focus with the box.
+ItemState TDriveComboBox::EntryState(int index) const
+{
+    const bool selected = index == ItemIndex();
+    return {selected, selected && ::GetFocus() == Handle()};
+}
+
 void TDriveComboBox::DrawItem(HDC dc, int index, const RECT& rect, ItemState state) const
 {
     PrepareItem(dc, rect, state);
@@ -147,6 +154,8 @@ LRESULT TDriveComboBox::HookProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFONT:
         OnSetFont(wParam, lParam);
         return 0;
+    case WM_GETOBJECT:
+        return OnGetObject(wParam, lParam);
     }
     return TControlHook::HookProc(message, wParam, lParam);
 }
@@ -164,4 +173,11 @@ void TDriveComboBox::OnSetFont(WPARAM font, LPARAM redraw)
     font_ = reinterpret_cast<HFONT>(font);
     if (fieldHeight_ > 0)
         UpdateItemHeight();
+}
+
+LRESULT TDriveComboBox::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (AsksForClientObject(lParam))
+        return accessibility_.Answer(Handle(), wParam);
+    return CallOriginal(WM_GETOBJECT, wParam, lParam);
 }

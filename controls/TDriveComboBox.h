@@ -10,11 +10,12 @@
 #include "controls/ControlHook.h"
 #include "controls/DriveList.h"
 #include "controls/ItemDrawing.h"
+#include "controls/ListAccessible.h"
 #include "framework/Handles.h"
 
 enum TTextCase { tcLowerCase = 0, tcUpperCase = 1 };
 
-class TDriveComboBox : public TControlHook {
+class TDriveComboBox : public TControlHook, private AccessibleEntries {
 public:
     TDriveComboBox();
     ~TDriveComboBox() override;
@@ -46,8 +47,13 @@ private:
     void UpdateItemHeight();
     void FitSelectionFieldHeight(int height);
 
+    int EntryCount() const override { return static_cast<int>(items_.size()); }
+    const std::string& EntryText(int index) const override { return items_[static_cast<std::size_t>(index)].text; }
+    ItemState EntryState(int index) const override;
+
     void OnReflectedCommand(int notifyCode);
     void OnSetFont(WPARAM font, LPARAM redraw);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     UniqueWindow window_;
     HFONT font_ = nullptr;
@@ -57,4 +63,6 @@ private:
     int itemHeight_ = 11;
     int fieldHeight_ = 0;
     std::array<UniqueBitmap, 5> glyphs_;
+    // The system's object for a combo box gives no entries under Wine.
+    ListAccessibility accessibility_{*this};
 };

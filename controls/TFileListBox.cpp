@@ -163,6 +163,12 @@ HBITMAP TFileListBox::GlyphFor(FileGlyph glyph) const
     return nullptr;
 }
 
+ItemState TFileListBox::EntryState(int index) const
+{
+    const bool hasFocus = ::GetFocus() == Handle();
+    return {index == ItemIndex(), hasFocus && index == ::SendMessageA(Handle(), LB_GETCARETINDEX, 0, 0)};
+}
+
 void TFileListBox::DrawItem(HDC dc, int index, const RECT& rect, ItemState state) const
 {
     PrepareItem(dc, rect, state);
@@ -192,6 +198,8 @@ LRESULT TFileListBox::HookProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFONT:
         OnSetFont(wParam, lParam);
         return 0;
+    case WM_GETOBJECT:
+        return OnGetObject(wParam, lParam);
     }
     return TControlHook::HookProc(message, wParam, lParam);
 }
@@ -230,4 +238,11 @@ void TFileListBox::OnSetFont(WPARAM font, LPARAM redraw)
     CallOriginal(WM_SETFONT, font, redraw);
     font_ = reinterpret_cast<HFONT>(font);
     UpdateItemHeight();
+}
+
+LRESULT TFileListBox::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (AsksForClientObject(lParam))
+        return accessibility_.Answer(Handle(), wParam);
+    return CallOriginal(WM_GETOBJECT, wParam, lParam);
 }

@@ -11,9 +11,10 @@
 #include "controls/DirectoryReader.h"
 #include "controls/FileEntries.h"
 #include "controls/ItemDrawing.h"
+#include "controls/ListAccessible.h"
 #include "framework/Handles.h"
 
-class TFileListBox : public TControlHook {
+class TFileListBox : public TControlHook, private AccessibleEntries {
 public:
     TFileListBox();
     ~TFileListBox() override;
@@ -69,9 +70,14 @@ private:
     void UpdateItemHeight();
     HBITMAP GlyphFor(FileGlyph glyph) const;
 
+    int EntryCount() const override { return static_cast<int>(items_.size()); }
+    const std::string& EntryText(int index) const override { return items_[static_cast<std::size_t>(index)].text; }
+    ItemState EntryState(int index) const override;
+
     void OnReflectedCommand(int notifyCode);
     void OnReflectedDrawItem(const DRAWITEMSTRUCT& item);
     void OnSetFont(WPARAM font, LPARAM redraw);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     UniqueWindow window_;
     HFONT font_ = nullptr;
@@ -86,4 +92,6 @@ private:
     UniqueBitmap executableGlyph_;
     UniqueBitmap folderGlyph_;
     UniqueBitmap unknownGlyph_;
+    // The entries stay the list's own: the list box holds no strings.
+    ListAccessibility accessibility_{*this};
 };

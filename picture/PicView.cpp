@@ -127,6 +127,16 @@ void TPicView::ClearPicture()
     picture_.Clear();
 }
 
+// The standard object drops a mnemonic "&" from the window text: an "&" of
+// the name goes in doubled.
+void TPicView::SetAccessibleName(const std::string& name)
+{
+    std::string text;
+    for (char c : name)
+        text += c == '&' ? std::string("&&") : std::string(1, c);
+    ::SetWindowTextA(Handle(), text.c_str());
+}
+
 HPALETTE TPicView::GetPalette() const
 {
     if (libPalette_)

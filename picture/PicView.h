@@ -121,6 +121,9 @@ public:
     void PasteFromClipboard();
     // Ends a running message and empties the picture.
     void ClearPicture();
+    // The name a screen reader reads for the control: its window text,
+    // which nothing paints.
+    void SetAccessibleName(const std::string& name);
     // The palette the window system should realise for this control.
     HPALETTE GetPalette() const;
 
