@@ -27,17 +27,35 @@ BOOL CALLBACK MeasureChild(HWND child, LPARAM parameter)
     return TRUE;
 }
 
-void SetScrollBar(HWND window, int bar, int extent, int page, int position)
+bool BarShown(HWND window, int bar)
 {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = extent > page ? extent - 1 : 0;
-    info.nPage = extent > page ? static_cast<UINT>(page) : 0;
-    info.nPos = position;
-    ::SetScrollInfo(window, bar, &info, TRUE);
-    ::ShowScrollBar(window, bar, extent > page);
+    return (::GetWindowLongA(window, GWL_STYLE) & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL)) != 0;
+}
+
+// Sets what changed only: every change repaints the window's frame, which
+// costs more than the rest of a picture's layout. True when the bar came or
+// went, which changes the client area.
+bool SetScrollBar(HWND window, int bar, int extent, int page, int position)
+{
+    SCROLLINFO wanted{};
+    wanted.cbSize = sizeof wanted;
+    wanted.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    wanted.nMax = extent > page ? extent - 1 : 0;
+    wanted.nPage = extent > page ? static_cast<UINT>(page) : 0;
+    wanted.nPos = position;
+    SCROLLINFO current{};
+    current.cbSize = sizeof current;
+    current.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    const bool wasShown = BarShown(window, bar);
+    const bool known = ::GetScrollInfo(window, bar, &current) != FALSE;
+    if (!known || current.nMin != wanted.nMin || current.nMax != wanted.nMax || current.nPage != wanted.nPage ||
+        current.nPos != wanted.nPos)
+        ::SetScrollInfo(window, bar, &wanted, TRUE);
+    // An empty range may already have hidden the bar.
+    const bool show = extent > page;
+    if (show != BarShown(window, bar))
+        ::ShowScrollBar(window, bar, show);
+    return show != wasShown;
 }
 
 struct ThreadWindows {
@@ -143,13 +161,14 @@ void TForm::RealignScrollBars()
     POINT position = scrollPosition_;
     // Each bar takes room from the other's direction: a second pass settles
     // a bar that the first pass measured while the other one still showed.
-    for (int pass = 0; pass < 2; ++pass) {
+    bool barsChanged = true;
+    for (int pass = 0; pass < 2 && barsChanged; ++pass) {
         RECT client;
         ::GetClientRect(Handle(), &client);
         position.x = std::clamp(position.x, 0L, std::max(0L, content.x - client.right));
         position.y = std::clamp(position.y, 0L, std::max(0L, content.y - client.bottom));
-        SetScrollBar(Handle(), SB_HORZ, content.x, client.right, position.x);
-        SetScrollBar(Handle(), SB_VERT, content.y, client.bottom, position.y);
+        barsChanged = SetScrollBar(Handle(), SB_HORZ, content.x, client.right, position.x);
+        barsChanged = SetScrollBar(Handle(), SB_VERT, content.y, client.bottom, position.y) || barsChanged;
     }
     // A position beyond the new range moves the controls back into view.
     MoveContentTo(position);
