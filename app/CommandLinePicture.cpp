@@ -10,17 +10,12 @@
 
 namespace {
 
-// Moves the browser to the picture's folder. A network folder without a
-// drive letter is entered as it is; the drive rule of the list would put it
-// on the current drive. False when the list cannot enter the folder: it then
-// stays where it was.
+// Moves the browser to the picture's folder. False when the list cannot
+// enter the folder: it then stays where it was.
 bool MoveBrowserTo(TForm1& form, const std::string& directory)
 {
     try {
-        if (IsUncPath(directory))
-            form.FileListBox1.SetDirectory(directory);
-        else
-            form.FileListBox1.SetFileName(directory);
+        form.FileListBox1.SetFileName(directory);
     } catch (const std::exception&) {
         return false;
     }

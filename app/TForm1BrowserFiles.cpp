@@ -119,12 +119,12 @@ void TForm1::FileListBox1DblClick(TFileListBox& /*sender*/)
 {
     const std::string selected = FileListBox1.FileName();
     const int index = FileListBox1.ItemIndex();
-    // A file that went away since the list was read: the list is read again.
-    if (index >= 0 && !FileListBox1.Items()[static_cast<std::size_t>(index)].isDirectory && !FileExists(selected)) {
-        RereadKeepingIndex(index);
-        return;
-    }
     if (!FileExists(selected)) {
+        // A file that went away since the list was read: the list is read again.
+        if (index >= 0 && !FileListBox1.Items()[static_cast<std::size_t>(index)].isDirectory) {
+            RereadKeepingIndex(index);
+            return;
+        }
         FileListBox1.SetFileName(FileNamePart(selected));
         RefreshPathLine();
     }

@@ -118,7 +118,7 @@ bool TForm1::ShowLoadedPicture(const std::string& path)
 
 void TForm1::ForgetShownPicture(const std::string& path)
 {
-    if (CurrentPicturePath.empty() || !EqualIgnoringCase(path, CurrentPicturePath))
+    if (!EqualIgnoringCase(path, CurrentPicturePath))
         return;
     EmptyPreview();
     EnablePictureButtons();

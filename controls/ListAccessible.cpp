@@ -2,16 +2,14 @@
 
 #include <oleacc.h>
 
+#include "framework/WideText.h"
+
 namespace {
 
 BSTR ToBstr(const std::string& text)
 {
-    const int size = static_cast<int>(text.size());
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    BSTR result = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
-    if (result && length > 0)
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result, length);
-    return result;
+    const std::wstring wide = WideText(text);
+    return ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 } // namespace

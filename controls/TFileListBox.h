@@ -67,6 +67,8 @@ private:
     void Change();
     void SelectByName(const std::string& name);
     void ApplyFilePath(const std::string& text);
+    // A folder or file named by a network path "\\server\share\...".
+    void ApplyNetworkPath(const std::string& path);
     void UpdateItemHeight();
     HBITMAP GlyphFor(FileGlyph glyph) const;
 

@@ -64,8 +64,12 @@ void TFileListBox::ApplyFilePath(const std::string& text)
 {
     if (text.empty() || EqualIgnoringCase(text, FileName()))
         return;
-    // A network folder has no drive letter to split off: its entries are
-    // entered from it directly.
+    // A network path has no drive letter to split off: it is entered as it
+    // stands, and so is an entry of a network folder.
+    if (IsUncPath(text)) {
+        ApplyNetworkPath(text);
+        return;
+    }
     if (IsUncPath(directory_) && IsDirectoryEntryText(text)) {
         SetDirectory(JoinPath(directory_, text.substr(1, text.size() - 2)));
         return;
@@ -85,4 +89,14 @@ void TFileListBox::ApplyFilePath(const std::string& text)
         SetMask(split.file);
         SelectByName(split.file);
     }
+}
+
+void TFileListBox::ApplyNetworkPath(const std::string& path)
+{
+    if (!FileExists(path)) {
+        SetDirectory(path);
+        return;
+    }
+    SetDirectory(DirectoryPart(path));
+    SelectByName(FileNamePart(path));
 }

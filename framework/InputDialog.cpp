@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/RealDialogs.h"
+#include "framework/WideText.h"
 #include "text/Utf8Length.h"
 
 namespace {
@@ -70,28 +71,11 @@ struct InputState {
 
 // The dialog is a Unicode window, so its edit limits the text in
 // characters, as a name is limited, and not in UTF-8 bytes.
-std::wstring Wide(const std::string& text)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(),
-                                                               static_cast<int>(wide.size()))) - 1);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide)
-{
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(size) - 1);
-    return text;
-}
-
 std::string ItemText(HWND dialog, int id)
 {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(::GetDlgItem(dialog, id))) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetDlgItemTextW(dialog, id, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
+    return Utf8Text(text);
 }
 
 INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -101,11 +85,11 @@ INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: {
         ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         state = reinterpret_cast<InputState*>(lParam);
-        ::SetWindowTextW(dialog, Wide(state->request->caption).c_str());
-        ::SetDlgItemTextW(dialog, kPromptId, Wide(state->request->text).c_str());
+        ::SetWindowTextW(dialog, WideText(state->request->caption).c_str());
+        ::SetDlgItemTextW(dialog, kPromptId, WideText(state->request->text).c_str());
         HWND edit = ::GetDlgItem(dialog, kEditId);
         ::SendMessageW(edit, EM_LIMITTEXT, kMaxInputLength, 0);
-        ::SetWindowTextW(edit, Wide(CutToUtf16Length(state->request->value, kMaxInputLength)).c_str());
+        ::SetWindowTextW(edit, WideText(CutToUtf16Length(state->request->value, kMaxInputLength)).c_str());
         ::SetFocus(edit);
         ::SendMessageW(edit, EM_SETSEL, 0, -1);
         return FALSE;  // the focus is set

@@ -115,9 +115,11 @@ void TPicView::LoadByReader(const LoaderRow& row, int depth, int dither)
     }
     // What a failed read kept (the rows before a truncation) is described
     // without telling the failure a second time.
-    if (HoldsPicture() && read)
+    if (!HoldsPicture())
+        return;
+    if (read)
         GetImageInfo(imageName_);
-    else if (HoldsPicture())
+    else
         FillImageInfo(imageName_, false);
 }
 

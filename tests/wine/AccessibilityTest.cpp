@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "PreviewTestSupport.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -14,13 +15,7 @@ struct Releaser {
 
 std::string Utf8(BSTR text)
 {
-    std::string result;
-    if (text) {
-        const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-        result.resize(static_cast<std::size_t>(size));
-        ::WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), size, nullptr, nullptr);
-        result.pop_back();
-    }
+    std::string result = text ? Utf8Text(std::wstring_view(text, ::SysStringLen(text))) : std::string();
     ::SysFreeString(text);
     return result;
 }
