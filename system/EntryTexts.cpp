@@ -21,3 +21,8 @@ bool IsProgramClass(std::string_view className)
 {
     return UpperAscii(className) == "LUMOSCOPE32";
 }
+
+std::string OpenWithProgidsKey(std::string_view extension)
+{
+    return std::string(kMachineClassesKey) + "\\" + std::string(extension) + "\\" + kOpenWithProgidsKey;
+}

@@ -17,9 +17,29 @@ inline constexpr const char* kDisplayName = "Lumoscope 1.1 -32";
 inline constexpr const char* kIniFile = "WIN.INI";
 inline constexpr const char* kIniSection = "Extensions";
 
+// The rest of the uninstall entry, for the system's list of programs.
+inline constexpr const char* kPublisher = "The Lumoscope32 authors";
+
+// The program as a handler the user may choose for a picture type, never
+// taking another program's default: its class in each type's "Open with"
+// list, its application key, and its capabilities for Default apps.
+inline constexpr const char* kMachineClassesKey = "SOFTWARE\\Classes";
+inline constexpr const char* kOpenWithProgidsKey = "OpenWithProgids";
+inline constexpr const char* kApplicationKey = "SOFTWARE\\Classes\\Applications\\LUMSC32.EXE";
+inline constexpr const char* kApplicationName = "Lumoscope32";
+inline constexpr const char* kApplicationDescription = "A small, fast picture viewer";
+inline constexpr const char* kProgramKey = "SOFTWARE\\Lumoscope32";
+inline constexpr const char* kCapabilitiesKey = "SOFTWARE\\Lumoscope32\\Capabilities";
+inline constexpr const char* kRegisteredApplicationsKey = "SOFTWARE\\RegisteredApplications";
+// The name Default apps knows the program by (ms-settings:defaultapps?registeredAppMachine=).
+inline constexpr const char* kRegisteredName = "Lumoscope32";
+
 // In the order they are registered.
 inline constexpr std::array<const char*, 7> kPictureExtensions = {".BMP", ".GIF", ".ICO", ".JPG",
                                                                   ".PCX", ".TIF", ".WMF"};
+
+// "SOFTWARE\Classes\.BMP\OpenWithProgids" for ".BMP".
+std::string OpenWithProgidsKey(std::string_view extension);
 
 // The shell's open command; both parts quoted so that paths with blanks
 // arrive as one argument.

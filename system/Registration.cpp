@@ -1,49 +1,58 @@
 #include "system/Registration.h"
 
+#include <shlobj.h>
+
 #include "framework/Files.h"
 #include "system/EntryTexts.h"
+#include "system/HandlerEntries.h"
 #include "system/IniFiles.h"
-#include "system/Registry.h"
+#include "system/RegistryUpdate.h"
+#include "system/UninstallEntry.h"
 
 namespace {
+
+const HKEY HKLM = HKEY_LOCAL_MACHINE;
+const HKEY HKCR = HKEY_CLASSES_ROOT;
 
 // An existing key whose default value is not the program's class (empty or
 // not text included) belongs to another program.
 bool OwnedByAnotherProgram(const std::string& extension)
 {
-    return RegKeyExists(HKEY_CLASSES_ROOT, extension) &&
-           !IsProgramClass(ReadRegString(HKEY_CLASSES_ROOT, extension, ""));
+    return RegKeyExists(HKCR, extension) && !IsProgramClass(ReadRegString(HKCR, extension, ""));
 }
 
-void ClaimExtension(const std::string& programPath, const std::string& extension)
+void ClaimExtension(const std::string& programPath, const std::string& extension, RegistryUpdate& update)
 {
     const std::string command = ExtensionCommand(programPath, extension);
-    WriteRegString(HKEY_LOCAL_MACHINE, kExtensionsKey, extension, command);
-    WriteRegString(HKEY_CLASSES_ROOT, extension, "", kClassName);
+    update.SetString(HKLM, kExtensionsKey, extension, command);
+    update.SetString(HKCR, extension, "", kClassName);
     WriteIniString(kIniFile, kIniSection, extension.substr(1), command);
 }
 
-void WriteHelpValue(const ProgramLocation& program)
+void WriteHelpValue(const ProgramLocation& program, RegistryUpdate& update)
 {
     if (FileExists(program.helpFile))
-        WriteRegString(HKEY_LOCAL_MACHINE, kHelpKey, kHelpValue, program.dir);
+        update.SetString(HKLM, kHelpKey, kHelpValue, program.dir);
     else
-        DeleteRegValue(HKEY_LOCAL_MACHINE, kHelpKey, kHelpValue);
+        update.Remove(HKLM, kHelpKey, kHelpValue);
 }
 
 } // namespace
 
 void WriteSystemEntries(const ProgramLocation& program)
 {
-    WriteRegString(HKEY_LOCAL_MACHINE, kAppPathsKey, "", program.path);
-    WriteRegString(HKEY_LOCAL_MACHINE, kAppPathsKey, "Path", program.dir);
-    WriteHelpValue(program);
-    WriteRegString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName", kDisplayName);
-    WriteRegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", UninstallCommand(program.path));
-    WriteRegString(HKEY_CLASSES_ROOT, kClassName, "", kClassDescription);
-    WriteRegString(HKEY_CLASSES_ROOT, kOpenCommandKey, "", OpenCommand(program.path));
-    WriteRegString(HKEY_CLASSES_ROOT, kClassName, "Version", kVersion);
+    RegistryUpdate update;
+    update.SetString(HKLM, kAppPathsKey, "", program.path);
+    update.SetString(HKLM, kAppPathsKey, "Path", program.dir);
+    WriteHelpValue(program, update);
+    WriteUninstallEntry(program, update);
+    update.SetString(HKCR, kClassName, "", kClassDescription);
+    update.SetString(HKCR, kOpenCommandKey, "", OpenCommand(program.path));
+    update.SetString(HKCR, kClassName, "Version", kVersion);
     for (const std::string extension : kPictureExtensions)
         if (!OwnedByAnotherProgram(extension))
-            ClaimExtension(program.path, extension);
+            ClaimExtension(program.path, extension, update);
+    WriteHandlerEntries(program, update);
+    if (update.Changed())
+        ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }

@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <sddl.h>
 
-#include "TestSupport.h"
+#include "PreviewTestSupport.h"
+#include "ProcessTestSupport.h"
+#include "RegistryTestSupport.h"
 #include "system/EntryTexts.h"
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"
@@ -24,8 +26,10 @@ protected:
     void TearDown() override { Wipe(); }
     static void Wipe()
     {
-        for (const char* key : {kAppPathsKey, kUninstallKey})
+        for (const char* key : {kAppPathsKey, kUninstallKey, kApplicationKey})
             ::RegDeleteTreeA(HKLM, key);
+        DeleteRegKey(HKLM, kProgramKey, KEY_WOW64_64KEY);
+        DeleteRegValue(HKLM, kRegisteredApplicationsKey, kRegisteredName, KEY_WOW64_64KEY);
         ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
         ::RegDeleteTreeA(HKCR, kClassName);
         for (const std::string ext : kPictureExtensions) {
@@ -43,6 +47,54 @@ protected:
     }
 };
 
+// Makes a key and everything below it read-only for everyone, as HKLM is
+// for a standard user; the old permissions come back at the end.
+class ReadOnlyKeys {
+public:
+    ReadOnlyKeys(HKEY root, const std::string& keyPath, REGSAM view = 0)
+    {
+        Lock(root, keyPath, view);
+    }
+    ~ReadOnlyKeys()
+    {
+        for (auto& [key, security] : locked_)
+            ::RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, security.data());
+    }
+
+private:
+    void Lock(HKEY root, const std::string& keyPath, REGSAM view)
+    {
+        HKEY opened = nullptr;
+        if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | WRITE_DAC | view, &opened) != ERROR_SUCCESS)
+            return;
+        UniqueRegKey key(opened);
+        DWORD size = 0;
+        ::RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
+        std::vector<char> security(size);
+        ::RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, security.data(), &size);
+        for (const std::string& subkey : SubkeysOf(key.get()))
+            Lock(root, keyPath + "\\" + subkey, view);
+        PSECURITY_DESCRIPTOR readOnly = nullptr;  // reading, and changing the permissions back
+        ::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x60019;;;WD)", SDDL_REVISION_1, &readOnly,
+                                                               nullptr);
+        ::RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, readOnly);
+        ::LocalFree(readOnly);
+        locked_.emplace_back(std::move(key), std::move(security));
+    }
+    static Texts SubkeysOf(HKEY key)
+    {
+        Texts names;
+        char name[256];
+        for (DWORD i = 0, length = sizeof name;
+             ::RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+             ++i, length = sizeof name)
+            names.emplace_back(name);
+        return names;
+    }
+
+    std::vector<std::pair<UniqueRegKey, std::vector<char>>> locked_;
+};
+
 } // namespace
 
 // Every entry names the program where it lies, and its help file while that
@@ -50,7 +102,8 @@ protected:
 // Free extensions and those whose default text names the program's class in
 // any case, read-only or not, are claimed; others, also with a default of no
 // text type, keep their entries through the uninstall, which also takes the
-// lines an older system left in WIN.INI itself.
+// lines an older system left in WIN.INI itself (a class it may not change
+// stays).
 TEST_F(Registration, EntriesNameTheProgramAndClaimOnlyFreeExtensionsAndThoseOfItsOwnClass)
 {
     const std::string winIni = GetWindowsDir() + "\\win.ini";
@@ -94,11 +147,79 @@ TEST_F(Registration, EntriesNameTheProgramAndClaimOnlyFreeExtensionsAndThoseOfIt
     RemoveSystemEntries();
     EXPECT_EQ(EntriesOf(".ICO"), (Texts{"Other.Picture", "", ""}));
     EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
-    EXPECT_EQ((std::vector<Texts>{EntriesOf(".BMP"), EntriesOf(".WMF")}), std::vector<Texts>(2, Texts(3)));
-    EXPECT_FALSE(RegKeyExists(HKCR, ".BMP") || RegKeyExists(HKCR, ".WMF"));
+    // .BMP, which it may not change, keeps its class.
+    EXPECT_EQ((std::vector<Texts>{EntriesOf(".BMP"), EntriesOf(".WMF")}),
+              (std::vector<Texts>{{"lUMOSCOPE32", "", ""}, Texts(3)}));
+    EXPECT_FALSE(RegKeyExists(HKCR, ".WMF"));
     EXPECT_FALSE(RegKeyExists(HKLM, kAppPathsKey) || RegKeyExists(HKLM, kUninstallKey) || RegKeyExists(HKCR, kClassName));
     EXPECT_EQ(ReadFileBytes(winIni), "[extensions]\r\nTXT=NOTEPAD.EXE ^.TXT\r\n");
     WriteFileBytes(winIni, original.value_or(""));
+}
+
+// The program can be chosen for every type, also one another program owns,
+// whose default and "Open with" list stay; the uninstall takes exactly its
+// own entries and leaves what others added to a type it owned, since.
+TEST_F(Registration, EveryTypeOffersTheProgramAndTheUninstallTakesOnlyItsOwnEntries)
+{
+    const std::string jpgOpenWith = OpenWithProgidsKey(".JPG"), pcxOpenWith = OpenWithProgidsKey(".PCX");
+    ASSERT_TRUE(WriteRegString(HKCR, ".JPG", "", "jpegfile"));
+    ASSERT_TRUE(WriteRegValue(HKLM, jpgOpenWith, "Other.Viewer", RegValue{REG_NONE, {}}));
+    const ProgramLocation program = LocateProgram("C:\\Program Files\\Lumoscope32\\LUMSC32.EXE");
+    WriteSystemEntries(program);
+    EXPECT_EQ(ReadRegString(HKCR, ".JPG", ""), "jpegfile");
+    EXPECT_EQ(ValueNames(HKLM, jpgOpenWith), (Texts{"Lumoscope32", "Other.Viewer"}));
+    const Texts types{".BMP", ".GIF", ".ICO", ".JPG", ".PCX", ".TIF", ".WMF"};
+    EXPECT_EQ(ValueNames(HKLM, std::string(kApplicationKey) + "\\SupportedTypes"), types);
+    EXPECT_EQ(ValueNames(HKLM, std::string(kCapabilitiesKey) + "\\FileAssociations", KEY_WOW64_64KEY), types);
+    EXPECT_EQ(ReadRegString(HKLM, kRegisteredApplicationsKey, kRegisteredName, KEY_WOW64_64KEY), kCapabilitiesKey);
+    EXPECT_EQ(ReadRegString(HKLM, std::string(kApplicationKey) + "\\shell\\open\\command", ""),
+              "\"" + program.path + "\" \"%1\"");
+    for (const std::string& ext : types)
+        EXPECT_EQ(ReadRegValue(HKLM, OpenWithProgidsKey(ext), kClassName), (RegValue{REG_NONE, {}})) << ext;
+
+    ASSERT_EQ(ReadRegString(HKCR, ".PCX", ""), "Lumoscope32");  // another program comes along
+    ASSERT_TRUE(WriteRegValue(HKLM, pcxOpenWith, "Other.Viewer", RegValue{REG_NONE, {}}));
+    ASSERT_TRUE(WriteRegString(HKCR, ".PCX", "Content Type", "image/x-pcx"));
+    ASSERT_TRUE(WriteRegString(HKCR, ".PCX\\ShellNew", "NullFile", ""));
+    const Texts entries = ProgramEntries();
+    WriteSystemEntries(program);
+    EXPECT_EQ(ProgramEntries(), entries) << "a second start adds nothing";
+
+    RemoveSystemEntries();
+    EXPECT_EQ(ValueNames(HKLM, jpgOpenWith), Texts{"Other.Viewer"});
+    EXPECT_EQ(ValueNames(HKLM, pcxOpenWith), Texts{"Other.Viewer"});
+    EXPECT_EQ(ValueNames(HKCR, ".PCX"), Texts{"Content Type"});
+    EXPECT_TRUE(RegKeyExists(HKCR, ".PCX\\ShellNew"));
+    EXPECT_FALSE(RegKeyExists(HKCR, ".GIF") || RegKeyExists(HKLM, kApplicationKey) ||
+                 RegKeyExists(HKLM, kProgramKey, KEY_WOW64_64KEY));
+    EXPECT_TRUE(ProgramEntries().empty()) << ::testing::PrintToString(ProgramEntries());
+}
+
+// Registered by the setup for everyone, started by a user who may not write
+// there (and from elsewhere, so that it tries): it shows the picture, says
+// nothing and changes nothing.
+TEST_F(Registration, AStandardUserStartsTheProgramWithoutAWordWhereItMayNotWrite)
+{
+    WriteSystemEntries(LocateProgram("C:\\Program Files\\Lumoscope32\\LUMSC32.EXE"));
+    const Texts entries = ProgramEntries();
+    std::vector<std::unique_ptr<ReadOnlyKeys>> locks;
+    for (const char* key : {kAppPathsKey, kHelpKey, kUninstallKey, kExtensionsKey, kApplicationKey, "SOFTWARE\\Classes\\Lumoscope32"})
+        locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, key));
+    for (const std::string ext : kPictureExtensions)
+        locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, std::string(kMachineClassesKey) + "\\" + ext));
+    locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, kProgramKey, KEY_WOW64_64KEY));
+    locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, kRegisteredApplicationsKey, KEY_WOW64_64KEY));
+    ASSERT_FALSE(WriteRegString(HKLM, kAppPathsKey, "", "C:\\elsewhere"));
+
+    ScratchFolder pictures("lumo-standard-user");
+    WriteBmp(pictures, "photo.bmp", 40, 30);
+    Process viewer(ProgramCommand("\"" + pictures / "photo.bmp" + "\""));
+    HWND main = viewer.WaitForWindow("TForm1");
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(main) == "Lumoscope32 - [PHOTO.BMP]"; }, 5000)) << TextOf(main);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(viewer.AnswerUntilEnd(10000), Texts{});
+    EXPECT_EQ(ProgramEntries(), entries);
 }
 
 TEST(RegistryUtilities, DeleteAKeyWithEverythingBelowButNeverARoot)
