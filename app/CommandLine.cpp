@@ -31,3 +31,5 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine)
 }
 
 bool IsUninstallSwitch(std::string_view argument) { return UpperAscii(argument) == "-U"; }
+
+bool IsRegisterSwitch(std::string_view argument) { return UpperAscii(argument) == "-REGISTER"; }

@@ -10,3 +10,7 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
 // "-U" in any case, and nothing else, asks for the uninstall.
 bool IsUninstallSwitch(std::string_view argument);
+
+// "-REGISTER" in any case: the setup's call, which writes the registration
+// and ends without a window.
+bool IsRegisterSwitch(std::string_view argument);

@@ -19,7 +19,7 @@ bool ConfirmUninstall()
     return MessageDlg(kUninstallQuestion, mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
-int RunProgram(const std::vector<std::string>& commandLine)
+int RunProgram(const std::vector<std::string>& commandLine, bool elevated)
 {
     const DdeClient ddeClient;
     // The shell's entries are written at every start, even one that goes on
@@ -28,9 +28,15 @@ int RunProgram(const std::vector<std::string>& commandLine)
     WriteSystemEntries(program);
     Application().ProcessMessages();
     const std::string firstArgument = commandLine.size() > 1 ? commandLine[1] : std::string();
-    if (IsUninstallSwitch(firstArgument) && ConfirmUninstall()) {
-        Uninstall(ddeClient, {program.dir, GetWindowsDir()});
+    if (IsRegisterSwitch(firstArgument))
         return 0;
+    if (IsUninstallSwitch(firstArgument)) {
+        if (ConfirmUninstall()) {
+            Uninstall(ddeClient, {program.dir, GetWindowsDir()});
+            return 0;
+        }
+        if (elevated)
+            return 0;
     }
     TForm1 form1(program);
     TForm2 form2(form1.PicView1);

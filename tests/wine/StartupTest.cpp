@@ -28,7 +28,9 @@ protected:
 } // namespace
 
 // "-U" first asks: Yes uninstalls (failing here, without LMUNINST.EXE) instead
-// of starting, No starts. Only an existing picture file named first opens.
+// of starting, No starts, unless the program runs elevated (as the Start
+// menu's uninstall starts it): then it ends. "-REGISTER" ends without a
+// window. Only an existing picture file named first opens.
 TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPictureNamedFirst)
 {
     const std::string noname = "Lumoscope32 - [Noname]";
@@ -37,11 +39,14 @@ TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPicture
         int answer;
         std::string title;
         std::size_t messages;
+        bool elevated = false;
     };
     const Case cases[] = {
         {{"-u", "ignored"}, mrYes, "", 2},
         {{"-U"}, mrNo, noname, 1},
-        {{}, mrOk, noname, 0},
+        {{"-U"}, mrNo, "", 1, true},
+        {{"-register"}, mrOk, "", 0, true},
+        {{}, mrOk, noname, 0, true},
         {{folder / "photo.bmp", "-U"}, mrOk, "Lumoscope32 - [PHOTO.BMP]", 0},
         {{folder / "missing.bmp"}, mrOk, noname, 0},
         {{folder / "README"}, mrOk, noname, 0},
@@ -49,12 +54,12 @@ TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPicture
     for (const Case& c : cases) {
         std::vector<std::string> commandLine{"LUMSC32.EXE"};
         commandLine.insert(commandLine.end(), c.arguments.begin(), c.arguments.end());
-        SCOPED_TRACE(commandLine.back() + " answered " + std::to_string(c.answer));
+        SCOPED_TRACE(commandLine.back() + " answered " + std::to_string(c.answer) + (c.elevated ? ", elevated" : ""));
         ScriptedDialogs dialogs;
         dialogs.Answer(c.answer);
         Application().SetTitle("");  // the main window's title, while it has none
         UINT_PTR closer = ::SetTimer(nullptr, 0, 30, CloseMainWindow);
-        EXPECT_EQ(RunProgram(commandLine), 0);
+        EXPECT_EQ(RunProgram(commandLine, c.elevated), 0);
         ::KillTimer(nullptr, closer);
         EXPECT_EQ(Application().Title(), c.title);
         ASSERT_EQ(dialogs.requests.size(), c.messages);
