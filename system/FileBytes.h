@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// Nothing when the file cannot be read or is larger than limit bytes.
+std::optional<std::string> ReadFileBytes(const std::string& path, long long limit = 0x7FFFFFFF);
 // Creates or empties the file, writes the bytes and flushes them to disk.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -13,6 +13,9 @@
 namespace {
 
 constexpr const char* kIniFileMappingKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\IniFileMapping\\";
+// Far beyond any real WIN.INI; a larger file keeps its lines rather than
+// have the whole of it read into memory.
+constexpr long long kIniFileLimit = 8 << 20;
 
 // In upper case, in the Windows directory when it names no directory.
 std::string IniFilePath(const std::string& file)
@@ -75,7 +78,7 @@ bool DeleteFileLines(const std::string& path, const std::string& section, const 
 {
     if (!IsWritableFile(path))
         return false;
-    std::optional<std::string> text = ReadFileBytes(path);
+    std::optional<std::string> text = ReadFileBytes(path, kIniFileLimit);
     if (!text)
         return false;
     IniRewrite rewrite = RemoveIniKeyLines(*text, section, key);

@@ -12,6 +12,9 @@ inline constexpr std::array<const char*, 6> kProgramFiles = {"LUMSC32.EXE", "LUM
 // The setup program's log in the program directory: read for the program
 // group, then deleted. A later setup may name it in the uninstall log.
 inline constexpr const char* kInstallerLogName = "UNINST.LOG";
+// The setup marks the log as its own with this value of key "Product" in
+// section "Setup"; a log without it is another program's and left alone.
+inline constexpr const char* kInstallerLogProduct = "Lumoscope32";
 inline constexpr std::array<const char*, 1> kSetupFiles = {kInstallerLogName};
 
 // True for a name of either list, in any case.

@@ -1,10 +1,15 @@
 #include "system/ProgramGroup.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
+#include <vector>
 
 #include "system/DdeClient.h"
 #include "system/GroupCommand.h"
 #include "system/IniFiles.h"
+#include "system/SafePaths.h"
+#include "text/PathText.h"
 
 namespace {
 
@@ -41,15 +46,15 @@ UniqueConversation ConnectToProgramManager(const DdeClient& client, const DdeStr
 
 // WinExec would wait up to 30 s for the new program to become idle; this
 // waits only as long as the deadline allows.
-bool StartProgramManager(const std::string& service, const Deadline& deadline)
+bool StartProgramManager(const std::string& programPath, const Deadline& deadline)
 {
-    std::string commandLine = service + " ";
+    std::string commandLine = "\"" + programPath + "\" ";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWMINNOACTIVE;
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!::CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &started))
         return false;
     UniqueKernelHandle process(started.hProcess);
@@ -68,18 +73,64 @@ void Execute(HCONV conversation, const std::string& command, const Deadline& dea
                            nullptr, CF_TEXT, XTYP_EXECUTE, std::min<DWORD>(deadline.Remaining(), 2000), &result);
 }
 
-} // namespace
-
-void RemoveProgramGroup(const DdeClient& client, const std::string& installerLog, const std::string& service)
+void SendGroupCommand(const DdeClient& client, const std::string& command, const std::string& service,
+                      const std::string& programManagerPath)
 {
-    const std::optional<std::string> command = GroupCommand(ReadIniString(installerLog, "Group", "Name"));
-    if (!command || !client)
+    if (!client)
         return;
     const Deadline deadline(5000);
     DdeString serviceName(client, service);
     UniqueConversation conversation = ConnectToProgramManager(client, serviceName);
-    if (!conversation && StartProgramManager(service, deadline) && deadline.Remaining() > 0)
+    if (!conversation && StartProgramManager(programManagerPath, deadline) && deadline.Remaining() > 0)
         conversation = ConnectToProgramManager(client, serviceName);
     if (conversation && deadline.Remaining() > 0)
-        Execute(conversation.get(), *command, deadline);
+        Execute(conversation.get(), command, deadline);
+}
+
+// The key names of a section, which GetPrivateProfileString lists zero-separated.
+std::vector<std::string> IniKeys(const std::string& file, const std::string& section)
+{
+    std::string names(32768, '\0');
+    DWORD length = ::GetPrivateProfileStringA(section.c_str(), nullptr, "", names.data(),
+                                              static_cast<DWORD>(names.size()), UpperAscii(file).c_str());
+    std::vector<std::string> keys;
+    for (std::size_t start = 0; start < length;) {
+        std::size_t end = names.find('\0', start);
+        keys.push_back(names.substr(start, end - start));
+        start = end + 1;
+    }
+    return keys;
+}
+
+std::string AllUsersPrograms()
+{
+    char folder[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return {};
+    return folder;
+}
+
+void RemoveGroupFolder(const std::string& installerLog, const std::string& groupName)
+{
+    const std::string programs = AllUsersPrograms();
+    if (programs.empty())
+        return;
+    const std::string folder = JoinPath(programs, groupName);
+    for (const std::string& key : IniKeys(installerLog, "Group"))
+        if (IsPlainName(key) && UpperAscii(key).ends_with(".LNK"))
+            ::DeleteFileA(JoinPath(folder, key).c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+} // namespace
+
+void RemoveProgramGroup(const DdeClient& client, const std::string& installerLog, const std::string& service,
+                        const std::string& programManagerPath)
+{
+    const std::string groupName = ReadIniString(installerLog, "Group", "Name");
+    const std::optional<std::string> command = GroupCommand(groupName);
+    if (!command)
+        return;
+    SendGroupCommand(client, *command, service, programManagerPath);
+    RemoveGroupFolder(installerLog, groupName);
 }

@@ -7,19 +7,30 @@
 #include "framework/Files.h"
 #include "framework/Handles.h"
 #include "system/ProgramFiles.h"
+#include "system/IniFiles.h"
 #include "system/ProgramGroup.h"
 #include "system/Registration.h"
+#include "system/SafePaths.h"
 #include "system/UninstallLog.h"
 #include "system/WindowsShell.h"
 
 namespace {
 
+// A program copied into a drive's root or a shared folder may find another
+// program's log of that name there.
+bool IsOwnInstallerLog(const std::string& installerLog, const std::string& programDir)
+{
+    return !IsRootDirectory(programDir) && FileExists(installerLog) &&
+           ReadIniString(installerLog, "Setup", "Product") == kInstallerLogProduct;
+}
+
 void RemoveInstallerGroup(const DdeClient& client, const UninstallPlace& place)
 {
     const std::string installerLog = place.programDir + "\\" + kInstallerLogName;
-    if (!FileExists(installerLog))
+    if (!IsOwnInstallerLog(installerLog, place.programDir))
         return;
-    RemoveProgramGroup(client, installerLog, place.programManager);
+    RemoveProgramGroup(client, installerLog, place.programManager,
+                       place.windowsDir + "\\" + place.programManager + ".EXE");
     ::DeleteFileA(installerLog.c_str());
 }
 

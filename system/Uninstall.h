@@ -15,10 +15,11 @@ inline constexpr const char* kUninstallError =
 struct UninstallPlace {
     std::string programDir;                    // holds the installer log UNINST.LOG
     std::string windowsDir;                    // receives LMUNINST.LOG, holds LMUNINST.EXE
-    std::string programManager = "Progman";    // its DDE service name
+    std::string programManager = "Progman";    // its DDE service name, and its program's in windowsDir
 };
 
 // Removes the registry and WIN.INI entries, the program group when the
-// installer left its log, writes the uninstall log and hands it to the
-// uninstaller, or tells the user where the files remain.
+// setup left its own log (and the program is not in a root), writes the
+// uninstall log and hands it to the uninstaller, or tells the user where
+// the files remain.
 void Uninstall(const DdeClient& client, const UninstallPlace& place);

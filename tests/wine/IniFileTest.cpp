@@ -2,11 +2,12 @@
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"
 
-// A file that is held open (Wine does not replace a file that is open) or
-// read-only stays as it was, and the temporary file does not remain.
+// A file that is held open (Wine does not replace a file that is open),
+// read-only or larger than any real WIN.INI stays as it was, and the
+// temporary file does not remain.
 TEST(DeleteIniKey, LeavesAFileItCannotReplaceAsItWas)
 {
-    const std::string before = "[extensions]\r\nLMT=C:\\APPS\\LUMSC32.EXE ^.LMT\r\nGIF=C:\\OTHER\\VIEW.EXE ^.GIF\r\n";
+    std::string before = "[extensions]\r\nLMT=C:\\APPS\\LUMSC32.EXE ^.LMT\r\nGIF=C:\\OTHER\\VIEW.EXE ^.GIF\r\n";
     ScratchFolder scratch("lumo-ini");
     const std::string file = scratch / "LUMO TEST.INI";
     scratch.File("LUMO TEST.INI", before);
@@ -22,4 +23,8 @@ TEST(DeleteIniKey, LeavesAFileItCannotReplaceAsItWas)
     }
     scratch.Attributes("LUMO TEST.INI", FILE_ATTRIBUTE_READONLY);
     expectUnchanged("read-only");
+    scratch.Attributes("LUMO TEST.INI", FILE_ATTRIBUTE_NORMAL);
+    before += "\r\n[Padding]\r\n" + std::string(9 << 20, 'x') + "\r\n";
+    scratch.File("LUMO TEST.INI", before);
+    expectUnchanged("9 MiB");
 }

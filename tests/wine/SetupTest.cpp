@@ -6,9 +6,11 @@
 #include <wrl/client.h>
 
 #include "ProcessTestSupport.h"
+#include "RegistryTestSupport.h"
 #include "app/Startup.h"
 #include "system/EntryTexts.h"
 #include "system/FileBytes.h"
+#include "system/Registration.h"
 #include "system/Registry.h"
 #include "system/Uninstall.h"
 #include "system/WindowsShell.h"
@@ -40,8 +42,9 @@ protected:
     {
         ::CoInitialize(nullptr);
         char programs[MAX_PATH] = {};
-        ::SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+        ::SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
         group_ = std::string(programs) + "\\Lumoscope32";
+        RemoveSystemEntries();  // other tests start the program, which registers itself
     }
     void TearDown() override
     {
@@ -60,8 +63,11 @@ protected:
 
 } // namespace
 
-// The uninstall shows that the library, LMUNINST.EXE and the installer's log
-// are there, and no other file (else the folder would stay).
+// The setup registers the program for everyone, as its start would, and
+// puts the group into the Start menu of all users. The uninstall, started
+// as from that group's shortcut (whose working folder is the program
+// folder), shows that the library, LMUNINST.EXE and the installer's log are
+// there, and no other file (else the folder would stay).
 TEST_F(Setup, InstallsTheProgramWithItsGroupAndTheUninstallTakesAllOfIt)
 {
 #ifndef LUMO_SETUP_PATH
@@ -75,13 +81,29 @@ TEST_F(Setup, InstallsTheProgramWithItsGroupAndTheUninstallTakesAllOfIt)
     EXPECT_TRUE(Exists(folder_ + "\\UNINST.ICO"));
     EXPECT_EQ(ShortcutCommand(group_ + "\\Lumoscope32.lnk"), program + " ");
     EXPECT_EQ(ShortcutCommand(group_ + "\\Uninstall Lumoscope32.lnk"), program + " -U as administrator");
+    const std::vector<std::string> registered = ProgramEntries();
+    std::cout << "The registry after the setup:\n";
+    for (const std::string& line : registered)
+        std::cout << "  " << line << "\n";
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kAppPathsKey, ""), program);
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation"), folder_);
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kRegisteredApplicationsKey, kRegisteredName, KEY_WOW64_64KEY),
+              kCapabilitiesKey);
+    Process viewer("\"" + program + "\"");
+    ::PostMessageA(viewer.WaitForWindow("TForm1"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(viewer.Wait(), 0u);
+    EXPECT_EQ(ProgramEntries(), registered) << "a start writes what the setup wrote";
 
+    char previous[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, previous);
+    ::SetCurrentDirectoryA(folder_.c_str());  // handed on to the uninstall
     Process uninstall("\"" + program + "\" -U");
+    ::SetCurrentDirectoryA(previous);
     EXPECT_EQ(uninstall.AnswerUntilEnd(), (std::vector<std::string>{kUninstallQuestion, kUninstallInformation}));
     EXPECT_EQ(uninstall.Wait(0), 0u);
     ASSERT_TRUE(WaitUntil([] { return ProcessesNamed("LMUNINST.EXE").empty() || UninstallerReport(); }, 40000));
     EXPECT_FALSE(UninstallerReport());
-    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
+    EXPECT_EQ(ProgramEntries(), std::vector<std::string>{});
     EXPECT_FALSE(Exists(group_));
     EXPECT_FALSE(Exists(folder_));
 #endif
