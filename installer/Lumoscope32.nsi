@@ -3,11 +3,13 @@
 ;   makensis -DVERSION=1.1 -DARCH=x64|x86 -DSTAGE=DIR -DPROGRAM_FILES=FILE.nsh
 ;            -DLICENCE_PAGE=FILE -DICON=FILE -DOUTFILE=FILE Lumoscope32.nsi
 ; STAGE holds the shipped files; PROGRAM_FILES names those of the program
-; folder and the setup's log. The setup installs the files and the program group and writes its
-; log UNINST.LOG; the program registers itself at every start, and its
-; uninstall ("LUMSC32.EXE -U") removes the registration, deletes the group
-; named in the log and has LMUNINST.EXE from the Windows directory delete the
-; files.
+; folder and the setup's log. The setup installs the files and the program
+; group of all users, writes its log UNINST.LOG and has the installed
+; program write the registration for every user ("LUMSC32.EXE -REGISTER":
+; the same entries the program refreshes at each start, where a standard
+; user's start cannot write them). The program's uninstall
+; ("LUMSC32.EXE -U") removes the registration, deletes the group named in
+; the log and has LMUNINST.EXE from the Windows directory delete the files.
 
 ; The 32-bit stub for both: the 64-bit setup must still start on a 32-bit
 ; Windows, to say why it cannot install there.
@@ -20,6 +22,7 @@ AllowSkipFiles off
 !include MUI2.nsh
 !include LogicLib.nsh
 !include x64.nsh
+!include WinVer.nsh
 
 !define PRODUCT "Lumoscope32"
 !define GROUP "Lumoscope32"
@@ -47,9 +50,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 the Lumoscope32 
 !define MUI_LICENSEPAGE_TEXT_TOP "Lumoscope32 and the libraries it contains are free software under these licences."
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "They ask nothing of you for using the program; press Next to go on."
-!define MUI_FINISHPAGE_RUN "$INSTDIR\LUMSC32.EXE"
+!define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "&Start Lumoscope32 now"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartViewerAsUser
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
+; The page's second tick box.
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "&Choose Lumoscope32 as the default picture viewer"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION OpenDefaultApps
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_LICENSE "${LICENCE_PAGE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -104,10 +113,33 @@ Function RunShortcutAsAdministrator
   Pop $0
 FunctionEnd
 
+; The setup runs elevated; the shell (Explorer, which runs as the signed-in
+; user) starts what it is handed with that user's own rights.
+!macro RunAsSignedInUser WHAT
+  Exec '"$WINDIR\explorer.exe" "${WHAT}"'
+!macroend
+
+Function StartViewerAsUser
+  !insertmacro RunAsSignedInUser "$INSTDIR\LUMSC32.EXE"
+FunctionEnd
+
+; Windows lets no program make itself the default: the user chooses it on
+; the Default apps page, which Windows 11 opens on the program's own entry.
+Function OpenDefaultApps
+  ${If} ${AtLeastBuild} 22000
+    !insertmacro RunAsSignedInUser "ms-settings:defaultapps?registeredAppMachine=${PRODUCT}"
+  ${ElseIf} ${AtLeastWin10}
+    !insertmacro RunAsSignedInUser "ms-settings:defaultapps"
+  ${Else}
+    Exec '"$SYSDIR\control.exe" /name Microsoft.DefaultPrograms /page pageDefaultProgram'
+  ${EndIf}
+FunctionEnd
+
 Section "Lumoscope32"
   SetOutPath "$INSTDIR"
   Delete "${LOG}"
   WriteINIStr "${LOG}" "Setup" "Title" "${PRODUCT} ${VERSION} (${ARCH})"
+  WriteINIStr "${LOG}" "Setup" "Product" "${INSTALLER_LOG_PRODUCT}"
   !insertmacro InstallProgramFiles
 
   ; The program's uninstall starts the uninstaller from the Windows directory.
@@ -115,9 +147,9 @@ Section "Lumoscope32"
   File "${STAGE}/LMUNINST.EXE"
   WriteINIStr "${LOG}" "Windows" "LMUNINST.EXE" "$WINDIR\LMUNINST.EXE"
 
-  ; The group in the installing user's own Start menu: the one the program
-  ; manager's DeleteGroup removes when the program uninstalls itself.
-  SetShellVarContext current
+  ; The group in the Start menu of all users, as the program is installed
+  ; for all of them; the program's uninstall removes it.
+  SetShellVarContext all
   SetOutPath "$INSTDIR"
   CreateDirectory "$SMPROGRAMS\${GROUP}"
   WriteINIStr "${LOG}" "Group" "Name" "${GROUP}"
@@ -125,4 +157,7 @@ Section "Lumoscope32"
   !insertmacro GroupShortcut "Uninstall ${PRODUCT}" "-U" "$INSTDIR\UNINST.ICO"
   Push "$SMPROGRAMS\${GROUP}\Uninstall ${PRODUCT}.lnk"
   Call RunShortcutAsAdministrator
+
+  ; The registration of every user, written by the program's own code.
+  ExecWait '"$INSTDIR\LUMSC32.EXE" -REGISTER'
 SectionEnd
