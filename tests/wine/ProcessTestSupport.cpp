@@ -4,9 +4,15 @@
 
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
 {
-    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10))
+    for (const ULONGLONG end = ::GetTickCount64() + milliseconds; !done(); ::Sleep(10)) {
         if (::GetTickCount64() >= end)
             return false;
+        // Answers messages other processes send to this thread's windows (a
+        // DDE connect sends to every top-level window, and waits); posted
+        // ones stay queued.
+        MSG message;
+        ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    }
     return true;
 }
 

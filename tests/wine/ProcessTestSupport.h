@@ -3,7 +3,8 @@
 
 #include "TestSupport.h"
 
-// Polls every 10 ms until done() holds; false when the time ran out first.
+// Polls every 10 ms until done() holds, answering the messages sent to this
+// thread meanwhile; false when the time ran out first.
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
 
 class Process {
