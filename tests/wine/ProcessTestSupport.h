@@ -8,7 +8,8 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
 
 class Process {
 public:
-    explicit Process(std::string commandLine, WORD showCommand = 0);  // 0: the program's own choice
+    // showCommand 0: the program's own choice; an empty directory: this one.
+    explicit Process(std::string commandLine, WORD showCommand = 0, const std::string& directory = {});
     ~Process() { if (Running()) ::TerminateProcess(process_.get(), 99); }  // ends one that still runs
 
     bool Running() const;

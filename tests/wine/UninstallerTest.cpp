@@ -12,10 +12,10 @@ using Texts = std::vector<std::string>;
 class Uninstaller : public ::testing::Test {
 protected:
     // The exit code and the texts of the message boxes; the log lies outside the program.
-    std::pair<DWORD, Texts> Run(const std::string& logText) const
+    std::pair<DWORD, Texts> Run(const std::string& logText, const std::string& directory = {}) const
     {
         root.File("LMUNINST.LOG", logText);
-        Process uninstaller("\"" LUMO_UNINSTALLER_PATH "\" " + log);
+        Process uninstaller("\"" LUMO_UNINSTALLER_PATH "\" " + log, 0, directory);
         Texts messages = uninstaller.AnswerUntilEnd();
         return {uninstaller.Wait(0), messages};
     }
@@ -48,6 +48,14 @@ TEST_F(Uninstaller, AForgedLogCannotMakeItDeleteAUsersFile)
     EXPECT_FALSE(Exists(program / "LUMSC32.EXE"));
     EXPECT_TRUE(Exists(program / "thesis.doc") && Exists(root / "OUTSIDE.TXT"));
     EXPECT_FALSE(Exists(log));
+}
+
+// The program's shortcut starts it in the program folder, which goes all the same.
+TEST_F(Uninstaller, RemovesTheFolderItWasStartedIn)
+{
+    program.Fill({"LUMSC32.EXE"});
+    EXPECT_EQ(Run(UninstallLogText(program.Path()), program.Path()), std::make_pair(DWORD{0}, Texts{}));
+    EXPECT_FALSE(Exists(program.Path()));
 }
 
 // The program started from the logged folder (minimised, as a shortcut may
