@@ -13,6 +13,7 @@ public:
     ~Process() { if (Running()) ::TerminateProcess(process_.get(), 99); }  // ends one that still runs
 
     bool Running() const;
+    DWORD Id() const { return id_; }
     DWORD Wait(DWORD milliseconds = 10000) const;  // the exit code, or STILL_ACTIVE when it runs longer
     // A visible top-level window of the process with this class.
     HWND WaitForWindow(const std::string& className, DWORD milliseconds = 10000) const;
