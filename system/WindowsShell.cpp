@@ -19,6 +19,14 @@ std::string GetWindowsDir()
     return directory;
 }
 
+std::string GetTempDir()
+{
+    std::string directory(MAX_PATH + 1, '\0');  // the most GetTempPathA returns
+    const DWORD length = ::GetTempPathA(static_cast<DWORD>(directory.size()), directory.data());
+    directory.resize(length < directory.size() ? length : 0);
+    return directory;
+}
+
 long long ShellRun(const std::string& program, const std::string& parameters, const std::string& directory,
                    int showMode)
 {

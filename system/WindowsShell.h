@@ -4,6 +4,9 @@
 // The Windows directory; empty when the query fails.
 std::string GetWindowsDir();
 
+// The folder for temporary files, ended by "\"; empty when the query fails.
+std::string GetTempDir();
+
 // Opens the program with the shell's default verb, owned by the
 // application's main window; an empty directory means none. Returns the
 // shell's result.

@@ -1,4 +1,8 @@
 #pragma once
+// LMUNINST.EXE, started by the program's uninstall with the log's path as
+// its sole argument, works in the Windows folder whatever folder it was
+// started in, and the installed one removes itself when it is done
+// (uninstaller/SelfRemoval.h).
 #include <string>
 
 // Exit codes of LMUNINST.EXE.

@@ -5,6 +5,7 @@
 #include "system/GroupCommand.h"
 #include "system/ProgramRemoval.h"
 #include "system/SafePaths.h"
+#include "system/UninstallerPlace.h"
 
 TEST(UninstallLog, NamesTheProgramDirectoryAndItsFilesInCrLfLinesAndReadsThemBack)
 {
@@ -72,4 +73,17 @@ TEST(GroupCommand, NamesTheGroupOrIsNotSentAtAll)
     for (const char* name : {"X)][DeleteGroup(Startup", "A]", "[A", "A(", "A)", "\"A\"", "Startup,1", "A\rB", "A\x7F",
                              "", ".", "..", "..\\Startup", "A/B", "C:Startup"})
         EXPECT_FALSE(GroupCommand(name)) << name;
+}
+
+TEST(UninstallerPlace, OnlyTheInstalledOneAndItsTemporaryCopyRemoveThemselves)
+{
+    using enum UninstallerPlace;
+    const std::string folder = TemporaryCopyFolder("C:\\TEMP\\", 42);
+    for (const auto& [path, place] :
+         {std::pair{std::string("c:\\windows\\lmuninst.exe"), kWindowsFolder},
+          {folder + "\\LMUNINST.EXE", kTemporaryCopy}, {"C:\\WINDOWS\\SYSTEM\\LMUNINST.EXE", kElsewhere},
+          {"Z:\\build\\bin\\LMUNINST.EXE", kElsewhere}, {folder + "x\\LMUNINST.EXE", kElsewhere},
+          {folder.substr(0, folder.size() - 2) + "\\LMUNINST.EXE", kElsewhere}, {folder + "\\SETUP.EXE", kElsewhere}})
+        EXPECT_EQ(PlaceOf(path, "C:\\WINDOWS"), place) << path;
+    EXPECT_EQ(PlaceOf("\\LMUNINST.EXE", ""), kElsewhere);
 }

@@ -16,14 +16,15 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
     return true;
 }
 
-Process::Process(std::string commandLine, WORD showCommand)
+Process::Process(std::string commandLine, WORD showCommand, const std::string& directory)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = showCommand ? STARTF_USESHOWWINDOW : 0;
     startup.wShowWindow = showCommand;
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          directory.empty() ? nullptr : directory.c_str(), &startup, &started))
         startError = ::GetLastError();
     process_.reset(started.hProcess);  // null when the start failed
     UniqueKernelHandle thread(started.hThread);

@@ -9,10 +9,12 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds);
 
 class Process {
 public:
-    explicit Process(std::string commandLine, WORD showCommand = 0);  // 0: the program's own choice
+    // showCommand 0: the program's own choice; an empty directory: this one.
+    explicit Process(std::string commandLine, WORD showCommand = 0, const std::string& directory = {});
     ~Process() { if (Running()) ::TerminateProcess(process_.get(), 99); }  // ends one that still runs
 
     bool Running() const;
+    DWORD Id() const { return id_; }
     DWORD Wait(DWORD milliseconds = 10000) const;  // the exit code, or STILL_ACTIVE when it runs longer
     // A visible top-level window of the process with this class.
     HWND WaitForWindow(const std::string& className, DWORD milliseconds = 10000) const;
