@@ -67,7 +67,8 @@ protected:
 // puts the group into the Start menu of all users. The uninstall, started
 // as from that group's shortcut (whose working folder is the program
 // folder), shows that the library, LMUNINST.EXE and the installer's log are
-// there, and no other file (else the folder would stay).
+// there, and no other file (else the folder would stay); then the
+// uninstaller goes too.
 TEST_F(Setup, InstallsTheProgramWithItsGroupAndTheUninstallTakesAllOfIt)
 {
 #ifndef LUMO_SETUP_PATH
@@ -106,5 +107,6 @@ TEST_F(Setup, InstallsTheProgramWithItsGroupAndTheUninstallTakesAllOfIt)
     EXPECT_EQ(ProgramEntries(), std::vector<std::string>{});
     EXPECT_FALSE(Exists(group_));
     EXPECT_FALSE(Exists(folder_));
+    EXPECT_TRUE(WaitUntil([] { return !Exists(GetWindowsDir() + "\\LMUNINST.EXE"); }, 6000)) << "the uninstaller stayed";
 #endif
 }
