@@ -28,10 +28,25 @@ build_native32() {
     cmake --build "$repo/build/native32"
 }
 
+# The decoder libraries are built once per machine and key (the build
+# script and the Debian source versions), in LUMO_CACHE, outside the work
+# tree: build/deps is a link to the key's folder, so every clone shares it.
+link_deps_cache() {
+    local key cache
+    key=$("$repo/tools/build-mingw-deps.sh" --key)
+    cache="${LUMO_CACHE:-/var/cache/lumoscope32}/deps-$key"
+    mkdir -p "$cache" "$repo/build"
+    if [ -d "$repo/build/deps" ] && [ ! -L "$repo/build/deps" ]; then
+        rm -rf "$repo/build/deps"  # an older layout's libraries, built inside the tree
+    fi
+    ln -sfn "$cache" "$repo/build/deps"
+}
+
 # build_windows ARCH [TARGET...]; LUMO_TESTS=OFF in the environment leaves the tests out.
 build_windows() {
     arch=$1
     shift
+    link_deps_cache
     "$repo/tools/build-mingw-deps.sh" "$arch" "$repo/build/deps/$arch"
     cmake -S "$repo" -B "$repo/build/$arch" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-$arch-w64-mingw32.cmake" -DLUMO_TESTS="${LUMO_TESTS:-ON}" >/dev/null

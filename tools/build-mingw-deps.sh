@@ -5,6 +5,7 @@
 # from Debian bookworm's source packages (Debian patches applied).
 #
 #   tools/build-mingw-deps.sh ARCH PREFIX
+#   tools/build-mingw-deps.sh --key
 #
 #   ARCH    x86_64 or i686
 #   PREFIX  output directory (absolute or relative); receives include/ and lib/
@@ -16,6 +17,9 @@
 #
 # The result is cached: when PREFIX/.complete records the hash of this script
 # and the same ARCH, nothing is done.  Any change to this script rebuilds.
+# --key prints what a build depends on, as one hash: this script and the
+# versions of the source packages apt offers. tools/build-lib.sh keeps the
+# builds of each key in a cache outside the work tree.
 #
 # Runs as root on a plain Debian 12 machine: adds a deb-src entry if there is
 # none, and installs the build tools it needs if they are missing (through
@@ -28,6 +32,12 @@ usage() {
     exit 2
 }
 
+KEY_ONLY=0
+if [[ $# -eq 1 && $1 == --key ]]; then
+    KEY_ONLY=1
+    exec 3>&1 >&2  # only the key goes to the standard output
+    set -- x86_64 /nonexistent/x86_64
+fi
 [[ $# -eq 2 ]] || usage
 ARCH=$1
 case "$ARCH" in
@@ -40,12 +50,15 @@ SCRIPT_PATH=$(readlink -f "${BASH_SOURCE[0]}")
 SCRIPT_HASH=$(sha256sum "$SCRIPT_PATH" | cut -d' ' -f1)
 STAMP_TEXT="$SCRIPT_HASH $ARCH"
 
-mkdir -p "$2"
-PREFIX=$(cd "$2" && pwd)
-
-if [[ -f $PREFIX/.complete ]] && [[ $(cat "$PREFIX/.complete") == "$STAMP_TEXT" ]]; then
-    echo "[deps $ARCH] up to date in $PREFIX"
-    exit 0
+if [[ $KEY_ONLY -eq 0 ]]; then
+    mkdir -p "$2"
+    PREFIX=$(cd "$2" && pwd)
+    if [[ -f $PREFIX/.complete ]] && [[ $(cat "$PREFIX/.complete") == "$STAMP_TEXT" ]]; then
+        echo "[deps $ARCH] up to date in $PREFIX"
+        exit 0
+    fi
+else
+    PREFIX=$2
 fi
 
 TOP=$(dirname "$PREFIX")
@@ -63,8 +76,10 @@ say() { echo "[deps $ARCH] $*"; }
 die() { echo "[deps $ARCH] error: $*" >&2; exit 1; }
 
 # One run per PREFIX at a time.
-exec 8>"$TOP/.lock-$ARCH"
-flock 8
+if [[ $KEY_ONLY -eq 0 ]]; then
+    exec 8>"$TOP/.lock-$ARCH"
+    flock 8
+fi
 
 # ---------------------------------------------------------------- tools
 
@@ -130,9 +145,33 @@ add_deb_src() {
     apt_update_once
 }
 
+# The versions of every source package apt knows, in all suites: a new
+# Debian upload changes the key.
+source_versions() {
+    local p
+    for p in "${SOURCE_PACKAGES[@]}"; do
+        apt-cache showsrc --only-source "$p" 2>/dev/null | awk -v p="$p" '/^Version:/ { print p, $2 }'
+    done | sort -u
+}
+
+print_key() {
+    local versions
+    versions=$(source_versions)
+    if [[ $(wc -l <<<"$versions") -lt ${#SOURCE_PACKAGES[@]} ]]; then
+        apt_update_once  # the package lists may predate the deb-src entry
+        versions=$(source_versions)
+    fi
+    [[ $(wc -l <<<"$versions") -ge ${#SOURCE_PACKAGES[@]} ]] || die "apt knows no source versions"
+    printf '%s\n%s\n' "$SCRIPT_HASH" "$versions" | sha256sum | cut -c1-16
+}
+
 ensure_tools
 if ! have_deb_src; then
     add_deb_src
+fi
+if [[ $KEY_ONLY -eq 1 ]]; then
+    print_key >&3
+    exit 0
 fi
 
 # ---------------------------------------------------------------- sources
