@@ -29,12 +29,15 @@ build_native32() {
 }
 
 # The decoder libraries are built once per machine and key (the build
-# script and the Debian source versions), in LUMO_CACHE, outside the work
-# tree: build/deps is a link to the key's folder, so every clone shares it.
+# script and the Debian source versions), in LUMO_CACHE (by default
+# /var/cache/lumoscope32 for root, else ~/.cache/lumoscope32), outside the
+# work tree: build/deps is a link to the key's folder, so every clone shares it.
 link_deps_cache() {
     local key cache
     key=$("$repo/tools/build-mingw-deps.sh" --key)
-    cache="${LUMO_CACHE:-/var/cache/lumoscope32}/deps-$key"
+    local root=/var/cache/lumoscope32
+    [ "$(id -u)" -eq 0 ] || root="${XDG_CACHE_HOME:-$HOME/.cache}/lumoscope32"
+    cache="${LUMO_CACHE:-$root}/deps-$key"
     mkdir -p "$cache" "$repo/build"
     if [ -d "$repo/build/deps" ] && [ ! -L "$repo/build/deps" ]; then
         rm -rf "$repo/build/deps"  # an older layout's libraries, built inside the tree
