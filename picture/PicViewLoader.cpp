@@ -56,7 +56,7 @@ std::string TPicView::GetImageName()
         {".PNG", ReadPngFile}, {".GIF", ReadGifFile}, {".TIF", ReadTifFile}, {".PCX", ReadPcxFile},
         {".JPG", ReadJpgFile},
     };
-    const std::string key = ExtensionKey(imageName_);
+    const std::string key = PictureKey(imageName_);
     // Each load describes its own picture, or none.
     SetEmptyInfo();
     if (key != kResourceKey && !FileExists(imageName_)) {

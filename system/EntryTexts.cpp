@@ -26,3 +26,11 @@ std::string OpenWithProgidsKey(std::string_view extension)
 {
     return std::string(kMachineClassesKey) + "\\" + std::string(extension) + "\\" + kOpenWithProgidsKey;
 }
+
+std::vector<std::string> OpenableExtensions()
+{
+    std::vector<std::string> extensions(kPictureExtensions.begin(), kPictureExtensions.end());
+    for (const WholePictureExtension& whole : kWholePictureExtensions)
+        extensions.emplace_back(whole.extension);
+    return extensions;
+}

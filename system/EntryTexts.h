@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr const char* kAppPathsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\LUMSC32.EXE";
 inline constexpr const char* kHelpKey = "SOFTWARE\\Microsoft\\Windows\\Help";
@@ -37,6 +38,10 @@ inline constexpr const char* kRegisteredName = "Lumoscope32";
 // In the order they are registered.
 inline constexpr std::array<const char*, 7> kPictureExtensions = {".BMP", ".GIF", ".ICO", ".JPG",
                                                                   ".PCX", ".TIF", ".WMF"};
+
+// The types the program can be chosen for: the seven and the common names
+// of the other pictures it reads (text/PathText.h), which it never claims.
+std::vector<std::string> OpenableExtensions();
 
 // "SOFTWARE\Classes\.BMP\OpenWithProgids" for ".BMP".
 std::string OpenWithProgidsKey(std::string_view extension);

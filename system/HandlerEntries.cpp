@@ -12,7 +12,7 @@ void WriteApplicationKey(const ProgramLocation& program, RegistryUpdate& update)
     const std::string key = kApplicationKey;
     update.SetString(HKLM, key, "FriendlyAppName", kApplicationName);
     update.SetString(HKLM, key + "\\shell\\open\\command", "", OpenCommand(program.path));
-    for (const std::string extension : kPictureExtensions)
+    for (const std::string& extension : OpenableExtensions())
         update.SetString(HKLM, key + "\\SupportedTypes", extension, "");
 }
 
@@ -22,7 +22,7 @@ void WriteCapabilities(const ProgramLocation& program, RegistryUpdate& update)
     update.SetString(HKLM, key, "ApplicationName", kApplicationName, kShellView);
     update.SetString(HKLM, key, "ApplicationDescription", kApplicationDescription, kShellView);
     update.SetString(HKLM, key, "ApplicationIcon", program.path + ",0", kShellView);
-    for (const std::string extension : kPictureExtensions)
+    for (const std::string& extension : OpenableExtensions())
         update.SetString(HKLM, key + "\\FileAssociations", extension, kClassName, kShellView);
     update.SetString(HKLM, kRegisteredApplicationsKey, kRegisteredName, kCapabilitiesKey, kShellView);
 }
@@ -31,7 +31,7 @@ void WriteCapabilities(const ProgramLocation& program, RegistryUpdate& update)
 
 void WriteHandlerEntries(const ProgramLocation& program, RegistryUpdate& update)
 {
-    for (const std::string extension : kPictureExtensions)
+    for (const std::string& extension : OpenableExtensions())
         update.Set(HKLM, OpenWithProgidsKey(extension), kClassName, RegValue{REG_NONE, {}});
     WriteApplicationKey(program, update);
     WriteCapabilities(program, update);
@@ -39,7 +39,7 @@ void WriteHandlerEntries(const ProgramLocation& program, RegistryUpdate& update)
 
 void RemoveHandlerEntries()
 {
-    for (const std::string extension : kPictureExtensions) {
+    for (const std::string& extension : OpenableExtensions()) {
         DeleteRegValue(HKLM, OpenWithProgidsKey(extension), kClassName);
         DeleteRegKeyIfEmpty(HKLM, OpenWithProgidsKey(extension));
     }

@@ -30,6 +30,19 @@ std::string_view ExtensionPart(std::string_view name)
 
 std::string ExtensionKey(std::string_view name) { return UpperAscii(ExtensionPart(name).substr(0, 4)); }
 
+namespace {
+
+const WholePictureExtension* FindWholePictureExtension(std::string_view name)
+{
+    const std::string extension = UpperAscii(ExtensionPart(name));
+    for (const WholePictureExtension& whole : kWholePictureExtensions)
+        if (extension == whole.extension)
+            return &whole;
+    return nullptr;
+}
+
+} // namespace
+
 bool IsSupportedExtension(std::string_view name)
 {
     static constexpr std::array<std::string_view, 7> kSupported = {".JPG", ".BMP", ".GIF", ".WMF",
@@ -38,7 +51,13 @@ bool IsSupportedExtension(std::string_view name)
     for (std::string_view supported : kSupported)
         if (key == supported)
             return true;
-    return false;
+    return FindWholePictureExtension(name) != nullptr;
+}
+
+std::string PictureKey(std::string_view name)
+{
+    const WholePictureExtension* whole = FindWholePictureExtension(name);
+    return whole ? std::string(whole->loaderKey) : ExtensionKey(name);
 }
 
 std::string DirectoryPart(std::string_view path)

@@ -1,6 +1,7 @@
 #pragma once
 // Path and name handling on plain strings (no file access). Paths use "\"
 // and an optional drive "X:"; only the letters a to z change case.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,24 @@ std::string ExtensionKey(std::string_view name);
 // (empty when there is none).
 std::string_view ExtensionPart(std::string_view name);
 
+// The common names of pictures beside the seven, recognised by the whole
+// extension in any case (by its first four characters ".AVI" videos, say,
+// would count as pictures), each with the loader key its reader has.
+struct WholePictureExtension {
+    std::string_view extension;
+    std::string_view loaderKey;
+};
+inline constexpr std::array<WholePictureExtension, 4> kWholePictureExtensions = {{
+    {".PNG", ".PNG"}, {".JPEG", ".JPG"}, {".JPE", ".JPG"}, {".JFIF", ".JPG"},
+}};
+
 // True when the extension key is one of the seven picture extensions the
-// shell opens.
+// shell opens, or the whole extension one of kWholePictureExtensions.
 bool IsSupportedExtension(std::string_view name);
+
+// The key the picture control chooses its reader by: the loader key of a
+// whole picture extension, else the extension key.
+std::string PictureKey(std::string_view name);
 
 // Everything up to and including the last "\" or ":" (empty for a bare name).
 std::string DirectoryPart(std::string_view path);

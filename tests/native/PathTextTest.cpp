@@ -6,14 +6,20 @@
 #include "text/AsciiCase.h"
 #include "text/Utf8Length.h"
 
-TEST(IsSupportedExtension, AcceptsTheSevenExtensionsInAnyCaseByTheirFirstFourCharacters)
+// The seven by their first four characters; the common names of the other
+// pictures by their whole extension, each read as its format.
+TEST(IsSupportedExtension, AcceptsTheSevenByTheirKeyAndTheCommonPictureNamesWhole)
 {
-    for (const auto& [name, supported] :
-         {std::pair{"A.JPG", true}, {"a.bmp", true}, {"X.GIF", true}, {"x.wmf", true}, {"C:\\ICONS\\APP.ICO", true},
-          {"scan.pcx", true}, {"photo.tiff", true}, {"C:.BMP", true}, {"PHOTO.JPEG", false}, {"PHOTO.PNG", false},
-          {"", false}, {"C:\\PICS.OLD\\README", false}, {"-U", false}})
+    for (const auto& [name, supported, pictureKey] :
+         {std::tuple{"A.JPG", true, ".JPG"}, {"a.bmp", true, ".BMP"}, {"X.GIF", true, ".GIF"}, {"x.wmf", true, ".WMF"},
+          {"C:\\ICONS\\APP.ICO", true, ".ICO"}, {"scan.pcx", true, ".PCX"}, {"photo.tiff", true, ".TIF"},
+          {"C:.BMP", true, ".BMP"}, {"PHOTO.JPEG", true, ".JPG"}, {"c:\\dir.x\\photo.jpe", true, ".JPG"},
+          {"Photo.Jfif", true, ".JPG"}, {"PHOTO.png", true, ".PNG"}, {"photo.pngx", false, ".PNG"},
+          {"clip.avi", false, ".AVI"}, {"photo.jpegx", false, ".JPE"}, {"", false, ""},
+          {"C:\\PICS.OLD\\README", false, ""}, {"-U", false, ""}}) {
         EXPECT_EQ(IsSupportedExtension(name), supported) << name;
-    EXPECT_EQ(ExtensionKey("c:\\dir.x\\photo.jpeg"), ".JPE");
+        EXPECT_EQ(PictureKey(name), pictureKey) << name;
+    }
 }
 
 TEST(PathParts, SplitAtTheLastBackslashOrColonAndJoinWithoutASecondBackslash)

@@ -88,7 +88,7 @@ std::vector<std::string> ProgramEntries()
     addValue(HKLM, kHelpKey, kHelpValue);
     add(RegistryListing(HKLM, kUninstallKey));
     add(RegistryListing(HKEY_CLASSES_ROOT, kClassName));
-    for (const std::string extension : kPictureExtensions) {
+    for (const std::string& extension : OpenableExtensions()) {
         addValue(HKLM, kExtensionsKey, extension);
         if (IsProgramClass(ReadRegString(HKEY_CLASSES_ROOT, extension, "")))
             addValue(HKEY_CLASSES_ROOT, extension, "");

@@ -1,5 +1,7 @@
 // The start-up: the uninstall question and the picture named on the command line.
 #include "PreviewTestSupport.h"
+#include "tests/native/picdec/writers/EncodedPictures.h"
+#include "tests/native/picdec/writers/TestPictures.h"
 #include "app/CommandLinePicture.h"
 #include "app/Startup.h"
 #include "text/PathText.h"
@@ -21,6 +23,12 @@ protected:
     {
         WriteBmp(folder, "photo.bmp", 40, 30);
         folder.File("README");
+        using namespace picdec::samples;
+        const File jpeg = JpegFile(PatternPicture(16, 8));
+        folder.File("photo.jpeg", std::string(jpeg.begin(), jpeg.end()));
+        const File png = PngFile({.width = 1, .height = 1, .rows = {{10, 20, 30}}});
+        folder.File("clip.Png", std::string(png.begin(), png.end()));
+        folder.File("clip.avi", std::string(png.begin(), png.end()));
     }
     ScratchFolder folder{"lumo-start"};
 };
@@ -30,7 +38,8 @@ protected:
 // "-U" first asks: Yes uninstalls (failing here, without LMUNINST.EXE) instead
 // of starting, No starts, unless the program runs elevated (as the Start
 // menu's uninstall starts it): then it ends. "-REGISTER" ends without a
-// window. Only an existing picture file named first opens.
+// window. Only an existing picture file named first opens, a ".jpeg" or
+// ".png" too, but no ".avi" (whose first four characters a picture's are).
 TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPictureNamedFirst)
 {
     const std::string noname = "Lumoscope32 - [Noname]";
@@ -50,6 +59,9 @@ TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPicture
         {{folder / "photo.bmp", "-U"}, mrOk, "Lumoscope32 - [PHOTO.BMP]", 0},
         {{folder / "missing.bmp"}, mrOk, noname, 0},
         {{folder / "README"}, mrOk, noname, 0},
+        {{folder / "photo.jpeg"}, mrOk, "Lumoscope32 - [PHOTO.JPEG]", 0},
+        {{folder / "clip.Png"}, mrOk, "Lumoscope32 - [CLIP.PNG]", 0},
+        {{folder / "clip.avi"}, mrOk, noname, 0},
     };
     for (const Case& c : cases) {
         std::vector<std::string> commandLine{"LUMSC32.EXE"};

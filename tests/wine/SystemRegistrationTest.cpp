@@ -8,6 +8,7 @@
 #include "ProcessTestSupport.h"
 #include "RegistryTestSupport.h"
 #include "system/EntryTexts.h"
+#include "text/PathText.h"
 #include "system/FileBytes.h"
 #include "system/IniFiles.h"
 #include "system/Registration.h"
@@ -32,6 +33,8 @@ protected:
         DeleteRegValue(HKLM, kRegisteredApplicationsKey, kRegisteredName, KEY_WOW64_64KEY);
         ::RegDeleteKeyValueA(HKLM, kHelpKey, kHelpValue);
         ::RegDeleteTreeA(HKCR, kClassName);
+        for (const WholePictureExtension& whole : kWholePictureExtensions)
+            DeleteRegValue(HKLM, OpenWithProgidsKey(whole.extension), kClassName);
         for (const std::string ext : kPictureExtensions) {
             ::RegDeleteTreeA(HKCR, ext.c_str());
             ::RegDeleteKeyValueA(HKLM, kExtensionsKey, ext.c_str());
@@ -168,7 +171,7 @@ TEST_F(Registration, EveryTypeOffersTheProgramAndTheUninstallTakesOnlyItsOwnEntr
     WriteSystemEntries(program);
     EXPECT_EQ(ReadRegString(HKCR, ".JPG", ""), "jpegfile");
     EXPECT_EQ(ValueNames(HKLM, jpgOpenWith), (Texts{"Lumoscope32", "Other.Viewer"}));
-    const Texts types{".BMP", ".GIF", ".ICO", ".JPG", ".PCX", ".TIF", ".WMF"};
+    const Texts types{".BMP", ".GIF", ".ICO", ".JFIF", ".JPE", ".JPEG", ".JPG", ".PCX", ".PNG", ".TIF", ".WMF"};
     EXPECT_EQ(ValueNames(HKLM, std::string(kApplicationKey) + "\\SupportedTypes"), types);
     EXPECT_EQ(ValueNames(HKLM, std::string(kCapabilitiesKey) + "\\FileAssociations", KEY_WOW64_64KEY), types);
     EXPECT_EQ(ReadRegString(HKLM, kRegisteredApplicationsKey, kRegisteredName, KEY_WOW64_64KEY), kCapabilitiesKey);
@@ -205,7 +208,7 @@ TEST_F(Registration, AStandardUserStartsTheProgramWithoutAWordWhereItMayNotWrite
     std::vector<std::unique_ptr<ReadOnlyKeys>> locks;
     for (const char* key : {kAppPathsKey, kHelpKey, kUninstallKey, kExtensionsKey, kApplicationKey, "SOFTWARE\\Classes\\Lumoscope32"})
         locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, key));
-    for (const std::string ext : kPictureExtensions)
+    for (const std::string& ext : OpenableExtensions())
         locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, std::string(kMachineClassesKey) + "\\" + ext));
     locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, kProgramKey, KEY_WOW64_64KEY));
     locks.push_back(std::make_unique<ReadOnlyKeys>(HKLM, kRegisteredApplicationsKey, KEY_WOW64_64KEY));
