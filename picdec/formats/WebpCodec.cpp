@@ -42,7 +42,17 @@ WebpResult DecodeOpaque(Bytes file, const DibView& target)
                                 .stride = static_cast<int>(target.Stride()), .bottomUp = true});
 }
 
-// Through a blue-green-red-alpha copy, whose rows are composed on white.
+void ComposeOnWhite(const std::uint8_t* bgra, std::uint32_t width, std::uint8_t* row)
+{
+    for (std::uint32_t x = 0; x < width; ++x, bgra += 4, row += 3) {
+        row[0] = OnWhite(bgra[0], bgra[3]);
+        row[1] = OnWhite(bgra[1], bgra[3]);
+        row[2] = OnWhite(bgra[2], bgra[3]);
+    }
+}
+
+// libwebp hands alpha only as a fourth byte of each pixel, which a 24-bit
+// row has no room for: the picture goes through a blue-green-red-alpha copy.
 WebpResult DecodeComposed(Bytes file, const DibView& target)
 {
     const CheckedSize stride = CheckedSize(target.width) * 4;
@@ -50,15 +60,8 @@ WebpResult DecodeComposed(Bytes file, const DibView& target)
     const auto bgra = std::make_unique_for_overwrite<std::uint8_t[]>(size);
     const WebpResult result = RunWebpDecode(
         file, {.mode = MODE_BGRA, .pixels = bgra.get(), .size = size, .stride = static_cast<int>(stride.Value())});
-    for (std::uint32_t y = 0; y < result.rowsDone && y < target.height; ++y) {
-        const std::uint8_t* source = bgra.get() + y * stride.Value();
-        std::uint8_t* row = target.Row(y);
-        for (std::uint32_t x = 0; x < target.width; ++x, source += 4, row += 3) {
-            row[0] = OnWhite(source[0], source[3]);
-            row[1] = OnWhite(source[1], source[3]);
-            row[2] = OnWhite(source[2], source[3]);
-        }
-    }
+    for (std::uint32_t y = 0; y < result.rowsDone && y < target.height; ++y)
+        ComposeOnWhite(bgra.get() + y * stride.Value(), target.width, target.Row(y));
     return result;
 }
 
