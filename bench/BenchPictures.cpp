@@ -180,6 +180,24 @@ const BenchFile& Bmp12Megapixel()
     return file;
 }
 
+const BenchFile& Webp12Megapixel()
+{
+    static const BenchFile file = [] {
+        const RgbPicture& photo = Photo(kWidth12, kHeight12);
+        samples::WebpPlan plan{.width = photo.width, .height = photo.height, .quality = 90};
+        for (std::uint32_t y = 0; y < photo.height; ++y) {
+            std::vector<std::uint8_t>& row = plan.rows.emplace_back();
+            row.reserve(photo.width * 3);
+            for (std::uint32_t x = 0; x < photo.width; ++x) {
+                const Colour c = photo.At(x, y);
+                row.insert(row.end(), {c.red, c.green, c.blue});
+            }
+        }
+        return Save("photo12mp.webp", samples::WebpFile(plan));
+    }();
+    return file;
+}
+
 const BenchFile& Ppm12Megapixel()
 {
     static const BenchFile file = [] {

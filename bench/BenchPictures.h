@@ -22,6 +22,7 @@ const BenchFile& Png12Megapixel();
 const BenchFile& Gif12Megapixel();
 const BenchFile& Pcx12Megapixel();
 const BenchFile& Bmp12Megapixel();
+const BenchFile& Webp12Megapixel();
 // The 12-megapixel photo as a binary PPM, for ImageMagick's reduction.
 const BenchFile& Ppm12Megapixel();
 

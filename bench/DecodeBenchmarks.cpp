@@ -1,4 +1,4 @@
-// Our decoders against plain library reads (JPEG, PNG, GIF) and against
+// Our decoders against plain library reads (JPEG, PNG, GIF, WebP) and against
 // ImageMagick reading the same file (PCX, BMP). Pairs share a name prefix;
 // tools/bench.sh prints the ratios of their processor times.
 
@@ -108,6 +108,14 @@ void BM_Gif12MP_PlainGiflib(benchmark::State& state)
         benchmark::DoNotOptimize(PlainGifRead(file.bytes).data());
 }
 
+void BM_Webp12MP_Ours(benchmark::State& state) { DecodeOurs(state, Webp12Megapixel()); }
+void BM_Webp12MP_PlainLibwebp(benchmark::State& state)
+{
+    const BenchFile& file = Webp12Megapixel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlainWebpDecode(file.bytes).get());
+}
+
 void BM_Pcx12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Pcx12Megapixel()); }
 void BM_Pcx12MP_ImageMagick(benchmark::State& state) { ImageMagickReads(state, Pcx12Megapixel()); }
 void BM_Bmp12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Bmp12Megapixel()); }
@@ -119,6 +127,8 @@ BENCHMARK(BM_Png12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Png12MP_PlainLibpng)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Gif12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Gif12MP_PlainGiflib)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Webp12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Webp12MP_PlainLibwebp)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Pcx12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcx12MP_ImageMagick)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 BENCHMARK(BM_Bmp12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -6,6 +6,7 @@
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <webp/decode.h>
 
 namespace picdec::bench {
 
@@ -97,6 +98,13 @@ std::vector<std::uint8_t> PlainGifRead(std::span<const std::uint8_t> file)
     }
     DGifCloseFile(gif, &error);
     return pixels;
+}
+
+std::unique_ptr<std::uint8_t, void (*)(void*)> PlainWebpDecode(std::span<const std::uint8_t> file)
+{
+    int width = 0;
+    int height = 0;
+    return {WebPDecodeRGB(file.data(), file.size(), &width, &height), WebPFree};
 }
 
 }  // namespace picdec::bench

@@ -3,6 +3,7 @@
 // whole picture into one buffer and does nothing else.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -14,5 +15,7 @@ std::vector<std::uint8_t> PlainJpegDecode(std::span<const std::uint8_t> file);
 std::vector<std::uint8_t> PlainPngRead(std::span<const std::uint8_t> file);
 // giflib, the first frame's indices.
 std::vector<std::uint8_t> PlainGifRead(std::span<const std::uint8_t> file);
+// libwebp's simple decoder, to RGB in memory it allocates itself.
+std::unique_ptr<std::uint8_t, void (*)(void*)> PlainWebpDecode(std::span<const std::uint8_t> file);
 
 }  // namespace picdec::bench

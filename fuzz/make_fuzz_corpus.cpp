@@ -81,6 +81,19 @@ File RleBmp(int bits, std::vector<std::uint8_t> pixels)
                     .palette = PatternPalette(8), .pixels = std::move(pixels)});
 }
 
+// A 9 x 7 picture with a different byte in every sample.
+File Webp(bool alpha, bool lossless)
+{
+    const std::size_t channels = alpha ? 4 : 3;
+    WebpPlan plan{.width = 9, .height = 7, .alpha = alpha, .lossless = lossless};
+    for (std::uint32_t y = 0; y < plan.height; ++y) {
+        auto& row = plan.rows.emplace_back();
+        for (std::size_t i = 0; i < plan.width * channels; ++i)
+            row.push_back(static_cast<std::uint8_t>(i * 29 + y * 71));
+    }
+    return WebpFile(plan);
+}
+
 // Layout in fuzz_reduce.cpp: byte 0 width/depths, byte 1 dither/palette size.
 File ReduceInput(std::uint8_t shape, std::uint8_t options, int count, int step)
 {
@@ -174,6 +187,15 @@ const Seed kSeeds[] = {
      }},
     {"pcx", "vga-256.pcx", [] { return PcxFile({.width = 7, .height = 3, .endPalette = PatternPalette(256), .lines = Rows(3, 8, 0x17)}); }},
     {"pcx", "rgb24.pcx", [] { return PcxFile({.planes = 3, .width = 5, .height = 2, .lines = Rows(2, 18, 0xE1)}); }},
+
+    {"webp", "lossy.webp", [] { return Webp(false, false); }},
+    {"webp", "lossy-alpha.webp", [] { return Webp(true, false); }},
+    {"webp", "lossless.webp", [] { return Webp(false, true); }},
+    {"webp", "lossless-alpha.webp", [] { return Webp(true, true); }},
+    {"webp", "canvas-header.webp", [] { return WebpCanvasHeader(300, 200); }},
+    {"webp", "animation.webp", [] {
+         return AnimatedWebpFile({.width = 4, .height = 3, .lossless = true, .rows = Rows(3, 12, 0x6B)});
+     }},
 
     {"reduce", "bgr-to-8bit-dither.bin", [] { return ReduceInput(0x8F | 0x30, 0x01, 16 * 3 * 12, 37); }},
     {"reduce", "8bit-to-4bit.bin", [] { return ReduceInput(0x27 | 0x40, 0x1E, 16 * 3 + 8 * 6, 11); }},

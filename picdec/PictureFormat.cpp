@@ -24,6 +24,14 @@ bool LooksLikePcx(std::span<const std::uint8_t> bytes)
     return knownVersion && encoding <= 1 && knownBits;
 }
 
+// A RIFF container holds many kinds (WAVE, AVI); its form type tells.
+bool LooksLikeWebp(std::span<const std::uint8_t> bytes)
+{
+    static constexpr std::array<std::uint8_t, 4> riff{'R', 'I', 'F', 'F'};
+    static constexpr std::array<std::uint8_t, 4> webp{'W', 'E', 'B', 'P'};
+    return StartsWith(bytes, riff) && bytes.size() >= 12 && StartsWith(bytes.subspan(8), webp);
+}
+
 }  // namespace
 
 PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
@@ -51,6 +59,8 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
         return PictureFormat::Bmp;
     if (LooksLikePcx(bytes))
         return PictureFormat::Pcx;
+    if (LooksLikeWebp(bytes))
+        return PictureFormat::Webp;
     return PictureFormat::Unknown;
 }
 
@@ -63,6 +73,7 @@ std::string_view TypeTextOf(PictureFormat format)
     case PictureFormat::Tiff: return "TIFF";
     case PictureFormat::Bmp: return "BMP";
     case PictureFormat::Pcx: return "PCX";
+    case PictureFormat::Webp: return "WEBP";
     case PictureFormat::Unknown: break;
     }
     return {};

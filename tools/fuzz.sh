@@ -6,7 +6,7 @@
 #
 # --m32 builds and runs the targets as 32-bit programs (build/fuzz32/), where
 # sizes read from a file wrap at 2^32.
-# Targets: jpeg png gif tiff bmp pcx reduce dib_layout scroll_message
+# Targets: jpeg png gif tiff bmp pcx webp reduce dib_layout scroll_message
 # credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
 # the committed corpus is only read. Inputs are kept to 4 KiB (the seeds are
@@ -21,11 +21,12 @@ build=$repo/build/fuzz
 toolchain=()
 if [[ ${1:-} == --m32 ]]; then
     shift
-    "$repo/tools/install-packages.sh" libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 libtiff-dev:i386
+    "$repo/tools/install-packages.sh" libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 libtiff-dev:i386 \
+        libwebp-dev:i386
     build=$repo/build/fuzz32
     toolchain=(-DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-native-m32.cmake")
 fi
-all_targets=(jpeg png gif tiff bmp pcx reduce dib_layout scroll_message credit_message)
+all_targets=(jpeg png gif tiff bmp pcx webp reduce dib_layout scroll_message credit_message)
 
 cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolchain[@]}" >/dev/null
 cmake --build "$build" >/dev/null

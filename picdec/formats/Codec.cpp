@@ -8,18 +8,20 @@
 #include "picdec/formats/PcxCodec.h"
 #include "picdec/formats/PngCodec.h"
 #include "picdec/formats/TiffCodec.h"
+#include "picdec/formats/WebpCodec.h"
 
 namespace picdec {
 
 const Codec* CodecFor(PictureFormat format)
 {
-    static constexpr std::array<Codec, 6> codecs{{
+    static constexpr std::array<Codec, 7> codecs{{
         {PictureFormat::Jpeg, ReadJpegInfo, DecodeJpeg},
         {PictureFormat::Png, ReadPngInfo, DecodePng},
         {PictureFormat::Gif, ReadGifInfo, DecodeGif},
         {PictureFormat::Tiff, ReadTiffInfo, DecodeTiff},
         {PictureFormat::Bmp, ReadBmpInfo, DecodeBmp},
         {PictureFormat::Pcx, ReadPcxInfo, DecodePcx},
+        {PictureFormat::Webp, ReadWebpInfo, DecodeWebp},
     }};
     for (const Codec& codec : codecs) {
         if (codec.format == format)

@@ -62,6 +62,36 @@ TEST(ImageLibrary, EachReaderHandsOnItsResolutionAndDitherFlag)
     }
 }
 
+// Readers go by the file's content: a WebP named .jpg comes through the JPEG
+// entry as itself, pixel for pixel (lossless), and the information says WEBP.
+TEST(ImageLibrary, ReadsAWebpThroughAnotherFormatsEntry)
+{
+    constexpr int w = 13, h = 7;
+    WebpPlan plan{.width = w, .height = h, .lossless = true};
+    for (int y = 0; y < h; ++y) {
+        std::vector<std::uint8_t>& row = plan.rows.emplace_back();
+        for (int x = 0; x < w; ++x) {
+            const picdec::Colour c = PatternColour(x, y);
+            row.insert(row.end(), {c.red, c.green, c.blue});
+        }
+    }
+    const std::string path = WriteBytes(TempFile("lumo-webp.jpg"), WebpFile(plan));
+    TBitmap bitmap;
+    ASSERT_TRUE(ReadJpgFile(path, 24, 0, bitmap, 0));
+    PixelCanvas pixels(w, h);
+    TCanvas(pixels.dc()).Draw(0, 0, bitmap);
+    int wrong = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const picdec::Colour c = PatternColour(x, y);
+            wrong += pixels.At(x, y) != RGB(c.red, c.green, c.blue);
+        }
+    EXPECT_EQ(wrong, 0);
+    ImageInfo info;
+    ASSERT_TRUE(ReadImageInfo(path, info));
+    EXPECT_EQ(info.fileType, "WEBP");
+}
+
 // The 16-bit numbers of the information entry read back unsigned.
 TEST(ImageLibrary, ReportsThePictureInformationWithSidesOf32768PixelsAndMoreAsPositive)
 {

@@ -41,6 +41,8 @@ TEST(Limits, RefuseOversizedEmptyAndUnallocatablePicturesBeforeMakingTheirBitmap
         {"PCX", PcxFile({.width = 40000, .height = 20000}), 0, Status::BitmapTooLarge},
         {"GIF screen", GifFile({.screenWidth = 65535, .screenHeight = 20000, .width = 1, .height = 1, .indices = {0}}),
          0, Status::BitmapTooLarge},
+        {"WebP canvas", WebpCanvasHeader(16384, 16384), 0, Status::BitmapTooLarge},
+        {"WebP canvas 65536 wide", WebpCanvasHeader(65536, 2), 0, Status::DimensionTooLarge},
         // Decoded into a true-colour bitmap of its own first.
         {"no memory", BmpOfSize(side, side, 24), 8, Status::OutOfMemory, raised},
     };
@@ -71,6 +73,8 @@ TEST(CorruptFiles, TruncatedFilesOfEveryFormatFailAsTruncated)
         {PcxFile({.width = 40, .height = 30, .lines = reds}), 130},
         {BmpFile({.width = 40, .height = 30, .pixels = BmpRows(SampleRows(picture, "bgr"))}), 60},
         {TiffFile({.width = 40, .height = 30, .rows = reds}), 4},  // libtiff writes the directory last
+        {WebpFile({.width = 40, .height = 30, .rows = SampleRows(picture, "rgb")}), 30},
+        {WebpFile({.width = 40, .height = 30, .alpha = true, .lossless = true, .rows = SampleRows(picture, "rgba")}), 30},
     };
     for (const auto& [file, headers] : files) {
         for (std::size_t size = 0; size < file.size(); size += std::max<std::size_t>(1, file.size() / 40)) {
@@ -108,12 +112,17 @@ TEST(CorruptFiles, FailAsCorruptOrUnsupported)
     rle.compression = 2;             // RLE4 with 8 bits per pixel
     const TiffPlan cmyk16{.width = 4, .height = 2, .bitsPerSample = 16, .samplesPerPixel = 4,
                           .photometric = PHOTOMETRIC_SEPARATED, .rows = Rows(2, Row(32, 0))};
+    File webpOfHugeSize = WebpFile({.width = 4, .height = 4, .rows = Rows(4, Row(12, 7))});
+    std::fill_n(webpOfHugeSize.begin() + 4, 4, 0xFF);  // the RIFF size
+    File webpGarbage{'R', 'I', 'F', 'F', 72, 0, 0, 0, 'W', 'E', 'B', 'P'};
+    webpGarbage.resize(80, 0xA5);
     const std::pair<File, Status> cases[] = {
         {jpeg, Status::CorruptData}, {png, Status::CorruptData}, {rle8, Status::Ok}, {BmpFile(rle), Status::CorruptData},
         {BmpFile({.width = 1, .height = 1, .compression = 4, .pixels = {0, 0, 0, 0}}), Status::UnsupportedVariant},
         {PcxFile({.bitsPerPlane = 4, .planes = 4, .width = 1, .height = 1}), Status::UnsupportedVariant},
         {TiffCompressedAs({.width = 1, .height = 1, .rows = {{0}}}, COMPRESSION_JP2000), Status::UnsupportedVariant},
         {TiffCompressedAs(cmyk16, COMPRESSION_JPEG), Status::UnsupportedVariant},
+        {webpOfHugeSize, Status::CorruptData}, {webpGarbage, Status::CorruptData},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(DecodeFile(cases[i].first).status, cases[i].second) << "case " << i;

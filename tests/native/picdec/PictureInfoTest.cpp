@@ -35,6 +35,10 @@ TEST(PictureInfo, DescribesEachFormatsFiles)
          "RLE, version 5"},
         {PcxFile({.bitsPerPlane = 1, .planes = 3, .width = 9, .height = 2, .lines = filled(2, 8)}), "PCX", 1, 4, 8,
          "RLE, version 5"},
+        {WebpFile({.width = 6, .height = 5, .rows = filled(5, 18)}), "WEBP", 3, 8, 0, "Lossy"},
+        {WebpFile({.width = 6, .height = 5, .alpha = true, .lossless = true, .rows = filled(5, 24)}), "WEBP", 4, 8, 0,
+         "Lossless, alpha"},
+        {WebpCanvasHeader(300, 200), "WEBP", 3, 8, 0, "Extended"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.description);

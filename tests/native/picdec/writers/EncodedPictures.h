@@ -1,6 +1,7 @@
 #pragma once
-// Picture files written with the decoder libraries' own encoders, and GIF
-// files with an LZW encoder of their own.
+// Picture files written with the decoder libraries' own encoders, GIF files
+// with an LZW encoder of their own, and WebP containers put together around
+// libwebp's bitstreams.
 // Every member of a plan has a default (`{}` at least), so designated
 // initializers may name only the ones that matter.
 
@@ -78,5 +79,20 @@ struct TiffPlan {
     std::vector<std::uint8_t> rawTile{};  // if set, every tile's stored bytes, in place of the rows
 };
 File TiffFile(const TiffPlan& plan);
+
+// Rows hold red, green, blue (and alpha) samples of 8 bits.
+struct WebpPlan {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    bool alpha = false;
+    bool lossless = false;
+    int quality = 90;  // lossy only
+    std::vector<std::vector<std::uint8_t>> rows{};
+};
+File WebpFile(const WebpPlan& plan);
+// The opaque picture as the one frame of an animation.
+File AnimatedWebpFile(const WebpPlan& frame);
+// An extended header announcing a canvas of this size, and nothing after it.
+File WebpCanvasHeader(std::uint32_t width, std::uint32_t height);
 
 }  // namespace picdec::samples
