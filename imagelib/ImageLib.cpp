@@ -61,6 +61,13 @@ bool ReadPngFile(const std::string& fileName, int resolution, int dither, TBitma
     }, fileName, bitmap);
 }
 
+bool ReadWebpFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadWebp(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
 {
     return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {

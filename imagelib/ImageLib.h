@@ -31,6 +31,7 @@ bool ReadJpgFile(const std::string& fileName, int resolution, int dither, TBitma
 bool ReadGifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadPcxFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadPngFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
+bool ReadWebpFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 
 // The library's information entry; a failure shows the library's message

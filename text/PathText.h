@@ -21,8 +21,8 @@ struct WholePictureExtension {
     std::string_view extension;
     std::string_view loaderKey;
 };
-inline constexpr std::array<WholePictureExtension, 4> kWholePictureExtensions = {{
-    {".PNG", ".PNG"}, {".JPEG", ".JPG"}, {".JPE", ".JPG"}, {".JFIF", ".JPG"},
+inline constexpr std::array<WholePictureExtension, 5> kWholePictureExtensions = {{
+    {".PNG", ".PNG"}, {".JPEG", ".JPG"}, {".JPE", ".JPG"}, {".JFIF", ".JPG"}, {".WEBP", ".WEBP"},
 }};
 
 // True when the extension key is one of the seven picture extensions the

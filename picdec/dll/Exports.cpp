@@ -147,4 +147,10 @@ short WINAPI ReadTif(const char* fileName, short resolution, short dither, HBITM
     return Reader(fileName, resolution, dither, bitmap, palette);
 }
 
+short WINAPI ReadWebp(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
+                            HPALETTE* palette, long, long)
+{
+    return Reader(fileName, resolution, dither, bitmap, palette);
+}
+
 } // extern "C"

@@ -29,6 +29,10 @@ protected:
         const File png = PngFile({.width = 1, .height = 1, .rows = {{10, 20, 30}}});
         folder.File("clip.Png", std::string(png.begin(), png.end()));
         folder.File("clip.avi", std::string(png.begin(), png.end()));
+        folder.File("png.jpg", std::string(png.begin(), png.end()));
+        const File webp = WebpFile({.width = 2, .height = 1, .lossless = true, .rows = {{10, 20, 30, 40, 50, 60}}});
+        folder.File("photo.webp", std::string(webp.begin(), webp.end()));
+        folder.File("webp.jpg", std::string(webp.begin(), webp.end()));
     }
     ScratchFolder folder{"lumo-start"};
 };
@@ -38,8 +42,9 @@ protected:
 // "-U" first asks: Yes uninstalls (failing here, without LMUNINST.EXE) instead
 // of starting, No starts, unless the program runs elevated (as the Start
 // menu's uninstall starts it): then it ends. "-REGISTER" ends without a
-// window. Only an existing picture file named first opens, a ".jpeg" or
-// ".png" too, but no ".avi" (whose first four characters a picture's are).
+// window. Only an existing picture file named first opens, a ".jpeg",
+// ".png" or ".webp" too (and a picture under another picture's name), but no
+// ".avi" (whose first four characters a picture's are).
 TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPictureNamedFirst)
 {
     const std::string noname = "Lumoscope32 - [Noname]";
@@ -62,6 +67,9 @@ TEST_F(StartupTest, AsksTheUninstallQuestionOnlyForTheSwitchAndOpensOnlyAPicture
         {{folder / "photo.jpeg"}, mrOk, "Lumoscope32 - [PHOTO.JPEG]", 0},
         {{folder / "clip.Png"}, mrOk, "Lumoscope32 - [CLIP.PNG]", 0},
         {{folder / "clip.avi"}, mrOk, noname, 0},
+        {{folder / "photo.webp"}, mrOk, "Lumoscope32 - [PHOTO.WEBP]", 0},
+        {{folder / "webp.jpg"}, mrOk, "Lumoscope32 - [WEBP.JPG]", 0},
+        {{folder / "png.jpg"}, mrOk, "Lumoscope32 - [PNG.JPG]", 0},
     };
     for (const Case& c : cases) {
         std::vector<std::string> commandLine{"LUMSC32.EXE"};
