@@ -6,7 +6,8 @@
 #
 # --m32 builds and runs the targets as 32-bit programs (build/fuzz32/), where
 # sizes read from a file wrap at 2^32.
-# Targets: jpeg png gif tiff bmp pcx webp reduce dib_layout scroll_message
+# Targets: jpeg png gif tiff bmp pcx webp any (a file of any kind, by content)
+# reduce dib_layout scroll_message
 # credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
 # the committed corpus is only read. Inputs are kept to 4 KiB (the seeds are
@@ -26,7 +27,7 @@ if [[ ${1:-} == --m32 ]]; then
     build=$repo/build/fuzz32
     toolchain=(-DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-native-m32.cmake")
 fi
-all_targets=(jpeg png gif tiff bmp pcx webp reduce dib_layout scroll_message credit_message)
+all_targets=(jpeg png gif tiff bmp pcx webp any reduce dib_layout scroll_message credit_message)
 
 cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolchain[@]}" >/dev/null
 cmake --build "$build" >/dev/null
@@ -46,7 +47,10 @@ for target in "${targets[@]}"; do
     work=$build/work/$target
     mkdir -p "$work"
     echo "== $target: ${seconds}s"
-    "$build/fuzz_$target" "$work" "$repo/fuzz/corpus/$target" \
+    corpora=("$repo/fuzz/corpus/$target")
+    # A file of any kind starts from the seeds of every format.
+    [ "$target" = any ] && corpora=("$repo"/fuzz/corpus/{jpeg,png,gif,tiff,bmp,pcx,webp})
+    "$build/fuzz_$target" "$work" "${corpora[@]}" \
         -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 -timeout=20 \
         -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 \
         >"$build/$target.log" 2>&1 || { echo "!! $target found a failure, see $build/$target.log"; }
