@@ -8,6 +8,7 @@
 #include "system/DdeClient.h"
 #include "system/GroupCommand.h"
 #include "system/IniFiles.h"
+#include "system/ProgramStart.h"
 #include "system/SafePaths.h"
 #include "text/PathText.h"
 
@@ -48,17 +49,9 @@ UniqueConversation ConnectToProgramManager(const DdeClient& client, const DdeStr
 // waits only as long as the deadline allows.
 bool StartProgramManager(const std::string& programPath, const Deadline& deadline)
 {
-    std::string commandLine = "\"" + programPath + "\" ";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMINNOACTIVE;
-    PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &started))
+    UniqueKernelHandle process = StartProgram(programPath, "", "", SW_SHOWMINNOACTIVE);
+    if (!process)
         return false;
-    UniqueKernelHandle process(started.hProcess);
-    UniqueKernelHandle thread(started.hThread);
     ::WaitForInputIdle(process.get(), deadline.Remaining());
     return true;
 }

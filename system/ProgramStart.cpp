@@ -1,19 +1,17 @@
 #include "system/ProgramStart.h"
 
-#include <windows.h>
-
-#include "framework/Handles.h"
-
-bool StartProgram(const std::string& program, const std::string& argument, const std::string& directory)
+UniqueKernelHandle StartProgram(const std::string& program, const std::string& argument, const std::string& directory,
+                                WORD showMode)
 {
     std::string commandLine = "\"" + program + "\" " + argument;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = showMode ? STARTF_USESHOWWINDOW : 0;
+    startup.wShowWindow = showMode;
     PROCESS_INFORMATION started{};
     if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          directory.c_str(), &startup, &started))
-        return false;
-    UniqueKernelHandle process(started.hProcess);
+                          directory.empty() ? nullptr : directory.c_str(), &startup, &started))
+        return {};
     UniqueKernelHandle thread(started.hThread);
-    return true;
+    return UniqueKernelHandle(started.hProcess);
 }

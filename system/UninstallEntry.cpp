@@ -1,5 +1,9 @@
 #include "system/UninstallEntry.h"
 
+#include <algorithm>
+
+#include "framework/Files.h"
+
 #include "system/EntryTexts.h"
 #include "system/ProgramFiles.h"
 
@@ -8,12 +12,9 @@ namespace {
 // In KiB, rounded up, as the list shows it: the program's files that are there.
 DWORD InstalledSize(const std::string& programDir)
 {
-    unsigned long long bytes = 0;
-    for (const char* name : kProgramFiles) {
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (::GetFileAttributesExA((programDir + "\\" + name).c_str(), GetFileExInfoStandard, &data))
-            bytes += (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    }
+    std::int64_t bytes = 0;
+    for (const char* name : kProgramFiles)
+        bytes += std::max<std::int64_t>(FileSizeOf(programDir + "\\" + name), 0);
     return static_cast<DWORD>((bytes + 1023) / 1024);
 }
 

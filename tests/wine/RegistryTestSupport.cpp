@@ -19,6 +19,8 @@ std::string DataText(DWORD type, const std::string& bytes)
     return "(type " + std::to_string(type) + ", " + std::to_string(bytes.size()) + " bytes)";
 }
 
+} // namespace
+
 std::vector<std::string> SubkeyNames(HKEY key)
 {
     std::vector<std::string> names;
@@ -32,6 +34,8 @@ std::vector<std::string> SubkeyNames(HKEY key)
     std::sort(names.begin(), names.end());
     return names;
 }
+
+namespace {
 
 UniqueRegKey OpenForReading(HKEY root, const std::string& keyPath, REGSAM view)
 {

@@ -15,5 +15,8 @@ std::vector<std::string> RegistryListing(HKEY root, const std::string& keyPath, 
 // with" entry.
 std::vector<std::string> ProgramEntries();
 
+// The names of a key's subkeys, sorted.
+std::vector<std::string> SubkeyNames(HKEY key);
+
 // The values' names of a key, sorted.
 std::vector<std::string> ValueNames(HKEY root, const std::string& keyPath, REGSAM view = 0);

@@ -95,11 +95,7 @@ TEST_F(Setup, InstallsTheProgramWithItsGroupAndTheUninstallTakesAllOfIt)
     EXPECT_EQ(viewer.Wait(), 0u);
     EXPECT_EQ(ProgramEntries(), registered) << "a start writes what the setup wrote";
 
-    char previous[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, previous);
-    ::SetCurrentDirectoryA(folder_.c_str());  // handed on to the uninstall
-    Process uninstall("\"" + program + "\" -U");
-    ::SetCurrentDirectoryA(previous);
+    Process uninstall("\"" + program + "\" -U", 0, folder_);  // the folder is handed on to the uninstall
     EXPECT_EQ(uninstall.AnswerUntilEnd(), (std::vector<std::string>{kUninstallQuestion, kUninstallInformation}));
     EXPECT_EQ(uninstall.Wait(0), 0u);
     ASSERT_TRUE(WaitUntil([] { return ProcessesNamed("LMUNINST.EXE").empty() || UninstallerReport(); }, 40000));

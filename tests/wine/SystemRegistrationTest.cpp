@@ -75,7 +75,7 @@ private:
         ::RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
         std::vector<char> security(size);
         ::RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, security.data(), &size);
-        for (const std::string& subkey : SubkeysOf(key.get()))
+        for (const std::string& subkey : SubkeyNames(key.get()))
             Lock(root, keyPath + "\\" + subkey, view);
         PSECURITY_DESCRIPTOR readOnly = nullptr;  // reading, and changing the permissions back
         ::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;0x60019;;;WD)", SDDL_REVISION_1, &readOnly,
@@ -83,16 +83,6 @@ private:
         ::RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, readOnly);
         ::LocalFree(readOnly);
         locked_.emplace_back(std::move(key), std::move(security));
-    }
-    static Texts SubkeysOf(HKEY key)
-    {
-        Texts names;
-        char name[256];
-        for (DWORD i = 0, length = sizeof name;
-             ::RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-             ++i, length = sizeof name)
-            names.emplace_back(name);
-        return names;
     }
 
     std::vector<std::pair<UniqueRegKey, std::vector<char>>> locked_;
