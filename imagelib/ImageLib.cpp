@@ -68,6 +68,20 @@ bool ReadWebpFile(const std::string& fileName, int resolution, int dither, TBitm
     }, fileName, bitmap);
 }
 
+bool ReadHeifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadHeif(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
+bool ReadAvifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadAvif(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
 {
     return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {

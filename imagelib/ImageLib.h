@@ -33,6 +33,8 @@ bool ReadPcxFile(const std::string& fileName, int resolution, int dither, TBitma
 bool ReadPngFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadWebpFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
+bool ReadHeifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
+bool ReadAvifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 
 // The library's information entry; a failure shows the library's message
 // unless the caller has told the user already.

@@ -20,4 +20,8 @@ __declspec(dllimport) short WINAPI ReadTif(const char* fileName, short resolutio
                                            HPALETTE* palette, long callerValue, long reserved);
 __declspec(dllimport) short WINAPI ReadWebp(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
                                             HPALETTE* palette, long callerValue, long reserved);
+__declspec(dllimport) short WINAPI ReadHeif(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
+                                            HPALETTE* palette, long callerValue, long reserved);
+__declspec(dllimport) short WINAPI ReadAvif(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
+                                            HPALETTE* palette, long callerValue, long reserved);
 }

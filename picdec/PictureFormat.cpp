@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
 namespace picdec {
 
@@ -30,6 +32,45 @@ bool LooksLikeWebp(std::span<const std::uint8_t> bytes)
     static constexpr std::array<std::uint8_t, 4> riff{'R', 'I', 'F', 'F'};
     static constexpr std::array<std::uint8_t, 4> webp{'W', 'E', 'B', 'P'};
     return StartsWith(bytes, riff) && bytes.size() >= 12 && StartsWith(bytes.subspan(8), webp);
+}
+
+bool IsOneOf(std::span<const std::uint8_t> brand, std::initializer_list<std::string_view> brands)
+{
+    return std::any_of(brands.begin(), brands.end(), [brand](std::string_view b) {
+        return std::equal(b.begin(), b.end(), brand.begin(), brand.end());
+    });
+}
+
+bool IsAvifBrand(std::span<const std::uint8_t> brand) { return IsOneOf(brand, {"avif", "avis"}); }
+
+bool IsHeifBrand(std::span<const std::uint8_t> brand)
+{
+    return IsOneOf(brand, {"heic", "heix", "heim", "heis", "hevc", "hevx", "mif1", "msf1"});
+}
+
+// An ISO base media file starts with its file type box: its size, "ftyp",
+// the major brand, a version and the compatible brands. The still-image
+// brands make a HEIF picture; an AV1 brand among them makes it AVIF, as the
+// generic "mif1" major brand of an AV1 picture needs.
+PictureFormat HeifKindOf(std::span<const std::uint8_t> bytes)
+{
+    static constexpr std::array<std::uint8_t, 4> ftyp{'f', 't', 'y', 'p'};
+    if (bytes.size() < 16 || !StartsWith(bytes.subspan(4), ftyp))
+        return PictureFormat::Unknown;
+    const std::uint64_t boxSize = std::uint64_t{bytes[0]} << 24 | std::uint64_t{bytes[1]} << 16 |
+                                  std::uint64_t{bytes[2]} << 8 | bytes[3];
+    if (boxSize < 16)
+        return PictureFormat::Unknown;
+    const std::size_t end = static_cast<std::size_t>(std::min<std::uint64_t>(boxSize, bytes.size()));
+    bool heif = IsHeifBrand(bytes.subspan(8, 4));
+    bool avif = IsAvifBrand(bytes.subspan(8, 4));
+    for (std::size_t at = 16; at + 4 <= end; at += 4) {
+        heif = heif || IsHeifBrand(bytes.subspan(at, 4));
+        avif = avif || IsAvifBrand(bytes.subspan(at, 4));
+    }
+    if (avif)
+        return PictureFormat::Avif;
+    return heif ? PictureFormat::Heif : PictureFormat::Unknown;
 }
 
 }  // namespace
@@ -61,7 +102,7 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
         return PictureFormat::Pcx;
     if (LooksLikeWebp(bytes))
         return PictureFormat::Webp;
-    return PictureFormat::Unknown;
+    return HeifKindOf(bytes);
 }
 
 std::string_view TypeTextOf(PictureFormat format)
@@ -74,6 +115,8 @@ std::string_view TypeTextOf(PictureFormat format)
     case PictureFormat::Bmp: return "BMP";
     case PictureFormat::Pcx: return "PCX";
     case PictureFormat::Webp: return "WEBP";
+    case PictureFormat::Heif: return "HEIF";
+    case PictureFormat::Avif: return "AVIF";
     case PictureFormat::Unknown: break;
     }
     return {};

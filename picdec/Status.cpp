@@ -21,6 +21,7 @@ constexpr std::array kMessages{
     FailureMessage{Status::OutOfMemory, "There is not enough memory for the picture."},
     FailureMessage{Status::BadResolutionCode, "The colour depth asked for is not 0, 1, 4, 8 or 24 bits."},
     FailureMessage{Status::CannotCreateBitmap, "The bitmap for the picture cannot be created."},
+    FailureMessage{Status::DecoderMissing, "LIBHEIF.DLL or LIBDE265.DLL, which read HEIF and AVIF pictures, is missing."},
 };
 
 }  // namespace

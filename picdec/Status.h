@@ -25,6 +25,7 @@ enum class Status : std::int16_t {
     OutOfMemory = -11,
     BadResolutionCode = -12,
     CannotCreateBitmap = -13,
+    DecoderMissing = -14,
 };
 
 struct FailureMessage {

@@ -54,7 +54,7 @@ std::string TPicView::GetImageName()
     static const LoaderRow kRows[] = {
         {".BMP", ReadBmpFile}, {".THB", ReadBmpFile}, {".THJ", ReadJpgFile}, {kResourceKey, nullptr},
         {".PNG", ReadPngFile}, {".GIF", ReadGifFile}, {".TIF", ReadTifFile}, {".PCX", ReadPcxFile},
-        {".JPG", ReadJpgFile}, {".WEBP", ReadWebpFile},
+        {".JPG", ReadJpgFile}, {".WEBP", ReadWebpFile}, {".HEIF", ReadHeifFile}, {".AVIF", ReadAvifFile},
     };
     const std::string key = PictureKey(imageName_);
     // Each load describes its own picture, or none.

@@ -21,8 +21,9 @@ struct WholePictureExtension {
     std::string_view extension;
     std::string_view loaderKey;
 };
-inline constexpr std::array<WholePictureExtension, 5> kWholePictureExtensions = {{
+inline constexpr std::array<WholePictureExtension, 8> kWholePictureExtensions = {{
     {".PNG", ".PNG"}, {".JPEG", ".JPG"}, {".JPE", ".JPG"}, {".JFIF", ".JPG"}, {".WEBP", ".WEBP"},
+    {".HEIC", ".HEIF"}, {".HEIF", ".HEIF"}, {".AVIF", ".AVIF"},
 }};
 
 // True when the extension key is one of the seven picture extensions the

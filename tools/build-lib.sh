@@ -13,7 +13,7 @@ prepare() {
 prepare_32bit() {
     "$repo/tools/runs-32bit.sh" || return 1
     "$repo/tools/install-packages.sh" wine32:i386 libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 \
-        libtiff-dev:i386 libwebp-dev:i386
+        libtiff-dev:i386 libwebp-dev:i386 libheif-dev:i386
 }
 
 build_native() {
@@ -31,26 +31,29 @@ build_native32() {
 # The decoder libraries are built once per machine and key (the build
 # script and the Debian source versions), in LUMO_CACHE (by default
 # /var/cache/lumoscope32 for root, else ~/.cache/lumoscope32), outside the
-# work tree: build/deps is a link to the key's folder, so every clone shares it.
-link_deps_cache() {
-    local key cache
-    key=$("$repo/tools/build-mingw-deps.sh" --key)
+# work tree: build/NAME is a link to the key's folder, so every clone shares it.
+#   link_built_libraries NAME SCRIPT     (deps: the static ones, heif: the HEIF DLLs)
+link_built_libraries() {
+    local name=$1 script=$2 key cache
+    key=$("$repo/tools/$script" --key)
     local root=/var/cache/lumoscope32
     [ "$(id -u)" -eq 0 ] || root="${XDG_CACHE_HOME:-$HOME/.cache}/lumoscope32"
-    cache="${LUMO_CACHE:-$root}/deps-$key"
+    cache="${LUMO_CACHE:-$root}/$name-$key"
     mkdir -p "$cache" "$repo/build"
-    if [ -d "$repo/build/deps" ] && [ ! -L "$repo/build/deps" ]; then
-        rm -rf "$repo/build/deps"  # an older layout's libraries, built inside the tree
+    if [ -d "$repo/build/$name" ] && [ ! -L "$repo/build/$name" ]; then
+        rm -rf "$repo/build/$name"  # an older layout's libraries, built inside the tree
     fi
-    ln -sfn "$cache" "$repo/build/deps"
+    ln -sfn "$cache" "$repo/build/$name"
 }
 
 # build_windows ARCH [TARGET...]; LUMO_TESTS=OFF in the environment leaves the tests out.
 build_windows() {
     arch=$1
     shift
-    link_deps_cache
+    link_built_libraries deps build-mingw-deps.sh
     "$repo/tools/build-mingw-deps.sh" "$arch" "$repo/build/deps/$arch"
+    link_built_libraries heif build-heif-dlls.sh
+    "$repo/tools/build-heif-dlls.sh" "$arch" "$repo/build/heif/$arch"
     cmake -S "$repo" -B "$repo/build/$arch" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-$arch-w64-mingw32.cmake" -DLUMO_TESTS="${LUMO_TESTS:-ON}" >/dev/null
     if [ $# -gt 0 ]; then

@@ -153,4 +153,16 @@ short WINAPI ReadWebp(const char* fileName, short resolution, short dither, HBIT
     return Reader(fileName, resolution, dither, bitmap, palette);
 }
 
+short WINAPI ReadHeif(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
+                            HPALETTE* palette, long, long)
+{
+    return Reader(fileName, resolution, dither, bitmap, palette);
+}
+
+short WINAPI ReadAvif(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
+                            HPALETTE* palette, long, long)
+{
+    return Reader(fileName, resolution, dither, bitmap, palette);
+}
+
 } // extern "C"

@@ -4,6 +4,7 @@
 
 #include "picdec/formats/BmpCodec.h"
 #include "picdec/formats/GifCodec.h"
+#include "picdec/formats/HeifCodec.h"
 #include "picdec/formats/JpegCodec.h"
 #include "picdec/formats/PcxCodec.h"
 #include "picdec/formats/PngCodec.h"
@@ -14,7 +15,7 @@ namespace picdec {
 
 const Codec* CodecFor(PictureFormat format)
 {
-    static constexpr std::array<Codec, 7> codecs{{
+    static constexpr std::array<Codec, 9> codecs{{
         {PictureFormat::Jpeg, ReadJpegInfo, DecodeJpeg},
         {PictureFormat::Png, ReadPngInfo, DecodePng},
         {PictureFormat::Gif, ReadGifInfo, DecodeGif},
@@ -22,6 +23,8 @@ const Codec* CodecFor(PictureFormat format)
         {PictureFormat::Bmp, ReadBmpInfo, DecodeBmp},
         {PictureFormat::Pcx, ReadPcxInfo, DecodePcx},
         {PictureFormat::Webp, ReadWebpInfo, DecodeWebp},
+        {PictureFormat::Heif, ReadHeifInfo, DecodeHeif},
+        {PictureFormat::Avif, ReadHeifInfo, DecodeHeif},
     }};
     for (const Codec& codec : codecs) {
         if (codec.format == format)

@@ -1,4 +1,5 @@
 #include "PictureTestSupport.h"
+#include "ScratchTestSupport.h"
 #include "imagelib/ImageLib.h"
 #include "imagelib/PicDec32.h"
 #include "picdec/Status.h"
@@ -16,7 +17,8 @@ TEST(ImageLibrary, EachEntryIsTheLibrarysExportAtItsOrdinal)
     auto address = [](auto entry) { return reinterpret_cast<const void*>(entry); };
     for (auto [entry, ordinal] : {std::pair{address(&PicInfo), 1}, {address(&ReadJpg), 5}, {address(&ReadGif), 7},
                                   {address(&ReadPcx), 8}, {address(&ReadBmp), 15}, {address(&ReadPng), 17},
-                                  {address(&ReadTif), 25}})
+                                  {address(&ReadTif), 25}, {address(&ReadWebp), 26}, {address(&ReadHeif), 27},
+                                  {address(&ReadAvif), 28}})
         EXPECT_EQ(entry, address(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal)))) << ordinal;
 }
 
@@ -139,4 +141,31 @@ TEST(ImageLibrary, ReadsAPictureWhosePathIsLongerThan255Bytes)
     EXPECT_TRUE(ReadBmpFile(path, 24, 0, bitmap) && ReadImageInfo(path, info));
     EXPECT_EQ(std::pair(bitmap.Width(), info.height), std::pair(3, 2));
     EXPECT_TRUE(dialogs.requests.empty());
+}
+
+// A copy of the library in a folder without LIBHEIF.DLL starts, reads its
+// other formats, and refuses a HEIF picture with its own message.
+TEST(ImageLibrary, AMissingHeifDecoderIsTheLibrarysMessageNotAFailedStart)
+{
+    ScratchFolder folder{"lumo-noheif"};
+    char library[MAX_PATH];
+    ASSERT_GT(::GetModuleFileNameA(DecoderModule(), library, MAX_PATH), 0u);
+    ASSERT_TRUE(::CopyFileA(library, (folder / "PICDEC32.DLL").c_str(), FALSE));
+    HMODULE copy = ::LoadLibraryA((folder / "PICDEC32.DLL").c_str());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, DecoderModule());
+    using Reader = short(WINAPI*)(const char*, short, short, HBITMAP*, HPALETTE*, long, long);
+    const auto readHeif = reinterpret_cast<Reader>(reinterpret_cast<void*>(::GetProcAddress(copy, MAKEINTRESOURCEA(27))));
+    const auto readBmp = reinterpret_cast<Reader>(reinterpret_cast<void*>(::GetProcAddress(copy, MAKEINTRESOURCEA(15))));
+    const std::string heic = WriteBytes(folder / "photo.heic", {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c', 0, 0,
+                                                                0, 0, 'm', 'i', 'f', '1', 'h', 'e', 'i', 'c'});
+    const std::string bmp = WriteBytes(folder / "photo.bmp", BmpFile({.width = 3, .height = 2, .bitsPerPixel = 24,
+                                                                      .pixels = std::vector<std::uint8_t>(24)}));
+    HBITMAP bitmap = nullptr;
+    HPALETTE palette = nullptr;
+    EXPECT_EQ(readHeif(heic.c_str(), 24, 0, &bitmap, &palette, 0, 0), static_cast<short>(picdec::Status::DecoderMissing));
+    EXPECT_EQ(bitmap, nullptr);
+    EXPECT_EQ(readBmp(bmp.c_str(), 24, 0, &bitmap, &palette, 0, 0), 1);
+    ::DeleteObject(bitmap);
+    ::FreeLibrary(copy);
 }

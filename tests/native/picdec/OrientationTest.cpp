@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::uint32_t kBlock = 15;  // odd, so blocks start inside the bytes of packed pixels
 constexpr int kJpeg = 0;
+constexpr int kHevc = -1;  // HEIF, whose turn and mirror are properties of the picture
+constexpr int kAv1 = -2;
 
 // Blocks A to F in six colours; with two colours (A and B dark, the rest
 // light) the eight orientations still differ.
@@ -34,6 +36,15 @@ File OrientedFile(int bits, int orientation)
     const std::vector<std::string> stored{"ABC", "DEF"};
     if (bits == kJpeg)
         return JpegFile(Blocks(stored, 24, kSix), {.quality = 100, .exifOrientation = orientation});
+#if LUMO_HEIF_WRITER
+    if (bits == kHevc || bits == kAv1) {
+        HeifPlan plan{.width = 3 * kBlock, .height = 2 * kBlock, .av1 = bits == kAv1, .lossless = bits == kAv1,
+                      .orientation = orientation};
+        for (const Row& row : SampleRows(Blocks(stored, 24, kSix), "rgb"))
+            plan.rows.emplace_back(row.begin(), row.end());
+        return HeifFile(plan);
+    }
+#endif
     const bool rgb = bits == 24;
     TiffPlan plan{.width = 3 * kBlock, .height = 2 * kBlock, .bitsPerSample = rgb ? 8 : bits,
                   .samplesPerPixel = rgb ? 3 : 1, .photometric = rgb ? PHOTOMETRIC_RGB : PHOTOMETRIC_PALETTE,
@@ -48,15 +59,19 @@ File OrientedFile(int bits, int orientation)
     return TiffFile(plan);
 }
 
-TEST(Orientation, EveryTiffAndJpegOrientationIsShownUpright)
+TEST(Orientation, EveryTiffJpegAndHeifOrientationIsShownUpright)
 {
     const std::pair<int, std::vector<std::string>> cases[] = {  // orientation, rows of blocks as they must be shown
         {1, {"ABC", "DEF"}},       {2, {"CBA", "FED"}},       {3, {"FED", "CBA"}},       {4, {"DEF", "ABC"}},
         {5, {"AD", "BE", "CF"}},  {6, {"DA", "EB", "FC"}},  {7, {"FC", "EB", "DA"}},  {8, {"CF", "BE", "AD"}},
     };
     for (const auto& [orientation, rows] : cases) {
+#if LUMO_HEIF_WRITER
+        for (const int bits : {24, 1, 4, 8, kJpeg, kHevc, kAv1}) {
+#else
         for (const int bits : {24, 1, 4, 8, kJpeg}) {
-            SCOPED_TRACE(testing::Message() << bits << " bits (0: JPEG), orientation " << orientation);
+#endif
+            SCOPED_TRACE(testing::Message() << bits << " bits (0: JPEG, -1: HEVC, -2: AV1), orientation " << orientation);
             const File file = OrientedFile(bits, orientation);
             const RgbPicture upright = Blocks(rows, bits, bits == 1 ? kTwo : kSix);
             PictureInfo info;
@@ -65,8 +80,8 @@ TEST(Orientation, EveryTiffAndJpegOrientationIsShownUpright)
             EXPECT_EQ(info.height, upright.height);
             const Decoded decoded = DecodeFile(file);
             ASSERT_EQ(decoded.status, Status::Ok);
-            // A wrong block is 150 off; JPEG blurs the blocks' edges a little.
-            EXPECT_LE(LargestDifference(decoded.bitmap, upright), bits == kJpeg ? 40 : 0);
+            // A wrong block is 150 off; JPEG and HEVC blur the blocks' edges a little.
+            EXPECT_LE(LargestDifference(decoded.bitmap, upright), bits == kJpeg || bits == kHevc ? 40 : 0);
         }
     }
 }

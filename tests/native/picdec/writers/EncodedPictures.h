@@ -95,4 +95,20 @@ File AnimatedWebpFile(const WebpPlan& frame);
 // An extended header announcing a canvas of this size, and nothing after it.
 File WebpCanvasHeader(std::uint32_t width, std::uint32_t height);
 
+// Rows hold red, green, blue (and alpha) samples of bitDepth bits, one
+// number each. HEVC is written by libheif with x265, AV1 by libavif with
+// aom; lossless (AV1 only) keeps every sample.
+struct HeifPlan {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    bool av1 = false;
+    bool alpha = false;
+    int bitDepth = 8;
+    bool lossless = false;
+    int quality = 90;  // lossy only
+    int orientation = 1;  // numbered as in Exif, written as the turn and mirror properties
+    std::vector<std::vector<std::uint16_t>> rows{};
+};
+File HeifFile(const HeifPlan& plan);
+
 }  // namespace picdec::samples

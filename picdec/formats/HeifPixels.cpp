@@ -1,0 +1,53 @@
+#include "picdec/formats/HeifPixels.h"
+
+#include <algorithm>
+
+#include "picdec/Palette.h"
+
+namespace picdec {
+
+namespace {
+
+std::uint8_t SampleAt(const std::uint8_t* pixel, int index, const HeifRowLayout& layout)
+{
+    if (layout.bitsPerSample == 8)
+        return pixel[index];
+    const std::uint32_t value = pixel[2 * index] | std::uint32_t{pixel[2 * index + 1]} << 8;
+    return ReduceSample(std::min(value, (1u << layout.bitsPerSample) - 1), layout.bitsPerSample);
+}
+
+// A premultiplied sample already holds value x alpha: white adds the rest.
+std::uint8_t PremultipliedOnWhite(std::uint8_t value, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>(std::min(255, value + 255 - alpha));
+}
+
+}  // namespace
+
+int HeifPixelBytes(const HeifRowLayout& layout)
+{
+    return (layout.alpha ? 4 : 3) * (layout.bitsPerSample > 8 ? 2 : 1);
+}
+
+void WriteBgrRow(const std::uint8_t* source, const HeifRowLayout& layout, std::uint32_t width, std::uint8_t* row)
+{
+    const int step = HeifPixelBytes(layout);
+    for (std::uint32_t x = 0; x < width; ++x, source += step, row += 3) {
+        const std::uint8_t red = SampleAt(source, 0, layout);
+        const std::uint8_t green = SampleAt(source, 1, layout);
+        const std::uint8_t blue = SampleAt(source, 2, layout);
+        if (!layout.alpha) {
+            row[0] = blue;
+            row[1] = green;
+            row[2] = red;
+            continue;
+        }
+        const std::uint8_t alpha = SampleAt(source, 3, layout);
+        const auto compose = layout.premultiplied ? PremultipliedOnWhite : OnWhite;
+        row[0] = compose(blue, alpha);
+        row[1] = compose(green, alpha);
+        row[2] = compose(red, alpha);
+    }
+}
+
+}  // namespace picdec

@@ -1,0 +1,54 @@
+#!/bin/bash
+# Writes the HEIF, AVIF and WebP pictures the Wine tests show, each made by
+# Debian's own encoder, and beside each the picture its reference decoder
+# makes of it (NAME.png):
+#   tests/wine/make-format-samples.sh OUTDIR
+# Variants: lossy, lossless, alpha, 10 and 12 bits, turned and mirrored, a grid.
+set -euo pipefail
+out=$1
+rm -rf "$out.tmp"
+mkdir -p "$out.tmp"
+cd "$out.tmp"
+
+# The sources: a seeded plasma (the same every run), with an alpha ramp, at 16 bits.
+convert -seed 7 -size 96x64 plasma:fractal -depth 8 PNG24:photo.png
+convert photo.png \( -size 64x96 gradient:white-black -rotate 90 \) -alpha off -compose CopyOpacity -composite \
+    PNG32:alpha.png
+convert -seed 7 -size 96x64 plasma:fractal -depth 16 PNG48:deep.png
+convert -seed 9 -size 256x128 plasma:fractal -depth 8 PNG24:wide.png
+
+heif() { heif-enc "$@" >/dev/null; }
+avif() { avifenc "$@" >/dev/null; }
+heif -q 85 photo.png -o heic-lossy.heic
+heif -L -p chroma=444 --matrix_coefficients=0 photo.png -o heic-lossless.heic
+heif -q 85 alpha.png -o heic-alpha.heic
+heif -q 85 -b 10 deep.png -o heic-10bit.heic
+avif --min 20 --max 30 photo.png avif-lossy.avif
+avif -l photo.png avif-lossless.avif
+avif --min 10 --max 20 alpha.png avif-alpha.avif
+avif -d 10 deep.png avif-10bit.avif
+avif -d 12 deep.png avif-12bit.avif
+avif --grid 2x2 wide.png avif-grid.avif
+avif --irot 1 --imir 1 photo.png avif-turned.avif
+avif -d 10 --irot 3 --imir 0 deep.png avif-turned-10bit.avif
+cwebp -quiet -q 80 photo.png -o webp-lossy.webp
+cwebp -quiet -lossless photo.png -o webp-lossless.webp
+cwebp -quiet -q 80 alpha.png -o webp-alpha.webp
+
+for f in *.heic; do heif-convert "$f" "$f.png" >/dev/null; done
+for f in avif-lossy avif-lossless avif-alpha avif-10bit avif-12bit avif-grid; do
+    avifdec -d 8 "$f.avif" "$f.avif.png" >/dev/null
+done
+# avifdec leaves the turn and mirror to the viewer: they are applied here,
+# as the file says (a quarter turn anticlockwise, then left and right
+# exchanged; three quarters, then top and bottom).
+avifdec -d 8 avif-turned.avif stored.png >/dev/null
+convert stored.png -rotate -90 -flop avif-turned.avif.png
+avifdec -d 8 avif-turned-10bit.avif stored.png >/dev/null
+convert stored.png -rotate 90 -flip avif-turned-10bit.avif.png
+for f in *.webp; do dwebp -quiet "$f" -o "$f.png"; done
+rm -f photo.png alpha.png deep.png wide.png stored.png
+
+cd ..
+rm -rf "$out"
+mv "$out.tmp" "$out"
