@@ -180,6 +180,37 @@ const BenchFile& Bmp12Megapixel()
     return file;
 }
 
+namespace {
+
+samples::HeifPlan HeifOfPhoto(bool av1)
+{
+    const RgbPicture& photo = Photo(kWidth12, kHeight12);
+    samples::HeifPlan plan{.width = photo.width, .height = photo.height, .av1 = av1, .quality = 80};
+    for (std::uint32_t y = 0; y < photo.height; ++y) {
+        std::vector<std::uint16_t>& row = plan.rows.emplace_back();
+        row.reserve(photo.width * 3);
+        for (std::uint32_t x = 0; x < photo.width; ++x) {
+            const Colour c = photo.At(x, y);
+            row.insert(row.end(), {c.red, c.green, c.blue});
+        }
+    }
+    return plan;
+}
+
+}  // namespace
+
+const BenchFile& Heic12Megapixel()
+{
+    static const BenchFile file = Save("photo12mp.heic", samples::HeifFile(HeifOfPhoto(false)));
+    return file;
+}
+
+const BenchFile& Avif12Megapixel()
+{
+    static const BenchFile file = Save("photo12mp.avif", samples::HeifFile(HeifOfPhoto(true)));
+    return file;
+}
+
 const BenchFile& Webp12Megapixel()
 {
     static const BenchFile file = [] {

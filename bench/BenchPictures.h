@@ -23,6 +23,9 @@ const BenchFile& Gif12Megapixel();
 const BenchFile& Pcx12Megapixel();
 const BenchFile& Bmp12Megapixel();
 const BenchFile& Webp12Megapixel();
+// The photo as HEVC (HEIC) and as AV1 (AVIF), 8 bits, lossy.
+const BenchFile& Heic12Megapixel();
+const BenchFile& Avif12Megapixel();
 // The 12-megapixel photo as a binary PPM, for ImageMagick's reduction.
 const BenchFile& Ppm12Megapixel();
 

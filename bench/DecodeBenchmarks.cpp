@@ -116,6 +116,22 @@ void BM_Webp12MP_PlainLibwebp(benchmark::State& state)
         benchmark::DoNotOptimize(PlainWebpDecode(file.bytes).get());
 }
 
+void BM_Heic12MP_Ours(benchmark::State& state) { DecodeOurs(state, Heic12Megapixel()); }
+void BM_Heic12MP_PlainLibheif(benchmark::State& state)
+{
+    const BenchFile& file = Heic12Megapixel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlainHeifDecode(file.bytes));
+}
+
+void BM_Avif12MP_Ours(benchmark::State& state) { DecodeOurs(state, Avif12Megapixel()); }
+void BM_Avif12MP_PlainLibheif(benchmark::State& state)
+{
+    const BenchFile& file = Avif12Megapixel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlainHeifDecode(file.bytes));
+}
+
 void BM_Pcx12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Pcx12Megapixel()); }
 void BM_Pcx12MP_ImageMagick(benchmark::State& state) { ImageMagickReads(state, Pcx12Megapixel()); }
 void BM_Bmp12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Bmp12Megapixel()); }
@@ -129,6 +145,10 @@ BENCHMARK(BM_Gif12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Gif12MP_PlainGiflib)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Webp12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Webp12MP_PlainLibwebp)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Heic12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Heic12MP_PlainLibheif)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Avif12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Avif12MP_PlainLibheif)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Pcx12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcx12MP_ImageMagick)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 BENCHMARK(BM_Bmp12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(1.0);

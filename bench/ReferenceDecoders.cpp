@@ -6,6 +6,7 @@
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <libheif/heif.h>
 #include <webp/decode.h>
 
 namespace picdec::bench {
@@ -105,6 +106,22 @@ std::unique_ptr<std::uint8_t, void (*)(void*)> PlainWebpDecode(std::span<const s
     int width = 0;
     int height = 0;
     return {WebPDecodeRGB(file.data(), file.size(), &width, &height), WebPFree};
+}
+
+std::uint8_t PlainHeifDecode(std::span<const std::uint8_t> file)
+{
+    heif_context* context = heif_context_alloc();
+    heif_context_read_from_memory_without_copy(context, file.data(), file.size(), nullptr);
+    heif_image_handle* handle = nullptr;
+    heif_context_get_primary_image_handle(context, &handle);
+    heif_image* image = nullptr;
+    heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr);
+    int stride = 0;
+    const std::uint8_t first = image ? *heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride) : 0;
+    heif_image_release(image);
+    heif_image_handle_release(handle);
+    heif_context_free(context);
+    return first;
 }
 
 }  // namespace picdec::bench

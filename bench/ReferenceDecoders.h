@@ -17,5 +17,7 @@ std::vector<std::uint8_t> PlainPngRead(std::span<const std::uint8_t> file);
 std::vector<std::uint8_t> PlainGifRead(std::span<const std::uint8_t> file);
 // libwebp's simple decoder, to RGB in memory it allocates itself.
 std::unique_ptr<std::uint8_t, void (*)(void*)> PlainWebpDecode(std::span<const std::uint8_t> file);
+// libheif, the primary picture to interleaved RGB; the result's first byte.
+std::uint8_t PlainHeifDecode(std::span<const std::uint8_t> file);
 
 }  // namespace picdec::bench

@@ -94,6 +94,19 @@ File Webp(bool alpha, bool lossless)
     return WebpFile(plan);
 }
 
+// A 9 x 7 HEIF picture (HEVC, or AV1 for AVIF) of different samples.
+File Heif(bool av1, int bits, bool alpha, int orientation = 1)
+{
+    const std::size_t channels = alpha ? 4 : 3;
+    HeifPlan plan{.width = 9, .height = 7, .av1 = av1, .alpha = alpha, .bitDepth = bits, .orientation = orientation};
+    for (std::uint32_t y = 0; y < plan.height; ++y) {
+        auto& row = plan.rows.emplace_back();
+        for (std::size_t i = 0; i < plan.width * channels; ++i)
+            row.push_back(static_cast<std::uint16_t>((i * 29 + y * 71) % (1u << bits)));
+    }
+    return HeifFile(plan);
+}
+
 // Layout in fuzz_reduce.cpp: byte 0 width/depths, byte 1 dither/palette size.
 File ReduceInput(std::uint8_t shape, std::uint8_t options, int count, int step)
 {
@@ -196,6 +209,13 @@ const Seed kSeeds[] = {
     {"webp", "animation.webp", [] {
          return AnimatedWebpFile({.width = 4, .height = 3, .lossless = true, .rows = Rows(3, 12, 0x6B)});
      }},
+
+    {"heif", "hevc.heic", [] { return Heif(false, 8, false); }},
+    {"heif", "hevc-10bit-alpha.heic", [] { return Heif(false, 10, true); }},
+    {"heif", "hevc-turned.heic", [] { return Heif(false, 8, false, 6); }},
+    {"avif", "av1.avif", [] { return Heif(true, 8, false); }},
+    {"avif", "av1-10bit-alpha.avif", [] { return Heif(true, 10, true); }},
+    {"avif", "av1-12bit-mirrored.avif", [] { return Heif(true, 12, false, 7); }},
 
     {"reduce", "bgr-to-8bit-dither.bin", [] { return ReduceInput(0x8F | 0x30, 0x01, 16 * 3 * 12, 37); }},
     {"reduce", "8bit-to-4bit.bin", [] { return ReduceInput(0x27 | 0x40, 0x1E, 16 * 3 + 8 * 6, 11); }},

@@ -6,11 +6,14 @@
 #                            from the source packages the decoders were built from
 #   licence-page.txt         both, for the setup's licence page
 #
-#   cmake -DSOURCES=DIR -DLICENSE=FILE -DRUNTIME_COPYRIGHT=FILE -DOUTPUT_DIR=DIR -P Notices.cmake
+#   cmake -DSOURCES=DIR -DHEIF_SOURCES=DIR -DHEIF_BUILT=FILE -DHEIF_PATCHES=DIR -DLICENSE=FILE
+#         -DRUNTIME_COPYRIGHT=FILE -DOUTPUT_DIR=DIR -P Notices.cmake
 #
-# SOURCES holds the unpacked source packages; RUNTIME_COPYRIGHT is Debian's
-# copyright file of the mingw-w64 run-time, whose thread library is linked
-# in statically.
+# SOURCES and HEIF_SOURCES hold the unpacked source packages of the static
+# libraries and of the HEIF DLLs; HEIF_BUILT names the source packages the
+# DLLs were built from, HEIF_PATCHES the changes made to them;
+# RUNTIME_COPYRIGHT is Debian's copyright file of the mingw-w64 run-time,
+# whose thread library is linked in statically.
 
 function(read_text path result)
   if(NOT EXISTS "${path}")
@@ -81,6 +84,59 @@ add_notice("giflib" "${gif}")
 
 read_text("${SOURCES}/tiff/LICENSE.md" tiff)
 add_notice("libtiff" "${tiff}")
+
+read_text("${SOURCES}/libwebp/COPYING" webp)
+read_text("${SOURCES}/libwebp/PATENTS" webp_patents)
+add_notice("libwebp" "${webp}\n\n\n${webp_patents}")
+
+read_text("${SOURCES}/xz-utils/COPYING" xz)
+add_notice("liblzma (XZ Utils)" "${xz}")
+
+read_text("${SOURCES}/libzstd/LICENSE" zstd)
+add_notice("Zstandard (libzstd)" "${zstd}")
+
+# The Copyright field of a Debian copyright file's first paragraph for "Files: *".
+function(read_debian_copyright path result)
+  read_text("${path}" text)
+  string(REGEX MATCH "\nFiles: \*\nCopyright:[^\n]*(\n [^\n]*)*" text "${text}")
+  string(REGEX REPLACE "^\nFiles: \*\nCopyright:[ ]*" "" text "${text}")
+  string(REGEX REPLACE "\n +" "\n" text "${text}")
+  string(STRIP "${text}" text)
+  set(${result} "Copyright ${text}" PARENT_SCOPE)
+endfunction()
+
+# The DLLs for HEIF and AVIF pictures: LGPL libraries, replaceable, with the
+# offer of their source.
+file(STRINGS "${HEIF_BUILT}" heif_built)
+list(JOIN heif_built ", " heif_built)
+file(GLOB heif_patches "${HEIF_PATCHES}/*.patch")
+set(heif_changes "")
+foreach(patch ${heif_patches})
+  read_text("${patch}" change)
+  string(APPEND heif_changes "\n\n${change}")
+endforeach()
+add_notice("LIBHEIF.DLL and LIBDE265.DLL (libheif and libde265, with dav1d)"
+  "LIBHEIF.DLL and LIBDE265.DLL, which read HEIF and AVIF pictures, are the libraries libheif and libde265, \
+with dav1d linked into LIBHEIF.DLL, built from Debian's source packages ${heif_built}, \
+with the change below. They are libraries of their own beside PICDEC32.DLL, which loads them when it \
+first reads such a picture: you may replace them with builds of your own (of the same interface).\n\n\
+The complete source code of these libraries is available from Debian (https://sources.debian.org/), \
+and the script that builds them (tools/build-heif-dlls.sh) is part of Lumoscope32's source. On request, \
+the Lumoscope32 authors give the corresponding source of the DLLs they ship to anyone, for three years \
+after the release that holds them, at no more than the cost of sending it.\n\n\
+The change made to libheif:${heif_changes}")
+
+read_debian_copyright("${HEIF_SOURCES}/libheif/debian/copyright" heif_copyright)
+read_text("${HEIF_SOURCES}/libheif/COPYING" heif)
+add_notice("libheif" "${heif_copyright}\n\n${heif}")
+
+read_debian_copyright("${HEIF_SOURCES}/libde265/debian/copyright" de265_copyright)
+add_notice("libde265" "${de265_copyright}\n\n\
+libde265 is distributed under the terms of the GNU Lesser General Public License, version 3 or later: \
+the licence texts are those given for libheif above.")
+
+read_text("${HEIF_SOURCES}/dav1d/COPYING" dav1d)
+add_notice("dav1d" "${dav1d}")
 
 read_debian_licence("${RUNTIME_COPYRIGHT}" "expat" winpthreads)
 add_notice("mingw-w64 winpthreads (the compiler's thread library)"

@@ -6,8 +6,10 @@
 #include <string_view>
 
 // Named in the program's uninstall log, in this order.
-inline constexpr std::array<const char*, 6> kProgramFiles = {"LUMSC32.EXE", "LUMSC32.HLP", "LUMSC32.CNT",
-                                                             "LUMSC32.GID", "UNINST.ICO",  "PICDEC32.DLL"};
+// The HEIF decoder's two DLLs came later, so they come last.
+inline constexpr std::array<const char*, 8> kProgramFiles = {"LUMSC32.EXE", "LUMSC32.HLP",  "LUMSC32.CNT",
+                                                             "LUMSC32.GID", "UNINST.ICO",   "PICDEC32.DLL",
+                                                             "LIBHEIF.DLL", "LIBDE265.DLL"};
 
 // The setup program's log in the program directory: read for the program
 // group, then deleted. A later setup may name it in the uninstall log.

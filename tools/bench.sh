@@ -26,7 +26,8 @@ for b in json.load(open(sys.argv[1]))["benchmarks"]:
     name = b["name"].split("/")[0].removeprefix("BM_")
     # Processor time: ours as measured in-process, ImageMagick's through
     # its process (manual time).
-    results[name] = b["real_time"] if "manual_time" in b["name"] else b["cpu_time"]
+    # libheif decodes tiles on threads of its own: wall-clock time there.
+    results[name] = b["real_time"] if "manual_time" in b["name"] or "real_time" in b["name"] else b["cpu_time"]
     counters[name] = b
 
 def ratio(ours, reference):
@@ -35,7 +36,8 @@ def ratio(ours, reference):
 print()
 print("comparison                           ours/reference   target")
 for picture, reference, limit in [("Jpeg24MP", "PlainLibjpeg", 1.10), ("Png12MP", "PlainLibpng", 1.15),
-                                  ("Gif12MP", "PlainGiflib", 1.15), ("Webp12MP", "PlainLibwebp", 1.10)]:
+                                  ("Gif12MP", "PlainGiflib", 1.15), ("Webp12MP", "PlainLibwebp", 1.10),
+                                  ("Heic12MP", "PlainLibheif", 1.10), ("Avif12MP", "PlainLibheif", 1.10)]:
     r = ratio(picture + "_Ours", picture + "_" + reference)
     print(f"{picture + ' vs ' + reference:36} {r:8.3f}x       <= {limit:.2f}x  {'ok' if r <= limit else 'MISSED'}")
 for picture in ["Pcx12MP", "Bmp12MP", "Reduce12MP"]:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the static image decoder libraries Lumoscope32 links against
 # (zlib, libjpeg-turbo, libpng, giflib, libtiff with the compressions of
-# liblzma, libzstd, libwebp and jbigkit) for one mingw-w64 target,
+# liblzma, libzstd and libwebp) for one mingw-w64 target,
 # from Debian bookworm's source packages (Debian patches applied).
 #
 #   tools/build-mingw-deps.sh ARCH PREFIX
@@ -12,7 +12,7 @@
 
 set -euo pipefail
 DEPS_NAME=deps
-SOURCE_PACKAGES=(zlib libjpeg-turbo libpng1.6 giflib tiff xz-utils libzstd libwebp jbigkit)
+SOURCE_PACKAGES=(zlib libjpeg-turbo libpng1.6 giflib tiff xz-utils libzstd libwebp)
 EXTRA_TOOLS=()
 . "$(dirname "$(readlink -f "$0")")/deps-lib.sh"
 deps_begin "$@"
@@ -114,25 +114,10 @@ mkdir -p "$PREFIX/include/webp"
 cp "$src/src/webp/decode.h" "$src/src/webp/encode.h" "$src/src/webp/types.h" "$PREFIX/include/webp/"
 step_done libwebp
 
-# ---------------------------------------------------------------- jbigkit
-# jbigkit only has a Makefile; compile the library sources directly.
-step_start jbigkit
-src=$(unpack jbigkit)
-bld=$WORK/jbigkit
-mkdir -p "$bld"
-for f in jbig jbig_ar; do
-    run jbigkit "$CC_BIN" $OPT_FLAGS -I"$src/libjbig" -c "$src/libjbig/$f.c" -o "$bld/$f.o"
-done
-run jbigkit "$AR_BIN" rcs "$bld/libjbig.a" "$bld/jbig.o" "$bld/jbig_ar.o"
-cp "$bld/libjbig.a" "$PREFIX/lib/"
-cp "$src/libjbig/jbig.h" "$src/libjbig/jbig_ar.h" "$PREFIX/include/"
-step_done jbigkit
-
 CODEC_ARGS=(
     -DLIBLZMA_LIBRARY:FILEPATH="$PREFIX/lib/liblzma.a" -DLIBLZMA_INCLUDE_DIR:PATH="$PREFIX/include"
     -DZSTD_LIBRARY_RELEASE:FILEPATH="$PREFIX/lib/libzstd.a" -DZSTD_INCLUDE_DIR:PATH="$PREFIX/include"
     -DWebP_LIBRARY_RELEASE:FILEPATH="$PREFIX/lib/libwebp.a" -DWebP_INCLUDE_DIR:PATH="$PREFIX/include"
-    -DJBIG_LIBRARY_RELEASE:FILEPATH="$PREFIX/lib/libjbig.a" -DJBIG_INCLUDE_DIR:PATH="$PREFIX/include"
 )
 
 # ---------------------------------------------------------------- libtiff
@@ -147,10 +132,10 @@ cmake_configure libtiff "$src" "$bld" "${ZLIB_ARGS[@]}" "${JPEG_ARGS[@]}" "${COD
     -Dtiff-opengl=OFF -Dcxx=OFF \
     -Dzlib=ON -Djpeg=ON -Dold-jpeg=ON -Djpeg12=OFF \
     -Dlzw=ON -Dccitt=ON -Dpackbits=ON -Dpixarlog=ON -Dthunder=ON -Dnext=ON -Dlogluv=ON -Dmdi=ON \
-    -Dlzma=ON -Dzstd=ON -Dwebp=ON -Djbig=ON -Dlerc=OFF -Dlibdeflate=OFF
+    -Dlzma=ON -Dzstd=ON -Dwebp=ON -Djbig=OFF -Dlerc=OFF -Dlibdeflate=OFF
 run libtiff cmake --build "$bld"
 run libtiff cmake --install "$bld"
-for codec in LZMA ZSTD WEBP JBIG; do
+for codec in LZMA ZSTD WEBP; do
     # No pipe: grep -q may stop reading early, and pipefail would take the
     # writer's broken pipe for a missing codec.
     grep -Eq "^#define ${codec}_SUPPORT\b" "$bld/libtiff/tif_config.h" "$bld/libtiff/tiffconf.h" \
@@ -164,7 +149,7 @@ for f in zlib.h zconf.h jpeglib.h jconfig.h jmorecfg.h jerror.h png.h pngconf.h 
          pnglibconf.h gif_lib.h tiff.h tiffio.h tiffconf.h tiffvers.h; do
     [[ -f $PREFIX/include/$f ]] || die "missing include/$f"
 done
-for f in libz.a libjpeg.a libpng16.a libgif.a libtiff.a liblzma.a libzstd.a libwebp.a libjbig.a; do
+for f in libz.a libjpeg.a libpng16.a libgif.a libtiff.a liblzma.a libzstd.a libwebp.a; do
     [[ -f $PREFIX/lib/$f ]] || die "missing lib/$f"
 done
 if compgen -G "$PREFIX/lib/*.dll.a" >/dev/null || compgen -G "$PREFIX/bin/*.dll" >/dev/null; then

@@ -14,11 +14,12 @@ TEST(UninstallLog, NamesTheProgramDirectoryAndItsFilesInCrLfLinesAndReadsThemBac
                                              "Made Dir: C:\\APPS\r\nFile Copy: C:\\APPS\\LUMSC32.EXE\r\n"
                                              "File Copy: C:\\APPS\\LUMSC32.HLP\r\nFile Copy: C:\\APPS\\LUMSC32.CNT\r\n"
                                              "File Copy: C:\\APPS\\LUMSC32.GID\r\nFile Copy: C:\\APPS\\UNINST.ICO\r\n"
-                                             "File Copy: C:\\APPS\\PICDEC32.DLL\r\n");
+                                             "File Copy: C:\\APPS\\PICDEC32.DLL\r\nFile Copy: C:\\APPS\\LIBHEIF.DLL\r\n"
+                                             "File Copy: C:\\APPS\\LIBDE265.DLL\r\n");
     for (const std::string dir : {"D:\\Program Files\\Lumo \xC3\xA9t\xC3\xA9", "\\\\SERVER\\SHARE\\LUMO"}) {
         const UninstallLog log = ParseUninstallLog(UninstallLogText(dir)).value_or(UninstallLog{"refused", {}});
         EXPECT_EQ(std::tuple(log.madeDir, log.files.size(), log.files.empty() ? "" : log.files.back()),
-                  std::tuple(dir, 6u, dir + "\\PICDEC32.DLL"));
+                  std::tuple(dir, 8u, dir + "\\LIBDE265.DLL"));
     }
 }
 
