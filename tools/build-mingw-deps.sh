@@ -108,10 +108,12 @@ cmake_configure libwebp "$src" "$bld" -DBUILD_SHARED_LIBS=OFF -DWEBP_USE_THREAD=
     -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF -DWEBP_BUILD_GIF2WEBP=OFF \
     -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF -DWEBP_BUILD_WEBPMUX=OFF \
     -DWEBP_BUILD_EXTRAS=OFF
-run libwebp cmake --build "$bld" --target webp
-cp "$bld/libwebp.a" "$PREFIX/lib/"
+# The demuxer finds the first frame of an animation.
+run libwebp cmake --build "$bld" --target webp webpdemux
+cp "$bld/libwebp.a" "$bld/libwebpdemux.a" "$PREFIX/lib/"
 mkdir -p "$PREFIX/include/webp"
-cp "$src/src/webp/decode.h" "$src/src/webp/encode.h" "$src/src/webp/types.h" "$PREFIX/include/webp/"
+cp "$src/src/webp/decode.h" "$src/src/webp/encode.h" "$src/src/webp/types.h" "$src/src/webp/demux.h" \
+    "$src/src/webp/mux_types.h" "$PREFIX/include/webp/"
 step_done libwebp
 
 CODEC_ARGS=(
@@ -149,7 +151,7 @@ for f in zlib.h zconf.h jpeglib.h jconfig.h jmorecfg.h jerror.h png.h pngconf.h 
          pnglibconf.h gif_lib.h tiff.h tiffio.h tiffconf.h tiffvers.h; do
     [[ -f $PREFIX/include/$f ]] || die "missing include/$f"
 done
-for f in libz.a libjpeg.a libpng16.a libgif.a libtiff.a liblzma.a libzstd.a libwebp.a; do
+for f in libz.a libjpeg.a libpng16.a libgif.a libtiff.a liblzma.a libzstd.a libwebp.a libwebpdemux.a; do
     [[ -f $PREFIX/lib/$f ]] || die "missing lib/$f"
 done
 if compgen -G "$PREFIX/lib/*.dll.a" >/dev/null || compgen -G "$PREFIX/bin/*.dll" >/dev/null; then

@@ -29,6 +29,7 @@ make_samples() {
     convert granite: -resize 400% "$samples/Granite.pcx"
     convert netscape: -resize 300% "$samples/Colours.tif"
     cp "$repo/build/x86_64/samples/sample.jpg" "$samples/Landscape.jpg"
+    heif-enc -q 85 "$samples/Landscape.jpg" -o "$samples/Phone photo.heic" >/dev/null
 }
 
 press() {
@@ -82,3 +83,5 @@ shoot main-window "Lumoscope32 - [Noname]"
 # A picture fitted in the preview, and the same picture on the full screen.
 shoot picture-in-preview "Lumoscope32 - [LANDSCAPE.JPG]" "&STRETCH" -- Landscape.jpg
 shoot full-screen-view "Lumoscope32 - [LANDSCAPE.JPG]" "&FULLVIEW" -- Landscape.jpg
+# A phone's HEIC photo, fitted.
+shoot heic-photo-in-preview "Lumoscope32 - [PHONE PHOTO.HEIC]" "&STRETCH" -- "Phone photo.heic"

@@ -5,6 +5,7 @@
 
 #include "picdec/CheckedSize.h"
 #include "picdec/ClearRows.h"
+#include "picdec/formats/WebpAnimation.h"
 #include "picdec/formats/WebpSession.h"
 
 namespace picdec {
@@ -23,16 +24,14 @@ std::string KindOf(int format)
 
 std::string DescriptionOf(const WebPBitstreamFeatures& features)
 {
-    const std::string kind = KindOf(features.format);
+    const std::string kind = features.has_animation ? "Animation" : KindOf(features.format);
     return features.has_alpha ? kind + ", alpha" : kind;
 }
 
+// The size of an animation is its canvas's.
 Status ReadFeatures(Bytes file, WebPBitstreamFeatures& features)
 {
-    const Status status = StatusOfWebp(WebPGetFeatures(file.data(), file.size(), &features));
-    if (status != Status::Ok)
-        return status;
-    return features.has_animation ? Status::UnsupportedVariant : Status::Ok;
+    return StatusOfWebp(WebPGetFeatures(file.data(), file.size(), &features));
 }
 
 // Straight into the bitmap: libwebp writes blue-green-red rows bottom-up itself.
@@ -91,7 +90,9 @@ Status DecodeWebp(Bytes file, const PictureInfo& info, const DibView& target)
     if (target.bitsPerPixel != 24 || static_cast<std::uint32_t>(features.width) != info.width ||
         static_cast<std::uint32_t>(features.height) != info.height)
         return Status::CorruptData;
-    const WebpResult result = features.has_alpha ? DecodeComposed(file, target) : DecodeOpaque(file, target);
+    const WebpResult result = features.has_animation ? DecodeFirstFrame(file, target)
+                              : features.has_alpha   ? DecodeComposed(file, target)
+                                                     : DecodeOpaque(file, target);
     if (result.status != Status::Ok)
         ClearRowsFrom(target, result.rowsDone);
     return result.status;

@@ -4,9 +4,8 @@
 
 namespace picdec {
 
-// Still pictures, lossy or lossless, with or without alpha. Animations need
-// libwebp's demuxer, which the library is built without: they fail as an
-// unsupported variant.
+// Still pictures, lossy or lossless, with or without alpha; of an animation
+// its first frame.
 Status ReadWebpInfo(Bytes file, PictureInfo& info);
 Status DecodeWebp(Bytes file, const PictureInfo& info, const DibView& target);
 

@@ -50,13 +50,21 @@ TEST(WebpDecoder, ShowsLossyPicturesAsLibwebpDecodesThem)
     }
 }
 
-// libwebp reads animations only with its demuxer, which the library lacks.
-TEST(WebpDecoder, RefusesAnimationsAsAnUnsupportedVariant)
+// An animation shows its first frame where it lies on the canvas, white
+// around it; the second, covering the canvas, does not show.
+TEST(WebpDecoder, ShowsTheFirstFrameOfAnAnimationOnItsCanvas)
 {
-    const File animation = AnimatedWebpFile(Webp(PatternPicture(8, 6), false, true));
+    const RgbPicture first = PatternPicture(9, 5);
+    const RgbPicture second = Painted(kWidth, kHeight, [](std::uint32_t, std::uint32_t) { return Colour{0, 0, 0}; });
+    const File animation = AnimatedWebpFile({{Webp(first, false, true), 4, 2}, {Webp(second, false, true)}}, kWidth, kHeight);
     PictureInfo info;
-    EXPECT_EQ(ReadPictureInfo(animation, info), Status::UnsupportedVariant);
-    EXPECT_EQ(DecodeFile(animation).status, Status::UnsupportedVariant);
+    ASSERT_EQ(ReadPictureInfo(animation, info), Status::Ok);
+    EXPECT_EQ(std::tuple(info.width, info.height), std::tuple(kWidth, kHeight));
+    const RgbPicture shown = Painted(kWidth, kHeight, [&](std::uint32_t x, std::uint32_t y) {
+        const bool inside = x >= 4 && x < 4 + first.width && y >= 2 && y < 2 + first.height;
+        return inside ? first.At(x - 4, y - 2) : Colour{255, 255, 255};
+    });
+    ExpectDecodes(animation, 24, shown);
 }
 
 TEST(PictureFormat, KnowsAWebpFromOtherRiffFilesByItsFormType)

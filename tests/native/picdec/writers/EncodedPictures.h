@@ -90,7 +90,14 @@ struct WebpPlan {
     std::vector<std::vector<std::uint8_t>> rows{};
 };
 File WebpFile(const WebpPlan& plan);
-// The opaque picture as the one frame of an animation.
+// Opaque pictures as the frames of an animation on a canvas of the given
+// size, each at its place (even numbers); or one picture as the one frame.
+struct WebpFrame {
+    WebpPlan plan;
+    std::uint32_t left = 0;
+    std::uint32_t top = 0;
+};
+File AnimatedWebpFile(const std::vector<WebpFrame>& frames, std::uint32_t canvasWidth, std::uint32_t canvasHeight);
 File AnimatedWebpFile(const WebpPlan& frame);
 // An extended header announcing a canvas of this size, and nothing after it.
 File WebpCanvasHeader(std::uint32_t width, std::uint32_t height);

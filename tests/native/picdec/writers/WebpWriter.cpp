@@ -71,24 +71,28 @@ File WebpFile(const WebpPlan& plan)
     return file;
 }
 
-File AnimatedWebpFile(const WebpPlan& frame)
+File AnimatedWebpFile(const std::vector<WebpFrame>& frames, std::uint32_t canvasWidth, std::uint32_t canvasHeight)
 {
-    const File still = WebpFile(frame);
     File chunks;
-    PutChunk(chunks, "VP8X", ExtendedHeader(frame.width, frame.height, kAnimationFlag));
+    PutChunk(chunks, "VP8X", ExtendedHeader(canvasWidth, canvasHeight, kAnimationFlag));
     PutChunk(chunks, "ANIM", File{255, 255, 255, 255, 0, 0});
-    File anmf;
-    Put24(anmf, 0);
-    Put24(anmf, 0);
-    Put24(anmf, frame.width - 1);
-    Put24(anmf, frame.height - 1);
-    Put24(anmf, 100);
-    anmf.push_back(0);
-    // The still's own chunk: an opaque still holds nothing else.
-    anmf.insert(anmf.end(), still.begin() + kRiffHeaderSize, still.end());
-    PutChunk(chunks, "ANMF", anmf);
+    for (const WebpFrame& frame : frames) {
+        const File still = WebpFile(frame.plan);
+        File anmf;
+        Put24(anmf, frame.left / 2);
+        Put24(anmf, frame.top / 2);
+        Put24(anmf, frame.plan.width - 1);
+        Put24(anmf, frame.plan.height - 1);
+        Put24(anmf, 100);
+        anmf.push_back(0);
+        // The still's own chunk: an opaque still holds nothing else.
+        anmf.insert(anmf.end(), still.begin() + kRiffHeaderSize, still.end());
+        PutChunk(chunks, "ANMF", anmf);
+    }
     return Riff(chunks);
 }
+
+File AnimatedWebpFile(const WebpPlan& frame) { return AnimatedWebpFile({{frame}}, frame.width, frame.height); }
 
 File WebpCanvasHeader(std::uint32_t width, std::uint32_t height)
 {
