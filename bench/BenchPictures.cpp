@@ -211,6 +211,24 @@ const BenchFile& Avif12Megapixel()
     return file;
 }
 
+const BenchFile& Jxl12Megapixel()
+{
+    static const BenchFile file = [] {
+        const RgbPicture& photo = Photo(kWidth12, kHeight12);
+        samples::JxlPlan plan{.width = photo.width, .height = photo.height, .lossless = false};
+        for (std::uint32_t y = 0; y < photo.height; ++y) {
+            std::vector<std::uint16_t>& row = plan.rows.emplace_back();
+            row.reserve(photo.width * 3);
+            for (std::uint32_t x = 0; x < photo.width; ++x) {
+                const Colour c = photo.At(x, y);
+                row.insert(row.end(), {c.red, c.green, c.blue});
+            }
+        }
+        return Save("photo12mp.jxl", samples::JxlFile(plan));
+    }();
+    return file;
+}
+
 const BenchFile& Webp12Megapixel()
 {
     static const BenchFile file = [] {

@@ -26,6 +26,8 @@ const BenchFile& Webp12Megapixel();
 // The photo as HEVC (HEIC) and as AV1 (AVIF), 8 bits, lossy.
 const BenchFile& Heic12Megapixel();
 const BenchFile& Avif12Megapixel();
+// The photo as JPEG XL, 8 bits, lossy (distance 1).
+const BenchFile& Jxl12Megapixel();
 // The 12-megapixel photo as a binary PPM, for ImageMagick's reduction.
 const BenchFile& Ppm12Megapixel();
 

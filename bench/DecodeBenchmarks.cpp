@@ -132,6 +132,14 @@ void BM_Avif12MP_PlainLibheif(benchmark::State& state)
         benchmark::DoNotOptimize(PlainHeifDecode(file.bytes));
 }
 
+void BM_Jxl12MP_Ours(benchmark::State& state) { DecodeOurs(state, Jxl12Megapixel()); }
+void BM_Jxl12MP_PlainLibjxl(benchmark::State& state)
+{
+    const BenchFile& file = Jxl12Megapixel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlainJxlDecode(file.bytes).data());
+}
+
 void BM_Pcx12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Pcx12Megapixel()); }
 void BM_Pcx12MP_ImageMagick(benchmark::State& state) { ImageMagickReads(state, Pcx12Megapixel()); }
 void BM_Bmp12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Bmp12Megapixel()); }
@@ -149,6 +157,8 @@ BENCHMARK(BM_Heic12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRea
 BENCHMARK(BM_Heic12MP_PlainLibheif)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Avif12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Avif12MP_PlainLibheif)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Jxl12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Jxl12MP_PlainLibjxl)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Pcx12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_Pcx12MP_ImageMagick)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 BENCHMARK(BM_Bmp12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -6,6 +6,7 @@
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <jxl/decode.h>
 #include <libheif/heif.h>
 #include <webp/decode.h>
 
@@ -122,6 +123,27 @@ std::uint8_t PlainHeifDecode(std::span<const std::uint8_t> file)
     heif_image_handle_release(handle);
     heif_context_free(context);
     return first;
+}
+
+std::vector<std::uint8_t> PlainJxlDecode(std::span<const std::uint8_t> file)
+{
+    std::vector<std::uint8_t> pixels;
+    JxlDecoder* decoder = JxlDecoderCreate(nullptr);
+    JxlDecoderSubscribeEvents(decoder, JXL_DEC_FULL_IMAGE);
+    JxlDecoderSetInput(decoder, file.data(), file.size());
+    JxlDecoderCloseInput(decoder);
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    for (;;) {
+        const JxlDecoderStatus status = JxlDecoderProcessInput(decoder);
+        if (status != JXL_DEC_NEED_IMAGE_OUT_BUFFER)
+            break;
+        std::size_t size = 0;
+        JxlDecoderImageOutBufferSize(decoder, &format, &size);
+        pixels.resize(size);
+        JxlDecoderSetImageOutBuffer(decoder, &format, pixels.data(), size);
+    }
+    JxlDecoderDestroy(decoder);
+    return pixels;
 }
 
 }  // namespace picdec::bench

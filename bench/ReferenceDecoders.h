@@ -19,5 +19,7 @@ std::vector<std::uint8_t> PlainGifRead(std::span<const std::uint8_t> file);
 std::unique_ptr<std::uint8_t, void (*)(void*)> PlainWebpDecode(std::span<const std::uint8_t> file);
 // libheif, the primary picture to interleaved RGB; the result's first byte.
 std::uint8_t PlainHeifDecode(std::span<const std::uint8_t> file);
+// libjxl, the first frame to interleaved 8-bit RGB.
+std::vector<std::uint8_t> PlainJxlDecode(std::span<const std::uint8_t> file);
 
 }  // namespace picdec::bench

@@ -107,6 +107,20 @@ File Heif(bool av1, int bits, bool alpha, int orientation = 1)
     return HeifFile(plan);
 }
 
+// A 9 x 7 JPEG XL picture of different samples.
+File Jxl(int bits, bool grey, bool alpha, bool lossless, int orientation = 1, int frames = 1)
+{
+    const std::size_t channels = (grey ? 1 : 3) + (alpha ? 1 : 0);
+    JxlPlan plan{.width = 9, .height = 7, .grey = grey, .alpha = alpha, .bitDepth = bits, .lossless = lossless,
+                 .orientation = orientation, .frames = frames};
+    for (std::uint32_t y = 0; y < plan.height * static_cast<std::uint32_t>(frames); ++y) {
+        auto& row = plan.rows.emplace_back();
+        for (std::size_t i = 0; i < plan.width * channels; ++i)
+            row.push_back(static_cast<std::uint16_t>((i * 29 + y * 71) % (1u << bits)));
+    }
+    return JxlFile(plan);
+}
+
 // Layout in fuzz_reduce.cpp: byte 0 width/depths, byte 1 dither/palette size.
 File ReduceInput(std::uint8_t shape, std::uint8_t options, int count, int step)
 {
@@ -216,6 +230,11 @@ const Seed kSeeds[] = {
     {"avif", "av1.avif", [] { return Heif(true, 8, false); }},
     {"avif", "av1-10bit-alpha.avif", [] { return Heif(true, 10, true); }},
     {"avif", "av1-12bit-mirrored.avif", [] { return Heif(true, 12, false, 7); }},
+
+    {"jxl", "lossless.jxl", [] { return Jxl(8, false, false, true); }},
+    {"jxl", "lossy-alpha.jxl", [] { return Jxl(8, false, true, false); }},
+    {"jxl", "grey-16bit-turned.jxl", [] { return Jxl(16, true, false, true, 6); }},
+    {"jxl", "animation.jxl", [] { return Jxl(8, false, false, true, 1, 2); }},
 
     {"reduce", "bgr-to-8bit-dither.bin", [] { return ReduceInput(0x8F | 0x30, 0x01, 16 * 3 * 12, 37); }},
     {"reduce", "8bit-to-4bit.bin", [] { return ReduceInput(0x27 | 0x40, 0x1E, 16 * 3 + 8 * 6, 11); }},

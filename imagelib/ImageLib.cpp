@@ -82,6 +82,13 @@ bool ReadAvifFile(const std::string& fileName, int resolution, int dither, TBitm
     }, fileName, bitmap);
 }
 
+bool ReadJxlFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
+{
+    return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
+        return ReadJxl(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
+    }, fileName, bitmap);
+}
+
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)
 {
     return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {

@@ -35,6 +35,7 @@ bool ReadWebpFile(const std::string& fileName, int resolution, int dither, TBitm
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadHeifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadAvifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
+bool ReadJxlFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 
 // The library's information entry; a failure shows the library's message
 // unless the caller has told the user already.

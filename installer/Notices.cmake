@@ -6,11 +6,11 @@
 #                            from the source packages the decoders were built from
 #   licence-page.txt         both, for the setup's licence page
 #
-#   cmake -DSOURCES=DIR -DHEIF_SOURCES=DIR -DHEIF_BUILT=FILE -DHEIF_PATCHES=DIR -DLICENSE=FILE
-#         -DRUNTIME_COPYRIGHT=FILE -DOUTPUT_DIR=DIR -P Notices.cmake
+#   cmake -DSOURCES=DIR -DJXL_SOURCES=DIR -DHEIF_SOURCES=DIR -DHEIF_BUILT=FILE -DHEIF_PATCHES=DIR
+#         -DLICENSE=FILE -DRUNTIME_COPYRIGHT=FILE -DOUTPUT_DIR=DIR -P Notices.cmake
 #
-# SOURCES and HEIF_SOURCES hold the unpacked source packages of the static
-# libraries and of the HEIF DLLs; HEIF_BUILT names the source packages the
+# SOURCES, JXL_SOURCES and HEIF_SOURCES hold the unpacked source packages of
+# the static libraries, of the JPEG XL decoder and of the HEIF DLLs; HEIF_BUILT names the source packages the
 # DLLs were built from, HEIF_PATCHES the changes made to them;
 # RUNTIME_COPYRIGHT is Debian's copyright file of the mingw-w64 run-time,
 # whose thread library is linked in statically.
@@ -94,6 +94,16 @@ add_notice("liblzma (XZ Utils)" "${xz}")
 
 read_text("${SOURCES}/libzstd/LICENSE" zstd)
 add_notice("Zstandard (libzstd)" "${zstd}")
+
+read_text("${JXL_SOURCES}/jpeg-xl/LICENSE" jxl)
+read_text("${JXL_SOURCES}/jpeg-xl/PATENTS" jxl_patents)
+add_notice("libjxl (JPEG XL)" "${jxl}\n\n\n${jxl_patents}")
+
+read_text("${JXL_SOURCES}/highway/LICENSE" highway)
+add_notice("Highway" "${highway}")
+
+read_text("${JXL_SOURCES}/brotli/LICENSE" brotli)
+add_notice("Brotli" "${brotli}")
 
 # The Copyright field of a Debian copyright file's first paragraph for "Files: *".
 function(read_debian_copyright path result)

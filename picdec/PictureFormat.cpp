@@ -86,6 +86,9 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
     static constexpr std::array<std::uint8_t, 4> bigTiffIntel{'I', 'I', 43, 0};
     static constexpr std::array<std::uint8_t, 4> bigTiffMotorola{'M', 'M', 0, 43};
     static constexpr std::array<std::uint8_t, 2> bmp{'B', 'M'};
+    // JPEG XL: a bare codestream, or the container's signature box.
+    static constexpr std::array<std::uint8_t, 2> jxlCodestream{0xFF, 0x0A};
+    static constexpr std::array<std::uint8_t, 12> jxlContainer{0, 0, 0, 0x0C, 'J', 'X', 'L', ' ', 0x0D, 0x0A, 0x87, 0x0A};
 
     if (StartsWith(bytes, jpeg))
         return PictureFormat::Jpeg;
@@ -102,6 +105,8 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes)
         return PictureFormat::Pcx;
     if (LooksLikeWebp(bytes))
         return PictureFormat::Webp;
+    if (StartsWith(bytes, jxlCodestream) || StartsWith(bytes, jxlContainer))
+        return PictureFormat::Jxl;
     return HeifKindOf(bytes);
 }
 
@@ -117,6 +122,7 @@ std::string_view TypeTextOf(PictureFormat format)
     case PictureFormat::Webp: return "WEBP";
     case PictureFormat::Heif: return "HEIF";
     case PictureFormat::Avif: return "AVIF";
+    case PictureFormat::Jxl: return "JXL";
     case PictureFormat::Unknown: break;
     }
     return {};

@@ -55,6 +55,7 @@ std::string TPicView::GetImageName()
         {".BMP", ReadBmpFile}, {".THB", ReadBmpFile}, {".THJ", ReadJpgFile}, {kResourceKey, nullptr},
         {".PNG", ReadPngFile}, {".GIF", ReadGifFile}, {".TIF", ReadTifFile}, {".PCX", ReadPcxFile},
         {".JPG", ReadJpgFile}, {".WEBP", ReadWebpFile}, {".HEIF", ReadHeifFile}, {".AVIF", ReadAvifFile},
+        {".JXL", ReadJxlFile},
     };
     const std::string key = PictureKey(imageName_);
     // Each load describes its own picture, or none.

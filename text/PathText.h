@@ -21,9 +21,9 @@ struct WholePictureExtension {
     std::string_view extension;
     std::string_view loaderKey;
 };
-inline constexpr std::array<WholePictureExtension, 8> kWholePictureExtensions = {{
+inline constexpr std::array<WholePictureExtension, 9> kWholePictureExtensions = {{
     {".PNG", ".PNG"}, {".JPEG", ".JPG"}, {".JPE", ".JPG"}, {".JFIF", ".JPG"}, {".WEBP", ".WEBP"},
-    {".HEIC", ".HEIF"}, {".HEIF", ".HEIF"}, {".AVIF", ".AVIF"},
+    {".HEIC", ".HEIF"}, {".HEIF", ".HEIF"}, {".AVIF", ".AVIF"}, {".JXL", ".JXL"},
 }};
 
 // True when the extension key is one of the seven picture extensions the

@@ -37,7 +37,8 @@ print()
 print("comparison                           ours/reference   target")
 for picture, reference, limit in [("Jpeg24MP", "PlainLibjpeg", 1.10), ("Png12MP", "PlainLibpng", 1.15),
                                   ("Gif12MP", "PlainGiflib", 1.15), ("Webp12MP", "PlainLibwebp", 1.10),
-                                  ("Heic12MP", "PlainLibheif", 1.10), ("Avif12MP", "PlainLibheif", 1.10)]:
+                                  ("Heic12MP", "PlainLibheif", 1.10), ("Avif12MP", "PlainLibheif", 1.10),
+                                  ("Jxl12MP", "PlainLibjxl", 1.10)]:
     r = ratio(picture + "_Ours", picture + "_" + reference)
     print(f"{picture + ' vs ' + reference:36} {r:8.3f}x       <= {limit:.2f}x  {'ok' if r <= limit else 'MISSED'}")
 for picture in ["Pcx12MP", "Bmp12MP", "Reduce12MP"]:

@@ -13,7 +13,7 @@ prepare() {
 prepare_32bit() {
     "$repo/tools/runs-32bit.sh" || return 1
     "$repo/tools/install-packages.sh" wine32:i386 libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 \
-        libtiff-dev:i386 libwebp-dev:i386 libheif-dev:i386 libavif-dev:i386
+        libtiff-dev:i386 libwebp-dev:i386 libheif-dev:i386 libavif-dev:i386 libjxl-dev:i386
 }
 
 build_native() {
@@ -32,7 +32,8 @@ build_native32() {
 # script and the Debian source versions), in LUMO_CACHE (by default
 # /var/cache/lumoscope32 for root, else ~/.cache/lumoscope32), outside the
 # work tree: build/NAME is a link to the key's folder, so every clone shares it.
-#   link_built_libraries NAME SCRIPT     (deps: the static ones, heif: the HEIF DLLs)
+#   link_built_libraries NAME SCRIPT     (deps: the static ones, jxl: the JPEG XL
+#                                         decoder, heif: the HEIF DLLs)
 link_built_libraries() {
     local name=$1 script=$2 key cache
     key=$("$repo/tools/$script" --key)
@@ -52,6 +53,8 @@ build_windows() {
     shift
     link_built_libraries deps build-mingw-deps.sh
     "$repo/tools/build-mingw-deps.sh" "$arch" "$repo/build/deps/$arch"
+    link_built_libraries jxl build-jxl-deps.sh
+    "$repo/tools/build-jxl-deps.sh" "$arch" "$repo/build/jxl/$arch"
     link_built_libraries heif build-heif-dlls.sh
     "$repo/tools/build-heif-dlls.sh" "$arch" "$repo/build/heif/$arch"
     cmake -S "$repo" -B "$repo/build/$arch" -G Ninja \

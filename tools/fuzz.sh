@@ -6,7 +6,7 @@
 #
 # --m32 builds and runs the targets as 32-bit programs (build/fuzz32/), where
 # sizes read from a file wrap at 2^32.
-# Targets: jpeg png gif tiff bmp pcx webp heif avif any (a file of any kind, by content)
+# Targets: jpeg png gif tiff bmp pcx webp heif avif jxl any (a file of any kind, by content)
 # reduce dib_layout scroll_message
 # credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
@@ -23,11 +23,11 @@ toolchain=()
 if [[ ${1:-} == --m32 ]]; then
     shift
     "$repo/tools/install-packages.sh" libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 libtiff-dev:i386 \
-        libwebp-dev:i386 libheif-dev:i386 libavif-dev:i386
+        libwebp-dev:i386 libheif-dev:i386 libavif-dev:i386 libjxl-dev:i386
     build=$repo/build/fuzz32
     toolchain=(-DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-native-m32.cmake")
 fi
-all_targets=(jpeg png gif tiff bmp pcx webp heif avif any reduce dib_layout scroll_message credit_message)
+all_targets=(jpeg png gif tiff bmp pcx webp heif avif jxl any reduce dib_layout scroll_message credit_message)
 
 cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolchain[@]}" >/dev/null
 cmake --build "$build" >/dev/null
@@ -49,7 +49,7 @@ for target in "${targets[@]}"; do
     echo "== $target: ${seconds}s"
     corpora=("$repo/fuzz/corpus/$target")
     # A file of any kind starts from the seeds of every format.
-    [ "$target" = any ] && corpora=("$repo"/fuzz/corpus/{jpeg,png,gif,tiff,bmp,pcx,webp,heif,avif})
+    [ "$target" = any ] && corpora=("$repo"/fuzz/corpus/{jpeg,png,gif,tiff,bmp,pcx,webp,heif,avif,jxl})
     "$build/fuzz_$target" "$work" "${corpora[@]}" \
         -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 -timeout=20 \
         -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 \

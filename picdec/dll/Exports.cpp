@@ -165,4 +165,10 @@ short WINAPI ReadAvif(const char* fileName, short resolution, short dither, HBIT
     return Reader(fileName, resolution, dither, bitmap, palette);
 }
 
+short WINAPI ReadJxl(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
+                           HPALETTE* palette, long, long)
+{
+    return Reader(fileName, resolution, dither, bitmap, palette);
+}
+
 } // extern "C"

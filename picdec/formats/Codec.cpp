@@ -6,6 +6,7 @@
 #include "picdec/formats/GifCodec.h"
 #include "picdec/formats/HeifCodec.h"
 #include "picdec/formats/JpegCodec.h"
+#include "picdec/formats/JxlCodec.h"
 #include "picdec/formats/PcxCodec.h"
 #include "picdec/formats/PngCodec.h"
 #include "picdec/formats/TiffCodec.h"
@@ -15,7 +16,7 @@ namespace picdec {
 
 const Codec* CodecFor(PictureFormat format)
 {
-    static constexpr std::array<Codec, 9> codecs{{
+    static constexpr std::array<Codec, 10> codecs{{
         {PictureFormat::Jpeg, ReadJpegInfo, DecodeJpeg},
         {PictureFormat::Png, ReadPngInfo, DecodePng},
         {PictureFormat::Gif, ReadGifInfo, DecodeGif},
@@ -25,6 +26,7 @@ const Codec* CodecFor(PictureFormat format)
         {PictureFormat::Webp, ReadWebpInfo, DecodeWebp},
         {PictureFormat::Heif, ReadHeifInfo, DecodeHeif},
         {PictureFormat::Avif, ReadHeifInfo, DecodeHeif},
+        {PictureFormat::Jxl, ReadJxlInfo, DecodeJxl},
     }};
     for (const Codec& codec : codecs) {
         if (codec.format == format)

@@ -5,7 +5,7 @@
 #include "picdec/CheckedSize.h"
 #include "picdec/ClearRows.h"
 #include "picdec/DecodeLimits.h"
-#include "picdec/formats/HeifPixels.h"
+#include "picdec/formats/RgbSamples.h"
 #include "picdec/formats/HeifSession.h"
 
 namespace picdec {
@@ -15,7 +15,7 @@ namespace {
 struct HeifShape {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    HeifRowLayout layout;
+    RgbSampleLayout layout;
 };
 
 Status ReadShape(const HeifSession& session, HeifShape& shape)
@@ -40,13 +40,13 @@ Status ReadShape(const HeifSession& session, HeifShape& shape)
 Status CheckWorkingMemory(const HeifShape& shape)
 {
     const CheckedSize pixels = CheckedSize(shape.width) * shape.height;
-    const CheckedSize copy = pixels * static_cast<std::uint32_t>(HeifPixelBytes(shape.layout));
+    const CheckedSize copy = pixels * static_cast<std::uint32_t>(SamplePixelBytes(shape.layout));
     const CheckedSize planes = pixels * static_cast<std::uint32_t>(shape.layout.bitsPerSample > 8 ? 8 : 4);
     const CheckedSize total = copy + planes;
     return total.AtMost(DecodeLimits{}.maxBitmapBytes) ? Status::Ok : Status::BitmapTooLarge;
 }
 
-std::string DescriptionOf(PictureFormat format, const HeifRowLayout& layout)
+std::string DescriptionOf(PictureFormat format, const RgbSampleLayout& layout)
 {
     std::string text = format == PictureFormat::Avif ? "AV1" : "HEVC";
     if (layout.bitsPerSample > 8)
@@ -71,7 +71,7 @@ Status CopyRows(const HeifSession& session, const heif_image* image, const HeifS
     const std::uint8_t* pixels = api.planeReadonly(image, heif_channel_interleaved, &stride);
     if (!pixels || stride <= 0)
         return Status::CorruptData;
-    HeifRowLayout layout = shape.layout;
+    RgbSampleLayout layout = shape.layout;
     layout.premultiplied = layout.alpha && api.imageIsPremultiplied(const_cast<heif_image*>(image)) != 0;
     for (std::uint32_t y = 0; y < shape.height; ++y)
         WriteBgrRow(pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride), layout, shape.width,

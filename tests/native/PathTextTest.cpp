@@ -15,7 +15,7 @@ TEST(IsSupportedExtension, AcceptsTheSevenByTheirKeyAndTheCommonPictureNamesWhol
           {"C:\\ICONS\\APP.ICO", true, ".ICO"}, {"scan.pcx", true, ".PCX"}, {"photo.tiff", true, ".TIF"},
           {"C:.BMP", true, ".BMP"}, {"PHOTO.JPEG", true, ".JPG"}, {"c:\\dir.x\\photo.jpe", true, ".JPG"},
           {"Photo.Jfif", true, ".JPG"}, {"PHOTO.png", true, ".PNG"}, {"a.WebP", true, ".WEBP"},
-          {"IMG_0001.HEIC", true, ".HEIF"}, {"a.heif", true, ".HEIF"}, {"web.avif", true, ".AVIF"}, {"photo.pngx", false, ".PNG"},
+          {"IMG_0001.HEIC", true, ".HEIF"}, {"a.heif", true, ".HEIF"}, {"web.avif", true, ".AVIF"}, {"art.Jxl", true, ".JXL"}, {"photo.pngx", false, ".PNG"},
           {"clip.avi", false, ".AVI"}, {"photo.jpegx", false, ".JPE"}, {"", false, ""},
           {"C:\\PICS.OLD\\README", false, ""}, {"-U", false, ""}}) {
         EXPECT_EQ(IsSupportedExtension(name), supported) << name;

@@ -1,4 +1,4 @@
-// HEIF, AVIF and WebP pictures made by Debian's encoders, opened in the real
+// HEIF, AVIF, JPEG XL and WebP pictures made by Debian's encoders, opened in the real
 // main window as the user opens them, show the pixels Debian's reference
 // decoders give (tests/wine/make-format-samples.sh).
 #include <algorithm>
@@ -42,6 +42,8 @@ TEST(FormatSamples, EachShowsInThePreviewAsItsReferenceDecoderShowsIt)
         {"heic-10bit.heic", "96x64x16M"},    {"avif-lossy.avif", "96x64x16M"},    {"avif-lossless.avif", "96x64x16M"},
         {"avif-alpha.avif", "96x64x4B"},    {"avif-10bit.avif", "96x64x16M"},    {"avif-12bit.avif", "96x64x16M"},
         {"avif-grid.avif", "256x128x16M"},   {"avif-turned.avif", "64x96x16M"},   {"avif-turned-10bit.avif", "64x96x16M"},
+        {"jxl-lossy.jxl", "96x64x16M"},      {"jxl-lossless.jxl", "96x64x16M"},   {"jxl-alpha.jxl", "96x64x4B"},
+        {"jxl-16bit.jxl", "96x64x16M"},      {"jxl-grey.jxl", "96x64x256"},
         {"webp-lossy.webp", "96x64x16M"},    {"webp-lossless.webp", "96x64x16M"}, {"webp-alpha.webp", "96x64x4B"},
     };
     ScratchFolder folder{"lumo-formats"};

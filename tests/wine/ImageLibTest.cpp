@@ -18,7 +18,7 @@ TEST(ImageLibrary, EachEntryIsTheLibrarysExportAtItsOrdinal)
     for (auto [entry, ordinal] : {std::pair{address(&PicInfo), 1}, {address(&ReadJpg), 5}, {address(&ReadGif), 7},
                                   {address(&ReadPcx), 8}, {address(&ReadBmp), 15}, {address(&ReadPng), 17},
                                   {address(&ReadTif), 25}, {address(&ReadWebp), 26}, {address(&ReadHeif), 27},
-                                  {address(&ReadAvif), 28}})
+                                  {address(&ReadAvif), 28}, {address(&ReadJxl), 29}})
         EXPECT_EQ(entry, address(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal)))) << ordinal;
 }
 

@@ -161,8 +161,8 @@ TEST_F(Registration, EveryTypeOffersTheProgramAndTheUninstallTakesOnlyItsOwnEntr
     WriteSystemEntries(program);
     EXPECT_EQ(ReadRegString(HKCR, ".JPG", ""), "jpegfile");
     EXPECT_EQ(ValueNames(HKLM, jpgOpenWith), (Texts{"Lumoscope32", "Other.Viewer"}));
-    const Texts types{".AVIF", ".BMP", ".GIF", ".HEIC", ".HEIF", ".ICO", ".JFIF", ".JPE", ".JPEG", ".JPG", ".PCX",
-                      ".PNG", ".TIF", ".WEBP", ".WMF"};
+    const Texts types{".AVIF", ".BMP", ".GIF", ".HEIC", ".HEIF", ".ICO", ".JFIF", ".JPE", ".JPEG", ".JPG", ".JXL",
+                      ".PCX", ".PNG", ".TIF", ".WEBP", ".WMF"};
     EXPECT_EQ(ValueNames(HKLM, std::string(kApplicationKey) + "\\SupportedTypes"), types);
     EXPECT_EQ(ValueNames(HKLM, std::string(kCapabilitiesKey) + "\\FileAssociations", KEY_WOW64_64KEY), types);
     EXPECT_EQ(ReadRegString(HKLM, kRegisteredApplicationsKey, kRegisteredName, KEY_WOW64_64KEY), kCapabilitiesKey);

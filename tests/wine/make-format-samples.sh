@@ -1,5 +1,5 @@
 #!/bin/bash
-# Writes the HEIF, AVIF and WebP pictures the Wine tests show, each made by
+# Writes the HEIF, AVIF, JPEG XL and WebP pictures the Wine tests show, each made by
 # Debian's own encoder, and beside each the picture its reference decoder
 # makes of it (NAME.png):
 #   tests/wine/make-format-samples.sh OUTDIR
@@ -16,6 +16,7 @@ convert photo.png \( -size 64x96 gradient:white-black -rotate 90 \) -alpha off -
     PNG32:alpha.png
 convert -seed 7 -size 96x64 plasma:fractal -depth 16 PNG48:deep.png
 convert -seed 9 -size 256x128 plasma:fractal -depth 8 PNG24:wide.png
+convert photo.png -colorspace Gray -type Grayscale -depth 8 -define png:color-type=0 grey.png
 
 heif() { heif-enc "$@" >/dev/null; }
 avif() { avifenc "$@" >/dev/null; }
@@ -31,6 +32,11 @@ avif -d 12 deep.png avif-12bit.avif
 avif --grid 2x2 wide.png avif-grid.avif
 avif --irot 1 --imir 1 photo.png avif-turned.avif
 avif -d 10 --irot 3 --imir 0 deep.png avif-turned-10bit.avif
+cjxl --quiet -d 1 photo.png jxl-lossy.jxl
+cjxl --quiet -d 0 photo.png jxl-lossless.jxl
+cjxl --quiet -d 1 alpha.png jxl-alpha.jxl
+cjxl --quiet -d 0 deep.png jxl-16bit.jxl
+cjxl --quiet -d 0 grey.png jxl-grey.jxl
 cwebp -quiet -q 80 photo.png -o webp-lossy.webp
 cwebp -quiet -lossless photo.png -o webp-lossless.webp
 cwebp -quiet -q 80 alpha.png -o webp-alpha.webp
@@ -47,7 +53,8 @@ convert stored.png -rotate -90 -flop avif-turned.avif.png
 avifdec -d 8 avif-turned-10bit.avif stored.png >/dev/null
 convert stored.png -rotate 90 -flip avif-turned-10bit.avif.png
 for f in *.webp; do dwebp -quiet "$f" -o "$f.png"; done
-rm -f photo.png alpha.png deep.png wide.png stored.png
+for f in *.jxl; do djxl --quiet "$f" "$f.png"; done
+rm -f photo.png alpha.png deep.png wide.png grey.png stored.png
 
 cd ..
 rm -rf "$out"

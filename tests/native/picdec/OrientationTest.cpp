@@ -15,6 +15,7 @@ constexpr std::uint32_t kBlock = 15;  // odd, so blocks start inside the bytes o
 constexpr int kJpeg = 0;
 constexpr int kHevc = -1;  // HEIF, whose turn and mirror are properties of the picture
 constexpr int kAv1 = -2;
+constexpr int kJxl = -3;  // JPEG XL, whose orientation is a field of its header
 
 // Blocks A to F in six colours; with two colours (A and B dark, the rest
 // light) the eight orientations still differ.
@@ -44,6 +45,12 @@ File OrientedFile(int bits, int orientation)
             plan.rows.emplace_back(row.begin(), row.end());
         return HeifFile(plan);
     }
+    if (bits == kJxl) {
+        JxlPlan plan{.width = 3 * kBlock, .height = 2 * kBlock, .orientation = orientation};
+        for (const Row& row : SampleRows(Blocks(stored, 24, kSix), "rgb"))
+            plan.rows.emplace_back(row.begin(), row.end());
+        return JxlFile(plan);
+    }
 #endif
     const bool rgb = bits == 24;
     TiffPlan plan{.width = 3 * kBlock, .height = 2 * kBlock, .bitsPerSample = rgb ? 8 : bits,
@@ -59,7 +66,7 @@ File OrientedFile(int bits, int orientation)
     return TiffFile(plan);
 }
 
-TEST(Orientation, EveryTiffJpegAndHeifOrientationIsShownUpright)
+TEST(Orientation, EveryTiffJpegHeifAndJpegXlOrientationIsShownUpright)
 {
     const std::pair<int, std::vector<std::string>> cases[] = {  // orientation, rows of blocks as they must be shown
         {1, {"ABC", "DEF"}},       {2, {"CBA", "FED"}},       {3, {"FED", "CBA"}},       {4, {"DEF", "ABC"}},
@@ -67,11 +74,12 @@ TEST(Orientation, EveryTiffJpegAndHeifOrientationIsShownUpright)
     };
     for (const auto& [orientation, rows] : cases) {
 #if LUMO_HEIF_WRITER
-        for (const int bits : {24, 1, 4, 8, kJpeg, kHevc, kAv1}) {
+        for (const int bits : {24, 1, 4, 8, kJpeg, kHevc, kAv1, kJxl}) {
 #else
         for (const int bits : {24, 1, 4, 8, kJpeg}) {
 #endif
-            SCOPED_TRACE(testing::Message() << bits << " bits (0: JPEG, -1: HEVC, -2: AV1), orientation " << orientation);
+            SCOPED_TRACE(testing::Message() << bits << " bits (0: JPEG, -1: HEVC, -2: AV1, -3: JPEG XL), orientation "
+                                            << orientation);
             const File file = OrientedFile(bits, orientation);
             const RgbPicture upright = Blocks(rows, bits, bits == 1 ? kTwo : kSix);
             PictureInfo info;

@@ -118,4 +118,19 @@ struct HeifPlan {
 };
 File HeifFile(const HeifPlan& plan);
 
+// Rows hold the samples of each frame (grey, or red, green, blue; then
+// alpha) as numbers of bitDepth bits, frame after frame. Written by libjxl.
+struct JxlPlan {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    bool grey = false;
+    bool alpha = false;
+    int bitDepth = 8;
+    bool lossless = true;
+    int orientation = 1;
+    int frames = 1;  // more make an animation
+    std::vector<std::vector<std::uint16_t>> rows{};
+};
+File JxlFile(const JxlPlan& plan);
+
 }  // namespace picdec::samples

@@ -1,4 +1,4 @@
-#include "picdec/formats/HeifPixels.h"
+#include "picdec/formats/RgbSamples.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@ namespace picdec {
 
 namespace {
 
-std::uint8_t SampleAt(const std::uint8_t* pixel, int index, const HeifRowLayout& layout)
+std::uint8_t SampleAt(const std::uint8_t* pixel, int index, const RgbSampleLayout& layout)
 {
     if (layout.bitsPerSample == 8)
         return pixel[index];
@@ -24,14 +24,14 @@ std::uint8_t PremultipliedOnWhite(std::uint8_t value, std::uint8_t alpha)
 
 }  // namespace
 
-int HeifPixelBytes(const HeifRowLayout& layout)
+int SamplePixelBytes(const RgbSampleLayout& layout)
 {
     return (layout.alpha ? 4 : 3) * (layout.bitsPerSample > 8 ? 2 : 1);
 }
 
-void WriteBgrRow(const std::uint8_t* source, const HeifRowLayout& layout, std::uint32_t width, std::uint8_t* row)
+void WriteBgrRow(const std::uint8_t* source, const RgbSampleLayout& layout, std::uint32_t width, std::uint8_t* row)
 {
-    const int step = HeifPixelBytes(layout);
+    const int step = SamplePixelBytes(layout);
     for (std::uint32_t x = 0; x < width; ++x, source += step, row += 3) {
         const std::uint8_t red = SampleAt(source, 0, layout);
         const std::uint8_t green = SampleAt(source, 1, layout);

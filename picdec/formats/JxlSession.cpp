@@ -1,0 +1,60 @@
+#include "picdec/formats/JxlSession.h"
+
+#include "picdec/CheckedSize.h"
+#include "picdec/Orientation.h"
+
+namespace picdec {
+
+namespace {
+
+// Input ending early asks for more, which a whole file held in memory cannot give.
+Status StatusOf(JxlDecoderStatus status)
+{
+    return status == JXL_DEC_NEED_MORE_INPUT ? Status::TruncatedData : Status::CorruptData;
+}
+
+}  // namespace
+
+Status JxlSession::Open(Bytes file)
+{
+    decoder_.reset(JxlDecoderCreate(nullptr));
+    if (!decoder_)
+        return Status::OutOfMemory;
+    JxlDecoder* decoder = decoder_.get();
+    if (JxlDecoderSubscribeEvents(decoder, JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS ||
+        JxlDecoderSetInput(decoder, file.data(), file.size()) != JXL_DEC_SUCCESS)
+        return Status::CorruptData;
+    JxlDecoderCloseInput(decoder);
+    const JxlDecoderStatus status = JxlDecoderProcessInput(decoder);
+    if (status != JXL_DEC_BASIC_INFO)
+        return StatusOf(status);
+    return JxlDecoderGetBasicInfo(decoder, &info_) == JXL_DEC_SUCCESS ? Status::Ok : Status::CorruptData;
+}
+
+std::uint32_t JxlSession::ShownWidth() const { return SwapsAxes(info_.orientation) ? info_.ysize : info_.xsize; }
+
+std::uint32_t JxlSession::ShownHeight() const { return SwapsAxes(info_.orientation) ? info_.xsize : info_.ysize; }
+
+Status JxlSession::DecodeFirstFrame(const JxlPixelFormat& format, std::vector<std::uint8_t>& pixels)
+{
+    JxlDecoder* decoder = decoder_.get();
+    for (;;) {
+        const JxlDecoderStatus status = JxlDecoderProcessInput(decoder);
+        if (status == JXL_DEC_FULL_IMAGE)
+            return Status::Ok;
+        if (status != JXL_DEC_NEED_IMAGE_OUT_BUFFER)
+            return StatusOf(status);
+        std::size_t size = 0;
+        if (JxlDecoderImageOutBufferSize(decoder, &format, &size) != JXL_DEC_SUCCESS)
+            return Status::CorruptData;
+        const CheckedSize expected = CheckedSize(ShownWidth()) * ShownHeight() * (format.num_channels *
+                                     (format.data_type == JXL_TYPE_UINT16 ? 2u : 1u));
+        if (!expected.AtMost(size) || expected.Value() != size)
+            return Status::CorruptData;
+        pixels.resize(size);
+        if (JxlDecoderSetImageOutBuffer(decoder, &format, pixels.data(), size) != JXL_DEC_SUCCESS)
+            return Status::CorruptData;
+    }
+}
+
+}  // namespace picdec

@@ -1,0 +1,35 @@
+#pragma once
+// One libjxl reading of a file held in memory: its basic information, then
+// the first frame as interleaved red-green-blue(-alpha) samples.
+
+#include <memory>
+#include <vector>
+
+#include <jxl/decode.h>
+
+#include "picdec/formats/Codec.h"
+
+namespace picdec {
+
+struct JxlDecoderRelease {
+    void operator()(JxlDecoder* decoder) const { JxlDecoderDestroy(decoder); }
+};
+
+class JxlSession {
+public:
+    // Reads up to the basic information.
+    Status Open(Bytes file);
+    const JxlBasicInfo& Info() const { return info_; }
+    // The shape shown: rows and columns exchanged for orientations 5 to 8.
+    std::uint32_t ShownWidth() const;
+    std::uint32_t ShownHeight() const;
+
+    // Decodes the first frame into pixels, laid out as format says.
+    Status DecodeFirstFrame(const JxlPixelFormat& format, std::vector<std::uint8_t>& pixels);
+
+private:
+    std::unique_ptr<JxlDecoder, JxlDecoderRelease> decoder_;
+    JxlBasicInfo info_{};
+};
+
+}  // namespace picdec
