@@ -33,7 +33,8 @@ cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolc
 cmake --build "$build" >/dev/null
 
 if [[ ${1:-} == --seeds ]]; then
-    "$build/make_fuzz_corpus" "$repo/fuzz/corpus"
+    # The HEIC seeds come from x265, which keeps memory until the end.
+    LSAN_OPTIONS=suppressions=$repo/tests/native/lsan-suppressions.txt "$build/make_fuzz_corpus" "$repo/fuzz/corpus"
     exit 0
 fi
 
