@@ -16,6 +16,7 @@ set -euo pipefail
 DEPS_NAME=heif
 SOURCE_PACKAGES=(dav1d libde265 libheif)
 EXTRA_TOOLS=(meson:meson pkg-config:pkg-config)
+BUILD_INPUTS=("$(dirname "$(readlink -f "$0")")"/patches/libheif-*.patch)
 . "$(dirname "$(readlink -f "$0")")/deps-lib.sh"
 deps_begin "$@"
 
@@ -68,7 +69,9 @@ step_done libde265
 # for further DLLs); no encoder, no examples.
 step_start libheif
 src=$(unpack libheif)
-run libheif patch -p1 -d "$src" -i "$TOOLS_DIR/patches/libheif-mirror-deep-samples.patch"
+for patch in "$TOOLS_DIR"/patches/libheif-*.patch; do
+    run libheif patch -p1 -d "$src" -i "$patch"
+done
 bld=$WORK/libheif
 cmake_configure libheif "$src" "$bld" -DBUILD_SHARED_LIBS=ON -DENABLE_PLUGIN_LOADING=OFF \
     -DWITH_LIBDE265=ON -DWITH_LIBDE265_PLUGIN=OFF -DWITH_DAV1D=ON -DWITH_DAV1D_PLUGIN=OFF \

@@ -14,6 +14,7 @@
 set -euo pipefail
 DEPS_NAME=jxl
 SOURCE_PACKAGES=(lcms2 brotli highway jpeg-xl)
+BUILD_INPUTS=()
 EXTRA_TOOLS=(pkg-config:pkg-config)
 . "$(dirname "$(readlink -f "$0")")/deps-lib.sh"
 deps_begin "$@"

@@ -13,6 +13,7 @@
 set -euo pipefail
 DEPS_NAME=deps
 SOURCE_PACKAGES=(zlib libjpeg-turbo libpng1.6 giflib tiff xz-utils libzstd libwebp)
+BUILD_INPUTS=()
 EXTRA_TOOLS=()
 . "$(dirname "$(readlink -f "$0")")/deps-lib.sh"
 deps_begin "$@"

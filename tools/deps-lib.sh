@@ -1,8 +1,9 @@
 # Shell functions shared by the scripts that cross-build the decoder
 # libraries from Debian bookworm's source packages (Debian patches applied):
-# tools/build-mingw-deps.sh (the static ones) and tools/build-heif-dlls.sh
-# (the LGPL ones, as DLLs). Sourced, not run; the caller sets
-# SOURCE_PACKAGES and EXTRA_TOOLS (command:package pairs), then calls
+# tools/build-mingw-deps.sh and tools/build-jxl-deps.sh (static ones) and
+# tools/build-heif-dlls.sh (the LGPL ones, as DLLs). Sourced, not run; the
+# caller sets SOURCE_PACKAGES, EXTRA_TOOLS (command:package pairs) and
+# BUILD_INPUTS (further files the build reads, such as patches), then calls
 #
 #   deps_begin "$@"     with ARCH PREFIX, or --key
 #
@@ -13,9 +14,9 @@
 #   PREFIX/../build-ARCH    unpacked sources, build trees, toolchain file, logs
 #
 # The result is cached: when PREFIX/.complete records the hash of the
-# calling script and this file, and the same ARCH, deps_begin exits at once.
-# --key prints what a build depends on, as one hash: both scripts and the
-# versions of the source packages apt offers. tools/build-lib.sh keeps the
+# calling script, this file and the build inputs, and the same ARCH,
+# deps_begin exits at once. --key prints what a build depends on, as one
+# hash: those files and the versions of the source packages apt offers. tools/build-lib.sh keeps the
 # builds of each key in a cache outside the work tree.
 #
 # Runs as root on a plain Debian 12 machine: adds a deb-src entry if there is
@@ -50,7 +51,8 @@ deps_begin() {
     [[ -n $2 ]] || deps_usage
 
     TOOLS_DIR=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
-    SCRIPT_HASH=$(cat "$(readlink -f "$0")" "$TOOLS_DIR/deps-lib.sh" | sha256sum | cut -d' ' -f1)
+    SCRIPT_HASH=$(cat "$(readlink -f "$0")" "$TOOLS_DIR/deps-lib.sh" ${BUILD_INPUTS[@]+"${BUILD_INPUTS[@]}"} |
+                  sha256sum | cut -d' ' -f1)
     STAMP_TEXT="$SCRIPT_HASH $ARCH"
 
     if [[ $KEY_ONLY -eq 0 ]]; then
