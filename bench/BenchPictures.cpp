@@ -182,19 +182,28 @@ const BenchFile& Bmp12Megapixel()
 
 namespace {
 
-samples::HeifPlan HeifOfPhoto(bool av1)
+// The photo's red, green and blue samples, row by row, as a plan's rows hold them.
+template <typename Sample>
+std::vector<std::vector<Sample>> PhotoRows(const RgbPicture& photo)
 {
-    const RgbPicture& photo = Photo(kWidth12, kHeight12);
-    samples::HeifPlan plan{.width = photo.width, .height = photo.height, .av1 = av1, .quality = 80};
+    std::vector<std::vector<Sample>> rows;
+    rows.reserve(photo.height);
     for (std::uint32_t y = 0; y < photo.height; ++y) {
-        std::vector<std::uint16_t>& row = plan.rows.emplace_back();
+        std::vector<Sample>& row = rows.emplace_back();
         row.reserve(photo.width * 3);
         for (std::uint32_t x = 0; x < photo.width; ++x) {
             const Colour c = photo.At(x, y);
             row.insert(row.end(), {c.red, c.green, c.blue});
         }
     }
-    return plan;
+    return rows;
+}
+
+samples::HeifPlan HeifOfPhoto(bool av1)
+{
+    const RgbPicture& photo = Photo(kWidth12, kHeight12);
+    return {.width = photo.width, .height = photo.height, .av1 = av1, .quality = 80,
+            .rows = PhotoRows<std::uint16_t>(photo)};
 }
 
 }  // namespace
@@ -215,15 +224,8 @@ const BenchFile& Jxl12Megapixel()
 {
     static const BenchFile file = [] {
         const RgbPicture& photo = Photo(kWidth12, kHeight12);
-        samples::JxlPlan plan{.width = photo.width, .height = photo.height, .lossless = false};
-        for (std::uint32_t y = 0; y < photo.height; ++y) {
-            std::vector<std::uint16_t>& row = plan.rows.emplace_back();
-            row.reserve(photo.width * 3);
-            for (std::uint32_t x = 0; x < photo.width; ++x) {
-                const Colour c = photo.At(x, y);
-                row.insert(row.end(), {c.red, c.green, c.blue});
-            }
-        }
+        const samples::JxlPlan plan{.width = photo.width, .height = photo.height, .lossless = false,
+                                    .rows = PhotoRows<std::uint16_t>(photo)};
         return Save("photo12mp.jxl", samples::JxlFile(plan));
     }();
     return file;
@@ -233,15 +235,8 @@ const BenchFile& Webp12Megapixel()
 {
     static const BenchFile file = [] {
         const RgbPicture& photo = Photo(kWidth12, kHeight12);
-        samples::WebpPlan plan{.width = photo.width, .height = photo.height, .quality = 90};
-        for (std::uint32_t y = 0; y < photo.height; ++y) {
-            std::vector<std::uint8_t>& row = plan.rows.emplace_back();
-            row.reserve(photo.width * 3);
-            for (std::uint32_t x = 0; x < photo.width; ++x) {
-                const Colour c = photo.At(x, y);
-                row.insert(row.end(), {c.red, c.green, c.blue});
-            }
-        }
+        const samples::WebpPlan plan{.width = photo.width, .height = photo.height, .quality = 90,
+                                     .rows = PhotoRows<std::uint8_t>(photo)};
         return Save("photo12mp.webp", samples::WebpFile(plan));
     }();
     return file;

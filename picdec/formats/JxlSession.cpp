@@ -49,7 +49,7 @@ Status JxlSession::DecodeFirstFrame(const JxlPixelFormat& format, std::vector<st
             return Status::CorruptData;
         const CheckedSize expected = CheckedSize(ShownWidth()) * ShownHeight() * (format.num_channels *
                                      (format.data_type == JXL_TYPE_UINT16 ? 2u : 1u));
-        if (!expected.AtMost(size) || expected.Value() != size)
+        if (expected.Overflowed() || expected.Value() != size)
             return Status::CorruptData;
         pixels.resize(size);
         if (JxlDecoderSetImageOutBuffer(decoder, &format, pixels.data(), size) != JXL_DEC_SUCCESS)
