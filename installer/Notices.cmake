@@ -128,7 +128,7 @@ endforeach()
 add_notice("LIBHEIF.DLL and LIBDE265.DLL (libheif and libde265, with dav1d)"
   "LIBHEIF.DLL and LIBDE265.DLL, which read HEIF and AVIF pictures, are the libraries libheif and libde265, \
 with dav1d linked into LIBHEIF.DLL, built from Debian's source packages ${heif_built}, \
-with the change below. They are libraries of their own beside PICDEC32.DLL, which loads them when it \
+with the changes below. They are libraries of their own beside PICDEC32.DLL, which loads them when it \
 first reads such a picture: you may replace them with builds of your own (of the same interface).\n\n\
 The complete source code of these libraries is available from Debian (https://sources.debian.org/), \
 and the script that builds them (tools/build-heif-dlls.sh) is part of Lumoscope32's source. On request, \

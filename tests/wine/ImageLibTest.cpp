@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <psapi.h>
+
 #include "PictureTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "imagelib/ImageLib.h"
@@ -168,4 +171,25 @@ TEST(ImageLibrary, AMissingHeifDecoderIsTheLibrarysMessageNotAFailedStart)
     EXPECT_EQ(readBmp(bmp.c_str(), 24, 0, &bitmap, &palette, 0, 0), 1);
     ::DeleteObject(bitmap);
     ::FreeLibrary(copy);
+}
+
+// Crafted HEIC files of a thousand bytes that ask libheif for a canvas of
+// hundreds of megapixels: each is refused as damaged before that memory is
+// taken (nor does it take minutes of paging to get there).
+TEST(ImageLibrary, AHostileHeifCanvasIsRefusedBeforeItsMemoryIsTaken)
+{
+    constexpr SIZE_T kAllowed = 128u << 20;
+    for (const char* name : {"regression-alpha-grid-oversized.bin", "regression-grid-out-of-memory.bin"}) {
+        const std::string path = std::string(LUMO_HOSTILE_HEIF) + "\\" + name;
+        PROCESS_MEMORY_COUNTERS before{}, after{};
+        ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof before);
+        HBITMAP bitmap = nullptr;
+        HPALETTE palette = nullptr;
+        EXPECT_EQ(ReadHeif(path.c_str(), 24, 0, &bitmap, &palette, 0, 0), static_cast<short>(picdec::Status::CorruptData))
+            << name;
+        ::DeleteObject(bitmap);
+        ::DeleteObject(palette);
+        ::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof after);
+        EXPECT_LT(after.PeakPagefileUsage, before.PeakPagefileUsage + kAllowed) << name;
+    }
 }
