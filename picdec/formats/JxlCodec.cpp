@@ -46,6 +46,18 @@ std::string DescriptionOf(const JxlBasicInfo& info)
     return info.have_animation ? text + ", animation" : text;
 }
 
+// 8-bit red-green-blue rows padded as the bitmap's are: libjxl writes them
+// into the bitmap's own memory, which then only needs its rows turned over
+// and red and blue swapped, without a second copy of the picture.
+Status DecodeIntoBitmap(JxlSession& session, const DibView& target)
+{
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_LITTLE_ENDIAN, 4};
+    if (const Status status = session.DecodeFirstFrame(format, target.bits, target.SizeInBytes()); status != Status::Ok)
+        return status;
+    TurnRgbRowsIntoBitmap(target);
+    return Status::Ok;
+}
+
 }  // namespace
 
 Status ReadJxlInfo(Bytes file, PictureInfo& info)
@@ -80,6 +92,8 @@ Status DecodeJxl(Bytes file, const PictureInfo& info, const DibView& target)
     const RgbSampleLayout layout = LayoutOf(session.Info());
     if (const Status status = CheckWorkingMemory(session, layout); status != Status::Ok)
         return status;
+    if (layout.bitsPerSample == 8 && !layout.alpha)
+        return DecodeIntoBitmap(session, target);
     const JxlPixelFormat format{layout.alpha ? 4u : 3u, layout.bitsPerSample > 8 ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8,
                                 JXL_LITTLE_ENDIAN, 0};
     std::vector<std::uint8_t> pixels;

@@ -37,6 +37,16 @@ std::uint32_t JxlSession::ShownHeight() const { return SwapsAxes(info_.orientati
 
 Status JxlSession::DecodeFirstFrame(const JxlPixelFormat& format, std::vector<std::uint8_t>& pixels)
 {
+    const CheckedSize size = CheckedSize(ShownWidth()) * ShownHeight() *
+                             (format.num_channels * (format.data_type == JXL_TYPE_UINT16 ? 2u : 1u));
+    if (size.Overflowed())
+        return Status::CorruptData;
+    pixels.resize(static_cast<std::size_t>(size.Value()));
+    return DecodeFirstFrame(format, pixels.data(), pixels.size());
+}
+
+Status JxlSession::DecodeFirstFrame(const JxlPixelFormat& format, std::uint8_t* pixels, std::size_t size)
+{
     JxlDecoder* decoder = decoder_.get();
     for (;;) {
         const JxlDecoderStatus status = JxlDecoderProcessInput(decoder);
@@ -44,15 +54,9 @@ Status JxlSession::DecodeFirstFrame(const JxlPixelFormat& format, std::vector<st
             return Status::Ok;
         if (status != JXL_DEC_NEED_IMAGE_OUT_BUFFER)
             return StatusOf(status);
-        std::size_t size = 0;
-        if (JxlDecoderImageOutBufferSize(decoder, &format, &size) != JXL_DEC_SUCCESS)
-            return Status::CorruptData;
-        const CheckedSize expected = CheckedSize(ShownWidth()) * ShownHeight() * (format.num_channels *
-                                     (format.data_type == JXL_TYPE_UINT16 ? 2u : 1u));
-        if (expected.Overflowed() || expected.Value() != size)
-            return Status::CorruptData;
-        pixels.resize(size);
-        if (JxlDecoderSetImageOutBuffer(decoder, &format, pixels.data(), size) != JXL_DEC_SUCCESS)
+        std::size_t wanted = 0;
+        if (JxlDecoderImageOutBufferSize(decoder, &format, &wanted) != JXL_DEC_SUCCESS || wanted != size ||
+            JxlDecoderSetImageOutBuffer(decoder, &format, pixels, size) != JXL_DEC_SUCCESS)
             return Status::CorruptData;
     }
 }

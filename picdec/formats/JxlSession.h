@@ -26,6 +26,8 @@ public:
 
     // Decodes the first frame into pixels, laid out as format says.
     Status DecodeFirstFrame(const JxlPixelFormat& format, std::vector<std::uint8_t>& pixels);
+    // The same into memory of exactly the size the frame takes.
+    Status DecodeFirstFrame(const JxlPixelFormat& format, std::uint8_t* pixels, std::size_t size);
 
 private:
     std::unique_ptr<JxlDecoder, JxlDecoderRelease> decoder_;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "picdec/DibView.h"
+
 namespace picdec {
 
 struct RgbSampleLayout {
@@ -25,5 +27,9 @@ constexpr std::uint8_t ReduceSample(std::uint32_t value, int bits)
 int SamplePixelBytes(const RgbSampleLayout& layout);
 
 void WriteBgrRow(const std::uint8_t* source, const RgbSampleLayout& layout, std::uint32_t width, std::uint8_t* row);
+
+// A 24-bit bitmap whose memory holds 8-bit red-green-blue rows from the top
+// down becomes the bitmap of that picture, in place.
+void TurnRgbRowsIntoBitmap(const DibView& bitmap);
 
 }  // namespace picdec
