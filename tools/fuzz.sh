@@ -5,7 +5,8 @@
 #   tools/fuzz.sh [--m32] [SECONDS_PER_TARGET] [TARGET...]
 #
 # --m32 builds and runs the targets as 32-bit programs (build/fuzz32/), where
-# sizes read from a file wrap at 2^32.
+# sizes read from a file wrap at 2^32; there they read through Debian's own
+# libheif, elsewhere through ours (tools/build-fuzz-libheif.sh).
 # Targets: jpeg png gif tiff bmp pcx webp heif avif jxl any (a file of any kind, by content)
 # reduce dib_layout scroll_message
 # credit_message (default: all). New inputs the
@@ -29,7 +30,13 @@ if [[ ${1:-} == --m32 ]]; then
 fi
 all_targets=(jpeg png gif tiff bmp pcx webp heif avif jxl any reduce dib_layout scroll_message credit_message)
 
-cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolchain[@]}" >/dev/null
+heif=()
+if [ ${#toolchain[@]} -eq 0 ]; then
+    # The HEIF and AVIF targets read through libheif as we ship it (patched).
+    "$repo/tools/build-fuzz-libheif.sh" "$build/libheif"
+    heif=(-DHEIF_INCLUDE_DIR="$build/libheif/include" -DHEIF_LIBRARY="$build/libheif/lib/libheif.so")
+fi
+cmake -S "$repo/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${toolchain[@]}" "${heif[@]}" >/dev/null
 cmake --build "$build" >/dev/null
 
 if [[ ${1:-} == --seeds ]]; then
