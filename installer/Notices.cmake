@@ -105,6 +105,9 @@ add_notice("Highway" "${highway}")
 read_text("${JXL_SOURCES}/brotli/LICENSE" brotli)
 add_notice("Brotli" "${brotli}")
 
+read_text("${JXL_SOURCES}/lcms2/COPYING" lcms2)
+add_notice("Little CMS (lcms2)" "${lcms2}")
+
 # The Copyright field of a Debian copyright file's first paragraph for "Files: *".
 function(read_debian_copyright path result)
   read_text("${path}" text)

@@ -15,12 +15,14 @@
 //   nativeBitsPerPixel and palette describe what the decoder writes: 1, 4 or 8
 //                     bits with that palette, or 24-bit blue-green-red. Alpha
 //                     is composed on white, so no 32-bit output exists.
+//   colour            what the file says about its colours (not reported).
 
 #include <cstdint>
 #include <string>
 
 #include "picdec/Palette.h"
 #include "picdec/PictureFormat.h"
+#include "picdec/colour/ColourSource.h"
 
 namespace picdec {
 
@@ -34,6 +36,7 @@ struct PictureInfo {
     std::string description;
     int nativeBitsPerPixel = 24;
     Palette palette;
+    ColourSource colour;
 };
 
 // Depth factors of a true-colour file: 3 x 8, or 4 x 8 with alpha or a

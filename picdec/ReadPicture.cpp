@@ -5,6 +5,7 @@
 
 #include "picdec/ConvertDepth.h"
 #include "picdec/MemoryBitmap.h"
+#include "picdec/colour/DisplayColours.h"
 
 namespace picdec {
 
@@ -28,12 +29,22 @@ bool DecodesDirectly(const PictureInfo& info, int resolution, int outputBits)
     return outputBits == 24 || resolution == 0 || info.palette.size() <= (std::size_t{1} << outputBits);
 }
 
-Status DecodeDirect(Bytes file, const Codec& codec, const PictureInfo& info, BitmapSink& sink)
+// Decodes in the file's colours, then turns them into the display's.
+Status DecodeInDisplayColours(Bytes file, const Codec& codec, const PictureInfo& info, const ReadRequest& request,
+                              const DibView& target)
+{
+    const Status status = codec.decode(file, info, target);
+    ConvertToDisplayColours(target, info.colour, request.displayProfile);
+    return status;
+}
+
+Status DecodeDirect(Bytes file, const Codec& codec, const PictureInfo& info, const ReadRequest& request,
+                    BitmapSink& sink)
 {
     const DibView target = sink.CreateBitmap(info.width, info.height, info.nativeBitsPerPixel, info.palette);
     if (target.bits == nullptr)
         return Status::CannotCreateBitmap;
-    return codec.decode(file, info, target);
+    return DecodeInDisplayColours(file, codec, info, request, target);
 }
 
 Status DecodeAndConvert(Bytes file, const Codec& codec, const PictureInfo& info, const ReadRequest& request,
@@ -45,7 +56,7 @@ Status DecodeAndConvert(Bytes file, const Codec& codec, const PictureInfo& info,
     const DibView picture = decoded.CreateBitmap(info.width, info.height, info.nativeBitsPerPixel, info.palette);
     if (picture.bits == nullptr)
         return Status::OutOfMemory;
-    const Status decodeStatus = codec.decode(file, info, picture);
+    const Status decodeStatus = DecodeInDisplayColours(file, codec, info, request, picture);
     const Status convertStatus = ConvertDepth(picture, info.palette, outputBits, request.dither, sink);
     return decodeStatus != Status::Ok ? decodeStatus : convertStatus;
 }
@@ -63,7 +74,7 @@ Status Read(Bytes file, const ReadRequest& request, BitmapSink& sink)
         return fits;
     const Codec& codec = *CodecFor(info.format);
     if (DecodesDirectly(info, request.resolution, outputBits))
-        return DecodeDirect(file, codec, info, sink);
+        return DecodeDirect(file, codec, info, request, sink);
     return DecodeAndConvert(file, codec, info, request, outputBits, sink);
 }
 

@@ -12,9 +12,14 @@
 // 4 or 8 bits (2-bit pictures become 4-bit), all others are 24-bit, alpha
 // composed on white.
 //
+// True-colour pictures whose file describes their colours (an embedded
+// profile) are converted to the display's colours before any reduction.
+//
 // The sink is asked for exactly one bitmap, after the header was checked
 // against the limits; a decode that fails part-way still leaves the rows it
 // decoded there, and the failure is returned.
+
+#include <span>
 
 #include "picdec/BitmapSink.h"
 #include "picdec/DecodeLimits.h"
@@ -29,6 +34,8 @@ struct ReadRequest {
     // Unknown accepts any format; otherwise other formats fail with WrongFormat.
     PictureFormat expected = PictureFormat::Unknown;
     DecodeLimits limits;
+    // The display's ICC profile; empty for sRGB.
+    std::span<const std::uint8_t> displayProfile;
 };
 
 Status ReadPictureInfo(Bytes file, PictureInfo& info, PictureFormat expected = PictureFormat::Unknown);

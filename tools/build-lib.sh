@@ -13,7 +13,7 @@ prepare() {
 prepare_32bit() {
     "$repo/tools/runs-32bit.sh" || return 1
     "$repo/tools/install-packages.sh" wine32:i386 libjpeg62-turbo-dev:i386 libpng-dev:i386 libgif-dev:i386 \
-        libtiff-dev:i386 libwebp-dev:i386 libheif-dev:i386 libavif-dev:i386 libjxl-dev:i386
+        libtiff-dev:i386 libwebp-dev:i386 libheif-dev:i386 libavif-dev:i386 libjxl-dev:i386 liblcms2-dev:i386
 }
 
 build_native() {

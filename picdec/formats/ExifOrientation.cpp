@@ -5,13 +5,12 @@
 
 #include "picdec/ByteReader.h"
 #include "picdec/Orientation.h"
+#include "picdec/formats/JpegSegments.h"
 
 namespace picdec {
 
 namespace {
 
-constexpr std::uint8_t kApp1 = 0xE1;
-constexpr std::uint8_t kStartOfScan = 0xDA;
 constexpr std::uint16_t kOrientationTag = 0x0112;
 constexpr std::uint16_t kShortType = 3;
 
@@ -68,28 +67,16 @@ bool IsExif(Bytes segment)
 
 }  // namespace
 
-// Walks the segments before the first scan; the Exif block comes first in
-// practice, so this reads only a few bytes.
 int JpegExifOrientation(Bytes file)
 {
-    std::size_t at = 2;
-    while (at + 4 <= file.size() && file[at] == 0xFF) {
-        const std::uint8_t marker = file[at + 1];
-        if (marker == 0xFF) {  // fill byte
-            ++at;
-            continue;
-        }
-        if (marker == kStartOfScan)
-            break;
-        const std::size_t length = static_cast<std::size_t>(file[at + 2] << 8 | file[at + 3]);
-        if (length < 2 || length > file.size() - at - 2)
-            break;
-        const Bytes segment = file.subspan(at + 4, length - 2);
-        if (marker == kApp1 && IsExif(segment))
-            return OrientationOfTiff(segment.subspan(6));
-        at += 2 + length;
-    }
-    return kUpright;
+    int orientation = kUpright;
+    VisitJpegSegments(file, [&](std::uint8_t marker, Bytes segment) {
+        if (marker != kJpegApp1 || !IsExif(segment))
+            return true;
+        orientation = OrientationOfTiff(segment.subspan(6));
+        return false;
+    });
+    return orientation;
 }
 
 }  // namespace picdec

@@ -6,6 +6,7 @@
 #include "picdec/ClearRows.h"
 #include "picdec/Orientation.h"
 #include "picdec/formats/ExifOrientation.h"
+#include "picdec/formats/JpegIccProfile.h"
 #include "picdec/formats/JpegSession.h"
 
 namespace picdec {
@@ -129,7 +130,10 @@ Status RunDecode(JpegSession& session, const DibView& target)
 Status ReadJpegInfo(Bytes file, PictureInfo& info)
 {
     JpegSession session(file);
-    return ReadHeaderInto(session, JpegExifOrientation(file), info);
+    const Status status = ReadHeaderInto(session, JpegExifOrientation(file), info);
+    if (status == Status::Ok && session.Decompressor().num_components == 3)
+        info.colour.icc = JpegIccProfile(file);
+    return status;
 }
 
 Status DecodeJpeg(Bytes file, const PictureInfo& info, const DibView& target)

@@ -77,6 +77,7 @@ Status ReadJxlInfo(Bytes file, PictureInfo& info)
     info.description = ShortDescription(DescriptionOf(session.Info()));
     info.nativeBitsPerPixel = 24;
     info.palette = {};
+    info.colour.icc = session.Profile();
     return Status::Ok;
 }
 

@@ -21,14 +21,35 @@ Status JxlSession::Open(Bytes file)
     if (!decoder_)
         return Status::OutOfMemory;
     JxlDecoder* decoder = decoder_.get();
-    if (JxlDecoderSubscribeEvents(decoder, JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS ||
+    if (JxlDecoderSubscribeEvents(decoder, JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING | JXL_DEC_FULL_IMAGE) !=
+            JXL_DEC_SUCCESS ||
         JxlDecoderSetInput(decoder, file.data(), file.size()) != JXL_DEC_SUCCESS)
         return Status::CorruptData;
     JxlDecoderCloseInput(decoder);
     const JxlDecoderStatus status = JxlDecoderProcessInput(decoder);
     if (status != JXL_DEC_BASIC_INFO)
         return StatusOf(status);
-    return JxlDecoderGetBasicInfo(decoder, &info_) == JXL_DEC_SUCCESS ? Status::Ok : Status::CorruptData;
+    if (JxlDecoderGetBasicInfo(decoder, &info_) != JXL_DEC_SUCCESS)
+        return Status::CorruptData;
+    if (JxlDecoderProcessInput(decoder) == JXL_DEC_COLOR_ENCODING)
+        ReadProfile();
+    return Status::Ok;
+}
+
+// The profile of the samples as they are handed out (libjxl turns its own
+// XYB colours into the file's original ones).
+void JxlSession::ReadProfile()
+{
+    std::size_t size = 0;
+    if (JxlDecoderGetICCProfileSize(decoder_.get(), nullptr, JXL_COLOR_PROFILE_TARGET_DATA, &size) !=
+            JXL_DEC_SUCCESS ||
+        size > kMaxIccProfileBytes)
+        return;
+    IccProfile profile(size);
+    if (JxlDecoderGetColorAsICCProfile(decoder_.get(), nullptr, JXL_COLOR_PROFILE_TARGET_DATA, profile.data(),
+                                       profile.size()) == JXL_DEC_SUCCESS &&
+        IsWholeIccProfile(profile))
+        profile_ = std::move(profile);
 }
 
 std::uint32_t JxlSession::ShownWidth() const { return SwapsAxes(info_.orientation) ? info_.ysize : info_.xsize; }

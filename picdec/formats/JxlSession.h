@@ -7,6 +7,7 @@
 
 #include <jxl/decode.h>
 
+#include "picdec/colour/IccProfile.h"
 #include "picdec/formats/Codec.h"
 
 namespace picdec {
@@ -17,9 +18,11 @@ struct JxlDecoderRelease {
 
 class JxlSession {
 public:
-    // Reads up to the basic information.
+    // Reads the basic information and the colours the samples will be in.
     Status Open(Bytes file);
     const JxlBasicInfo& Info() const { return info_; }
+    // The samples' colours as an ICC profile; empty if the file's is damaged.
+    const IccProfile& Profile() const { return profile_; }
     // The shape shown: rows and columns exchanged for orientations 5 to 8.
     std::uint32_t ShownWidth() const;
     std::uint32_t ShownHeight() const;
@@ -30,8 +33,11 @@ public:
     Status DecodeFirstFrame(const JxlPixelFormat& format, std::uint8_t* pixels, std::size_t size);
 
 private:
+    void ReadProfile();
+
     std::unique_ptr<JxlDecoder, JxlDecoderRelease> decoder_;
     JxlBasicInfo info_{};
+    IccProfile profile_;
 };
 
 }  // namespace picdec

@@ -131,6 +131,21 @@ void ConvertRow(const PngLayout& layout, const std::uint8_t* source, std::uint32
     }
 }
 
+// The iCCP profile of a colour picture (libpng has checked its size against
+// the limit of a chunk's memory and its header against its length).
+IccProfile EmbeddedProfile(png_structp png, png_infop info)
+{
+    png_charp name = nullptr;
+    int compression = 0;
+    png_bytep profile = nullptr;
+    png_uint_32 length = 0;
+    if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0 ||
+        png_get_iCCP(png, info, &name, &compression, &profile, &length) == 0)
+        return {};
+    const std::span<const std::uint8_t> bytes(profile, length);
+    return IsWholeIccProfile(bytes) ? IccProfile(bytes.begin(), bytes.end()) : IccProfile{};
+}
+
 Status ReadHeaderInto(PngSession& session, PictureInfo& info)
 {
     if (!session.Valid())
@@ -139,6 +154,7 @@ Status ReadHeaderInto(PngSession& session, PictureInfo& info)
         return session.State().FatalStatus();
     png_read_info(session.Png(), session.Info());
     FillInfo(session.Png(), session.Info(), info);
+    info.colour.icc = EmbeddedProfile(session.Png(), session.Info());
     return Status::Ok;
 }
 

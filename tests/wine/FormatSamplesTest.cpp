@@ -64,8 +64,10 @@ TEST(FormatSamples, EachShowsInThePreviewAsItsReferenceDecoderShowsIt)
         ASSERT_NE(shown, nullptr);
         TBitmap reference;
         ASSERT_TRUE(ReadPngFile(source + ".png", 24, 0, reference, 0));
-        // libheif and libavif round their colour conversions differently, by one at most.
-        EXPECT_LE(LargestDifference(*shown, reference), 1);
+        // libheif and libavif round their colour conversions differently, by one at most; the
+        // JPEG XL pictures are in gamma 2.2, as their source PNG said, so both readers turn
+        // them into sRGB, where a 16-bit sample rounded differently to 8 bits can show twice.
+        EXPECT_LE(LargestDifference(*shown, reference), 2);
     }
     EXPECT_TRUE(dialogs.requests.empty());
 }

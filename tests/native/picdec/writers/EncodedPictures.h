@@ -19,6 +19,8 @@ struct JpegOptions {
     bool progressive = false;
     bool cmyk = false;       // Adobe-style inverted CMYK
     int exifOrientation = 0;  // 1 to 8 adds an Exif block with that orientation
+    std::vector<std::uint8_t> iccProfile{};  // embedded in APP2 pieces of at most iccPieceBytes
+    std::size_t iccPieceBytes = 65519;
 };
 File JpegFile(const RgbPicture& picture, const JpegOptions& options = {});
 
@@ -33,6 +35,7 @@ struct PngPlan {
     Palette palette{};
     std::vector<std::uint8_t> paletteAlpha{};
     int transparentGrey = -1;
+    std::vector<std::uint8_t> iccProfile{};  // an iCCP chunk
 };
 File PngFile(const PngPlan& plan);
 

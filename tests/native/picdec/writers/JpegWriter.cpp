@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -7,6 +8,27 @@
 #include "tests/native/picdec/writers/EncodedPictures.h"
 
 namespace picdec::samples {
+
+namespace {
+
+// "ICC_PROFILE", the piece's number from 1 and the count, then its bytes.
+void WriteIccPieces(jpeg_compress_struct& jpeg, const JpegOptions& options)
+{
+    const std::vector<std::uint8_t>& profile = options.iccProfile;
+    const std::size_t count = (profile.size() + options.iccPieceBytes - 1) / options.iccPieceBytes;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::vector<JOCTET> piece{'I', 'C', 'C', '_', 'P', 'R', 'O', 'F', 'I', 'L', 'E', 0};
+        piece.push_back(static_cast<JOCTET>(i + 1));
+        piece.push_back(static_cast<JOCTET>(count));
+        const std::size_t from = i * options.iccPieceBytes;
+        const std::size_t to = std::min(profile.size(), from + options.iccPieceBytes);
+        piece.insert(piece.end(), profile.begin() + static_cast<std::ptrdiff_t>(from),
+                     profile.begin() + static_cast<std::ptrdiff_t>(to));
+        jpeg_write_marker(&jpeg, JPEG_APP0 + 2, piece.data(), static_cast<unsigned>(piece.size()));
+    }
+}
+
+}  // namespace
 
 File JpegFile(const RgbPicture& picture, const JpegOptions& options)
 {
@@ -36,6 +58,7 @@ File JpegFile(const RgbPicture& picture, const JpegOptions& options)
                                static_cast<JOCTET>(options.exifOrientation), 0, 0, 0, 0, 0, 0, 0};
         jpeg_write_marker(&jpeg, JPEG_APP0 + 1, exif, sizeof exif);
     }
+    WriteIccPieces(jpeg, options);
     for (std::uint32_t y = 0; y < picture.height; ++y) {
         std::vector<JSAMPLE> row;
         for (std::uint32_t x = 0; x < picture.width; ++x) {

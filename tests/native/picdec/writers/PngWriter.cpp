@@ -35,6 +35,9 @@ File PngFile(const PngPlan& plan)
         png_color_16 grey{0, 0, 0, 0, static_cast<png_uint_16>(plan.transparentGrey)};
         png_set_tRNS(png, info, nullptr, 0, &grey);
     }
+    if (!plan.iccProfile.empty())
+        png_set_iCCP(png, info, "profile", PNG_COMPRESSION_TYPE_BASE, plan.iccProfile.data(),
+                     static_cast<png_uint_32>(plan.iccProfile.size()));
     std::vector<png_bytep> rows;
     for (const auto& row : plan.rows)
         rows.push_back(const_cast<png_bytep>(row.data()));

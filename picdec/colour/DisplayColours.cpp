@@ -1,0 +1,119 @@
+#include "picdec/colour/DisplayColours.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include <lcms2.h>
+
+namespace picdec {
+
+namespace {
+
+struct ProfileClose {
+    void operator()(void* profile) const { cmsCloseProfile(profile); }
+};
+using Profile = std::unique_ptr<void, ProfileClose>;
+
+struct TransformDelete {
+    void operator()(void* transform) const { cmsDeleteTransform(transform); }
+};
+using Transform = std::unique_ptr<void, TransformDelete>;
+
+// A profile of RGB colours from these bytes, or none.
+Profile RgbProfile(std::span<const std::uint8_t> bytes)
+{
+    if (!IsWholeIccProfile(bytes))
+        return nullptr;
+    Profile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
+    return profile && cmsGetColorSpace(profile.get()) == cmsSigRgbData ? std::move(profile) : nullptr;
+}
+
+bool SameColourants(cmsHPROFILE a, cmsHPROFILE b)
+{
+    for (const cmsTagSignature tag : {cmsSigRedColorantTag, cmsSigGreenColorantTag, cmsSigBlueColorantTag}) {
+        const auto* p = static_cast<const cmsCIEXYZ*>(cmsReadTag(a, tag));
+        const auto* q = static_cast<const cmsCIEXYZ*>(cmsReadTag(b, tag));
+        constexpr double kClose = 0.002;  // the rounding of the profiles' fixed-point numbers, and more
+        if (!p || !q || std::abs(p->X - q->X) > kClose || std::abs(p->Y - q->Y) > kClose ||
+            std::abs(p->Z - q->Z) > kClose)
+            return false;
+    }
+    return true;
+}
+
+bool SameCurves(cmsHPROFILE a, cmsHPROFILE b)
+{
+    for (const cmsTagSignature tag : {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag}) {
+        const auto* p = static_cast<const cmsToneCurve*>(cmsReadTag(a, tag));
+        const auto* q = static_cast<const cmsToneCurve*>(cmsReadTag(b, tag));
+        if (!p || !q)
+            return false;
+        for (int step = 0; step <= 32; ++step) {
+            const float v = static_cast<float>(step) / 32;
+            if (std::abs(cmsEvalToneCurveFloat(p, v) - cmsEvalToneCurveFloat(q, v)) > 0.5f / 255)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Profiles of the same colours (most often two makes of sRGB): converting
+// between them would only round, so the pixels stay as they are.
+bool SameColours(cmsHPROFILE a, cmsHPROFILE b)
+{
+    return cmsIsMatrixShaper(a) && cmsIsMatrixShaper(b) && SameColourants(a, b) && SameCurves(a, b);
+}
+
+Transform BgrTransform(const ColourSource& source, std::span<const std::uint8_t> display)
+{
+    const Profile from = RgbProfile(source.icc);
+    if (!from)
+        return nullptr;
+    Profile to = RgbProfile(display);
+    if (!to)
+        to.reset(cmsCreate_sRGBProfile());
+    if (!to || SameColours(from.get(), to.get()))
+        return nullptr;
+    return Transform(cmsCreateTransform(from.get(), TYPE_BGR_8, to.get(), TYPE_BGR_8, INTENT_PERCEPTUAL, 0));
+}
+
+// Rows in bands of at least this many, so small pictures stay on one core.
+constexpr std::uint32_t kRowsPerBand = 64;
+
+void TransformRows(void* transform, const DibView& bitmap, std::uint32_t first, std::uint32_t count)
+{
+    const auto stride = static_cast<cmsUInt32Number>(bitmap.Stride());
+    std::uint8_t* rows = bitmap.bits + static_cast<std::size_t>(first) * bitmap.Stride();
+    cmsDoTransformLineStride(transform, rows, rows, bitmap.width, count, stride, stride, 0, 0);
+}
+
+}  // namespace
+
+void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
+                             std::span<const std::uint8_t> display)
+{
+    if (source.SaysNothing() || bitmap.bitsPerPixel != 24 || bitmap.height == 0)
+        return;
+    const Transform transform = BgrTransform(source, display);
+    if (!transform)
+        return;
+    const std::uint32_t cores = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    const std::uint32_t bands = std::clamp(bitmap.height / kRowsPerBand, 1u, cores);
+    const std::uint32_t rowsPerBand = (bitmap.height + bands - 1) / bands;
+    std::vector<std::jthread> helpers;
+    for (std::uint32_t first = rowsPerBand; first < bitmap.height; first += rowsPerBand) {
+        const std::uint32_t count = std::min(rowsPerBand, bitmap.height - first);
+        try {
+            helpers.emplace_back(TransformRows, transform.get(), bitmap, first, count);
+        } catch (const std::system_error&) {  // no thread to be had: this one does it
+            TransformRows(transform.get(), bitmap, first, count);
+        }
+    }
+    TransformRows(transform.get(), bitmap, 0, std::min(rowsPerBand, bitmap.height));
+}
+
+}  // namespace picdec

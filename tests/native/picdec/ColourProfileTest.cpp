@@ -1,0 +1,268 @@
+// Pictures that carry an Adobe RGB or Display P3 profile show the colours the
+// profile describes, in sRGB. The expected pixels are worked out here from
+// the spaces' published primaries and curves; Little CMS only writes the
+// profiles, as a camera would embed them.
+#include <lcms2.h>
+
+#include <array>
+#include <cmath>
+#include <tuple>
+
+#include "DecodeHelpers.h"
+#include "picdec/formats/JpegIccProfile.h"
+
+namespace picdec::samples {
+namespace {
+
+using Matrix = std::array<std::array<double, 3>, 3>;
+
+struct RgbSpace {
+    const char* name;
+    double primaries[3][2];  // x, y of red, green, blue; white is D65
+    double gamma;            // 0: the sRGB curve
+};
+
+constexpr RgbSpace kAdobeRgb{"Adobe RGB", {{0.64, 0.33}, {0.21, 0.71}, {0.15, 0.06}}, 563.0 / 256};
+constexpr RgbSpace kDisplayP3{"Display P3", {{0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}}, 0};
+constexpr RgbSpace kSrgb{"sRGB", {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}, 0};
+constexpr double kWhite[2] = {0.3127, 0.3290};
+
+IccProfile ProfileOf(const RgbSpace& space, int tabulatedPoints = 0)
+{
+    const cmsCIExyY white{kWhite[0], kWhite[1], 1};
+    const cmsCIExyYTRIPLE primaries{{space.primaries[0][0], space.primaries[0][1], 1},
+                                    {space.primaries[1][0], space.primaries[1][1], 1},
+                                    {space.primaries[2][0], space.primaries[2][1], 1}};
+    const cmsFloat64Number srgbCurve[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+    cmsToneCurve* curve = space.gamma > 0 ? cmsBuildGamma(nullptr, space.gamma)
+                                          : cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
+    if (tabulatedPoints > 0) {  // as many cameras' profiles hold their curves
+        std::vector<cmsUInt16Number> table;
+        for (int i = 0; i < tabulatedPoints; ++i)
+            table.push_back(cmsEvalToneCurve16(curve, static_cast<cmsUInt16Number>(i * 65535 / (tabulatedPoints - 1))));
+        cmsFreeToneCurve(curve);
+        curve = cmsBuildTabulatedToneCurve16(nullptr, static_cast<cmsUInt32Number>(table.size()), table.data());
+    }
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    IccProfile bytes(size);
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
+// Linear RGB to XYZ: the primaries scaled so that (1, 1, 1) is white.
+Matrix ToXyz(const RgbSpace& space)
+{
+    Matrix m{};
+    for (int c = 0; c < 3; ++c) {
+        const double x = space.primaries[c][0], y = space.primaries[c][1];
+        m[0][c] = x / y, m[1][c] = 1, m[2][c] = (1 - x - y) / y;
+    }
+    const double w[3] = {kWhite[0] / kWhite[1], 1, (1 - kWhite[0] - kWhite[1]) / kWhite[1]};
+    // Solve m * s = w by Cramer's rule.
+    auto det = [](const Matrix& a) {
+        return a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) - a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
+               a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    };
+    const double d = det(m);
+    Matrix scaled = m;
+    for (int c = 0; c < 3; ++c) {
+        Matrix replaced = m;
+        for (int r = 0; r < 3; ++r)
+            replaced[r][c] = w[r];
+        const double s = det(replaced) / d;
+        for (int r = 0; r < 3; ++r)
+            scaled[r][c] = m[r][c] * s;
+    }
+    return scaled;
+}
+
+Matrix Inverse(const Matrix& a)
+{
+    Matrix inverse{};
+    const double d = a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
+                     a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) + a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
+            inverse[r][c] = (a[r1][c1] * a[r2][c2] - a[r1][c2] * a[r2][c1]) / d;
+        }
+    return inverse;
+}
+
+double Linear(double v, double gamma)
+{
+    if (gamma > 0)
+        return std::pow(v, gamma);
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+std::uint8_t SrgbEncoded(double v)
+{
+    v = std::clamp(v, 0.0, 1.0);
+    const double e = v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+    return static_cast<std::uint8_t>(std::lround(e * 255));
+}
+
+RgbPicture InSrgb(const RgbPicture& picture, const RgbSpace& from)
+{
+    const Matrix toXyz = ToXyz(from), toSrgb = Inverse(ToXyz(kSrgb));
+    return Painted(picture.width, picture.height, [&](std::uint32_t x, std::uint32_t y) {
+        const Colour c = picture.At(x, y);
+        const double rgb[3] = {Linear(c.red / 255.0, from.gamma), Linear(c.green / 255.0, from.gamma),
+                               Linear(c.blue / 255.0, from.gamma)};
+        double xyz[3] = {}, out[3] = {};
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                xyz[r] += toXyz[r][k] * rgb[k];
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                out[r] += toSrgb[r][k] * xyz[k];
+        return Colour{SrgbEncoded(out[0]), SrgbEncoded(out[1]), SrgbEncoded(out[2])};
+    });
+}
+
+// Saturated and pale colours, and the greys between black and white.
+RgbPicture WideColours()
+{
+    return Painted(48, 40, [](std::uint32_t x, std::uint32_t y) {
+        const auto level = [](std::uint32_t v) { return static_cast<std::uint8_t>(v * 255 / 47); };
+        if (y < 8)
+            return Colour{level(x), level(x), level(x)};
+        return Colour{level(x), static_cast<std::uint8_t>(y * 6), static_cast<std::uint8_t>(255 - x * 5)};
+    });
+}
+
+PngPlan PngOf(const RgbPicture& picture, IccProfile profile)
+{
+    PngPlan plan{.width = picture.width, .height = picture.height, .iccProfile = std::move(profile)};
+    for (std::uint32_t y = 0; y < picture.height; ++y) {
+        Row row;
+        for (std::uint32_t x = 0; x < picture.width; ++x)
+            row.insert(row.end(), {picture.At(x, y).red, picture.At(x, y).green, picture.At(x, y).blue});
+        plan.rows.push_back(row);
+    }
+    return plan;
+}
+
+// A picture file with or without the profile.
+using Writer = File (*)(const RgbPicture&, const IccProfile&);
+
+File Jpeg(const RgbPicture& picture, const IccProfile& profile)
+{
+    return JpegFile(picture, {.quality = 100, .iccProfile = profile});
+}
+
+File JpegInPieces(const RgbPicture& picture, const IccProfile& profile)
+{
+    return JpegFile(picture, {.quality = 100, .iccProfile = profile, .iccPieceBytes = profile.size() / 3 + 1});
+}
+
+File Png(const RgbPicture& picture, const IccProfile& profile) { return PngFile(PngOf(picture, profile)); }
+
+TEST(ColourProfiles, PicturesInAdobeRgbAndDisplayP3ShowTheirColoursInSrgb)
+{
+    const RgbPicture picture = WideColours();
+    const std::pair<const char*, Writer> writers[] = {
+        {"JPEG", Jpeg}, {"JPEG, profile in 3 pieces", JpegInPieces}, {"PNG", Png}};
+    for (const auto& [format, write] : writers)
+        for (const RgbSpace& space : {kAdobeRgb, kDisplayP3}) {
+            SCOPED_TRACE(testing::Message() << format << ", " << space.name);
+            const Decoded untagged = DecodeFile(write(picture, {}));
+            const Decoded tagged = DecodeFile(write(picture, ProfileOf(space)));
+            ASSERT_EQ(untagged.status, Status::Ok);
+            ASSERT_EQ(tagged.status, Status::Ok);
+            EXPECT_LE(LargestDifference(tagged.bitmap, InSrgb(Shown(untagged.bitmap), space)), 2);
+            EXPECT_GT(LargestDifference(tagged.bitmap, Shown(untagged.bitmap)), 20);  // the profile did something
+        }
+}
+
+// A profile that is not whole, or that Little CMS cannot read, is passed over:
+// the picture shows as sRGB, and the read does not fail.
+TEST(ColourProfiles, ADamagedProfileShowsThePictureAsSrgb)
+{
+    const RgbPicture picture = WideColours();
+    const IccProfile whole = ProfileOf(kAdobeRgb);
+    IccProfile cut(whole.begin(), whole.end() - 1);
+    IccProfile scrambled = whole;  // the tag table kept, what the tags hold made noise
+    const std::size_t tags = static_cast<std::size_t>(whole[130]) << 8 | whole[131];
+    for (std::size_t i = 132 + 12 * tags; i < scrambled.size(); ++i)
+        scrambled[i] = static_cast<std::uint8_t>(i * 31);
+    // libpng itself refuses to write or read a profile of the wrong length.
+    const std::tuple<const char*, Writer, IccProfile> cases[] = {
+        {"JPEG, cut", Jpeg, cut}, {"JPEG, noise in its tags", Jpeg, scrambled}, {"PNG, noise in its tags", Png, scrambled}};
+    for (const auto& [name, write, profile] : cases) {
+        SCOPED_TRACE(name);
+        const Decoded untagged = DecodeFile(write(picture, {}));
+        const Decoded damaged = DecodeFile(write(picture, profile));
+        ASSERT_EQ(damaged.status, Status::Ok);
+        EXPECT_EQ(LargestDifference(damaged.bitmap, Shown(untagged.bitmap)), 0);
+    }
+}
+
+IccProfile LittleCmsSrgb()
+{
+    cmsHPROFILE profile = cmsCreate_sRGBProfile();
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    IccProfile bytes(size);
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
+// Three makes of sRGB profile: the pixels are the untagged picture's, exactly.
+TEST(ColourProfiles, AnSrgbPictureShowsItsPixelsUnchanged)
+{
+    const RgbPicture picture = WideColours();
+    for (const IccProfile& srgb : {LittleCmsSrgb(), ProfileOf(kSrgb), ProfileOf(kSrgb, 1024)})
+        for (const Writer write : {Writer{Jpeg}, Writer{Png}}) {
+            const Decoded untagged = DecodeFile(write(picture, {}));
+            const Decoded tagged = DecodeFile(write(picture, srgb));
+            ASSERT_EQ(tagged.status, Status::Ok);
+            EXPECT_EQ(LargestDifference(tagged.bitmap, Shown(untagged.bitmap)), 0);
+        }
+}
+
+// A JPEG's profile comes in numbered pieces, which may be stored in any
+// order; a piece missing, repeated or miscounted leaves the picture sRGB.
+TEST(ColourProfiles, AJpegProfileIsTakenOnlyWithAllItsPieces)
+{
+    const IccProfile whole = ProfileOf(kDisplayP3);
+    const std::size_t third = whole.size() / 3 + 1;
+    auto piece = [&](int number, int count) {
+        const std::size_t from = std::min(whole.size(), static_cast<std::size_t>(number - 1) * third);
+        const std::size_t to = std::min(whole.size(), from + third);
+        File segment{0xFF, 0xE2, 0, 0, 'I', 'C', 'C', '_', 'P', 'R', 'O', 'F', 'I', 'L', 'E', 0,
+                     static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(count)};
+        segment.insert(segment.end(), whole.begin() + static_cast<std::ptrdiff_t>(number > 0 ? from : 0),
+                       whole.begin() + static_cast<std::ptrdiff_t>(number > 0 ? to : third));
+        const std::size_t length = segment.size() - 2;
+        segment[2] = static_cast<std::uint8_t>(length >> 8), segment[3] = static_cast<std::uint8_t>(length);
+        return segment;
+    };
+    const std::tuple<const char*, std::vector<std::pair<int, int>>, bool> cases[] = {
+        {"in order", {{1, 3}, {2, 3}, {3, 3}}, true},
+        {"out of order", {{3, 3}, {1, 3}, {2, 3}}, true},
+        {"one missing", {{1, 3}, {3, 3}}, false},
+        {"one repeated", {{1, 3}, {2, 3}, {2, 3}, {3, 3}}, false},
+        {"counts disagree", {{1, 3}, {2, 4}, {3, 3}}, false},
+        {"numbered 0", {{0, 3}, {1, 3}, {2, 3}, {3, 3}}, false},
+    };
+    for (const auto& [name, pieces, taken] : cases) {
+        File file{0xFF, 0xD8};
+        for (const auto& [number, count] : pieces) {
+            const File segment = piece(number, count);
+            file.insert(file.end(), segment.begin(), segment.end());
+        }
+        file.insert(file.end(), {0xFF, 0xDA, 0, 2});
+        EXPECT_EQ(JpegIccProfile(file), taken ? whole : IccProfile{}) << name;
+    }
+}
+
+}  // namespace
+}  // namespace picdec::samples
