@@ -18,6 +18,9 @@ struct BenchFile {
 const samples::RgbPicture& Photo(std::uint32_t width, std::uint32_t height);
 
 const BenchFile& Jpeg24Megapixel420();
+// The same photo with an embedded Adobe RGB profile, and with an sRGB one.
+const BenchFile& Jpeg24MegapixelAdobeRgb();
+const BenchFile& Jpeg24MegapixelSrgbTagged();
 const BenchFile& Png12Megapixel();
 const BenchFile& Gif12Megapixel();
 const BenchFile& Pcx12Megapixel();

@@ -140,6 +140,11 @@ void BM_Jxl12MP_PlainLibjxl(benchmark::State& state)
         benchmark::DoNotOptimize(PlainJxlDecode(file.bytes).data());
 }
 
+// Loads in wall-clock time: the colour conversion shares the rows among the cores.
+void BM_Jpeg24MP_Untagged(benchmark::State& state) { DecodeOurs(state, Jpeg24Megapixel420()); }
+void BM_Jpeg24MP_AdobeRgb(benchmark::State& state) { DecodeOurs(state, Jpeg24MegapixelAdobeRgb()); }
+void BM_Jpeg24MP_SrgbTagged(benchmark::State& state) { DecodeOurs(state, Jpeg24MegapixelSrgbTagged()); }
+
 void BM_Pcx12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Pcx12Megapixel()); }
 void BM_Pcx12MP_ImageMagick(benchmark::State& state) { ImageMagickReads(state, Pcx12Megapixel()); }
 void BM_Bmp12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Bmp12Megapixel()); }
@@ -147,6 +152,9 @@ void BM_Bmp12MP_ImageMagick(benchmark::State& state) { ImageMagickReads(state, B
 
 BENCHMARK(BM_Jpeg24MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Jpeg24MP_PlainLibjpeg)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Jpeg24MP_Untagged)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Jpeg24MP_AdobeRgb)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Jpeg24MP_SrgbTagged)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Png12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Png12MP_PlainLibpng)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Gif12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -41,6 +41,9 @@ for picture, reference, limit in [("Jpeg24MP", "PlainLibjpeg", 1.10), ("Png12MP"
                                   ("Jxl12MP", "PlainLibjxl", 1.10)]:
     r = ratio(picture + "_Ours", picture + "_" + reference)
     print(f"{picture + ' vs ' + reference:36} {r:8.3f}x       <= {limit:.2f}x  {'ok' if r <= limit else 'MISSED'}")
+for tagged, limit in [("AdobeRgb", 1.5), ("SrgbTagged", 1.02)]:
+    r = ratio("Jpeg24MP_" + tagged, "Jpeg24MP_Untagged")
+    print(f"{'Jpeg24MP ' + tagged + ' vs untagged':36} {r:8.3f}x       <= {limit:.2f}x  {'ok' if r <= limit else 'MISSED'}")
 for picture in ["Pcx12MP", "Bmp12MP", "Reduce12MP"]:
     speedup = 1 / ratio(picture + "_Ours", picture + "_ImageMagick")
     limit = 3.0 if picture == "Reduce12MP" else 2.0

@@ -44,6 +44,8 @@ bool ResolveAll(HMODULE module, HeifApi& api)
            Resolve(module, "heif_image_handle_get_height", api.handleHeight) &&
            Resolve(module, "heif_image_handle_has_alpha_channel", api.handleHasAlpha) &&
            Resolve(module, "heif_image_handle_get_luma_bits_per_pixel", api.handleLumaBits) &&
+           Resolve(module, "heif_image_handle_get_raw_color_profile_size", api.handleIccSize) &&
+           Resolve(module, "heif_image_handle_get_raw_color_profile", api.handleIcc) &&
            Resolve(module, "heif_decode_image", api.decodeImage) &&
            Resolve(module, "heif_image_get_plane_readonly", api.planeReadonly) &&
            Resolve(module, "heif_image_get_width", api.imageWidth) &&

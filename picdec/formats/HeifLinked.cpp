@@ -15,6 +15,8 @@ const HeifApi* HeifLibrary()
         heif_image_handle_get_height,
         heif_image_handle_has_alpha_channel,
         heif_image_handle_get_luma_bits_per_pixel,
+        heif_image_handle_get_raw_color_profile_size,
+        heif_image_handle_get_raw_color_profile,
         heif_decode_image,
         heif_image_get_plane_readonly,
         heif_image_get_width,

@@ -39,6 +39,17 @@ Status HeifSession::Open(Bytes file)
     return found;
 }
 
+IccProfile HeifSession::Profile() const
+{
+    const std::size_t size = api_->handleIccSize(primary_.get());
+    if (size == 0 || size > kMaxIccProfileBytes)
+        return {};
+    IccProfile profile(size);
+    if (api_->handleIcc(primary_.get(), profile.data()).code != heif_error_Ok || !IsWholeIccProfile(profile))
+        return {};
+    return profile;
+}
+
 Status HeifSession::Decode(bool alpha, bool deep, HeifImage& image) const
 {
     static constexpr heif_chroma kChroma[2][2] = {

@@ -141,6 +141,9 @@ Status ReadTiffInfo(Bytes file, PictureInfo& info)
     if (const Status status = ReadTiffLayout(tiff, layout); status != Status::Ok)
         return status;
     FillInfo(tiff, layout, info);
+    const std::uint16_t photometric = tiff.Tag16(TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+    if (photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_YCBCR)
+        info.colour.icc = tiff.Profile();
     return Status::Ok;
 }
 

@@ -103,6 +103,16 @@ std::uint16_t TiffFile::Tag16(ttag_t tag, std::uint16_t fallback) const
     return TIFFGetFieldDefaulted(tiff_, tag, &value) == 1 ? value : fallback;
 }
 
+IccProfile TiffFile::Profile() const
+{
+    std::uint32_t size = 0;
+    const std::uint8_t* bytes = nullptr;
+    if (tiff_ == nullptr || TIFFGetField(tiff_, TIFFTAG_ICCPROFILE, &size, &bytes) != 1 || bytes == nullptr)
+        return {};
+    const std::span<const std::uint8_t> profile(bytes, size);
+    return IsWholeIccProfile(profile) ? IccProfile(profile.begin(), profile.end()) : IccProfile{};
+}
+
 std::uint32_t TiffFile::Tag32(ttag_t tag, std::uint32_t fallback) const
 {
     std::uint32_t value = fallback;

@@ -9,6 +9,7 @@
 
 #include <tiffio.h>
 
+#include "picdec/colour/IccProfile.h"
 #include "picdec/formats/Codec.h"
 
 namespace picdec {
@@ -36,6 +37,8 @@ public:
 
     std::uint16_t Tag16(ttag_t tag, std::uint16_t fallback) const;
     std::uint32_t Tag32(ttag_t tag, std::uint32_t fallback) const;
+    // The first page's embedded ICC profile; empty without a whole one.
+    IccProfile Profile() const;
 
     // Samples stored apart, one plane each (planar configuration 2), or 1.
     int PlaneCount() const;

@@ -6,6 +6,7 @@
 #include "picdec/CheckedSize.h"
 #include "picdec/ClearRows.h"
 #include "picdec/formats/WebpAnimation.h"
+#include "picdec/formats/WebpProfile.h"
 #include "picdec/formats/WebpSession.h"
 
 namespace picdec {
@@ -79,6 +80,7 @@ Status ReadWebpInfo(Bytes file, PictureInfo& info)
     info.description = DescriptionOf(features);
     info.nativeBitsPerPixel = 24;
     info.palette = {};
+    info.colour.icc = WebpProfile(file);
     return Status::Ok;
 }
 

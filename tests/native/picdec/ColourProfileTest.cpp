@@ -164,11 +164,46 @@ File JpegInPieces(const RgbPicture& picture, const IccProfile& profile)
 
 File Png(const RgbPicture& picture, const IccProfile& profile) { return PngFile(PngOf(picture, profile)); }
 
+File Tiff(const RgbPicture& picture, const IccProfile& profile)
+{
+    return TiffFile({.width = picture.width, .height = picture.height, .samplesPerPixel = 3, .photometric = 2,
+                     .rows = PngOf(picture, {}).rows, .iccProfile = profile});
+}
+
+File Webp(const RgbPicture& picture, const IccProfile& profile)
+{
+    return WebpFile({.width = picture.width, .height = picture.height, .lossless = true,
+                     .rows = PngOf(picture, {}).rows, .iccProfile = profile});
+}
+
+#if LUMO_HEIF_WRITER
+HeifPlan HeifOf(const RgbPicture& picture, const IccProfile& profile)
+{
+    HeifPlan plan{.width = picture.width, .height = picture.height, .iccProfile = profile};
+    for (const Row& row : PngOf(picture, {}).rows)
+        plan.rows.emplace_back(row.begin(), row.end());
+    return plan;
+}
+
+File Avif(const RgbPicture& picture, const IccProfile& profile)
+{
+    HeifPlan plan = HeifOf(picture, profile);
+    plan.av1 = plan.lossless = true;
+    return HeifFile(plan);
+}
+
+File Heic(const RgbPicture& picture, const IccProfile& profile) { return HeifFile(HeifOf(picture, profile)); }
+#endif
+
 TEST(ColourProfiles, PicturesInAdobeRgbAndDisplayP3ShowTheirColoursInSrgb)
 {
     const RgbPicture picture = WideColours();
     const std::pair<const char*, Writer> writers[] = {
-        {"JPEG", Jpeg}, {"JPEG, profile in 3 pieces", JpegInPieces}, {"PNG", Png}};
+        {"JPEG", Jpeg}, {"JPEG, profile in 3 pieces", JpegInPieces}, {"PNG", Png}, {"TIFF", Tiff}, {"WebP", Webp},
+#if LUMO_HEIF_WRITER
+        {"AVIF", Avif}, {"HEIC", Heic},
+#endif
+    };
     for (const auto& [format, write] : writers)
         for (const RgbSpace& space : {kAdobeRgb, kDisplayP3}) {
             SCOPED_TRACE(testing::Message() << format << ", " << space.name);

@@ -80,6 +80,7 @@ struct TiffPlan {
     Palette palette{};
     std::vector<std::vector<std::uint8_t>> rows{};
     std::vector<std::uint8_t> rawTile{};  // if set, every tile's stored bytes, in place of the rows
+    std::vector<std::uint8_t> iccProfile{};
 };
 File TiffFile(const TiffPlan& plan);
 
@@ -91,6 +92,7 @@ struct WebpPlan {
     bool lossless = false;
     int quality = 90;  // lossy only
     std::vector<std::vector<std::uint8_t>> rows{};
+    std::vector<std::uint8_t> iccProfile{};  // an ICCP chunk (not for lossy pictures with alpha)
 };
 File WebpFile(const WebpPlan& plan);
 // Opaque pictures as the frames of an animation on a canvas of the given
@@ -118,6 +120,7 @@ struct HeifPlan {
     int quality = 90;  // lossy only
     int orientation = 1;  // numbered as in Exif, written as the turn and mirror properties
     std::vector<std::vector<std::uint16_t>> rows{};
+    std::vector<std::uint8_t> iccProfile{};  // a colr property of the ICC kind
 };
 File HeifFile(const HeifPlan& plan);
 

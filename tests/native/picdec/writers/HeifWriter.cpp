@@ -98,6 +98,8 @@ File AvifFile(const HeifPlan& plan)
         }
     }
     Check(avifImageRGBToYUV(image, &rgb));
+    if (!plan.iccProfile.empty())
+        avifImageSetProfileICC(image, plan.iccProfile.data(), plan.iccProfile.size());
     avifEncoder* encoder = avifEncoderCreate();
     const int quantizer = plan.lossless ? AVIF_QUANTIZER_LOSSLESS : (100 - plan.quality) * 63 / 100;
     encoder->minQuantizer = encoder->maxQuantizer = quantizer;
@@ -117,6 +119,8 @@ File HevcFile(const HeifPlan& plan)
 {
     heif_context* context = heif_context_alloc();
     heif_image* image = Image(plan);
+    if (!plan.iccProfile.empty())
+        Check(heif_image_set_raw_color_profile(image, "prof", plan.iccProfile.data(), plan.iccProfile.size()));
     heif_encoder* encoder = Encoder(context, plan);
     heif_encoding_options* options = heif_encoding_options_alloc();
     options->image_orientation = static_cast<heif_orientation>(plan.orientation);

@@ -33,6 +33,9 @@ void SetFields(TIFF* tiff, const TiffPlan& plan)
     }
     if (plan.predictor != 1)
         TIFFSetField(tiff, TIFFTAG_PREDICTOR, plan.predictor);
+    if (!plan.iccProfile.empty())
+        TIFFSetField(tiff, TIFFTAG_ICCPROFILE, static_cast<std::uint32_t>(plan.iccProfile.size()),
+                     plan.iccProfile.data());
     if (plan.alpha != 0 || plan.unspecifiedExtraSample) {
         const auto kind = static_cast<std::uint16_t>(plan.alpha);
         TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, &kind);

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::size_t kRiffHeaderSize = 12;
 constexpr std::uint8_t kAnimationFlag = 0x02;
+constexpr std::uint8_t kProfileFlag = 0x20;
 
 void PutTag(File& file, std::string_view tag) { file.insert(file.end(), tag.begin(), tag.end()); }
 
@@ -68,7 +69,14 @@ File WebpFile(const WebpPlan& plan)
                           : WebPEncodeRGB(samples.data(), width, height, stride, quality, &output);
     File file(output, output + size);
     WebPFree(output);
-    return file;
+    if (plan.iccProfile.empty())
+        return file;
+    // The extended form: its header, the ICCP chunk, then the picture's chunks.
+    File chunks;
+    PutChunk(chunks, "VP8X", ExtendedHeader(plan.width, plan.height, kProfileFlag));
+    PutChunk(chunks, "ICCP", plan.iccProfile);
+    chunks.insert(chunks.end(), file.begin() + kRiffHeaderSize, file.end());
+    return Riff(chunks);
 }
 
 File AnimatedWebpFile(const std::vector<WebpFrame>& frames, std::uint32_t canvasWidth, std::uint32_t canvasHeight)
