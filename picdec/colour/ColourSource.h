@@ -2,14 +2,27 @@
 // What a picture's file says about its colours; a file that says nothing is
 // sRGB.
 
+#include <optional>
+
 #include "picdec/colour/IccProfile.h"
 
 namespace picdec {
 
+// x and y of the white point and of the red, green and blue primaries.
+struct Chromaticities {
+    double white[2];
+    double primaries[3][2];
+};
+
 struct ColourSource {
     IccProfile icc;  // the embedded profile, whole (IsWholeIccProfile), or empty
+    // Where no profile is embedded, PNG's gAMA and cHRM: the exponent that
+    // encoded the linear samples (0 when not given, which is the sRGB curve),
+    // and the chromaticities (none given: sRGB's).
+    double gamma = 0;
+    std::optional<Chromaticities> chromaticities;
 
-    bool SaysNothing() const { return icc.empty(); }
+    bool SaysNothing() const { return icc.empty() && gamma == 0 && !chromaticities; }
 };
 
 }  // namespace picdec

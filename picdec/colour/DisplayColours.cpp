@@ -68,9 +68,34 @@ bool SameColours(cmsHPROFILE a, cmsHPROFILE b)
     return cmsIsMatrixShaper(a) && cmsIsMatrixShaper(b) && SameColourants(a, b) && SameCurves(a, b);
 }
 
+// The profile PNG's gAMA and cHRM describe.
+Profile CalibratedProfile(const ColourSource& source)
+{
+    constexpr Chromaticities kSrgb{{0.3127, 0.3290}, {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}};
+    const Chromaticities& c = source.chromaticities ? *source.chromaticities : kSrgb;
+    const cmsCIExyY white{c.white[0], c.white[1], 1};
+    const cmsCIExyYTRIPLE primaries{{c.primaries[0][0], c.primaries[0][1], 1},
+                                    {c.primaries[1][0], c.primaries[1][1], 1},
+                                    {c.primaries[2][0], c.primaries[2][1], 1}};
+    const cmsFloat64Number srgbCurve[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+    cmsToneCurve* curve = source.gamma > 0 ? cmsBuildGamma(nullptr, 1 / source.gamma)
+                                           : cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
+    if (!curve)
+        return nullptr;
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    Profile profile(cmsCreateRGBProfile(&white, &primaries, curves));
+    cmsFreeToneCurve(curve);
+    return profile;
+}
+
+Profile SourceProfile(const ColourSource& source)
+{
+    return source.icc.empty() ? CalibratedProfile(source) : RgbProfile(source.icc);
+}
+
 Transform BgrTransform(const ColourSource& source, std::span<const std::uint8_t> display)
 {
-    const Profile from = RgbProfile(source.icc);
+    const Profile from = SourceProfile(source);
     if (!from)
         return nullptr;
     Profile to = RgbProfile(display);

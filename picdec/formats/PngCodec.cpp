@@ -1,5 +1,6 @@
 #include "picdec/formats/PngCodec.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -131,7 +132,7 @@ void ConvertRow(const PngLayout& layout, const std::uint8_t* source, std::uint32
     }
 }
 
-// The iCCP profile of a colour picture (libpng has checked its size against
+// The iCCP profile (libpng has checked its size against
 // the limit of a chunk's memory and its header against its length).
 IccProfile EmbeddedProfile(png_structp png, png_infop info)
 {
@@ -139,11 +140,50 @@ IccProfile EmbeddedProfile(png_structp png, png_infop info)
     int compression = 0;
     png_bytep profile = nullptr;
     png_uint_32 length = 0;
-    if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0 ||
-        png_get_iCCP(png, info, &name, &compression, &profile, &length) == 0)
+    if (png_get_iCCP(png, info, &name, &compression, &profile, &length) == 0)
         return {};
     const std::span<const std::uint8_t> bytes(profile, length);
     return IsWholeIccProfile(bytes) ? IccProfile(bytes.begin(), bytes.end()) : IccProfile{};
+}
+
+// gAMA 1/2.2 with sRGB's chromaticities, or none, is what most writers put
+// down for sRGB (ImageMagick does for every PNG): taken as sRGB, not as its
+// slightly different pure power curve.
+bool MeansSrgb(const ColourSource& colours)
+{
+    constexpr Chromaticities kSrgb{{0.3127, 0.3290}, {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}};
+    constexpr double kClose = 0.01;
+    if (colours.gamma != 0 && std::abs(colours.gamma - 1 / 2.2) > kClose / 2)
+        return false;
+    if (!colours.chromaticities)
+        return true;
+    const Chromaticities& c = *colours.chromaticities;
+    bool close = std::abs(c.white[0] - kSrgb.white[0]) < kClose && std::abs(c.white[1] - kSrgb.white[1]) < kClose;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 2; ++j)
+            close = close && std::abs(c.primaries[i][j] - kSrgb.primaries[i][j]) < kClose;
+    return close;
+}
+
+// A colour picture's embedded profile; else, unless its sRGB chunk says
+// sRGB, its gAMA and cHRM.
+ColourSource ColoursOf(png_structp png, png_infop info)
+{
+    ColourSource colours;
+    if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0)
+        return colours;
+    colours.icc = EmbeddedProfile(png, info);
+    int intent = 0;
+    if (!colours.icc.empty() || png_get_sRGB(png, info, &intent) != 0)
+        return colours;
+    double gamma = 0;
+    if (png_get_gAMA(png, info, &gamma) != 0 && gamma >= 0.1 && gamma <= 10)
+        colours.gamma = gamma;
+    Chromaticities c{};
+    if (png_get_cHRM(png, info, &c.white[0], &c.white[1], &c.primaries[0][0], &c.primaries[0][1],
+                     &c.primaries[1][0], &c.primaries[1][1], &c.primaries[2][0], &c.primaries[2][1]) != 0)
+        colours.chromaticities = c;
+    return MeansSrgb(colours) ? ColourSource{} : colours;
 }
 
 Status ReadHeaderInto(PngSession& session, PictureInfo& info)
@@ -154,7 +194,7 @@ Status ReadHeaderInto(PngSession& session, PictureInfo& info)
         return session.State().FatalStatus();
     png_read_info(session.Png(), session.Info());
     FillInfo(session.Png(), session.Info(), info);
-    info.colour.icc = EmbeddedProfile(session.Png(), session.Info());
+    info.colour = ColoursOf(session.Png(), session.Info());
     return Status::Ok;
 }
 

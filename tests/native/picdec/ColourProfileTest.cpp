@@ -216,6 +216,41 @@ TEST(ColourProfiles, PicturesInAdobeRgbAndDisplayP3ShowTheirColoursInSrgb)
         }
 }
 
+// Without a profile, a PNG's gAMA and cHRM say what its samples mean (libpng
+// writes neither beside an sRGB chunk); gAMA 1/2.2 with sRGB's
+// chromaticities, as ImageMagick writes on every PNG, is sRGB.
+TEST(ColourProfiles, APngsGammaAndChromaticitiesShowWhereItHasNoProfile)
+{
+    const RgbPicture picture = WideColours();
+    const std::vector<double> srgb{0.3127, 0.3290, 0.64, 0.33, 0.30, 0.60, 0.15, 0.06};
+    const std::vector<double> adobe{0.3127, 0.3290, 0.64, 0.33, 0.21, 0.71, 0.15, 0.06};
+    constexpr RgbSpace kLinearSrgb{"linear sRGB", {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}, 1.0};
+    constexpr RgbSpace kAdobeGamma22{"Adobe RGB primaries, gamma 2.2", {{0.64, 0.33}, {0.21, 0.71}, {0.15, 0.06}}, 2.2};
+    struct Case {
+        const char* name;
+        double gamma;
+        std::vector<double> chromaticities;
+        bool srgbChunk;
+        const RgbSpace* space;  // nullptr: shown unchanged
+    };
+    const Case cases[] = {
+        {"gAMA 1.0", 1.0, {}, false, &kLinearSrgb},
+        {"gAMA 1/2.2, Adobe RGB's cHRM", 1 / 2.2, adobe, false, &kAdobeGamma22},
+        {"gAMA 1/2.2, sRGB's cHRM", 0.45455, srgb, false, nullptr},
+        {"an sRGB chunk", 0, {}, true, nullptr},
+    };
+    const Decoded plain = DecodeFile(Png(picture, {}));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PngPlan plan = PngOf(picture, {});
+        plan.gamma = c.gamma, plan.chromaticities = c.chromaticities, plan.srgbChunk = c.srgbChunk;
+        const Decoded decoded = DecodeFile(PngFile(plan));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_LE(LargestDifference(decoded.bitmap, c.space ? InSrgb(picture, *c.space) : picture), c.space ? 2 : 0);
+    }
+    EXPECT_EQ(LargestDifference(plain.bitmap, picture), 0);
+}
+
 // A profile that is not whole, or that Little CMS cannot read, is passed over:
 // the picture shows as sRGB, and the read does not fail.
 TEST(ColourProfiles, ADamagedProfileShowsThePictureAsSrgb)

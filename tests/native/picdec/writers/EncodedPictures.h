@@ -36,6 +36,9 @@ struct PngPlan {
     std::vector<std::uint8_t> paletteAlpha{};
     int transparentGrey = -1;
     std::vector<std::uint8_t> iccProfile{};  // an iCCP chunk
+    double gamma = 0;                        // a gAMA chunk, unless 0
+    std::vector<double> chromaticities{};    // a cHRM chunk: x, y of white, red, green, blue
+    bool srgbChunk = false;
 };
 File PngFile(const PngPlan& plan);
 

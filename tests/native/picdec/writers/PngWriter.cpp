@@ -38,6 +38,14 @@ File PngFile(const PngPlan& plan)
     if (!plan.iccProfile.empty())
         png_set_iCCP(png, info, "profile", PNG_COMPRESSION_TYPE_BASE, plan.iccProfile.data(),
                      static_cast<png_uint_32>(plan.iccProfile.size()));
+    if (plan.gamma != 0)
+        png_set_gAMA(png, info, plan.gamma);
+    if (plan.chromaticities.size() == 8) {
+        const std::vector<double>& c = plan.chromaticities;
+        png_set_cHRM(png, info, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
+    }
+    if (plan.srgbChunk)
+        png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
     std::vector<png_bytep> rows;
     for (const auto& row : plan.rows)
         rows.push_back(const_cast<png_bytep>(row.data()));
