@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 #include <lcms2.h>
+
+#include "picdec/colour/MatrixShaper.h"
 
 namespace picdec {
 
@@ -93,7 +96,38 @@ Profile SourceProfile(const ColourSource& source)
     return source.icc.empty() ? CalibratedProfile(source) : RgbProfile(source.icc);
 }
 
-Transform BgrTransform(const ColourSource& source, std::span<const std::uint8_t> display)
+// Converts rows of a bitmap: by tables where both profiles are matrix-shaper
+// ones, else through a Little CMS transform.
+class RowConverter {
+public:
+    RowConverter(cmsHPROFILE from, cmsHPROFILE to) : shaper_(MatrixShaper::Between(from, to))
+    {
+        if (!shaper_)
+            transform_.reset(cmsCreateTransform(from, TYPE_BGR_8, to, TYPE_BGR_8, INTENT_PERCEPTUAL, 0));
+    }
+
+    bool Works() const { return shaper_ || transform_; }
+
+    void ConvertRows(const DibView& bitmap, std::uint32_t first, std::uint32_t count) const
+    {
+        const std::size_t stride = bitmap.Stride();
+        std::uint8_t* rows = bitmap.bits + static_cast<std::size_t>(first) * stride;
+        if (shaper_) {
+            for (std::uint32_t y = 0; y < count; ++y)
+                shaper_->ConvertRow(rows + y * stride, bitmap.width);
+            return;
+        }
+        const auto bytes = static_cast<cmsUInt32Number>(stride);
+        cmsDoTransformLineStride(transform_.get(), rows, rows, bitmap.width, count, bytes, bytes, 0, 0);
+    }
+
+private:
+    std::optional<MatrixShaper> shaper_;
+    Transform transform_;
+};
+
+// Nothing where the picture's colours are the display's already.
+std::unique_ptr<RowConverter> ConverterFor(const ColourSource& source, std::span<const std::uint8_t> display)
 {
     const Profile from = SourceProfile(source);
     if (!from)
@@ -103,18 +137,12 @@ Transform BgrTransform(const ColourSource& source, std::span<const std::uint8_t>
         to.reset(cmsCreate_sRGBProfile());
     if (!to || SameColours(from.get(), to.get()))
         return nullptr;
-    return Transform(cmsCreateTransform(from.get(), TYPE_BGR_8, to.get(), TYPE_BGR_8, INTENT_PERCEPTUAL, 0));
+    auto converter = std::make_unique<RowConverter>(from.get(), to.get());
+    return converter->Works() ? std::move(converter) : nullptr;
 }
 
 // Rows in bands of at least this many, so small pictures stay on one core.
 constexpr std::uint32_t kRowsPerBand = 64;
-
-void TransformRows(void* transform, const DibView& bitmap, std::uint32_t first, std::uint32_t count)
-{
-    const auto stride = static_cast<cmsUInt32Number>(bitmap.Stride());
-    std::uint8_t* rows = bitmap.bits + static_cast<std::size_t>(first) * bitmap.Stride();
-    cmsDoTransformLineStride(transform, rows, rows, bitmap.width, count, stride, stride, 0, 0);
-}
 
 }  // namespace
 
@@ -123,22 +151,23 @@ void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
 {
     if (source.SaysNothing() || bitmap.bitsPerPixel != 24 || bitmap.height == 0)
         return;
-    const Transform transform = BgrTransform(source, display);
-    if (!transform)
+    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display);
+    if (!converter)
         return;
     const std::uint32_t cores = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     const std::uint32_t bands = std::clamp(bitmap.height / kRowsPerBand, 1u, cores);
     const std::uint32_t rowsPerBand = (bitmap.height + bands - 1) / bands;
+    auto convert = [&](std::uint32_t first, std::uint32_t count) { converter->ConvertRows(bitmap, first, count); };
     std::vector<std::jthread> helpers;
     for (std::uint32_t first = rowsPerBand; first < bitmap.height; first += rowsPerBand) {
         const std::uint32_t count = std::min(rowsPerBand, bitmap.height - first);
         try {
-            helpers.emplace_back(TransformRows, transform.get(), bitmap, first, count);
+            helpers.emplace_back(convert, first, count);
         } catch (const std::system_error&) {  // no thread to be had: this one does it
-            TransformRows(transform.get(), bitmap, first, count);
+            convert(first, count);
         }
     }
-    TransformRows(transform.get(), bitmap, 0, std::min(rowsPerBand, bitmap.height));
+    convert(0, std::min(rowsPerBand, bitmap.height));
 }
 
 }  // namespace picdec

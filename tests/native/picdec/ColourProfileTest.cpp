@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "DecodeHelpers.h"
+#include "picdec/colour/MatrixShaper.h"
 #include "picdec/formats/JpegIccProfile.h"
 
 namespace picdec::samples {
@@ -296,6 +297,38 @@ TEST(ColourProfiles, AnSrgbPictureShowsItsPixelsUnchanged)
             ASSERT_EQ(tagged.status, Status::Ok);
             EXPECT_EQ(LargestDifference(tagged.bitmap, Shown(untagged.bitmap)), 0);
         }
+}
+
+// The tables of two matrix-shaper profiles give what Little CMS's own
+// transform gives, within one step, for colours across the whole cube.
+TEST(ColourProfiles, TheMatrixShaperTablesAgreeWithLittleCms)
+{
+    const std::pair<RgbSpace, RgbSpace> pairs[] = {{kAdobeRgb, kSrgb}, {kDisplayP3, kSrgb}, {kSrgb, kDisplayP3}};
+    for (const auto& [from, to] : pairs) {
+        SCOPED_TRACE(testing::Message() << from.name << " to " << to.name);
+        const IccProfile a = ProfileOf(from), b = ProfileOf(to);
+        cmsHPROFILE source = cmsOpenProfileFromMem(a.data(), static_cast<cmsUInt32Number>(a.size()));
+        cmsHPROFILE target = cmsOpenProfileFromMem(b.data(), static_cast<cmsUInt32Number>(b.size()));
+        const std::optional<MatrixShaper> shaper = MatrixShaper::Between(source, target);
+        cmsHTRANSFORM transform = cmsCreateTransform(source, TYPE_BGR_8, target, TYPE_BGR_8, INTENT_PERCEPTUAL, 0);
+        ASSERT_TRUE(shaper.has_value());
+        std::vector<std::uint8_t> ours, theirs;
+        for (int b8 = 0; b8 < 256; b8 += 5)
+            for (int g = 0; g < 256; g += 5)
+                for (int r = 0; r < 256; r += 5)
+                    ours.insert(ours.end(), {static_cast<std::uint8_t>(b8), static_cast<std::uint8_t>(g),
+                                             static_cast<std::uint8_t>(r)});
+        theirs = ours;
+        shaper->ConvertRow(ours.data(), static_cast<std::uint32_t>(ours.size() / 3));
+        cmsDoTransform(transform, theirs.data(), theirs.data(), static_cast<cmsUInt32Number>(theirs.size() / 3));
+        int largest = 0;
+        for (std::size_t i = 0; i < ours.size(); ++i)
+            largest = std::max(largest, std::abs(ours[i] - theirs[i]));
+        EXPECT_LE(largest, 1);
+        cmsDeleteTransform(transform);
+        cmsCloseProfile(source);
+        cmsCloseProfile(target);
+    }
 }
 
 // A JPEG's profile comes in numbered pieces, which may be stored in any
