@@ -141,6 +141,7 @@ void TForm1::FormCreate()
     Panel5.SetCaption("Picture-Info:");
     LastGoodDrive = DriveComboBox1.Drive();
     ExtendSystemMenu();
+    FollowDisplayColours(true);
     CheckHelpFiles();
     Application().OnMessage = [this](MSG& message, bool& handled) { AppMessage(message, handled); };
     ApplyInitialShowState();

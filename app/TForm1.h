@@ -74,6 +74,7 @@ public:
     bool Edit1Typing = false;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
 
@@ -123,6 +124,11 @@ private:
 
     // Takes the name field's keys.
     TControlHook Edit1Keys;
+
+    // The display's colours (TForm1Colours.cpp): taken at the start, when the
+    // window moves to another monitor and when the displays change.
+    void FollowDisplayColours(bool displaysChanged);
+    HMONITOR DisplayMonitor = nullptr;
 
     void ExtendSystemMenu();
     void CheckHelpFiles();

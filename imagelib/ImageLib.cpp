@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/Dialogs.h"
+#include "framework/Handles.h"
 #include "imagelib/PicDec32.h"
 
 namespace {
@@ -87,6 +88,15 @@ bool ReadJxlFile(const std::string& fileName, int resolution, int dither, TBitma
     return ReadWith([&](const char* name, HBITMAP* handle, HPALETTE* palette) {
         return ReadJxl(name, static_cast<short>(resolution), static_cast<short>(dither), handle, palette, callerValue, 0);
     }, fileName, bitmap);
+}
+
+bool UseColoursOfDisplay(HWND window)
+{
+    const WindowDC dc(window);
+    char profile[MAX_PATH] = "";
+    DWORD size = MAX_PATH;
+    const bool named = dc.get() && ::GetICMProfileA(dc.get(), &size, profile) != FALSE;
+    return SetDisplayProfile(named ? profile : nullptr) == 1;
 }
 
 bool ReadTifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue)

@@ -37,6 +37,11 @@ bool ReadHeifFile(const std::string& fileName, int resolution, int dither, TBitm
 bool ReadAvifFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 bool ReadJxlFile(const std::string& fileName, int resolution, int dither, TBitmap& bitmap, long callerValue = 0);
 
+// Pictures read from now on that describe their colours are shown in those
+// of the display the window is on: its colour profile, or sRGB where it has
+// none or the library cannot take it. True when the profile was taken.
+bool UseColoursOfDisplay(HWND window);
+
 // The library's information entry; a failure shows the library's message
 // unless the caller has told the user already.
 bool ReadImageInfo(const std::string& fileName, ImageInfo& info, bool reportFailure = true);

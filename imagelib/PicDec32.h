@@ -26,4 +26,5 @@ __declspec(dllimport) short WINAPI ReadAvif(const char* fileName, short resoluti
                                             HPALETTE* palette, long callerValue, long reserved);
 __declspec(dllimport) short WINAPI ReadJxl(const char* fileName, short resolution, short dither, HBITMAP* bitmap,
                                            HPALETTE* palette, long callerValue, long reserved);
+__declspec(dllimport) short WINAPI SetDisplayProfile(const char* profileFile);
 }

@@ -9,6 +9,9 @@
 //
 // The information entry's further number is the size of the file's own
 // colour table (0 for true-colour files).
+//
+// Pictures that describe their colours are shown in the display's, as given
+// by the last SetDisplayProfile (sRGB until then).
 #include <windows.h>
 
 #include <algorithm>
@@ -18,12 +21,20 @@
 #include "DibSectionSink.h"
 #include "MappedFile.h"
 #include "picdec/ReadPicture.h"
+#include "picdec/colour/IccProfile.h"
 
 using picdec::Status;
 
 namespace {
 
 short Result(Status status) { return static_cast<short>(status); }
+
+// The display's ICC profile; empty for sRGB. Set and read on the caller's thread.
+picdec::IccProfile& DisplayProfile()
+{
+    static picdec::IccProfile profile;
+    return profile;
+}
 
 void CopyText(std::string_view text, char* buffer, std::size_t capacity)
 {
@@ -43,6 +54,7 @@ Status Read(const char* fileName, short resolution, short dither, HBITMAP* bitma
     picdec::ReadRequest request;
     request.resolution = resolution;
     request.dither = dither != 0;
+    request.displayProfile = DisplayProfile();
     DibSectionSink sink;
     Status status = file.Read([&](std::span<const std::uint8_t> bytes) { return picdec::ReadPicture(bytes, request, sink); });
     // Rows decoded over a read error are not the file's: none are handed out.
@@ -169,6 +181,27 @@ short WINAPI ReadJxl(const char* fileName, short resolution, short dither, HBITM
                            HPALETTE* palette, long, long)
 {
     return Reader(fileName, resolution, dither, bitmap, palette);
+}
+
+// The display's profile from its file; a missing, damaged or oversized one,
+// or no name, leaves sRGB. 1 when the profile is taken, 0 for sRGB.
+short WINAPI SetDisplayProfile(const char* profileFile)
+{
+    picdec::IccProfile profile;
+    MappedFile file;
+    if (profileFile && *profileFile && picdec::Succeeded(file.Open(profileFile))) {
+        file.Read([&](std::span<const std::uint8_t> bytes) {
+            try {
+                if (picdec::IsWholeIccProfile(bytes))
+                    profile.assign(bytes.begin(), bytes.end());
+            } catch (const std::bad_alloc&) {
+                profile.clear();
+            }
+            return Status::Ok;
+        });
+    }
+    DisplayProfile() = std::move(profile);
+    return DisplayProfile().empty() ? 0 : 1;
 }
 
 } // extern "C"

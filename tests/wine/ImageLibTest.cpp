@@ -1,6 +1,8 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <lcms2.h>
+
 #include "PictureTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "imagelib/ImageLib.h"
@@ -21,7 +23,7 @@ TEST(ImageLibrary, EachEntryIsTheLibrarysExportAtItsOrdinal)
     for (auto [entry, ordinal] : {std::pair{address(&PicInfo), 1}, {address(&ReadJpg), 5}, {address(&ReadGif), 7},
                                   {address(&ReadPcx), 8}, {address(&ReadBmp), 15}, {address(&ReadPng), 17},
                                   {address(&ReadTif), 25}, {address(&ReadWebp), 26}, {address(&ReadHeif), 27},
-                                  {address(&ReadAvif), 28}, {address(&ReadJxl), 29}})
+                                  {address(&ReadAvif), 28}, {address(&ReadJxl), 29}, {address(&SetDisplayProfile), 30}})
         EXPECT_EQ(entry, address(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal)))) << ordinal;
 }
 
@@ -192,4 +194,55 @@ TEST(ImageLibrary, AHostileHeifCanvasIsRefusedBeforeItsMemoryIsTaken)
         ::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof after);
         EXPECT_LT(after.PeakPagefileUsage, before.PeakPagefileUsage + kAllowed) << name;
     }
+}
+
+namespace {
+
+// Adobe RGB (1998) as a profile, written by Little CMS.
+std::vector<std::uint8_t> AdobeRgbProfile()
+{
+    const cmsCIExyY white{0.3127, 0.3290, 1};
+    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1}, {0.21, 0.71, 1}, {0.15, 0.06, 1}};
+    cmsToneCurve* curve = cmsBuildGamma(nullptr, 563.0 / 256);
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    std::vector<std::uint8_t> bytes(size);
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
+COLORREF ShownColour(const std::string& path)
+{
+    TBitmap bitmap;
+    EXPECT_TRUE(ReadJpgFile(path, 24, 0, bitmap));
+    PixelCanvas pixels(4, 4);
+    TCanvas(pixels.dc()).Draw(0, 0, bitmap);
+    return pixels.At(1, 1);
+}
+
+}  // namespace
+
+// A picture in Adobe RGB shows in sRGB; on a display of that same profile
+// its samples stay as they are; a display profile that cannot be read is
+// sRGB again.
+TEST(ImageLibrary, TaggedPicturesShowInTheColoursOfTheDisplaysProfile)
+{
+    const RgbPicture green{4, 4, std::vector<picdec::Colour>(16, picdec::Colour{40, 200, 60})};
+    const std::vector<std::uint8_t> adobe = AdobeRgbProfile();
+    const std::string tagged = WriteBytes(TempFile("lumo-adobe.jpg"), JpegFile(green, {.quality = 100, .iccProfile = adobe}));
+    const std::string untagged = WriteBytes(TempFile("lumo-untagged.jpg"), JpegFile(green, {.quality = 100}));
+    const std::string display = WriteBytes(TempFile("lumo-display.icc"), adobe);
+    const COLORREF asStored = ShownColour(untagged);
+    const COLORREF inSrgb = ShownColour(tagged);
+    EXPECT_GT(std::abs(GetRValue(inSrgb) - GetRValue(asStored)), 20);  // Adobe RGB's green is wider than sRGB's
+    EXPECT_EQ(SetDisplayProfile(display.c_str()), 1);
+    EXPECT_EQ(ShownColour(tagged), asStored);
+    EXPECT_EQ(ShownColour(untagged), asStored);
+    EXPECT_EQ(SetDisplayProfile(TempFile("lumo-no-such.icc").c_str()), 0);
+    EXPECT_EQ(ShownColour(tagged), inSrgb);
+    EXPECT_EQ(SetDisplayProfile(nullptr), 0);
 }
