@@ -176,12 +176,13 @@ TEST(ImageLibrary, AMissingHeifDecoderIsTheLibrarysMessageNotAFailedStart)
 }
 
 // Crafted HEIC files of a thousand bytes that ask libheif for a canvas of
-// hundreds of megapixels: each is refused as damaged before that memory is
-// taken (nor does it take minutes of paging to get there).
-TEST(ImageLibrary, AHostileHeifCanvasIsRefusedBeforeItsMemoryIsTaken)
+// hundreds of megapixels, or for a grid of grids: each is refused as damaged
+// before that memory is taken (nor does it take minutes of paging to get there).
+TEST(ImageLibrary, AHostileHeifIsRefusedBeforeItsMemoryIsTaken)
 {
     constexpr SIZE_T kAllowed = 128u << 20;
-    for (const char* name : {"regression-alpha-grid-oversized.bin", "regression-grid-out-of-memory.bin"}) {
+    for (const char* name : {"regression-alpha-grid-oversized.bin", "regression-grid-out-of-memory.bin",
+                             "regression-grid-of-grids.bin"}) {
         const std::string path = std::string(LUMO_HOSTILE_HEIF) + "\\" + name;
         PROCESS_MEMORY_COUNTERS before{}, after{};
         ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof before);
