@@ -51,14 +51,17 @@ void FillInfo(const jpeg_decompress_struct& jpeg, int orientation, PictureInfo& 
     info.palette = IsGrey(jpeg) ? GreyPalette(8) : Palette{};
 }
 
-// Adobe writes CMYK inverted; that is what nearly every CMYK JPEG holds.
-void InkToBgr(const JSAMPLE* ink, JDIMENSION width, std::uint8_t* bgr)
+// Adobe's programs write CMYK inverted and say so with their APP14 marker,
+// which nearly every CMYK JPEG carries; without it the inks are stored as
+// they are. Browsers read them by this rule too.
+void InkToBgr(const JSAMPLE* ink, JDIMENSION width, bool inverted, std::uint8_t* bgr)
 {
+    const unsigned flip = inverted ? 0 : 255;
     for (JDIMENSION x = 0; x < width; ++x) {
-        const unsigned k = ink[x * 4 + 3];
-        bgr[x * 3] = static_cast<std::uint8_t>((ink[x * 4 + 2] * k + 127) / 255);
-        bgr[x * 3 + 1] = static_cast<std::uint8_t>((ink[x * 4 + 1] * k + 127) / 255);
-        bgr[x * 3 + 2] = static_cast<std::uint8_t>((ink[x * 4] * k + 127) / 255);
+        const unsigned k = ink[x * 4 + 3] ^ flip;
+        bgr[x * 3] = static_cast<std::uint8_t>(((ink[x * 4 + 2] ^ flip) * k + 127) / 255);
+        bgr[x * 3 + 1] = static_cast<std::uint8_t>(((ink[x * 4 + 1] ^ flip) * k + 127) / 255);
+        bgr[x * 3 + 2] = static_cast<std::uint8_t>(((ink[x * 4] ^ flip) * k + 127) / 255);
     }
 }
 
@@ -94,7 +97,7 @@ Status ReadInkRows(jpeg_decompress_struct& jpeg, const DibView& target, JSAMPLE*
         JSAMPROW row = ink;
         if (jpeg_read_scanlines(&jpeg, &row, 1) == 0)
             return Status::TruncatedData;
-        InkToBgr(ink, jpeg.output_width, target.Row(y));
+        InkToBgr(ink, jpeg.output_width, jpeg.saw_Adobe_marker != FALSE, target.Row(y));
     }
     return Status::Ok;
 }

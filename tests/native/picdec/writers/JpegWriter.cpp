@@ -45,8 +45,10 @@ File JpegFile(const RgbPicture& picture, const JpegOptions& options)
     jpeg.in_color_space = options.grey ? JCS_GRAYSCALE : options.cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&jpeg);
     jpeg_set_quality(&jpeg, options.quality, TRUE);
-    if (options.cmyk)
+    if (options.cmyk) {
         jpeg_set_colorspace(&jpeg, JCS_CMYK);
+        jpeg.write_Adobe_marker = options.adobeMarker ? TRUE : FALSE;
+    }
     if (!options.grey && !options.cmyk)
         jpeg.comp_info[0].h_samp_factor = jpeg.comp_info[0].v_samp_factor = options.fullChroma ? 1 : 2;
     if (options.progressive)
@@ -65,9 +67,12 @@ File JpegFile(const RgbPicture& picture, const JpegOptions& options)
             const Colour c = picture.At(x, y);
             if (options.grey)
                 row.push_back(c.green);
+            else if (options.cmyk && !options.adobeMarker)  // the inks themselves, no black
+                row.insert(row.end(), {static_cast<JSAMPLE>(255 - c.red), static_cast<JSAMPLE>(255 - c.green),
+                                       static_cast<JSAMPLE>(255 - c.blue), 0});
             else
                 row.insert(row.end(), {c.red, c.green, c.blue});
-            if (options.cmyk)
+            if (options.cmyk && options.adobeMarker)
                 row.push_back(255);  // inverted CMYK without black ink stores the RGB values
         }
         JSAMPROW rows[1] = {row.data()};
