@@ -46,6 +46,8 @@ bool ResolveAll(HMODULE module, HeifApi& api)
            Resolve(module, "heif_image_handle_get_luma_bits_per_pixel", api.handleLumaBits) &&
            Resolve(module, "heif_image_handle_get_raw_color_profile_size", api.handleIccSize) &&
            Resolve(module, "heif_image_handle_get_raw_color_profile", api.handleIcc) &&
+           Resolve(module, "heif_image_handle_get_nclx_color_profile", api.handleNclx) &&
+           Resolve(module, "heif_nclx_color_profile_free", api.nclxFree) &&
            Resolve(module, "heif_decode_image", api.decodeImage) &&
            Resolve(module, "heif_image_get_plane_readonly", api.planeReadonly) &&
            Resolve(module, "heif_image_get_width", api.imageWidth) &&

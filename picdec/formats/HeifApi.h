@@ -20,6 +20,8 @@ struct HeifApi {
     decltype(&heif_image_handle_get_luma_bits_per_pixel) handleLumaBits;
     decltype(&heif_image_handle_get_raw_color_profile_size) handleIccSize;
     decltype(&heif_image_handle_get_raw_color_profile) handleIcc;
+    decltype(&heif_image_handle_get_nclx_color_profile) handleNclx;
+    decltype(&heif_nclx_color_profile_free) nclxFree;
     decltype(&heif_decode_image) decodeImage;
     decltype(&heif_image_get_plane_readonly) planeReadonly;
     decltype(&heif_image_get_width) imageWidth;

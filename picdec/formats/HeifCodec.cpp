@@ -95,7 +95,7 @@ Status ReadHeifInfo(Bytes file, PictureInfo& info)
     info.description = DescriptionOf(info.format, shape.layout);
     info.nativeBitsPerPixel = 24;
     info.palette = {};
-    info.colour.icc = session.Profile();
+    info.colour = session.Colours();
     return Status::Ok;
 }
 

@@ -17,6 +17,8 @@ const HeifApi* HeifLibrary()
         heif_image_handle_get_luma_bits_per_pixel,
         heif_image_handle_get_raw_color_profile_size,
         heif_image_handle_get_raw_color_profile,
+        heif_image_handle_get_nclx_color_profile,
+        heif_nclx_color_profile_free,
         heif_decode_image,
         heif_image_get_plane_readonly,
         heif_image_get_width,

@@ -1,5 +1,7 @@
 #include "picdec/formats/HeifSession.h"
 
+#include "picdec/colour/CodePoints.h"
+
 namespace picdec {
 
 void HeifContextRelease::operator()(heif_context* context) const { HeifLibrary()->contextFree(context); }
@@ -39,15 +41,23 @@ Status HeifSession::Open(Bytes file)
     return found;
 }
 
-IccProfile HeifSession::Profile() const
+ColourSource HeifSession::Colours() const
 {
+    ColourSource colours;
     const std::size_t size = api_->handleIccSize(primary_.get());
-    if (size == 0 || size > kMaxIccProfileBytes)
-        return {};
-    IccProfile profile(size);
-    if (api_->handleIcc(primary_.get(), profile.data()).code != heif_error_Ok || !IsWholeIccProfile(profile))
-        return {};
-    return profile;
+    if (size > 0 && size <= kMaxIccProfileBytes) {
+        IccProfile profile(size);
+        if (api_->handleIcc(primary_.get(), profile.data()).code == heif_error_Ok && IsWholeIccProfile(profile)) {
+            colours.icc = std::move(profile);
+            return colours;
+        }
+    }
+    heif_color_profile_nclx* nclx = nullptr;
+    if (api_->handleNclx(primary_.get(), &nclx).code != heif_error_Ok || !nclx)
+        return colours;
+    colours = ColoursOfCodePoints(nclx->color_primaries, nclx->transfer_characteristics);
+    api_->nclxFree(nclx);
+    return colours;
 }
 
 Status HeifSession::Decode(bool alpha, bool deep, HeifImage& image) const

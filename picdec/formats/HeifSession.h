@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "picdec/colour/IccProfile.h"
+#include "picdec/colour/ColourSource.h"
 #include "picdec/formats/Codec.h"
 #include "picdec/formats/HeifApi.h"
 
@@ -28,8 +28,9 @@ public:
 
     const HeifApi& Api() const { return *api_; }
     const heif_image_handle* Primary() const { return primary_.get(); }
-    // The primary picture's embedded ICC profile; empty without a whole one.
-    IccProfile Profile() const;
+    // The primary picture's colours: its embedded ICC profile (if whole),
+    // else its nclx primaries and transfer, else sRGB.
+    ColourSource Colours() const;
 
     // The primary picture decoded to interleaved red-green-blue(-alpha),
     // 8 bits per sample or, for deeper ones, 16-bit little-endian numbers.

@@ -252,6 +252,30 @@ TEST(ColourProfiles, APngsGammaAndChromaticitiesShowWhereItHasNoProfile)
     EXPECT_EQ(LargestDifference(plain.bitmap, picture), 0);
 }
 
+#if LUMO_HEIF_WRITER
+// An AVIF without a profile describes its colours by code points: Display P3
+// shows in sRGB; sRGB, and PQ (which an sRGB display cannot show as meant),
+// show as stored.
+TEST(ColourProfiles, AnAvifsCodePointsShowWhereItHasNoProfile)
+{
+    const RgbPicture picture = WideColours();
+    const std::tuple<const char*, int, int, const RgbSpace*> cases[] = {
+        {"Display P3, sRGB curve", 12, 13, &kDisplayP3},
+        {"BT.709, sRGB curve", 1, 13, nullptr},
+        {"BT.2020, PQ", 9, 16, nullptr},
+    };
+    for (const auto& [name, primaries, transfer, space] : cases) {
+        SCOPED_TRACE(name);
+        HeifPlan plan = HeifOf(picture, {});
+        plan.av1 = plan.lossless = true;
+        plan.colourPrimaries = primaries, plan.transfer = transfer;
+        const Decoded decoded = DecodeFile(HeifFile(plan));
+        ASSERT_EQ(decoded.status, Status::Ok);
+        EXPECT_LE(LargestDifference(decoded.bitmap, space ? InSrgb(picture, *space) : picture), space ? 2 : 0);
+    }
+}
+#endif
+
 // A profile that is not whole, or that Little CMS cannot read, is passed over:
 // the picture shows as sRGB, and the read does not fail.
 TEST(ColourProfiles, ADamagedProfileShowsThePictureAsSrgb)

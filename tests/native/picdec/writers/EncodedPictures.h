@@ -125,6 +125,8 @@ struct HeifPlan {
     int orientation = 1;  // numbered as in Exif, written as the turn and mirror properties
     std::vector<std::vector<std::uint16_t>> rows{};
     std::vector<std::uint8_t> iccProfile{};  // a colr property of the ICC kind
+    int colourPrimaries = 2;                 // AV1 only: the nclx colr property's code points
+    int transfer = 2;
 };
 File HeifFile(const HeifPlan& plan);
 

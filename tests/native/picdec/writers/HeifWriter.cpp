@@ -74,6 +74,8 @@ File AvifFile(const HeifPlan& plan)
     avifImage* image = avifImageCreate(plan.width, plan.height, static_cast<std::uint32_t>(plan.bitDepth),
                                        AVIF_PIXEL_FORMAT_YUV444);
     image->yuvRange = AVIF_RANGE_FULL;
+    image->colorPrimaries = static_cast<avifColorPrimaries>(plan.colourPrimaries);
+    image->transferCharacteristics = static_cast<avifTransferCharacteristics>(plan.transfer);
     image->matrixCoefficients = plan.lossless ? AVIF_MATRIX_COEFFICIENTS_IDENTITY : AVIF_MATRIX_COEFFICIENTS_BT601;
     const Exif2Avif transform = kTransforms[plan.orientation];
     if (transform.angle != 0) {
