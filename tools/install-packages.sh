@@ -3,7 +3,7 @@
 # any further ones named as arguments, ":i386" ones included (idempotent:
 # does nothing when all are there).
 set -eu
-packages="g++ g++-multilib cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick
+packages="g++ g++-multilib cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick libgs-common
   fonts-liberation fonts-dejavu-core nsis libgtest-dev libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev libwebp-dev
   webp libheif-dev libheif-examples libavif-dev libavif-bin libjxl-dev liblcms2-dev libjxl-tools meson pkg-config $*"
 missing=""

@@ -1,6 +1,7 @@
 // HEIF, AVIF, JPEG XL and WebP pictures made by Debian's encoders, opened in the real
 // main window as the user opens them, show the pixels Debian's reference
-// decoders give (tests/wine/make-format-samples.sh).
+// decoders give; pictures in Adobe RGB show ImageMagick's conversion of them
+// to sRGB (tests/wine/make-format-samples.sh).
 #include <algorithm>
 #include <cstdlib>
 
@@ -45,6 +46,8 @@ TEST(FormatSamples, EachShowsInThePreviewAsItsReferenceDecoderShowsIt)
         {"jxl-lossy.jxl", "96x64x16M"},      {"jxl-lossless.jxl", "96x64x16M"},   {"jxl-alpha.jxl", "96x64x4B"},
         {"jxl-16bit.jxl", "96x64x16M"},      {"jxl-grey.jxl", "96x64x256"},
         {"webp-lossy.webp", "96x64x16M"},    {"webp-lossless.webp", "96x64x16M"}, {"webp-alpha.webp", "96x64x4B"},
+        {"adobe-rgb.jpg", "96x64x16M"},      {"adobe-rgb.png", "96x64x16M"},      {"adobe-rgb.tif", "96x64x16M"},
+        {"adobe-rgb.webp", "96x64x16M"},     {"adobe-rgb.avif", "96x64x16M"},
     };
     ScratchFolder folder{"lumo-formats"};
     ScriptedDialogs dialogs;

@@ -4,6 +4,8 @@
 # makes of it (NAME.png):
 #   tests/wine/make-format-samples.sh OUTDIR
 # Variants: lossy, lossless, alpha, 10 and 12 bits, turned and mirrored, a grid.
+# And pictures in Adobe RGB (JPEG, PNG, TIFF, WebP, AVIF), each beside
+# ImageMagick's conversion of it to sRGB (Little CMS, through its own code).
 set -euo pipefail
 out=$1
 rm -rf "$out.tmp"
@@ -41,6 +43,15 @@ cwebp -quiet -q 80 photo.png -o webp-lossy.webp
 cwebp -quiet -lossless photo.png -o webp-lossless.webp
 cwebp -quiet -q 80 alpha.png -o webp-alpha.webp
 
+# The plasma's samples taken as Adobe RGB: ImageMagick's first -profile
+# embeds the profile without converting.
+icc=/usr/share/color/icc/ghostscript
+convert photo.png -profile "$icc/a98.icc" adobe-rgb.png
+convert adobe-rgb.png -quality 100 adobe-rgb.jpg
+convert adobe-rgb.png adobe-rgb.tif
+cwebp -quiet -lossless -metadata icc adobe-rgb.png -o adobe-rgb.webp
+avif -l --icc "$icc/a98.icc" photo.png adobe-rgb.avif
+
 for f in *.heic; do heif-convert "$f" "$f.png" >/dev/null; done
 for f in avif-lossy avif-lossless avif-alpha avif-10bit avif-12bit avif-grid; do
     avifdec -d 8 "$f.avif" "$f.avif.png" >/dev/null
@@ -52,8 +63,12 @@ avifdec -d 8 avif-turned.avif stored.png >/dev/null
 convert stored.png -rotate -90 -flop avif-turned.avif.png
 avifdec -d 8 avif-turned-10bit.avif stored.png >/dev/null
 convert stored.png -rotate 90 -flip avif-turned-10bit.avif.png
-for f in *.webp; do dwebp -quiet "$f" -o "$f.png"; done
+for f in webp-*.webp; do dwebp -quiet "$f" -o "$f.png"; done
 for f in *.jxl; do djxl --quiet "$f" "$f.png"; done
+for f in adobe-rgb.jpg adobe-rgb.tif; do convert "$f" -profile "$icc/srgb.icc" "$f.png"; done
+convert adobe-rgb.png -profile "$icc/srgb.icc" adobe-rgb.png.png
+cp adobe-rgb.png.png adobe-rgb.webp.png  # both lossless: the same samples
+cp adobe-rgb.png.png adobe-rgb.avif.png
 rm -f photo.png alpha.png deep.png wide.png grey.png stored.png
 
 cd ..
