@@ -30,6 +30,12 @@ make_samples() {
     convert netscape: -resize 300% "$samples/Colours.tif"
     cp "$repo/build/x86_64/samples/sample.jpg" "$samples/Landscape.jpg"
     heif-enc -q 85 "$samples/Landscape.jpg" -o "$samples/Phone photo.heic" >/dev/null
+    # The landscape converted to Adobe RGB with its profile, and the same
+    # samples with the profile left out, as a viewer that ignores it shows them.
+    local icc=/usr/share/color/icc/ghostscript
+    convert "$samples/Landscape.jpg" -profile "$icc/srgb.icc" -profile "$icc/a98.icc" -quality 95 \
+        "$samples/Adobe RGB.jpg"
+    convert "$samples/Adobe RGB.jpg" -strip "$samples/Profile ignored.jpg"
 }
 
 press() {
@@ -85,3 +91,7 @@ shoot picture-in-preview "Lumoscope32 - [LANDSCAPE.JPG]" "&STRETCH" -- Landscape
 shoot full-screen-view "Lumoscope32 - [LANDSCAPE.JPG]" "&FULLVIEW" -- Landscape.jpg
 # A phone's HEIC photo, fitted.
 shoot heic-photo-in-preview "Lumoscope32 - [PHONE PHOTO.HEIC]" "&STRETCH" -- "Phone photo.heic"
+# A photo in Adobe RGB: its samples shown as if sRGB (washed out), and as its
+# profile says.
+shoot wide-gamut-profile-ignored "Lumoscope32 - [PROFILE IGNORED.JPG]" "&STRETCH" -- "Profile ignored.jpg"
+shoot wide-gamut-in-preview "Lumoscope32 - [ADOBE RGB.JPG]" "&STRETCH" -- "Adobe RGB.jpg"
