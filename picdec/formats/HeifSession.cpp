@@ -52,11 +52,14 @@ ColourSource HeifSession::Colours() const
             return colours;
         }
     }
+    // libheif may hand out the property together with an error (for code
+    // points it does not know): it is released either way.
     heif_color_profile_nclx* nclx = nullptr;
-    if (api_->handleNclx(primary_.get(), &nclx).code != heif_error_Ok || !nclx)
-        return colours;
-    colours = ColoursOfCodePoints(nclx->color_primaries, nclx->transfer_characteristics);
-    api_->nclxFree(nclx);
+    const bool read = api_->handleNclx(primary_.get(), &nclx).code == heif_error_Ok && nclx;
+    if (read)
+        colours = ColoursOfCodePoints(nclx->color_primaries, nclx->transfer_characteristics);
+    if (nclx)
+        api_->nclxFree(nclx);
     return colours;
 }
 
