@@ -6,13 +6,13 @@ namespace picdec {
 
 namespace {
 
-constexpr double kD65[2] = {0.3127, 0.3290};
+constexpr const double* kD65 = kSrgbChromaticities.white;
 
 std::optional<Chromaticities> PrimariesOf(int code)
 {
     switch (code) {
     case 1:                                      // BT.709, sRGB
-    case 2: return Chromaticities{};             // unspecified: taken as sRGB
+    case 2: return kSrgbChromaticities;           // unspecified: taken as sRGB
     case 5: return Chromaticities{{kD65[0], kD65[1]}, {{0.64, 0.33}, {0.29, 0.60}, {0.15, 0.06}}};  // BT.470 B/G
     case 6:                                                                                       // BT.601
     case 7: return Chromaticities{{kD65[0], kD65[1]}, {{0.630, 0.340}, {0.310, 0.595}, {0.155, 0.070}}};

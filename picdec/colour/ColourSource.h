@@ -14,6 +14,8 @@ struct Chromaticities {
     double primaries[3][2];
 };
 
+constexpr Chromaticities kSrgbChromaticities{{0.3127, 0.3290}, {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}};
+
 struct ColourSource {
     IccProfile icc;  // the embedded profile, whole (IsWholeIccProfile), or empty
     // Where no profile is embedded, PNG's gAMA and cHRM: the exponent that

@@ -74,8 +74,7 @@ bool SameColours(cmsHPROFILE a, cmsHPROFILE b)
 // The profile PNG's gAMA and cHRM describe.
 Profile CalibratedProfile(const ColourSource& source)
 {
-    constexpr Chromaticities kSrgb{{0.3127, 0.3290}, {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}};
-    const Chromaticities& c = source.chromaticities ? *source.chromaticities : kSrgb;
+    const Chromaticities& c = source.chromaticities ? *source.chromaticities : kSrgbChromaticities;
     const cmsCIExyY white{c.white[0], c.white[1], 1};
     const cmsCIExyYTRIPLE primaries{{c.primaries[0][0], c.primaries[0][1], 1},
                                     {c.primaries[1][0], c.primaries[1][1], 1},

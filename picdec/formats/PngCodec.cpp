@@ -151,17 +151,17 @@ IccProfile EmbeddedProfile(png_structp png, png_infop info)
 // slightly different pure power curve.
 bool MeansSrgb(const ColourSource& colours)
 {
-    constexpr Chromaticities kSrgb{{0.3127, 0.3290}, {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}};
     constexpr double kClose = 0.01;
     if (colours.gamma != 0 && std::abs(colours.gamma - 1 / 2.2) > kClose / 2)
         return false;
     if (!colours.chromaticities)
         return true;
     const Chromaticities& c = *colours.chromaticities;
-    bool close = std::abs(c.white[0] - kSrgb.white[0]) < kClose && std::abs(c.white[1] - kSrgb.white[1]) < kClose;
+    const Chromaticities& srgb = kSrgbChromaticities;
+    bool close = std::abs(c.white[0] - srgb.white[0]) < kClose && std::abs(c.white[1] - srgb.white[1]) < kClose;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 2; ++j)
-            close = close && std::abs(c.primaries[i][j] - kSrgb.primaries[i][j]) < kClose;
+            close = close && std::abs(c.primaries[i][j] - srgb.primaries[i][j]) < kClose;
     return close;
 }
 
