@@ -6,12 +6,11 @@
 #include <fstream>
 #include <vector>
 
-#include <lcms2.h>
-
 #include "picdec/ConvertDepth.h"
 #include "picdec/MemoryBitmap.h"
 #include "tests/native/picdec/writers/EncodedPictures.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
+#include "tests/native/picdec/writers/IccProfiles.h"
 
 namespace picdec::bench {
 
@@ -117,27 +116,6 @@ const BenchFile& Jpeg24Megapixel420()
 
 namespace {
 
-std::vector<std::uint8_t> Saved(cmsHPROFILE profile)
-{
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    std::vector<std::uint8_t> bytes(size);
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    return bytes;
-}
-
-std::vector<std::uint8_t> AdobeRgbProfile()
-{
-    const cmsCIExyY white{0.3127, 0.3290, 1};
-    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1}, {0.21, 0.71, 1}, {0.15, 0.06, 1}};
-    cmsToneCurve* curve = cmsBuildGamma(nullptr, 563.0 / 256);
-    cmsToneCurve* curves[3] = {curve, curve, curve};
-    std::vector<std::uint8_t> bytes = Saved(cmsCreateRGBProfile(&white, &primaries, curves));
-    cmsFreeToneCurve(curve);
-    return bytes;
-}
-
 BenchFile Jpeg24MegapixelTagged(const char* name, std::vector<std::uint8_t> profile)
 {
     samples::JpegOptions options;
@@ -151,13 +129,13 @@ BenchFile Jpeg24MegapixelTagged(const char* name, std::vector<std::uint8_t> prof
 
 const BenchFile& Jpeg24MegapixelAdobeRgb()
 {
-    static const BenchFile file = Jpeg24MegapixelTagged("photo24mp-adobergb.jpg", AdobeRgbProfile());
+    static const BenchFile file = Jpeg24MegapixelTagged("photo24mp-adobergb.jpg", samples::AdobeRgbProfile());
     return file;
 }
 
 const BenchFile& Jpeg24MegapixelSrgbTagged()
 {
-    static const BenchFile file = Jpeg24MegapixelTagged("photo24mp-srgb.jpg", Saved(cmsCreate_sRGBProfile()));
+    static const BenchFile file = Jpeg24MegapixelTagged("photo24mp-srgb.jpg", samples::SrgbProfile());
     return file;
 }
 

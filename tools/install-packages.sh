@@ -5,7 +5,8 @@
 set -eu
 packages="g++ g++-multilib cmake ninja-build python3 mingw-w64 nasm dpkg-dev wine wine64 xvfb x11-utils imagemagick libgs-common
   fonts-liberation fonts-dejavu-core nsis libgtest-dev libjpeg62-turbo-dev libpng-dev libgif-dev libtiff-dev libwebp-dev
-  webp libheif-dev libheif-examples libavif-dev libavif-bin libjxl-dev liblcms2-dev libjxl-tools meson pkg-config $*"
+  webp libheif-dev libheif-examples libavif-dev libavif-bin libjxl-dev liblcms2-dev libjxl-tools meson pkg-config
+  argyll icc-profiles-free $*"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"

@@ -8,30 +8,19 @@
 #include <thread>
 #include <vector>
 
-#include <lcms2.h>
-
+#include "picdec/colour/LcmsHandles.h"
 #include "picdec/colour/MatrixShaper.h"
 
 namespace picdec {
 
 namespace {
 
-struct ProfileClose {
-    void operator()(void* profile) const { cmsCloseProfile(profile); }
-};
-using Profile = std::unique_ptr<void, ProfileClose>;
-
-struct TransformDelete {
-    void operator()(void* transform) const { cmsDeleteTransform(transform); }
-};
-using Transform = std::unique_ptr<void, TransformDelete>;
-
 // A profile of RGB colours from these bytes, or none.
-Profile RgbProfile(std::span<const std::uint8_t> bytes)
+LcmsProfile RgbProfile(std::span<const std::uint8_t> bytes)
 {
     if (!IsWholeIccProfile(bytes))
         return nullptr;
-    Profile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
+    LcmsProfile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
     return profile && cmsGetColorSpace(profile.get()) == cmsSigRgbData ? std::move(profile) : nullptr;
 }
 
@@ -72,7 +61,7 @@ bool SameColours(cmsHPROFILE a, cmsHPROFILE b)
 }
 
 // The profile PNG's gAMA and cHRM describe.
-Profile CalibratedProfile(const ColourSource& source)
+LcmsProfile CalibratedProfile(const ColourSource& source)
 {
     const Chromaticities& c = source.chromaticities ? *source.chromaticities : kSrgbChromaticities;
     const cmsCIExyY white{c.white[0], c.white[1], 1};
@@ -85,12 +74,12 @@ Profile CalibratedProfile(const ColourSource& source)
     if (!curve)
         return nullptr;
     cmsToneCurve* curves[3] = {curve, curve, curve};
-    Profile profile(cmsCreateRGBProfile(&white, &primaries, curves));
+    LcmsProfile profile(cmsCreateRGBProfile(&white, &primaries, curves));
     cmsFreeToneCurve(curve);
     return profile;
 }
 
-Profile SourceProfile(const ColourSource& source)
+LcmsProfile SourceProfile(const ColourSource& source)
 {
     return source.icc.empty() ? CalibratedProfile(source) : RgbProfile(source.icc);
 }
@@ -122,16 +111,16 @@ public:
 
 private:
     std::optional<MatrixShaper> shaper_;
-    Transform transform_;
+    LcmsTransform transform_;
 };
 
 // Nothing where the picture's colours are the display's already.
 std::unique_ptr<RowConverter> ConverterFor(const ColourSource& source, std::span<const std::uint8_t> display)
 {
-    const Profile from = SourceProfile(source);
+    const LcmsProfile from = SourceProfile(source);
     if (!from)
         return nullptr;
-    Profile to = RgbProfile(display);
+    LcmsProfile to = RgbProfile(display);
     if (!to)
         to.reset(cmsCreate_sRGBProfile());
     if (!to || SameColours(from.get(), to.get()))

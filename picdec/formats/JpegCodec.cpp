@@ -1,10 +1,12 @@
 #include "picdec/formats/JpegCodec.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "picdec/ClearRows.h"
 #include "picdec/Orientation.h"
+#include "picdec/colour/InkColours.h"
 #include "picdec/formats/ExifOrientation.h"
 #include "picdec/formats/JpegIccProfile.h"
 #include "picdec/formats/JpegSession.h"
@@ -51,20 +53,6 @@ void FillInfo(const jpeg_decompress_struct& jpeg, int orientation, PictureInfo& 
     info.palette = IsGrey(jpeg) ? GreyPalette(8) : Palette{};
 }
 
-// Adobe's programs write CMYK inverted and say so with their APP14 marker,
-// which nearly every CMYK JPEG carries; without it the inks are stored as
-// they are. Browsers read them by this rule too.
-void InkToBgr(const JSAMPLE* ink, JDIMENSION width, bool inverted, std::uint8_t* bgr)
-{
-    const unsigned flip = inverted ? 0 : 255;
-    for (JDIMENSION x = 0; x < width; ++x) {
-        const unsigned k = ink[x * 4 + 3] ^ flip;
-        bgr[x * 3] = static_cast<std::uint8_t>(((ink[x * 4 + 2] ^ flip) * k + 127) / 255);
-        bgr[x * 3 + 1] = static_cast<std::uint8_t>(((ink[x * 4 + 1] ^ flip) * k + 127) / 255);
-        bgr[x * 3 + 2] = static_cast<std::uint8_t>(((ink[x * 4] ^ flip) * k + 127) / 255);
-    }
-}
-
 Status ReadHeaderInto(JpegSession& session, int orientation, PictureInfo& info)
 {
     jpeg_decompress_struct& jpeg = session.Decompressor();
@@ -90,20 +78,50 @@ Status ReadRowsDirect(jpeg_decompress_struct& jpeg, const DibView& target)
     return Status::Ok;
 }
 
-Status ReadInkRows(jpeg_decompress_struct& jpeg, const DibView& target, JSAMPLE* ink)
+Status ReadInkRows(jpeg_decompress_struct& jpeg, const InkColours& colours, const DibView& target, JSAMPLE* ink)
 {
     while (jpeg.output_scanline < jpeg.output_height) {
         const JDIMENSION y = jpeg.output_scanline;
         JSAMPROW row = ink;
         if (jpeg_read_scanlines(&jpeg, &row, 1) == 0)
             return Status::TruncatedData;
-        InkToBgr(ink, jpeg.output_width, jpeg.saw_Adobe_marker != FALSE, target.Row(y));
+        colours.ConvertRow(ink, jpeg.output_width, target.Row(y));
     }
     return Status::Ok;
 }
 
+// Adobe's programs write CMYK inverted and say so with their APP14 marker,
+// which nearly every CMYK JPEG carries; without it the inks are stored as
+// they are. Browsers read them by this rule too.
+bool InvertedInks(const jpeg_decompress_struct& jpeg) { return jpeg.saw_Adobe_marker != FALSE; }
+
+struct InkHeader {
+    bool inks = false;
+    bool inverted = false;
+};
+
+InkHeader ReadInkHeader(JpegSession& session)
+{
+    jpeg_decompress_struct& jpeg = session.Decompressor();
+    if (setjmp(session.Errors().jump))
+        return {};
+    jpeg_read_header(&jpeg, TRUE);
+    return {IsInk(jpeg), InvertedInks(jpeg)};
+}
+
+// Made before the decode, as nothing in it may need a destructor: the
+// inks' colours, when the picture is of inks.
+std::optional<InkColours> InkColoursOf(Bytes file)
+{
+    JpegSession session(file);
+    const InkHeader header = ReadInkHeader(session);
+    if (!header.inks)
+        return std::nullopt;
+    return std::optional<InkColours>(std::in_place, JpegIccProfile(file), header.inverted);
+}
+
 // Decodes the picture as stored into a target of the stored shape.
-Status RunDecode(JpegSession& session, const DibView& target)
+Status RunDecode(JpegSession& session, const InkColours* inkColours, const DibView& target)
 {
     jpeg_decompress_struct& jpeg = session.Decompressor();
     if (setjmp(session.Errors().jump))
@@ -115,10 +133,12 @@ Status RunDecode(JpegSession& session, const DibView& target)
     jpeg_start_decompress(&jpeg);
     Status rows = Status::Ok;
     if (IsInk(jpeg)) {
+        if (!inkColours)
+            return Status::CorruptData;
         // Pool memory, freed with the session: nothing here may need a destructor.
         JSAMPARRAY ink = (*jpeg.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&jpeg), JPOOL_IMAGE,
                                                    jpeg.output_width * 4, 1);
-        rows = ReadInkRows(jpeg, target, ink[0]);
+        rows = ReadInkRows(jpeg, *inkColours, target, ink[0]);
     } else {
         rows = ReadRowsDirect(jpeg, target);
     }
@@ -134,7 +154,11 @@ Status ReadJpegInfo(Bytes file, PictureInfo& info)
 {
     JpegSession session(file);
     const Status status = ReadHeaderInto(session, JpegExifOrientation(file), info);
-    if (status == Status::Ok && session.Decompressor().num_components == 3)
+    if (status != Status::Ok)
+        return status;
+    if (IsInk(session.Decompressor()))
+        info.colour = InkPictureColours();
+    else
         info.colour.icc = JpegIccProfile(file);
     return status;
 }
@@ -143,9 +167,10 @@ Status DecodeJpeg(Bytes file, const PictureInfo& info, const DibView& target)
 {
     if (target.bitsPerPixel != info.nativeBitsPerPixel)
         return Status::CorruptData;
-    return DecodeUpright(JpegExifOrientation(file), target, [file](const DibView& stored) {
+    const std::optional<InkColours> inkColours = InkColoursOf(file);
+    return DecodeUpright(JpegExifOrientation(file), target, [file, &inkColours](const DibView& stored) {
         JpegSession session(file);
-        const Status status = RunDecode(session, stored);
+        const Status status = RunDecode(session, inkColours ? &*inkColours : nullptr, stored);
         if (status != Status::Ok)
             ClearRowsFrom(stored, session.Decompressor().output_scanline);
         return status;

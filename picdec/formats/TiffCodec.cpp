@@ -8,6 +8,7 @@
 
 #include "picdec/Orientation.h"
 #include "picdec/PixelRows.h"
+#include "picdec/colour/InkColours.h"
 #include "picdec/formats/TiffLayout.h"
 #include "picdec/formats/TiffPixels.h"
 #include "picdec/formats/TiffRgba.h"
@@ -125,8 +126,8 @@ Status DecodeRows(TiffFile& file, const TiffLayout& layout, const DibView& targe
             RgbToBgr(planes[0], target.width, target.Row(y));
         });
     if (layout.kind == TiffKind::Samples) {
-        const TiffPixelWriter writer(layout, target);
-        return file.ForEachRow(std::cref(writer));
+        TiffPixelWriter writer(layout, target, file.Profile());
+        return file.ForEachRow(std::ref(writer));
     }
     IndexRowWriter writer(layout, target);
     return file.ForEachRow(std::ref(writer));
@@ -144,6 +145,8 @@ Status ReadTiffInfo(Bytes file, PictureInfo& info)
     const std::uint16_t photometric = tiff.Tag16(TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
     if (photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_YCBCR)
         info.colour.icc = tiff.Profile();
+    else if (layout.kind == TiffKind::Samples && photometric == PHOTOMETRIC_SEPARATED)
+        info.colour = InkPictureColours();
     return Status::Ok;
 }
 

@@ -7,18 +7,13 @@
 
 namespace picdec {
 
-namespace {
-
-std::uint8_t Ink(std::uint8_t ink, std::uint8_t black)
-{
-    return static_cast<std::uint8_t>(((255 - ink) * (255 - black) + 127) / 255);
-}
-
-}  // namespace
-
-TiffPixelWriter::TiffPixelWriter(const TiffLayout& layout, const DibView& target)
+TiffPixelWriter::TiffPixelWriter(const TiffLayout& layout, const DibView& target, const IccProfile& profile)
     : layout_(layout), target_(target), samples_(layout.bitsPerSample, layout.sampleFormat)
 {
+    if (layout.photometric == PHOTOMETRIC_SEPARATED) {
+        inkColours_.emplace(profile, false);
+        inks_.resize(static_cast<std::size_t>(target.width) * 4);
+    }
 }
 
 TiffPixelWriter::Where TiffPixelWriter::Locate(const std::uint8_t* const* planes, std::uint32_t x, int sample) const
@@ -52,10 +47,6 @@ Colour TiffPixelWriter::ColourAt(const std::uint8_t* const* planes, std::uint32_
 {
     switch (layout_.photometric) {
     case PHOTOMETRIC_RGB: return Colour{Level(planes, x, 0), Level(planes, x, 1), Level(planes, x, 2)};
-    case PHOTOMETRIC_SEPARATED: {
-        const std::uint8_t black = Level(planes, x, 3);
-        return Colour{Ink(Level(planes, x, 0), black), Ink(Level(planes, x, 1), black), Ink(Level(planes, x, 2), black)};
-    }
     case PHOTOMETRIC_CIELAB: return LabAt(planes, x);
     default: {
         std::uint8_t grey = Level(planes, x, 0);
@@ -66,7 +57,25 @@ Colour TiffPixelWriter::ColourAt(const std::uint8_t* const* planes, std::uint32_
     }
 }
 
-void TiffPixelWriter::operator()(std::uint32_t y, const std::uint8_t* const* planes) const
+void TiffPixelWriter::WriteInks(const std::uint8_t* const* planes, std::uint8_t* row)
+{
+    for (std::uint32_t x = 0; x < target_.width; ++x)
+        for (int ink = 0; ink < 4; ++ink)
+            inks_[x * 4 + static_cast<std::size_t>(ink)] = Level(planes, x, ink);
+    inkColours_->ConvertRow(inks_.data(), target_.width, row);
+}
+
+void TiffPixelWriter::ComposeOnWhite(const std::uint8_t* const* planes, std::uint8_t* row) const
+{
+    const auto compose = layout_.associatedAlpha ? OnWhitePremultiplied : OnWhite;
+    for (std::uint32_t x = 0; x < target_.width; ++x, row += 3) {
+        const std::uint8_t alpha = Level(planes, x, layout_.alphaSample);
+        for (int channel = 0; channel < 3; ++channel)
+            row[channel] = compose(row[channel], alpha);
+    }
+}
+
+void TiffPixelWriter::operator()(std::uint32_t y, const std::uint8_t* const* planes)
 {
     std::uint8_t* row = target_.Row(y);
     if (target_.bitsPerPixel == 8) {
@@ -74,17 +83,18 @@ void TiffPixelWriter::operator()(std::uint32_t y, const std::uint8_t* const* pla
             row[x] = ColourAt(planes, x).red;
         return;
     }
-    for (std::uint32_t x = 0; x < target_.width; ++x, row += 3) {
-        Colour colour = ColourAt(planes, x);
-        if (layout_.hasAlpha) {
-            const std::uint8_t alpha = Level(planes, x, layout_.alphaSample);
-            const auto compose = layout_.associatedAlpha ? OnWhitePremultiplied : OnWhite;
-            colour = Colour{compose(colour.red, alpha), compose(colour.green, alpha), compose(colour.blue, alpha)};
+    if (inkColours_) {
+        WriteInks(planes, row);
+    } else {
+        for (std::uint32_t x = 0; x < target_.width; ++x) {
+            const Colour colour = ColourAt(planes, x);
+            row[x * 3] = colour.blue;
+            row[x * 3 + 1] = colour.green;
+            row[x * 3 + 2] = colour.red;
         }
-        row[0] = colour.blue;
-        row[1] = colour.green;
-        row[2] = colour.red;
     }
+    if (layout_.hasAlpha)
+        ComposeOnWhite(planes, row);
 }
 
 }  // namespace picdec

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "picdec/DibView.h"
+#include "picdec/colour/InkColours.h"
 #include "picdec/formats/TiffLayout.h"
 #include "picdec/formats/TiffSamples.h"
 
@@ -21,9 +24,10 @@ inline std::uint8_t OnWhitePremultiplied(std::uint8_t value, std::uint8_t alpha)
 
 class TiffPixelWriter {
 public:
-    TiffPixelWriter(const TiffLayout& layout, const DibView& target);
+    // profile: the page's, for CMYK inks (see InkColours.h).
+    TiffPixelWriter(const TiffLayout& layout, const DibView& target, const IccProfile& profile);
 
-    void operator()(std::uint32_t y, const std::uint8_t* const* planes) const;
+    void operator()(std::uint32_t y, const std::uint8_t* const* planes);
 
 private:
     struct Where {
@@ -34,10 +38,14 @@ private:
     std::uint8_t Level(const std::uint8_t* const* planes, std::uint32_t x, int sample) const;
     Colour ColourAt(const std::uint8_t* const* planes, std::uint32_t x) const;
     Colour LabAt(const std::uint8_t* const* planes, std::uint32_t x) const;
+    void WriteInks(const std::uint8_t* const* planes, std::uint8_t* row);
+    void ComposeOnWhite(const std::uint8_t* const* planes, std::uint8_t* row) const;
 
     const TiffLayout& layout_;
     const DibView& target_;
     TiffSamples samples_;
+    std::optional<InkColours> inkColours_;
+    std::vector<std::uint8_t> inks_;
 };
 
 }  // namespace picdec

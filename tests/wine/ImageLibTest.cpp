@@ -1,8 +1,6 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <lcms2.h>
-
 #include "PictureTestSupport.h"
 #include "ScratchTestSupport.h"
 #include "imagelib/ImageLib.h"
@@ -10,6 +8,7 @@
 #include "picdec/Status.h"
 #include "tests/native/picdec/writers/EncodedPictures.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
+#include "tests/native/picdec/writers/IccProfiles.h"
 
 using namespace picdec::samples;
 
@@ -198,23 +197,6 @@ TEST(ImageLibrary, AHostileHeifIsRefusedBeforeItsMemoryIsTaken)
 }
 
 namespace {
-
-// Adobe RGB (1998) as a profile, written by Little CMS.
-std::vector<std::uint8_t> AdobeRgbProfile()
-{
-    const cmsCIExyY white{0.3127, 0.3290, 1};
-    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1}, {0.21, 0.71, 1}, {0.15, 0.06, 1}};
-    cmsToneCurve* curve = cmsBuildGamma(nullptr, 563.0 / 256);
-    cmsToneCurve* curves[3] = {curve, curve, curve};
-    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    std::vector<std::uint8_t> bytes(size);
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    cmsFreeToneCurve(curve);
-    return bytes;
-}
 
 COLORREF ShownColour(const std::string& path)
 {

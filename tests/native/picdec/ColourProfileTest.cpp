@@ -11,6 +11,7 @@
 #include "DecodeHelpers.h"
 #include "picdec/colour/MatrixShaper.h"
 #include "picdec/formats/JpegIccProfile.h"
+#include "tests/native/picdec/writers/IccProfiles.h"
 
 namespace picdec::samples {
 namespace {
@@ -30,29 +31,7 @@ constexpr double kWhite[2] = {0.3127, 0.3290};
 
 IccProfile ProfileOf(const RgbSpace& space, int tabulatedPoints = 0)
 {
-    const cmsCIExyY white{kWhite[0], kWhite[1], 1};
-    const cmsCIExyYTRIPLE primaries{{space.primaries[0][0], space.primaries[0][1], 1},
-                                    {space.primaries[1][0], space.primaries[1][1], 1},
-                                    {space.primaries[2][0], space.primaries[2][1], 1}};
-    const cmsFloat64Number srgbCurve[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
-    cmsToneCurve* curve = space.gamma > 0 ? cmsBuildGamma(nullptr, space.gamma)
-                                          : cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
-    if (tabulatedPoints > 0) {  // as many cameras' profiles hold their curves
-        std::vector<cmsUInt16Number> table;
-        for (int i = 0; i < tabulatedPoints; ++i)
-            table.push_back(cmsEvalToneCurve16(curve, static_cast<cmsUInt16Number>(i * 65535 / (tabulatedPoints - 1))));
-        cmsFreeToneCurve(curve);
-        curve = cmsBuildTabulatedToneCurve16(nullptr, static_cast<cmsUInt32Number>(table.size()), table.data());
-    }
-    cmsToneCurve* curves[3] = {curve, curve, curve};
-    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    IccProfile bytes(size);
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    cmsFreeToneCurve(curve);
-    return bytes;
+    return RgbSpaceProfile(space.primaries, space.gamma, tabulatedPoints);
 }
 
 // Linear RGB to XYZ: the primaries scaled so that (1, 1, 1) is white.
@@ -299,22 +278,11 @@ TEST(ColourProfiles, ADamagedProfileShowsThePictureAsSrgb)
     }
 }
 
-IccProfile LittleCmsSrgb()
-{
-    cmsHPROFILE profile = cmsCreate_sRGBProfile();
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    IccProfile bytes(size);
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    return bytes;
-}
-
 // Three makes of sRGB profile: the pixels are the untagged picture's, exactly.
 TEST(ColourProfiles, AnSrgbPictureShowsItsPixelsUnchanged)
 {
     const RgbPicture picture = WideColours();
-    for (const IccProfile& srgb : {LittleCmsSrgb(), ProfileOf(kSrgb), ProfileOf(kSrgb, 1024)})
+    for (const IccProfile& srgb : {SrgbProfile(), ProfileOf(kSrgb), ProfileOf(kSrgb, 1024)})
         for (const Writer write : {Writer{Jpeg}, Writer{Png}}) {
             const Decoded untagged = DecodeFile(write(picture, {}));
             const Decoded tagged = DecodeFile(write(picture, srgb));

@@ -53,14 +53,8 @@ TEST(TiffDecoder, ReadsRgbOfEveryCompressionAndComposesAlphaOnWhite)
     }
 }
 
-TEST(TiffDecoder, ConvertsCmykAndJpegCompressedYCbCrToRgb)
+TEST(TiffDecoder, ConvertsJpegCompressedYCbCrToRgb)
 {
-    const TiffPlan cmyk{.width = 3, .height = 2, .samplesPerPixel = 4, .photometric = PHOTOMETRIC_SEPARATED,
-                        .rows = {{255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0},  // cyan, magenta, yellow
-                                 {0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 0, 0}}};  // no ink, black, cyan and magenta
-    const RgbPicture inks{3, 2, {{0, 255, 255}, {255, 0, 255}, {255, 255, 0}, {255, 255, 255}, {0, 0, 0}, {0, 0, 255}}};
-    ExpectDecodes(TiffFile(cmyk), 24, inks);
-
     const RgbPicture picture = GradientPicture(kWidth, kHeight);
     TiffPlan ycbcr = RgbTiff(picture, COMPRESSION_JPEG);
     ycbcr.photometric = PHOTOMETRIC_YCBCR;
