@@ -139,6 +139,17 @@ const BenchFile& Jpeg24MegapixelSrgbTagged()
     return file;
 }
 
+const BenchFile& Jpeg24MegapixelCmyk()
+{
+    static const BenchFile file = [] {
+        samples::JpegOptions options;
+        options.quality = 90;
+        options.cmyk = true;
+        return Save("photo24mp-cmyk.jpg", samples::JpegFile(Photo(6000, 4000), options));
+    }();
+    return file;
+}
+
 const BenchFile& Png12Megapixel()
 {
     static const BenchFile file = [] {

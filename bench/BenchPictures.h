@@ -21,6 +21,8 @@ const BenchFile& Jpeg24Megapixel420();
 // The same photo with an embedded Adobe RGB profile, and with an sRGB one.
 const BenchFile& Jpeg24MegapixelAdobeRgb();
 const BenchFile& Jpeg24MegapixelSrgbTagged();
+// The photo in CMYK inks, without a profile of its own.
+const BenchFile& Jpeg24MegapixelCmyk();
 const BenchFile& Png12Megapixel();
 const BenchFile& Gif12Megapixel();
 const BenchFile& Pcx12Megapixel();

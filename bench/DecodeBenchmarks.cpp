@@ -144,6 +144,7 @@ void BM_Jxl12MP_PlainLibjxl(benchmark::State& state)
 void BM_Jpeg24MP_Untagged(benchmark::State& state) { DecodeOurs(state, Jpeg24Megapixel420()); }
 void BM_Jpeg24MP_AdobeRgb(benchmark::State& state) { DecodeOurs(state, Jpeg24MegapixelAdobeRgb()); }
 void BM_Jpeg24MP_SrgbTagged(benchmark::State& state) { DecodeOurs(state, Jpeg24MegapixelSrgbTagged()); }
+void BM_Jpeg24MP_Cmyk(benchmark::State& state) { DecodeOurs(state, Jpeg24MegapixelCmyk()); }
 
 void BM_Pcx12MP_Ours(benchmark::State& state) { DecodeOursFromFile(state, Pcx12Megapixel()); }
 void BM_Pcx12MP_ImageMagick(benchmark::State& state) { ImageMagickReads(state, Pcx12Megapixel()); }
@@ -155,6 +156,7 @@ BENCHMARK(BM_Jpeg24MP_PlainLibjpeg)->Unit(benchmark::kMillisecond)->MinTime(2.0)
 BENCHMARK(BM_Jpeg24MP_Untagged)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Jpeg24MP_AdobeRgb)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Jpeg24MP_SrgbTagged)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_Jpeg24MP_Cmyk)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_Png12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Png12MP_PlainLibpng)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_Gif12MP_Ours)->Unit(benchmark::kMillisecond)->MinTime(2.0);

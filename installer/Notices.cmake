@@ -6,12 +6,13 @@
 #                            from the source packages the decoders were built from
 #   licence-page.txt         both, for the setup's licence page
 #
-#   cmake -DSOURCES=DIR -DJXL_SOURCES=DIR -DHEIF_SOURCES=DIR -DHEIF_BUILT=FILE -DHEIF_PATCHES=DIR
+#   cmake -DSOURCES=DIR -DJXL_SOURCES=DIR -DHEIF_SOURCES=DIR -DHEIF_BUILT=FILE -DHEIF_PATCHES=DIR -DCMYK_PROFILE=DIR
 #         -DLICENSE=FILE -DRUNTIME_COPYRIGHT=FILE -DOUTPUT_DIR=DIR -P Notices.cmake
 #
 # SOURCES, JXL_SOURCES and HEIF_SOURCES hold the unpacked source packages of
 # the static libraries, of the JPEG XL decoder and of the HEIF DLLs; HEIF_BUILT names the source packages the
-# DLLs were built from, HEIF_PATCHES the changes made to them;
+# DLLs were built from, HEIF_PATCHES the changes made to them; CMYK_PROFILE
+# the built-in CMYK profile's folder (tools/make-cmyk-profile.sh);
 # RUNTIME_COPYRIGHT is Debian's copyright file of the mingw-w64 run-time,
 # whose thread library is linked in statically.
 
@@ -107,6 +108,12 @@ add_notice("Brotli" "${brotli}")
 
 read_text("${JXL_SOURCES}/lcms2/COPYING" lcms2)
 add_notice("Little CMS (lcms2)" "${lcms2}")
+
+read_debian_licence("${CMYK_PROFILE}/copyright" "Zlib" fogra)
+add_notice("The CMYK profile for offset print on coated paper (FOGRA39)"
+  "PICDEC32.DLL holds a CMYK profile for CMYK pictures that carry none. It is made by Argyll CMS's colprof \
+from FOGRA39L.ti3, Fogra's characterisation data of offset printing on coated paper (ISO 12647-2), \
+as Debian's package icc-profiles-free ships it.\n\nCopyright Kai-Uwe Behrmann <www.behrmann.name>\n\n${fogra}")
 
 # The Copyright field of a Debian copyright file's first paragraph for "Files: *".
 function(read_debian_copyright path result)

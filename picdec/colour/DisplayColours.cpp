@@ -1,15 +1,12 @@
 #include "picdec/colour/DisplayColours.h"
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 #include "picdec/colour/LcmsHandles.h"
 #include "picdec/colour/MatrixShaper.h"
+#include "picdec/colour/RowBands.h"
 
 namespace picdec {
 
@@ -129,7 +126,6 @@ std::unique_ptr<RowConverter> ConverterFor(const ColourSource& source, std::span
     return converter->Works() ? std::move(converter) : nullptr;
 }
 
-// Rows in bands of at least this many, so small pictures stay on one core.
 constexpr std::uint32_t kRowsPerBand = 64;
 
 }  // namespace
@@ -137,25 +133,13 @@ constexpr std::uint32_t kRowsPerBand = 64;
 void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
                              std::span<const std::uint8_t> display)
 {
-    if (source.SaysNothing() || bitmap.bitsPerPixel != 24 || bitmap.height == 0)
+    if (source.SaysNothing() || bitmap.bitsPerPixel != 24)
         return;
     const std::unique_ptr<RowConverter> converter = ConverterFor(source, display);
     if (!converter)
         return;
-    const std::uint32_t cores = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-    const std::uint32_t bands = std::clamp(bitmap.height / kRowsPerBand, 1u, cores);
-    const std::uint32_t rowsPerBand = (bitmap.height + bands - 1) / bands;
-    auto convert = [&](std::uint32_t first, std::uint32_t count) { converter->ConvertRows(bitmap, first, count); };
-    std::vector<std::jthread> helpers;
-    for (std::uint32_t first = rowsPerBand; first < bitmap.height; first += rowsPerBand) {
-        const std::uint32_t count = std::min(rowsPerBand, bitmap.height - first);
-        try {
-            helpers.emplace_back(convert, first, count);
-        } catch (const std::system_error&) {  // no thread to be had: this one does it
-            convert(first, count);
-        }
-    }
-    convert(0, std::min(rowsPerBand, bitmap.height));
+    InRowBands(bitmap.height, kRowsPerBand,
+               [&](std::uint32_t first, std::uint32_t count) { converter->ConvertRows(bitmap, first, count); });
 }
 
 }  // namespace picdec

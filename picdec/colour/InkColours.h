@@ -4,6 +4,7 @@
 // carries none, or one Little CMS cannot read, or one not of CMYK inks.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "picdec/colour/ColourSource.h"
@@ -20,7 +21,7 @@ public:
     void ConvertRow(const std::uint8_t* inks, std::uint32_t width, std::uint8_t* bgr) const;
 
 private:
-    LcmsTransform transform_;
+    std::shared_ptr<void> transform_;  // a Little CMS transform
     bool inverted_;
 };
 

@@ -7,6 +7,7 @@
 #include "picdec/ClearRows.h"
 #include "picdec/Orientation.h"
 #include "picdec/colour/InkColours.h"
+#include "picdec/colour/RowBands.h"
 #include "picdec/formats/ExifOrientation.h"
 #include "picdec/formats/JpegIccProfile.h"
 #include "picdec/formats/JpegSession.h"
@@ -78,14 +79,32 @@ Status ReadRowsDirect(jpeg_decompress_struct& jpeg, const DibView& target)
     return Status::Ok;
 }
 
-Status ReadInkRows(jpeg_decompress_struct& jpeg, const InkColours& colours, const DibView& target, JSAMPLE* ink)
+// Rows of inks are read in bands, each turned into colours on every core.
+constexpr JDIMENSION kInkBandRows = 64;
+
+void ShowInkBand(const InkColours& colours, JSAMPARRAY inks, JDIMENSION first, JDIMENSION rows, const DibView& target)
+{
+    InRowBands(rows, 16, [&](std::uint32_t from, std::uint32_t count) {
+        for (std::uint32_t i = from; i < from + count; ++i)
+            colours.ConvertRow(inks[i], target.width, target.Row(first + i));
+    });
+}
+
+Status ReadInkRows(jpeg_decompress_struct& jpeg, const InkColours& colours, const DibView& target, JSAMPARRAY inks)
 {
     while (jpeg.output_scanline < jpeg.output_height) {
-        const JDIMENSION y = jpeg.output_scanline;
-        JSAMPROW row = ink;
-        if (jpeg_read_scanlines(&jpeg, &row, 1) == 0)
+        const JDIMENSION first = jpeg.output_scanline;
+        const JDIMENSION wanted = std::min(kInkBandRows, jpeg.output_height - first);
+        JDIMENSION read = 0;
+        while (read < wanted) {
+            const JDIMENSION got = jpeg_read_scanlines(&jpeg, inks + read, wanted - read);
+            if (got == 0)
+                break;
+            read += got;
+        }
+        ShowInkBand(colours, inks, first, read, target);
+        if (read < wanted)
             return Status::TruncatedData;
-        colours.ConvertRow(ink, jpeg.output_width, target.Row(y));
     }
     return Status::Ok;
 }
@@ -136,9 +155,9 @@ Status RunDecode(JpegSession& session, const InkColours* inkColours, const DibVi
         if (!inkColours)
             return Status::CorruptData;
         // Pool memory, freed with the session: nothing here may need a destructor.
-        JSAMPARRAY ink = (*jpeg.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&jpeg), JPOOL_IMAGE,
-                                                   jpeg.output_width * 4, 1);
-        rows = ReadInkRows(jpeg, *inkColours, target, ink[0]);
+        JSAMPARRAY inks = (*jpeg.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&jpeg), JPOOL_IMAGE,
+                                                    jpeg.output_width * 4, kInkBandRows);
+        rows = ReadInkRows(jpeg, *inkColours, target, inks);
     } else {
         rows = ReadRowsDirect(jpeg, target);
     }

@@ -2,12 +2,15 @@
 # Writes the HEIF, AVIF, JPEG XL and WebP pictures the Wine tests show, each made by
 # Debian's own encoder, and beside each the picture its reference decoder
 # makes of it (NAME.png):
-#   tests/wine/make-format-samples.sh OUTDIR
 # Variants: lossy, lossless, alpha, 10 and 12 bits, turned and mirrored, a grid.
 # And pictures in Adobe RGB (JPEG, PNG, TIFF, WebP, AVIF), each beside
-# ImageMagick's conversion of it to sRGB (Little CMS, through its own code).
+# ImageMagick's conversion of it to sRGB (Little CMS, through its own code);
+# and CMYK ones (JPEG and TIFF, with a CMYK profile of their own and without
+# one, which ImageMagick converts through the library's built-in profile).
+#   tests/wine/make-format-samples.sh OUTDIR BUILT-IN-CMYK-PROFILE
 set -euo pipefail
 out=$1
+builtin_cmyk=$2
 rm -rf "$out.tmp"
 mkdir -p "$out.tmp"
 cd "$out.tmp"
@@ -51,6 +54,11 @@ convert adobe-rgb.png -quality 100 adobe-rgb.jpg
 convert adobe-rgb.png adobe-rgb.tif
 cwebp -quiet -lossless -metadata icc adobe-rgb.png -o adobe-rgb.webp
 avif -l --icc "$icc/a98.icc" photo.png adobe-rgb.avif
+# Inks by Ghostscript's CMYK profile (embedded), and the same inks without it.
+convert photo.png -profile "$icc/srgb.icc" -profile "$icc/default_cmyk.icc" -quality 100 cmyk-profile.jpg
+convert cmyk-profile.jpg cmyk-profile.tif
+convert cmyk-profile.jpg +profile icc -quality 100 cmyk-none.jpg
+convert cmyk-profile.tif +profile icc cmyk-none.tif
 
 for f in *.heic; do heif-convert "$f" "$f.png" >/dev/null; done
 for f in avif-lossy avif-lossless avif-alpha avif-10bit avif-12bit avif-grid; do
@@ -69,6 +77,10 @@ for f in adobe-rgb.jpg adobe-rgb.tif; do convert "$f" -profile "$icc/srgb.icc" "
 convert adobe-rgb.png -profile "$icc/srgb.icc" adobe-rgb.png.png
 cp adobe-rgb.png.png adobe-rgb.webp.png  # both lossless: the same samples
 cp adobe-rgb.png.png adobe-rgb.avif.png
+for f in cmyk-profile.jpg cmyk-profile.tif; do convert "$f" -intent Relative -profile "$icc/srgb.icc" "$f.png"; done
+for f in cmyk-none.jpg cmyk-none.tif; do
+    convert "$f" -profile "$builtin_cmyk" -intent Relative -profile "$icc/srgb.icc" "$f.png"
+done
 rm -f photo.png alpha.png deep.png wide.png grey.png stored.png
 
 cd ..
