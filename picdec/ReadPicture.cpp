@@ -72,6 +72,7 @@ Status Read(Bytes file, const ReadRequest& request, BitmapSink& sink)
     const Status fits = CheckBitmapShape(info.width, info.height, info.nativeBitsPerPixel, request.limits);
     if (fits != Status::Ok)
         return fits;
+    ConvertPaletteToDisplayColours(info.palette, info.colour, request.displayProfile);
     const Codec& codec = *CodecFor(info.format);
     if (DecodesDirectly(info, request.resolution, outputBits))
         return DecodeDirect(file, codec, info, request, sink);

@@ -1,8 +1,10 @@
 #include "picdec/colour/DisplayColours.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "picdec/colour/LcmsHandles.h"
 #include "picdec/colour/MatrixShaper.h"
@@ -12,14 +14,24 @@ namespace picdec {
 
 namespace {
 
-// A profile of RGB colours from these bytes, or none.
-LcmsProfile RgbProfile(std::span<const std::uint8_t> bytes)
+// A profile of RGB colours from these bytes, or none; of grey levels too
+// when greyToo.
+LcmsProfile ReadProfile(std::span<const std::uint8_t> bytes, bool greyToo = false)
 {
     if (!IsWholeIccProfile(bytes))
         return nullptr;
     LcmsProfile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
-    return profile && cmsGetColorSpace(profile.get()) == cmsSigRgbData ? std::move(profile) : nullptr;
+    if (!profile)
+        return nullptr;
+    const cmsColorSpaceSignature space = cmsGetColorSpace(profile.get());
+    return space == cmsSigRgbData || (greyToo && space == cmsSigGrayData) ? std::move(profile) : nullptr;
 }
+
+bool IsGreyProfile(cmsHPROFILE profile) { return cmsGetColorSpace(profile) == cmsSigGrayData; }
+
+// Grey levels read from the first byte of each blue-green-red pixel, whose
+// three bytes are the same.
+constexpr cmsUInt32Number kGreyInBgr = COLORSPACE_SH(PT_GRAY) | CHANNELS_SH(1) | BYTES_SH(1) | EXTRA_SH(2);
 
 bool SameColourants(cmsHPROFILE a, cmsHPROFILE b)
 {
@@ -76,19 +88,22 @@ LcmsProfile CalibratedProfile(const ColourSource& source)
     return profile;
 }
 
-LcmsProfile SourceProfile(const ColourSource& source)
+LcmsProfile SourceProfile(const ColourSource& source, bool greyToo)
 {
-    return source.icc.empty() ? CalibratedProfile(source) : RgbProfile(source.icc);
+    return source.icc.empty() ? CalibratedProfile(source) : ReadProfile(source.icc, greyToo);
 }
 
 // Converts rows of a bitmap: by tables where both profiles are matrix-shaper
 // ones, else through a Little CMS transform.
 class RowConverter {
 public:
-    RowConverter(cmsHPROFILE from, cmsHPROFILE to) : shaper_(MatrixShaper::Between(from, to))
+    // few: a palette's colours, which are worth Little CMS's precision
+    // rather than its speed.
+    RowConverter(cmsHPROFILE from, cmsHPROFILE to, bool few) : shaper_(MatrixShaper::Between(from, to))
     {
         if (!shaper_)
-            transform_.reset(cmsCreateTransform(from, TYPE_BGR_8, to, TYPE_BGR_8, INTENT_PERCEPTUAL, 0));
+            transform_.reset(cmsCreateTransform(from, IsGreyProfile(from) ? kGreyInBgr : TYPE_BGR_8, to, TYPE_BGR_8,
+                                                INTENT_PERCEPTUAL, few ? cmsFLAGS_NOOPTIMIZE : 0));
     }
 
     bool Works() const { return shaper_ || transform_; }
@@ -111,18 +126,20 @@ private:
     LcmsTransform transform_;
 };
 
-// Nothing where the picture's colours are the display's already.
-std::unique_ptr<RowConverter> ConverterFor(const ColourSource& source, std::span<const std::uint8_t> display)
+// Nothing where the picture's colours are the display's already. Only a
+// palette of grey levels goes by a profile of grey levels.
+std::unique_ptr<RowConverter> ConverterFor(const ColourSource& source, std::span<const std::uint8_t> display,
+                                           bool palette, bool greyPalette)
 {
-    const LcmsProfile from = SourceProfile(source);
+    const LcmsProfile from = SourceProfile(source, greyPalette);
     if (!from)
         return nullptr;
-    LcmsProfile to = RgbProfile(display);
+    LcmsProfile to = ReadProfile(display);
     if (!to)
         to.reset(cmsCreate_sRGBProfile());
     if (!to || SameColours(from.get(), to.get()))
         return nullptr;
-    auto converter = std::make_unique<RowConverter>(from.get(), to.get());
+    auto converter = std::make_unique<RowConverter>(from.get(), to.get(), palette);
     return converter->Works() ? std::move(converter) : nullptr;
 }
 
@@ -135,11 +152,32 @@ void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
 {
     if (source.SaysNothing() || bitmap.bitsPerPixel != 24)
         return;
-    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display);
+    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display, false, false);
     if (!converter)
         return;
     InRowBands(bitmap.height, kRowsPerBand,
                [&](std::uint32_t first, std::uint32_t count) { converter->ConvertRows(bitmap, first, count); });
+}
+
+void ConvertPaletteToDisplayColours(Palette& palette, const ColourSource& source, std::span<const std::uint8_t> display)
+{
+    if (source.SaysNothing() || palette.empty())
+        return;
+    const bool grey = std::ranges::all_of(palette, [](Colour c) { return c.red == c.green && c.green == c.blue; });
+    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display, true, grey);
+    if (!converter)
+        return;
+    DibView row{nullptr, static_cast<std::uint32_t>(palette.size()), 1, 24};
+    std::vector<std::uint8_t> bgr(row.Stride());
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        bgr[i * 3] = palette[i].blue;
+        bgr[i * 3 + 1] = palette[i].green;
+        bgr[i * 3 + 2] = palette[i].red;
+    }
+    row.bits = bgr.data();
+    converter->ConvertRows(row, 0, 1);
+    for (std::size_t i = 0; i < palette.size(); ++i)
+        palette[i] = Colour{bgr[i * 3 + 2], bgr[i * 3 + 1], bgr[i * 3]};
 }
 
 }  // namespace picdec

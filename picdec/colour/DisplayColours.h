@@ -6,6 +6,7 @@
 #include <span>
 
 #include "picdec/DibView.h"
+#include "picdec/Palette.h"
 #include "picdec/colour/ColourSource.h"
 
 namespace picdec {
@@ -17,5 +18,9 @@ namespace picdec {
 // of RGB colours, is left as it is.
 void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
                              std::span<const std::uint8_t> display);
+
+// The same for the palette of a picture of indices or grey levels, whose
+// profile may be one of grey levels too.
+void ConvertPaletteToDisplayColours(Palette& palette, const ColourSource& source, std::span<const std::uint8_t> display);
 
 }  // namespace picdec

@@ -165,13 +165,11 @@ bool MeansSrgb(const ColourSource& colours)
     return close;
 }
 
-// A colour picture's embedded profile; else, unless its sRGB chunk says
-// sRGB, its gAMA and cHRM.
+// A picture's embedded profile; else, unless its sRGB chunk says sRGB, its
+// gAMA and cHRM.
 ColourSource ColoursOf(png_structp png, png_infop info)
 {
     ColourSource colours;
-    if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0)
-        return colours;
     colours.icc = EmbeddedProfile(png, info);
     int intent = 0;
     if (!colours.icc.empty() || png_get_sRGB(png, info, &intent) != 0)

@@ -143,7 +143,8 @@ Status ReadTiffInfo(Bytes file, PictureInfo& info)
         return status;
     FillInfo(tiff, layout, info);
     const std::uint16_t photometric = tiff.Tag16(TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
-    if (photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_YCBCR)
+    if (photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_YCBCR || photometric == PHOTOMETRIC_PALETTE ||
+        photometric == PHOTOMETRIC_MINISBLACK)
         info.colour.icc = tiff.Profile();
     else if (layout.kind == TiffKind::Samples && photometric == PHOTOMETRIC_SEPARATED)
         info.colour = InkPictureColours();

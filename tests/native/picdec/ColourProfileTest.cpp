@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <ranges>
 #include <tuple>
 
 #include "DecodeHelpers.h"
@@ -229,6 +230,46 @@ TEST(ColourProfiles, APngsGammaAndChromaticitiesShowWhereItHasNoProfile)
         EXPECT_LE(LargestDifference(decoded.bitmap, c.space ? InSrgb(picture, *c.space) : picture), c.space ? 2 : 0);
     }
     EXPECT_EQ(LargestDifference(plain.bitmap, picture), 0);
+}
+
+// A paletted picture's palette, and a grey one's levels, show as the
+// picture's profile or gAMA says.
+TEST(ColourProfiles, PalettesAndGreyLevelsShowAsTheirProfileSays)
+{
+    constexpr RgbSpace kLinearSrgb{"linear sRGB", {{0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}}, 1.0};
+    const RgbPicture wide = WideColours();
+    const RgbPicture colours{16, 1, {wide.pixels.begin() + 400, wide.pixels.begin() + 416}};
+    const PngPlan paletted{.width = 24, .height = 8, .colourType = 3, .rows = PatternRows(24, 8, 8, 16),
+                           .palette = colours.pixels, .iccProfile = ProfileOf(kAdobeRgb)};
+    const Decoded decoded = DecodeFile(PngFile(paletted));
+    ASSERT_EQ(decoded.status, Status::Ok);
+    EXPECT_EQ(decoded.bitmap.View().bitsPerPixel, 8);
+    EXPECT_LE(LargestDifference(decoded.bitmap, IndexedPicture(24, 8, InSrgb(colours, kAdobeRgb).pixels)), 2);
+
+    // Linear grey levels, by a grey profile and by gAMA 1.0, in a PNG and in a JPEG.
+    const RgbPicture ramp = Painted(256, 2, [](std::uint32_t x, std::uint32_t) {
+        return Colour{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(x)};
+    });
+    Row levels(256);
+    std::ranges::copy(std::views::iota(0, 256), levels.begin());
+    const PngPlan grey{.width = 256, .height = 2, .colourType = 0, .rows = {levels, levels}};
+    PngPlan greyByProfile = grey, greyByGamma = grey;
+    greyByProfile.iccProfile = GreyProfile(1.0);
+    greyByGamma.gamma = 1.0;
+    const File jpeg = JpegFile(ramp, {.quality = 100, .grey = true});
+    const File jpegByProfile = JpegFile(ramp, {.quality = 100, .grey = true, .iccProfile = GreyProfile(1.0)});
+    const struct { const char* name; File file; RgbPicture stored; } cases[] = {
+        {"PNG, grey profile", PngFile(greyByProfile), ramp},
+        {"PNG, gAMA 1.0", PngFile(greyByGamma), ramp},
+        {"JPEG, grey profile", jpegByProfile, Shown(DecodeFile(jpeg).bitmap)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Decoded shown = DecodeFile(c.file);
+        ASSERT_EQ(shown.status, Status::Ok);
+        EXPECT_EQ(shown.bitmap.View().bitsPerPixel, 8);
+        EXPECT_LE(LargestDifference(shown.bitmap, InSrgb(c.stored, kLinearSrgb)), 1);
+    }
 }
 
 #if LUMO_HEIF_WRITER

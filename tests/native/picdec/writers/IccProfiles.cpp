@@ -61,6 +61,14 @@ ProfileBytes AdobeRgbProfile()
 
 ProfileBytes SrgbProfile() { return Saved(cmsCreate_sRGBProfile()); }
 
+ProfileBytes GreyProfile(double gamma)
+{
+    cmsToneCurve* curve = cmsBuildGamma(nullptr, gamma);
+    ProfileBytes bytes = Saved(cmsCreateGrayProfile(cmsD50_xyY(), curve));
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
 ProfileBytes PlainInksProfile()
 {
     cmsHPROFILE srgb = cmsCreate_sRGBProfile();

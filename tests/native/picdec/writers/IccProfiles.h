@@ -14,6 +14,8 @@ using ProfileBytes = std::vector<std::uint8_t>;
 ProfileBytes RgbSpaceProfile(const double (&primaries)[3][2], double gamma, int tabulatedPoints = 0);
 ProfileBytes AdobeRgbProfile();
 ProfileBytes SrgbProfile();
+// Grey levels of D50 white by a pure power curve.
+ProfileBytes GreyProfile(double gamma);
 
 // CMYK inks that subtract plainly from sRGB white: red is
 // (1 - cyan)(1 - black), green and blue the same with magenta and yellow.
