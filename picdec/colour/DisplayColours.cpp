@@ -1,6 +1,5 @@
 #include "picdec/colour/DisplayColours.h"
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -16,7 +15,7 @@ namespace {
 
 // A profile of RGB colours from these bytes, or none; of grey levels too
 // when greyToo.
-LcmsProfile ReadProfile(std::span<const std::uint8_t> bytes, bool greyToo = false)
+LcmsProfile ReadProfile(std::span<const std::uint8_t> bytes, bool greyToo)
 {
     if (!IsWholeIccProfile(bytes))
         return nullptr;
@@ -27,11 +26,7 @@ LcmsProfile ReadProfile(std::span<const std::uint8_t> bytes, bool greyToo = fals
     return space == cmsSigRgbData || (greyToo && space == cmsSigGrayData) ? std::move(profile) : nullptr;
 }
 
-bool IsGreyProfile(cmsHPROFILE profile) { return cmsGetColorSpace(profile) == cmsSigGrayData; }
 
-// Grey levels read from the first byte of each blue-green-red pixel, whose
-// three bytes are the same.
-constexpr cmsUInt32Number kGreyInBgr = COLORSPACE_SH(PT_GRAY) | CHANNELS_SH(1) | BYTES_SH(1) | EXTRA_SH(2);
 
 bool SameColourants(cmsHPROFILE a, cmsHPROFILE b)
 {
@@ -69,28 +64,44 @@ bool SameColours(cmsHPROFILE a, cmsHPROFILE b)
     return cmsIsMatrixShaper(a) && cmsIsMatrixShaper(b) && SameColourants(a, b) && SameCurves(a, b);
 }
 
-// The profile PNG's gAMA and cHRM describe.
-LcmsProfile CalibratedProfile(const ColourSource& source)
+LcmsProfile RgbProfileOf(const Chromaticities& c, cmsToneCurve* curve)
 {
-    const Chromaticities& c = source.chromaticities ? *source.chromaticities : kSrgbChromaticities;
     const cmsCIExyY white{c.white[0], c.white[1], 1};
     const cmsCIExyYTRIPLE primaries{{c.primaries[0][0], c.primaries[0][1], 1},
                                     {c.primaries[1][0], c.primaries[1][1], 1},
                                     {c.primaries[2][0], c.primaries[2][1], 1}};
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    return LcmsProfile(cmsCreateRGBProfile(&white, &primaries, curves));
+}
+
+// The profile PNG's gAMA and cHRM describe.
+LcmsProfile CalibratedProfile(const ColourSource& source)
+{
     const cmsFloat64Number srgbCurve[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
     cmsToneCurve* curve = source.gamma > 0 ? cmsBuildGamma(nullptr, 1 / source.gamma)
                                            : cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
     if (!curve)
         return nullptr;
-    cmsToneCurve* curves[3] = {curve, curve, curve};
-    LcmsProfile profile(cmsCreateRGBProfile(&white, &primaries, curves));
+    LcmsProfile profile = RgbProfileOf(source.chromaticities ? *source.chromaticities : kSrgbChromaticities, curve);
     cmsFreeToneCurve(curve);
     return profile;
 }
 
-LcmsProfile SourceProfile(const ColourSource& source, bool greyToo)
+// A profile of grey levels becomes its curve for each of red, green and blue,
+// of sRGB's primaries: the same for grey pixels, and sound for a picture of
+// colours that carries one.
+LcmsProfile EmbeddedProfile(const IccProfile& icc)
 {
-    return source.icc.empty() ? CalibratedProfile(source) : ReadProfile(source.icc, greyToo);
+    LcmsProfile profile = ReadProfile(icc, true);
+    if (!profile || cmsGetColorSpace(profile.get()) != cmsSigGrayData)
+        return profile;
+    auto* curve = static_cast<cmsToneCurve*>(cmsReadTag(profile.get(), cmsSigGrayTRCTag));
+    return curve ? RgbProfileOf(kSrgbChromaticities, curve) : nullptr;
+}
+
+LcmsProfile SourceProfile(const ColourSource& source)
+{
+    return source.icc.empty() ? CalibratedProfile(source) : EmbeddedProfile(source.icc);
 }
 
 // Converts rows of a bitmap: by tables where both profiles are matrix-shaper
@@ -102,8 +113,8 @@ public:
     RowConverter(cmsHPROFILE from, cmsHPROFILE to, bool few) : shaper_(MatrixShaper::Between(from, to))
     {
         if (!shaper_)
-            transform_.reset(cmsCreateTransform(from, IsGreyProfile(from) ? kGreyInBgr : TYPE_BGR_8, to, TYPE_BGR_8,
-                                                INTENT_PERCEPTUAL, few ? cmsFLAGS_NOOPTIMIZE : 0));
+            transform_.reset(
+                cmsCreateTransform(from, TYPE_BGR_8, to, TYPE_BGR_8, INTENT_PERCEPTUAL, few ? cmsFLAGS_NOOPTIMIZE : 0));
     }
 
     bool Works() const { return shaper_ || transform_; }
@@ -126,15 +137,14 @@ private:
     LcmsTransform transform_;
 };
 
-// Nothing where the picture's colours are the display's already. Only a
-// palette of grey levels goes by a profile of grey levels.
+// Nothing where the picture's colours are the display's already.
 std::unique_ptr<RowConverter> ConverterFor(const ColourSource& source, std::span<const std::uint8_t> display,
-                                           bool palette, bool greyPalette)
+                                           bool palette)
 {
-    const LcmsProfile from = SourceProfile(source, greyPalette);
+    const LcmsProfile from = SourceProfile(source);
     if (!from)
         return nullptr;
-    LcmsProfile to = ReadProfile(display);
+    LcmsProfile to = ReadProfile(display, false);
     if (!to)
         to.reset(cmsCreate_sRGBProfile());
     if (!to || SameColours(from.get(), to.get()))
@@ -152,7 +162,7 @@ void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
 {
     if (source.SaysNothing() || bitmap.bitsPerPixel != 24)
         return;
-    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display, false, false);
+    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display, false);
     if (!converter)
         return;
     InRowBands(bitmap.height, kRowsPerBand,
@@ -163,8 +173,7 @@ void ConvertPaletteToDisplayColours(Palette& palette, const ColourSource& source
 {
     if (source.SaysNothing() || palette.empty())
         return;
-    const bool grey = std::ranges::all_of(palette, [](Colour c) { return c.red == c.green && c.green == c.blue; });
-    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display, true, grey);
+    const std::unique_ptr<RowConverter> converter = ConverterFor(source, display, true);
     if (!converter)
         return;
     DibView row{nullptr, static_cast<std::uint32_t>(palette.size()), 1, 24};

@@ -15,12 +15,11 @@ namespace picdec {
 // cores. display is the display's ICC profile, empty for sRGB (as is one
 // Little CMS cannot read or that is not of RGB colours). A picture whose file
 // says nothing about its colours, or whose profile cannot be read or is not
-// of RGB colours, is left as it is.
+// of RGB colours or grey levels, is left as it is.
 void ConvertToDisplayColours(const DibView& bitmap, const ColourSource& source,
                              std::span<const std::uint8_t> display);
 
-// The same for the palette of a picture of indices or grey levels, whose
-// profile may be one of grey levels too.
+// The same for the palette of a picture of indices or grey levels.
 void ConvertPaletteToDisplayColours(Palette& palette, const ColourSource& source, std::span<const std::uint8_t> display);
 
 }  // namespace picdec

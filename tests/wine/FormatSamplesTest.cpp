@@ -1,6 +1,6 @@
 // HEIF, AVIF, JPEG XL and WebP pictures made by Debian's encoders, opened in the real
 // main window as the user opens them, show the pixels Debian's reference
-// decoders give; pictures in Adobe RGB and in CMYK show ImageMagick's
+// decoders give; pictures in Adobe RGB, Display P3 and CMYK show ImageMagick's
 // conversion of them to sRGB (tests/wine/make-format-samples.sh).
 #include <algorithm>
 #include <cstdlib>
@@ -48,7 +48,9 @@ TEST(FormatSamples, EachShowsInThePreviewAsItsReferenceDecoderShowsIt)
         {"jxl-16bit.jxl", "96x64x16M"},      {"jxl-grey.jxl", "96x64x256"},
         {"webp-lossy.webp", "96x64x16M"},    {"webp-lossless.webp", "96x64x16M"}, {"webp-alpha.webp", "96x64x4B"},
         {"adobe-rgb.jpg", "96x64x16M"},      {"adobe-rgb.png", "96x64x16M"},      {"adobe-rgb.tif", "96x64x16M"},
-        {"adobe-rgb.webp", "96x64x16M"},     {"adobe-rgb.avif", "96x64x16M"},
+        {"adobe-rgb.webp", "96x64x16M"},     {"adobe-rgb.avif", "96x64x16M"},     {"display-p3.jpg", "96x64x16M"},
+        {"display-p3.png", "96x64x16M"},     {"display-p3.tif", "96x64x16M"},     {"display-p3.webp", "96x64x16M"},
+        {"display-p3.avif", "96x64x16M"},
         {"cmyk-profile.jpg", "96x64x4B"},    {"cmyk-none.jpg", "96x64x4B"},       {"cmyk-profile.tif", "96x64x4B"},
         {"cmyk-none.tif", "96x64x4B"},
     };

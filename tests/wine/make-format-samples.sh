@@ -3,7 +3,7 @@
 # Debian's own encoder, and beside each the picture its reference decoder
 # makes of it (NAME.png):
 # Variants: lossy, lossless, alpha, 10 and 12 bits, turned and mirrored, a grid.
-# And pictures in Adobe RGB (JPEG, PNG, TIFF, WebP, AVIF), each beside
+# And pictures in Adobe RGB and Display P3 (JPEG, PNG, TIFF, WebP, AVIF), each beside
 # ImageMagick's conversion of it to sRGB (Little CMS, through its own code);
 # and CMYK ones (JPEG and TIFF, with a CMYK profile of their own and without
 # one, which ImageMagick converts through the library's built-in profile).
@@ -11,6 +11,7 @@
 set -euo pipefail
 out=$1
 builtin_cmyk=$2
+here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$out.tmp"
 mkdir -p "$out.tmp"
 cd "$out.tmp"
@@ -46,14 +47,18 @@ cwebp -quiet -q 80 photo.png -o webp-lossy.webp
 cwebp -quiet -lossless photo.png -o webp-lossless.webp
 cwebp -quiet -q 80 alpha.png -o webp-alpha.webp
 
-# The plasma's samples taken as Adobe RGB: ImageMagick's first -profile
-# embeds the profile without converting.
+# The plasma's samples taken as Adobe RGB and as Display P3: ImageMagick's
+# first -profile embeds the profile without converting.
 icc=/usr/share/color/icc/ghostscript
-convert photo.png -profile "$icc/a98.icc" adobe-rgb.png
-convert adobe-rgb.png -quality 100 adobe-rgb.jpg
-convert adobe-rgb.png adobe-rgb.tif
-cwebp -quiet -lossless -metadata icc adobe-rgb.png -o adobe-rgb.webp
-avif -l --icc "$icc/a98.icc" photo.png adobe-rgb.avif
+cp "$icc/a98.icc" adobe-rgb.icc
+"$here/write-display-p3.py" display-p3.icc
+for space in adobe-rgb display-p3; do
+    convert photo.png -profile $space.icc $space.png
+    convert $space.png -quality 100 $space.jpg
+    convert $space.png $space.tif
+    cwebp -quiet -lossless -metadata icc $space.png -o $space.webp
+    avif -l --icc $space.icc photo.png $space.avif
+done
 # Inks by Ghostscript's CMYK profile (embedded), and the same inks without it.
 convert photo.png -profile "$icc/srgb.icc" -profile "$icc/default_cmyk.icc" -quality 100 cmyk-profile.jpg
 convert cmyk-profile.jpg cmyk-profile.tif
@@ -73,15 +78,16 @@ avifdec -d 8 avif-turned-10bit.avif stored.png >/dev/null
 convert stored.png -rotate 90 -flip avif-turned-10bit.avif.png
 for f in webp-*.webp; do dwebp -quiet "$f" -o "$f.png"; done
 for f in *.jxl; do djxl --quiet "$f" "$f.png"; done
-for f in adobe-rgb.jpg adobe-rgb.tif; do convert "$f" -profile "$icc/srgb.icc" "$f.png"; done
-convert adobe-rgb.png -profile "$icc/srgb.icc" adobe-rgb.png.png
-cp adobe-rgb.png.png adobe-rgb.webp.png  # both lossless: the same samples
-cp adobe-rgb.png.png adobe-rgb.avif.png
+for space in adobe-rgb display-p3; do
+    for f in $space.jpg $space.tif $space.png; do convert "$f" -profile "$icc/srgb.icc" "$f.png"; done
+    cp $space.png.png $space.webp.png  # all lossless: the same samples
+    cp $space.png.png $space.avif.png
+done
 for f in cmyk-profile.jpg cmyk-profile.tif; do convert "$f" -intent Relative -profile "$icc/srgb.icc" "$f.png"; done
 for f in cmyk-none.jpg cmyk-none.tif; do
     convert "$f" -profile "$builtin_cmyk" -intent Relative -profile "$icc/srgb.icc" "$f.png"
 done
-rm -f photo.png alpha.png deep.png wide.png grey.png stored.png
+rm -f photo.png alpha.png deep.png wide.png grey.png stored.png ./*.icc
 
 cd ..
 rm -rf "$out"
