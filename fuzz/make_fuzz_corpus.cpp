@@ -11,6 +11,7 @@
 
 #include "tests/native/picdec/writers/EncodedPictures.h"
 #include "tests/native/picdec/writers/HandBuiltPictures.h"
+#include "tests/native/picdec/writers/IccProfiles.h"
 
 namespace {
 
@@ -141,6 +142,8 @@ const Seed kSeeds[] = {
     {"jpeg", "progressive420.jpg", [] { return Jpeg({.fullChroma = false, .progressive = true}); }},
     {"jpeg", "grey.jpg", [] { return Jpeg({.grey = true}); }},
     {"jpeg", "cmyk.jpg", [] { return Jpeg({.cmyk = true}); }},
+    {"jpeg", "cmyk-profile.jpg", [] { return Jpeg({.cmyk = true, .iccProfile = PlainInksProfile(3)}); }},
+    {"jpeg", "grey-profile.jpg", [] { return Jpeg({.grey = true, .iccProfile = GreyProfile(1.8)}); }},
     {"jpeg", "exif-orientation6.jpg", [] { return Jpeg({.exifOrientation = 6}); }},
 
     {"png", "palette4-interlaced-trns.png", [] { return PngFile({9, 7, 3, 4, true, IndexRows(9, 7, 4), PatternPalette(16), {0, 128}, -1}); }},
@@ -235,6 +238,11 @@ const Seed kSeeds[] = {
     {"jxl", "lossy-alpha.jxl", [] { return Jxl(8, false, true, false); }},
     {"jxl", "grey-16bit-turned.jxl", [] { return Jxl(16, true, false, true, 6); }},
     {"jxl", "animation.jxl", [] { return Jxl(8, false, false, true, 1, 2); }},
+
+    {"icc", "srgb.icc", SrgbProfile},
+    {"icc", "adobe-rgb.icc", AdobeRgbProfile},
+    {"icc", "grey.icc", [] { return GreyProfile(2.2); }},
+    {"icc", "plain-inks.icc", [] { return PlainInksProfile(3); }},
 
     {"reduce", "bgr-to-8bit-dither.bin", [] { return ReduceInput(0x8F | 0x30, 0x01, 16 * 3 * 12, 37); }},
     {"reduce", "8bit-to-4bit.bin", [] { return ReduceInput(0x27 | 0x40, 0x1E, 16 * 3 + 8 * 6, 11); }},

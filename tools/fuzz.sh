@@ -8,7 +8,7 @@
 # sizes read from a file wrap at 2^32; there they read through Debian's own
 # libheif, elsewhere through ours (tools/build-fuzz-libheif.sh).
 # Targets: jpeg png gif tiff bmp pcx webp heif avif jxl any (a file of any kind, by content)
-# reduce dib_layout scroll_message
+# reduce icc (a colour profile) dib_layout scroll_message
 # credit_message (default: all). New inputs the
 # fuzzer finds go to build/fuzz/work/<target>/, crashes to build/fuzz/crashes/;
 # the committed corpus is only read. Inputs are kept to 4 KiB (the seeds are
@@ -28,7 +28,7 @@ if [[ ${1:-} == --m32 ]]; then
     build=$repo/build/fuzz32
     toolchain=(-DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-native-m32.cmake")
 fi
-all_targets=(jpeg png gif tiff bmp pcx webp heif avif jxl any reduce dib_layout scroll_message credit_message)
+all_targets=(jpeg png gif tiff bmp pcx webp heif avif jxl any reduce icc dib_layout scroll_message credit_message)
 
 heif=()
 if [ ${#toolchain[@]} -eq 0 ]; then

@@ -22,7 +22,8 @@ LcmsProfile ReadProfile(std::span<const std::uint8_t> bytes, bool greyToo)
     LcmsProfile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
     if (!profile)
         return nullptr;
-    const cmsColorSpaceSignature space = cmsGetColorSpace(profile.get());
+    // A number, not Little CMS's enumeration: the file may hold any value.
+    const auto space = static_cast<std::uint32_t>(cmsGetColorSpace(profile.get()));
     return space == cmsSigRgbData || (greyToo && space == cmsSigGrayData) ? std::move(profile) : nullptr;
 }
 

@@ -69,7 +69,7 @@ ProfileBytes GreyProfile(double gamma)
     return bytes;
 }
 
-ProfileBytes PlainInksProfile()
+ProfileBytes PlainInksProfile(int steps)
 {
     cmsHPROFILE srgb = cmsCreate_sRGBProfile();
     cmsHPROFILE lab = cmsCreateLab4Profile(nullptr);
@@ -84,7 +84,7 @@ ProfileBytes PlainInksProfile()
     cmsSetPCS(profile, cmsSigLabData);
     cmsWriteTag(profile, cmsSigMediaWhitePointTag, cmsD50_XYZ());
     cmsPipeline* inksToLab = cmsPipelineAlloc(nullptr, 4, 3);
-    cmsStage* table = cmsStageAllocCLut16bit(nullptr, 17, 4, 3, nullptr);
+    cmsStage* table = cmsStageAllocCLut16bit(nullptr, static_cast<cmsUInt32Number>(steps), 4, 3, nullptr);
     cmsStageSampleCLut16bit(table, SamplePlainInks, srgbToLab, 0);
     // Little CMS writes a table between curves (here none that change anything).
     cmsPipelineInsertStage(inksToLab, cmsAT_END, cmsStageAllocToneCurves(nullptr, 4, nullptr));

@@ -18,7 +18,8 @@ ProfileBytes SrgbProfile();
 ProfileBytes GreyProfile(double gamma);
 
 // CMYK inks that subtract plainly from sRGB white: red is
-// (1 - cyan)(1 - black), green and blue the same with magenta and yellow.
-ProfileBytes PlainInksProfile();
+// (1 - cyan)(1 - black), green and blue the same with magenta and yellow;
+// a table of that many steps an ink.
+ProfileBytes PlainInksProfile(int steps = 17);
 
 }  // namespace picdec::samples
