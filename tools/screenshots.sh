@@ -36,6 +36,9 @@ make_samples() {
     convert "$samples/Landscape.jpg" -profile "$icc/srgb.icc" -profile "$icc/a98.icc" -quality 95 \
         "$samples/Adobe RGB.jpg"
     convert "$samples/Adobe RGB.jpg" -strip "$samples/Profile ignored.jpg"
+    # The landscape as a print shop's CMYK JPEG, with its CMYK profile.
+    convert "$samples/Landscape.jpg" -profile "$icc/srgb.icc" -profile "$icc/default_cmyk.icc" -quality 95 \
+        "$samples/Print CMYK.jpg"
 }
 
 press() {
@@ -95,3 +98,5 @@ shoot heic-photo-in-preview "Lumoscope32 - [PHONE PHOTO.HEIC]" "&STRETCH" -- "Ph
 # profile says.
 shoot wide-gamut-profile-ignored "Lumoscope32 - [PROFILE IGNORED.JPG]" "&STRETCH" -- "Profile ignored.jpg"
 shoot wide-gamut-in-preview "Lumoscope32 - [ADOBE RGB.JPG]" "&STRETCH" -- "Adobe RGB.jpg"
+# The same photo as a CMYK JPEG for print.
+shoot cmyk-print-in-preview "Lumoscope32 - [PRINT CMYK.JPG]" "&STRETCH" -- "Print CMYK.jpg"
