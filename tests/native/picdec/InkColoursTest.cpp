@@ -51,6 +51,8 @@ TEST(InkColours, InksTakeTheColoursOfTheirOwnProfile)
         const File jpeg = JpegFile(picture, {.cmyk = true, .adobeMarker = adobe, .iccProfile = plain});
         EXPECT_LE(LargestDifference(DecodedOk(jpeg).bitmap, picture), 8) << "Adobe's marker " << adobe;
     }
+    const File ycck = JpegFile(picture, {.cmyk = true, .ycck = true, .iccProfile = plain});
+    EXPECT_LE(LargestDifference(DecodedOk(ycck).bitmap, picture), 8) << "YCCK";
     EXPECT_LE(LargestDifference(DecodedOk(CmykTiff(InksOf(picture), picture.width, plain)).bitmap, picture), 2);
 }
 

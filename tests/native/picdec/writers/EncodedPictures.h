@@ -19,6 +19,7 @@ struct JpegOptions {
     bool progressive = false;
     bool cmyk = false;       // Adobe-style inverted CMYK
     bool adobeMarker = true;  // CMYK only: without Adobe's marker the inks are stored as they are
+    bool ycck = false;        // CMYK only: stored as YCCK, as Adobe's programs do
     int exifOrientation = 0;  // 1 to 8 adds an Exif block with that orientation
     std::vector<std::uint8_t> iccProfile{};  // embedded in APP2 pieces of at most iccPieceBytes
     std::size_t iccPieceBytes = 65519;

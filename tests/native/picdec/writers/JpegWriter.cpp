@@ -46,7 +46,7 @@ File JpegFile(const RgbPicture& picture, const JpegOptions& options)
     jpeg_set_defaults(&jpeg);
     jpeg_set_quality(&jpeg, options.quality, TRUE);
     if (options.cmyk) {
-        jpeg_set_colorspace(&jpeg, JCS_CMYK);
+        jpeg_set_colorspace(&jpeg, options.ycck ? JCS_YCCK : JCS_CMYK);
         jpeg.write_Adobe_marker = options.adobeMarker ? TRUE : FALSE;
     }
     if (!options.grey && !options.cmyk)
