@@ -1,6 +1,5 @@
 #include "picdec/colour/MatrixShaper.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace picdec {
@@ -40,6 +39,9 @@ std::optional<Matrix> Inverse(const Matrix& a)
     return inverse;
 }
 
+// Within 0 to 1; not a number (as a damaged profile's curve may give) is 0.
+float Saturated(float v) { return v > 0 ? (v < 1 ? v : 1) : 0; }
+
 bool IsRgbMatrixShaper(cmsHPROFILE profile)
 {
     return cmsGetColorSpace(profile) == cmsSigRgbData && cmsIsMatrixShaper(profile);
@@ -76,7 +78,7 @@ std::optional<MatrixShaper> MatrixShaper::Between(cmsHPROFILE from, cmsHPROFILE 
         shaper.encoded_[c].resize(kLinearSteps + 1);
         for (int step = 0; step <= kLinearSteps; ++step) {
             const float value = cmsEvalToneCurveFloat(reverse, static_cast<float>(step) / kLinearSteps);
-            shaper.encoded_[c][step] = static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0f, 1.0f) * 255));
+            shaper.encoded_[c][step] = static_cast<std::uint8_t>(std::lround(Saturated(value) * 255));
         }
         cmsFreeToneCurve(reverse);
     }
@@ -86,7 +88,7 @@ std::optional<MatrixShaper> MatrixShaper::Between(cmsHPROFILE from, cmsHPROFILE 
 void MatrixShaper::ConvertRow(std::uint8_t* bgr, std::uint32_t width) const
 {
     const auto& m = matrix_;
-    auto step = [](float v) { return static_cast<int>(std::clamp(v, 0.0f, 1.0f) * kLinearSteps + 0.5f); };
+    auto step = [](float v) { return static_cast<int>(Saturated(v) * kLinearSteps + 0.5f); };
     for (std::uint32_t x = 0; x < width; ++x, bgr += 3) {
         const float r = linear_[0][bgr[2]], g = linear_[1][bgr[1]], b = linear_[2][bgr[0]];
         bgr[2] = encoded_[0][step(m[0][0] * r + m[0][1] * g + m[0][2] * b)];

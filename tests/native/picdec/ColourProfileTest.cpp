@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <ranges>
 #include <tuple>
 
@@ -316,6 +318,22 @@ TEST(ColourProfiles, ADamagedProfileShowsThePictureAsSrgb)
         const Decoded damaged = DecodeFile(write(picture, profile));
         ASSERT_EQ(damaged.status, Status::Ok);
         EXPECT_EQ(LargestDifference(damaged.bitmap, Shown(untagged.bitmap)), 0);
+    }
+}
+
+// Profiles the fuzzer made, of a colour space that is no known number and of
+// curves that give no number: the pictures that carry them load.
+TEST(ColourProfiles, HostileProfilesLoadWithoutFault)
+{
+    const RgbPicture picture = WideColours();
+    for (const char* name : {"regression-colour-space-number.icc", "regression-curve-not-a-number.icc"}) {
+        SCOPED_TRACE(name);
+        std::ifstream in(std::string(LUMO_FUZZ_CORPUS) + "/icc/" + name, std::ios::binary);
+        const IccProfile profile{std::istreambuf_iterator<char>(in), {}};
+        ASSERT_FALSE(profile.empty());
+        for (const Writer write : {Jpeg, Tiff})  // libpng writes no such profile
+            EXPECT_EQ(DecodeFile(write(picture, profile)).status, Status::Ok);
+        EXPECT_EQ(DecodeFile(JpegFile(picture, {.grey = true, .iccProfile = profile})).status, Status::Ok);
     }
 }
 
