@@ -103,50 +103,40 @@ const RgbPicture& Photo(std::uint32_t width, std::uint32_t height)
     return width == 6000 && height == 4000 ? photo24 : photo12;
 }
 
-const BenchFile& Jpeg24Megapixel420()
-{
-    static const BenchFile file = [] {
-        samples::JpegOptions options;
-        options.quality = 90;
-        options.fullChroma = false;
-        return Save("photo24mp-420.jpg", samples::JpegFile(Photo(6000, 4000), options));
-    }();
-    return file;
-}
-
 namespace {
 
-BenchFile Jpeg24MegapixelTagged(const char* name, std::vector<std::uint8_t> profile)
+// The 24-megapixel photo as a JPEG of quality 90, written once.
+BenchFile Jpeg24Megapixel(const char* name, samples::JpegOptions options)
 {
-    samples::JpegOptions options;
     options.quality = 90;
-    options.fullChroma = false;
-    options.iccProfile = std::move(profile);
     return Save(name, samples::JpegFile(Photo(6000, 4000), options));
 }
 
 }  // namespace
 
+const BenchFile& Jpeg24Megapixel420()
+{
+    static const BenchFile file = Jpeg24Megapixel("photo24mp-420.jpg", {.fullChroma = false});
+    return file;
+}
+
 const BenchFile& Jpeg24MegapixelAdobeRgb()
 {
-    static const BenchFile file = Jpeg24MegapixelTagged("photo24mp-adobergb.jpg", samples::AdobeRgbProfile());
+    static const BenchFile file =
+        Jpeg24Megapixel("photo24mp-adobergb.jpg", {.fullChroma = false, .iccProfile = samples::AdobeRgbProfile()});
     return file;
 }
 
 const BenchFile& Jpeg24MegapixelSrgbTagged()
 {
-    static const BenchFile file = Jpeg24MegapixelTagged("photo24mp-srgb.jpg", samples::SrgbProfile());
+    static const BenchFile file =
+        Jpeg24Megapixel("photo24mp-srgb.jpg", {.fullChroma = false, .iccProfile = samples::SrgbProfile()});
     return file;
 }
 
 const BenchFile& Jpeg24MegapixelCmyk()
 {
-    static const BenchFile file = [] {
-        samples::JpegOptions options;
-        options.quality = 90;
-        options.cmyk = true;
-        return Save("photo24mp-cmyk.jpg", samples::JpegFile(Photo(6000, 4000), options));
-    }();
+    static const BenchFile file = Jpeg24Megapixel("photo24mp-cmyk.jpg", {.cmyk = true});
     return file;
 }
 
