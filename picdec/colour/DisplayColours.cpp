@@ -17,17 +17,13 @@ namespace {
 // when greyToo.
 LcmsProfile ReadProfile(std::span<const std::uint8_t> bytes, bool greyToo)
 {
-    if (!IsWholeIccProfile(bytes))
-        return nullptr;
-    LcmsProfile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
+    LcmsProfile profile = OpenWholeProfile(bytes);
     if (!profile)
         return nullptr;
     // A number, not Little CMS's enumeration: the file may hold any value.
     const auto space = static_cast<std::uint32_t>(cmsGetColorSpace(profile.get()));
     return space == cmsSigRgbData || (greyToo && space == cmsSigGrayData) ? std::move(profile) : nullptr;
 }
-
-
 
 bool SameColourants(cmsHPROFILE a, cmsHPROFILE b)
 {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "picdec/colour/DefaultCmykProfile.h"
-#include "picdec/colour/IccProfile.h"
 
 namespace picdec {
 
@@ -13,9 +12,7 @@ namespace {
 
 LcmsProfile CmykProfile(std::span<const std::uint8_t> bytes)
 {
-    if (!IsWholeIccProfile(bytes))
-        return nullptr;
-    LcmsProfile profile(cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
+    LcmsProfile profile = OpenWholeProfile(bytes);
     return profile && cmsGetColorSpace(profile.get()) == cmsSigCmykData ? std::move(profile) : nullptr;
 }
 
